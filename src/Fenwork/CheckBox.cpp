@@ -1,0 +1,12 @@
+#include "CheckBox.h"
+
+namespace aptui {
+
+CheckBox::CheckBox(QWidget* parent)
+    : QCheckBox(parent)
+{
+}
+
+CheckBox::~CheckBox() = default;
+
+} // namespace aptui

@@ -1,0 +1,12 @@
+#include "Menu.h"
+
+namespace aptui {
+
+Menu::Menu(QWidget* parent)
+    : QMenu(parent)
+{
+}
+
+Menu::~Menu() = default;
+
+} // namespace aptui

@@ -1,0 +1,12 @@
+#include "StackedWidget.h"
+
+namespace aptui {
+
+StackedWidget::StackedWidget(QWidget* parent)
+    : QStackedWidget(parent)
+{
+}
+
+StackedWidget::~StackedWidget() = default;
+
+} // namespace aptui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FenworkGlobal.h"
+
+#include <QWidget>
+
+namespace aptui {
+
+// A plain widget that paints its style-sheet background and border, which a
+// bare QWidget subclass does not do by itself.
+class FENWORK_EXPORT Widget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(QWidget* parent = nullptr);
+    ~Widget() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace aptui

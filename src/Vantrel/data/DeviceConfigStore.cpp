@@ -1,0 +1,360 @@
+#include "DeviceConfigStore.h"
+
+#include <Fenwork/TargetPath.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+const QString kIpcXml = QStringLiteral("IPCBitrateConfig.xml");
+const QString kDvrXml = QStringLiteral("DVRBitrateConfig.xml");
+const QString kFrameXml = QStringLiteral("Frame.xml");
+const QString kConnectionXml = QStringLiteral("NetworkConnection.xml");
+const QString kSceneCsv = QStringLiteral("Scene.csv");
+const QString kIpcFolder = QStringLiteral("IPCBitrate");
+const QString kDvrFolder = QStringLiteral("DVRBitrate");
+const QString kPictureFolder = QStringLiteral("ScenePicture");
+const QString kDefaultEncoding = QStringLiteral("H.264");
+
+constexpr int kSceneFields = 5;
+
+int toIntOrZero(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+double toDoubleOrZero(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+QStringList splitFields(const QString& line)
+{
+    return line.split(QLatin1Char(','), Qt::KeepEmptyParts);
+}
+
+// Only the file name of a picture path counts: the scene table may name
+// pictures on the machine where it was filled in (D:\scene\a.png).
+QString pictureFileName(const QString& path)
+{
+    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
+QString picturePath(const QString& field)
+{
+    return aptui::GetTargetPathFile(kPictureFolder) + QLatin1Char('/') + pictureFileName(field);
+}
+
+void appendUnique(QStringList& list, const QString& value)
+{
+    if (!list.contains(value))
+        list.append(value);
+}
+
+} // namespace
+
+DeviceConfigStore::DeviceConfigStore()
+{
+    ipcXmlPath = aptui::GetTargetPathFile(kIpcXml);
+    dvrXmlPath = aptui::GetTargetPathFile(kDvrXml);
+    frameXmlPath = aptui::GetTargetPathFile(kFrameXml);
+    sceneCsvPath = aptui::GetTargetPathFile(kSceneCsv);
+    connectionXmlPath = aptui::GetTargetPathFile(kConnectionXml);
+    currentEncoding = kDefaultEncoding;
+
+    loadXmlFiles();
+    loadEncodingTables();
+    loaded = true;
+}
+
+void DeviceConfigStore::loadXmlFiles()
+{
+    // The files depend on each other's presence: the first one that fails to
+    // load ends this part, and the later files stay unread.
+    loaded = loadBitrateXml(ipcXmlPath, ipcDefaultTable, true);
+    if (!loaded)
+        return;
+    loaded = loadBitrateXml(dvrXmlPath, dvrDefaultTable, false);
+    if (!loaded)
+        return;
+    loaded = loadFrameXml();
+    if (!loaded)
+        return;
+    loaded = loadConnectionXml();
+}
+
+bool DeviceConfigStore::loadBitrateXml(const QString& path, QVector<BitrateEntry>& table, bool skipUnnamed)
+{
+    if (!xml.loadXML(path))
+        return false;
+    const int count = xml.GetChildrenCount();
+    for (int i = 0; i < count; ++i) {
+        const aptui::GenericDS item = xml.GetChild(i);
+        const QString resolution = item.GetChildByName(QStringLiteral("Resolution")).GetValue();
+        if (skipUnnamed && resolution.isEmpty())
+            continue;
+        table.append({resolution, toIntOrZero(item.GetChildByName(QStringLiteral("Bitrate")).GetValue())});
+    }
+    return true;
+}
+
+bool DeviceConfigStore::loadFrameXml()
+{
+    if (!xml.loadXML(frameXmlPath))
+        return false;
+    const auto readList = [this](const QString& name, QStringList& names, QVector<ShowValueItem>& table) {
+        const aptui::GenericDS list = xml.GetChildByName(name);
+        const int count = list.GetChildrenCount();
+        for (int i = 0; i < count; ++i) {
+            const aptui::GenericDS item = list.GetChild(i);
+            const QString show = item.GetChildByName(QStringLiteral("Show")).GetValue();
+            names.append(show);
+            table.append({show, toDoubleOrZero(item.GetChildByName(QStringLiteral("Value")).GetValue())});
+        }
+    };
+    readList(QStringLiteral("NTSC"), ntscFrameNames, ntscFrameTable);
+    readList(QStringLiteral("PAL"), palFrameNames, palFrameTable);
+    return true;
+}
+
+bool DeviceConfigStore::loadConnectionXml()
+{
+    if (!xml.loadXML(connectionXmlPath))
+        return false;
+    const int typeCount = xml.GetChildrenCount();
+    for (int t = 0; t < typeCount; ++t) {
+        const aptui::GenericDS type = xml.GetChild(t);
+        const QString name = type.GetChildByName(QStringLiteral("ConnectionType")).GetValue();
+        QVector<ShowValueItem> items;
+        const int count = type.GetChildrenCount();
+        for (int i = 1; i < count; ++i) {
+            const aptui::GenericDS item = type.GetChild(i);
+            items.append({item.GetChildByName(QStringLiteral("Show")).GetValue(),
+                          toDoubleOrZero(item.GetChildByName(QStringLiteral("Value")).GetValue())});
+        }
+        connectionTypes.insert(name, items);
+    }
+    return true;
+}
+
+QMap<QString, QVector<BitrateEntry>> DeviceConfigStore::loadEncodingFolder(const QString& folder, QStringList* names)
+{
+    QMap<QString, QVector<BitrateEntry>> tables;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : files) {
+        QFile file(info.absoluteFilePath());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        QTextStream in(&file);
+        in.setEncoding(QStringConverter::Utf8);
+        QVector<BitrateEntry> table;
+        QString line;
+        while (in.readLineInto(&line)) {
+            if (line.isEmpty())
+                continue;
+            const QStringList fields = splitFields(line);
+            // A line without a bitrate is not a row of the table.
+            if (fields.size() < 2)
+                continue;
+            table.append({fields.at(0), toIntOrZero(fields.at(1))});
+        }
+        const QString encoding = info.completeBaseName();
+        tables.insert(encoding, table);
+        if (names)
+            names->append(encoding);
+    }
+    return tables;
+}
+
+void DeviceConfigStore::loadEncodingTables()
+{
+    ipcEncodingTables = loadEncodingFolder(aptui::GetTargetPathFile(kIpcFolder), &encodingTypes);
+    dvrEncodingTables = loadEncodingFolder(aptui::GetTargetPathFile(kDvrFolder), nullptr);
+    // The folder tables are the reference: they replace what the XML files gave.
+    ipcDefaultTable = ipcEncodingTables.value(currentEncoding);
+    dvrDefaultTable = dvrEncodingTables.value(currentEncoding);
+}
+
+bool DeviceConfigStore::getResolutions(QStringList& out, int type) const
+{
+    const QVector<BitrateEntry>& table = type == 1 ? ipcDefaultTable : dvrDefaultTable;
+    for (const BitrateEntry& entry : table)
+        out.append(entry.resolution);
+    return true;
+}
+
+QStringList DeviceConfigStore::getFrameRateTexts(VideoStandard standard) const
+{
+    return standard == PAL ? palFrameNames : ntscFrameNames;
+}
+
+double DeviceConfigStore::getFrameRateValue(const QString& show, int standard) const
+{
+    if (standard != PAL && standard != NTSC)
+        return 0.0;
+    for (const ShowValueItem& item : getFrameRateTable(standard)) {
+        if (item.show == show)
+            return item.value;
+    }
+    return 0.0;
+}
+
+QVector<ShowValueItem> DeviceConfigStore::getFrameRateTable(int standard) const
+{
+    if (standard == PAL)
+        return palFrameTable;
+    if (standard == NTSC)
+        return ntscFrameTable;
+    return {};
+}
+
+QStringList DeviceConfigStore::getEncodeTypes() const
+{
+    return encodingTypes;
+}
+
+QVector<BitrateEntry> DeviceConfigStore::getEncodingTable(const QString& encoding, int type) const
+{
+    if (type == 0)
+        return ipcEncodingTables.value(encoding);
+    if (type == 1)
+        return dvrEncodingTables.value(encoding);
+    return {};
+}
+
+void DeviceConfigStore::setCurrentEncoding(const QString& encoding)
+{
+    currentEncoding = encoding;
+}
+
+int DeviceConfigStore::getDefaultEncodingBitrate(const QString& resolution, int type) const
+{
+    const auto& tables = type == 1 ? ipcEncodingTables : dvrEncodingTables;
+    const auto table = tables.constFind(currentEncoding);
+    if (table == tables.constEnd())
+        return 0;
+    for (const BitrateEntry& entry : *table) {
+        if (entry.resolution == resolution)
+            return entry.bitrate;
+    }
+    return 0;
+}
+
+void DeviceConfigStore::getConnectionTypes(QStringList& out) const
+{
+    out.append(connectionTypes.keys());
+}
+
+QVector<ShowValueItem> DeviceConfigStore::getConnectionBandwidths(const QString& type) const
+{
+    return connectionTypes.value(type);
+}
+
+double DeviceConfigStore::getConnectionBandwidth(const QString& type, const QString& show) const
+{
+    const auto items = connectionTypes.constFind(type);
+    if (items == connectionTypes.constEnd())
+        return 0.0;
+    for (const ShowValueItem& item : *items) {
+        if (item.show == show)
+            return item.value;
+    }
+    return 0.0;
+}
+
+DeviceConfigStore::SceneScan DeviceConfigStore::scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const
+{
+    QFile file(sceneCsvPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return SceneScan::Unreadable;
+    QTextStream in(&file);
+    in.setEncoding(QStringConverter::Utf8);
+    QString line;
+    in.readLineInto(&line); // the header, whatever it says
+    while (in.readLineInto(&line)) {
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = splitFields(line);
+        if (fields.size() < kSceneFields && !acceptShortRows)
+            return SceneScan::ShortRow;
+        if (!visit(fields))
+            return SceneScan::Stopped;
+    }
+    return SceneScan::Finished;
+}
+
+bool DeviceConfigStore::getScenceNames(QStringList& out) const
+{
+    const SceneScan result = scanScenes([&out](const QStringList& fields) {
+        appendUnique(out, fields.at(0));
+        return true;
+    }, true);
+    return result != SceneScan::Unreadable;
+}
+
+bool DeviceConfigStore::getScenceResolutions(const QString& scene, QStringList& out) const
+{
+    const SceneScan result = scanScenes([&](const QStringList& fields) {
+        if (fields.at(0) == scene)
+            appendUnique(out, fields.at(2));
+        return true;
+    }, false);
+    return result == SceneScan::Finished;
+}
+
+bool DeviceConfigStore::getScenceEncodeTypes(const QString& scene, const QString& resolution, QStringList& out) const
+{
+    const SceneScan result = scanScenes([&](const QStringList& fields) {
+        if (fields.at(0) == scene && fields.at(2) == resolution)
+            appendUnique(out, fields.at(1));
+        return true;
+    }, false);
+    return result == SceneScan::Finished;
+}
+
+QString DeviceConfigStore::getScencePicture(const QString& scene, const QString& encoding, const QString& resolution) const
+{
+    QString match;
+    QString fallback;
+    const SceneScan result = scanScenes([&](const QStringList& fields) {
+        if (fields.at(0) != scene)
+            return true;
+        if (fields.at(1) == encoding && fields.at(2) == resolution) {
+            match = picturePath(fields.at(4));
+            return false;
+        }
+        fallback = picturePath(fields.at(4));
+        return true;
+    }, false);
+    switch (result) {
+    case SceneScan::Stopped:
+        return match;
+    case SceneScan::Finished:
+        return fallback;
+    case SceneScan::ShortRow:
+    case SceneScan::Unreadable:
+        break;
+    }
+    return QString();
+}
+
+int DeviceConfigStore::getScenceBitrate(const QString& scene, const QString& encoding, const QString& resolution) const
+{
+    int bitrate = -1;
+    const SceneScan result = scanScenes([&](const QStringList& fields) {
+        if (fields.at(0) == scene && fields.at(1) == encoding && fields.at(2) == resolution) {
+            bitrate = toIntOrZero(fields.at(3));
+            return false;
+        }
+        return true;
+    }, false);
+    return result == SceneScan::Stopped ? bitrate : -1;
+}

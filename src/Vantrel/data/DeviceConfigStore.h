@@ -1,0 +1,77 @@
+#pragma once
+
+#include "DeviceTypes.h"
+
+#include <Fenwork/GenericDS.h>
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+// Everything the program knows about devices, loaded once from the data
+// files beside the executable. Only the scene table is read anew on each
+// query, so a replaced table shows in the rates and pictures at once.
+class DeviceConfigStore
+{
+public:
+    DeviceConfigStore();
+
+    bool isLoaded() const { return loaded; }
+
+    bool getResolutions(QStringList& out, int type) const;
+    QStringList getFrameRateTexts(VideoStandard standard) const;
+    double getFrameRateValue(const QString& show, int standard) const;
+    QVector<ShowValueItem> getFrameRateTable(int standard) const;
+
+    QStringList getEncodeTypes() const;
+    QVector<BitrateEntry> getEncodingTable(const QString& encoding, int type) const;
+    void setCurrentEncoding(const QString& encoding);
+    QString currentEncodingType() const { return currentEncoding; }
+    int getDefaultEncodingBitrate(const QString& resolution, int type) const;
+
+    void getConnectionTypes(QStringList& out) const;
+    QVector<ShowValueItem> getConnectionBandwidths(const QString& type) const;
+    double getConnectionBandwidth(const QString& type, const QString& show) const;
+
+    bool getScenceNames(QStringList& out) const;
+    bool getScenceResolutions(const QString& scene, QStringList& out) const;
+    bool getScenceEncodeTypes(const QString& scene, const QString& resolution, QStringList& out) const;
+    QString getScencePicture(const QString& scene, const QString& encoding, const QString& resolution) const;
+    int getScenceBitrate(const QString& scene, const QString& encoding, const QString& resolution) const;
+
+private:
+    enum class SceneScan { Finished, Stopped, ShortRow, Unreadable };
+    using SceneRowVisitor = std::function<bool(const QStringList& fields)>;
+
+    void loadXmlFiles();
+    void loadEncodingTables();
+    bool loadBitrateXml(const QString& path, QVector<BitrateEntry>& table, bool skipUnnamed);
+    bool loadFrameXml();
+    bool loadConnectionXml();
+    static QMap<QString, QVector<BitrateEntry>> loadEncodingFolder(const QString& folder, QStringList* names);
+    // Visits the scene rows after the header; the visitor returns false to
+    // stop. Rows with fewer than five fields stop the scan unless accepted.
+    SceneScan scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const;
+
+    aptui::GenericDS xml;
+    bool loaded = false;
+    QVector<BitrateEntry> dvrDefaultTable;
+    QVector<BitrateEntry> ipcDefaultTable;
+    QStringList ntscFrameNames;
+    QStringList palFrameNames;
+    QVector<ShowValueItem> ntscFrameTable;
+    QVector<ShowValueItem> palFrameTable;
+    QString ipcXmlPath;
+    QString dvrXmlPath;
+    QString frameXmlPath;
+    QString sceneCsvPath;
+    QMap<QString, QVector<BitrateEntry>> ipcEncodingTables;
+    QMap<QString, QVector<BitrateEntry>> dvrEncodingTables;
+    QStringList encodingTypes;
+    QString currentEncoding;
+    QMap<QString, QVector<ShowValueItem>> connectionTypes;
+    QString connectionXmlPath;
+};

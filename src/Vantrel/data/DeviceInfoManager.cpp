@@ -1,0 +1,73 @@
+#include "DeviceInfoManager.h"
+
+#include "DeviceConfigStore.h"
+
+DeviceInfoManager::DeviceInfoManager(QObject* parent)
+    : QObject(parent)
+    , m_store(std::make_unique<DeviceConfigStore>())
+{
+    QStringList ipc;
+    m_store->getResolutions(ipc, 1);
+    QStringList dvr;
+    m_store->getResolutions(dvr, 2);
+    resolutionLists << ipc << dvr;
+    m_store->getScenceNames(sceneNames);
+}
+
+DeviceInfoManager::~DeviceInfoManager() = default;
+
+QStringList DeviceInfoManager::getResolutions(int type) const
+{
+    if (type == 1)
+        return resolutionLists.at(0);
+    if (type == 2)
+        return resolutionLists.at(1);
+    return {};
+}
+
+QStringList DeviceInfoManager::getScenceNames() const
+{
+    return sceneNames;
+}
+
+QString DeviceInfoManager::getScenceName(int index) const
+{
+    return sceneNames.value(index);
+}
+
+QString DeviceInfoManager::getScencePicture(const QString& scene, const QString& encoding, const QString& resolution) const
+{
+    return m_store->getScencePicture(scene, encoding, resolution);
+}
+
+int DeviceInfoManager::getScenceBitrate(const QString& scene, const QString& encoding, const QString& resolution) const
+{
+    return m_store->getScenceBitrate(scene, encoding, resolution);
+}
+
+QStringList DeviceInfoManager::getFrameRateTexts(VideoStandard standard) const
+{
+    return m_store->getFrameRateTexts(standard);
+}
+
+int DeviceInfoManager::takeGroupNumber()
+{
+    int number = nextGroupNumber;
+    while (usedGroupNumbers.contains(number))
+        ++number;
+    usedGroupNumbers.append(number);
+    nextGroupNumber = number + 1;
+    return number;
+}
+
+void DeviceInfoManager::releaseGroupNumber(int number)
+{
+    if (number == 0) {
+        usedGroupNumbers.clear();
+        nextGroupNumber = 1;
+        return;
+    }
+    usedGroupNumbers.removeOne(number);
+    if (number <= nextGroupNumber)
+        nextGroupNumber = number;
+}

@@ -1,0 +1,98 @@
+#include "EncodingCalculator.h"
+
+#include "DeviceConfigStore.h"
+
+#include <cmath>
+
+namespace {
+
+// Rows skipped before a sub-stream search: the main-stream resolutions.
+int startRow(const CodeParameter& parameter, bool frameRateFirst)
+{
+    if (parameter.streamType == 0)
+        return 0;
+    if (parameter.deviceType == 1)
+        return 6;
+    return frameRateFirst ? 8 : 18;
+}
+
+} // namespace
+
+EncodingCalculator::EncodingCalculator()
+    : m_encodingType(QStringLiteral("H.264"))
+    , m_store(std::make_unique<DeviceConfigStore>())
+{
+}
+
+EncodingCalculator::~EncodingCalculator() = default;
+
+void EncodingCalculator::setEncodeType(const QString& encodingType)
+{
+    m_encodingType = encodingType;
+}
+
+double EncodingCalculator::calculateBitrate(int deviceType, const QString& resolution, double frameRate)
+{
+    m_store->setCurrentEncoding(m_encodingType);
+    const double F = kReferenceFrameRate;
+    if (deviceType == 1) {
+        // A recorder keeps a fifth of the table rate at any frame rate.
+        const double d = m_store->getDefaultEncodingBitrate(resolution, 2);
+        return d / 5.0 + (frameRate * 4.0 * d) / (5.0 * F);
+    }
+    const double d = m_store->getDefaultEncodingBitrate(resolution, 1);
+    if (frameRate >= 10.0)
+        return d * frameRate / F;
+    // Below 10 fps a camera's rate decays by 0.9 per frame, flat below 1 fps.
+    const double steps = frameRate >= 1.0 ? 10.0 - frameRate : 9.0;
+    return (d * 10.0 / F) * std::pow(0.9, steps);
+}
+
+double EncodingCalculator::calculateBandwidth(double bitrate, int channelCount, int streamCount) const
+{
+    return static_cast<double>(channelCount) * bitrate * static_cast<double>(streamCount);
+}
+
+bool EncodingCalculator::calculateResolutionFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter)
+{
+    return search(resolution, frameRate, parameter, SearchOrder::ResolutionFirst);
+}
+
+bool EncodingCalculator::calculateFrameRateFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter)
+{
+    return search(resolution, frameRate, parameter, SearchOrder::FrameRateFirst);
+}
+
+bool EncodingCalculator::search(QString& resolution, QString& frameRate, const CodeParameter& parameter,
+                                SearchOrder order)
+{
+    if (parameter.streamCount < 1)
+        return false;
+    const double budget = parameter.bandwidth / parameter.streamCount * kLinkUsage;
+    const QVector<ShowValueItem> rates = m_store->getFrameRateTable(parameter.videoStandard);
+    const QVector<BitrateEntry> rows = m_store->getEncodingTable(parameter.encodingType, parameter.deviceType);
+    setEncodeType(parameter.encodingType);
+
+    const bool frameRateFirst = order == SearchOrder::FrameRateFirst;
+    const int first = startRow(parameter, frameRateFirst);
+    const int rowCount = rows.size();
+    const int rateCount = rates.size();
+    const int outerCount = frameRateFirst ? rateCount : rowCount;
+    const int innerCount = frameRateFirst ? rowCount : rateCount;
+    const int outerStart = frameRateFirst ? 0 : first;
+    const int innerStart = frameRateFirst ? first : 0;
+
+    for (int outer = outerStart; outer < outerCount; ++outer) {
+        for (int inner = innerStart; inner < innerCount; ++inner) {
+            const int row = frameRateFirst ? inner : outer;
+            const int rate = frameRateFirst ? outer : inner;
+            const double bitrate = calculateBitrate(parameter.deviceType, rows.at(row).resolution, rates.at(rate).value);
+            if (budget - bitrate >= 0) {
+                resolution = rows.at(row).resolution;
+                frameRate = rates.at(rate).show;
+                return true;
+            }
+        }
+    }
+    return false;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "DeviceTypes.h"
+
+#include <QString>
+
+#include <memory>
+
+class DeviceConfigStore;
+
+// The bitrate formula of one stream, and the two searches that find the
+// resolution and frame rate fitting a link.
+class EncodingCalculator
+{
+public:
+    // The frame rate at which a table bitrate holds exactly.
+    static constexpr double kReferenceFrameRate = 25.0;
+    // A stream may use this share of its even part of the link.
+    static constexpr double kLinkUsage = 0.7;
+
+    EncodingCalculator();
+    ~EncodingCalculator();
+    EncodingCalculator(const EncodingCalculator&) = delete;
+    EncodingCalculator& operator=(const EncodingCalculator&) = delete;
+
+    void setEncodeType(const QString& encodingType);
+    QString encodeType() const { return m_encodingType; }
+
+    // kbps of one stream; deviceType 0 = IPC, 1 = DVR.
+    double calculateBitrate(int deviceType, const QString& resolution, double frameRate);
+    double calculateBandwidth(double bitrate, int channelCount, int streamCount) const;
+
+    bool calculateResolutionFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter);
+    bool calculateFrameRateFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter);
+
+    const DeviceConfigStore& store() const { return *m_store; }
+
+private:
+    enum class SearchOrder { ResolutionFirst, FrameRateFirst };
+    bool search(QString& resolution, QString& frameRate, const CodeParameter& parameter, SearchOrder order);
+
+    QString m_encodingType;
+    std::unique_ptr<DeviceConfigStore> m_store;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDialog>
+
+// Answers the next modal dialog from the event loop, so a test never waits
+// for a person: call it just before the code that opens the dialog.
+class ModalAnswer
+{
+public:
+    // Closes the active modal widget with the result once it appears.
+    static void answerNext(QDialog::DialogCode result, int timeoutMs = 5000);
+};
