@@ -1,0 +1,51 @@
+#pragma once
+
+#include "SarnetGlobal.h"
+
+#include <QString>
+
+class QApplication;
+class QEvent;
+class QObject;
+
+namespace apt {
+
+// The application shell: creates the single application object, reads the
+// shell configuration, installs translations, and performs the start-up
+// ritual (font, skin, style, single instance, screen size). The only class
+// the Sarnet library exports.
+class SARNET_EXPORT ToolApplicationHull
+{
+public:
+    enum Language {
+        English = 0,
+        Chinese = 1
+    };
+
+    class ToolApplicationPrivate;
+
+    static ToolApplicationHull* instance();
+
+    void initialize(int& argc, char** argv, const QString& configFile, const QString& appId);
+    void setAppName(const QString& name);
+    QString appName() const;
+    QString configFileName() const;
+    QApplication* application() const;
+    bool startApp();
+    unsigned int language() const;
+    int versionType() const;
+    bool notify(QObject* receiver, QEvent* event);
+    void release();
+    void distory();
+
+    ToolApplicationHull(const ToolApplicationHull& other);
+    ToolApplicationHull& operator=(const ToolApplicationHull& other);
+    virtual ~ToolApplicationHull();
+
+private:
+    ToolApplicationHull();
+
+    ToolApplicationPrivate* m_application = nullptr;
+};
+
+} // namespace apt
