@@ -1,0 +1,74 @@
+#include "BandWidthPage.h"
+
+#include "ui_BandWidthPage.h"
+
+namespace {
+
+// A count: a bold figure in its colour over a small grey caption. The
+// recorder caption carries a leading space the skin's layout expects.
+QString countTemplate(const QString& colour, const QString& captionLead)
+{
+    return QStringLiteral("<html><head/><body>\t\t<p align=\"center\">\t\t"
+                          "<span style=\" font-family:'Arial'; font-size:30px; font-weight:600; color:")
+        + colour
+        + QStringLiteral(";\">\t\t%1\t\t</span>\t\t<br></br>\t\t"
+                         "<span style=\" font-family:'Arial'; font-size:14px; color:#959595;\">\t\t")
+        + captionLead
+        + QStringLiteral("%2\t\t</span></p>\t\t</body></html>");
+}
+
+} // namespace
+
+BandWidthPage::BandWidthPage(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::BandWidthPage>())
+{
+    m_ui->setupUi(this);
+
+    m_channelTemplate = countTemplate(QStringLiteral("#5e6fec"), QString());
+    m_IPCTemplate = countTemplate(QStringLiteral("#00c8ec"), QString());
+    m_DVRTemplate = countTemplate(QStringLiteral("#a2e4c4"), QStringLiteral(" "));
+    m_bandWidthTemplate = QStringLiteral(
+        "<html><head/><body>\t\t<p align=\"center\">\t\t"
+        "<span style=\" font-family:'Arial'; font-size:72px; font-weight:600; color:#0098f8;\">%1</span>\t\t<br/>\t\t"
+        "<span style=\" font-family:'Arial'; color:#dedede;\">----</span>\t\t<br/><br/>\t\t"
+        "<span style=\" font-family:'Arial'; font-size:14px; color:#959595;\">%2</span>\t\t</p>\t\t</body></html>");
+
+    // Placeholders until the device add page reports its first totals.
+    onSetAllCount(QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
+                  QStringLiteral("MB"));
+}
+
+BandWidthPage::~BandWidthPage() = default;
+
+// The two-argument arg() fills %1 and %2 in one pass, so a figure that
+// happens to contain a marker cannot pull the caption into itself.
+void BandWidthPage::setChannelCount(const QString& value)
+{
+    m_ui->channelLabel->setText(m_channelTemplate.arg(value, tr("Channel Counts")));
+}
+
+void BandWidthPage::setIPCCount(const QString& value)
+{
+    m_ui->IPCLabel->setText(m_IPCTemplate.arg(value, tr("IPC Counts")));
+}
+
+void BandWidthPage::setDVRCount(const QString& value)
+{
+    m_ui->DVRLabel->setText(m_DVRTemplate.arg(value, tr("DVR Counts")));
+}
+
+void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
+{
+    const QString caption = tr("Total Band Width(%1)").arg(unit);
+    m_ui->bandWidthLabel->setText(m_bandWidthTemplate.arg(value, caption));
+}
+
+void BandWidthPage::onSetAllCount(const QString& channelCount, const QString& IPCCount, const QString& DVRCount,
+                                  const QString& bandWidth, const QString& unit)
+{
+    setChannelCount(channelCount);
+    setIPCCount(IPCCount);
+    setDVRCount(DVRCount);
+    setBandWidthCount(bandWidth, unit);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <Fenwork/Widget.h>
+#include <data/DeviceTypes.h>
+
+#include <QString>
+
+#include <memory>
+
+namespace Ui {
+class EncodeingPage;
+}
+
+// One answer of the encoding calculation: a title and the resolution, frame
+// rate and bitrate figures side by side. One figure is emphasised, the other
+// two are greyed; every font size follows the page's height.
+class EncodeingPage : public aptui::Widget
+{
+    Q_OBJECT
+
+public:
+    explicit EncodeingPage(QWidget* parent = nullptr, ValuePreferSection prefer = PreferResolution);
+    ~EncodeingPage() override;
+
+    QString title() const { return m_title; }
+    QString resolution() const { return m_resolution; }
+    QString frameRate() const { return m_frameRate; }
+    QString bitRate() const { return m_bitRate; }
+    ValuePreferSection prefer() const { return m_prefer; }
+
+public Q_SLOTS:
+    void setTitle(const QString& title);
+    void setResolution(const QString& resolution);
+    void setFrameRate(const QString& frameRate);
+    void setBitRate(const QString& bitRate);
+    void setAllInformation(const QString& resolution, const QString& frameRate, const QString& bitRate);
+    void setPrefer(ValuePreferSection perfer);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The value sizes of one figure, enlarged when that figure is emphasised.
+    struct ValueSizes
+    {
+        int big = 0;
+        int small = 0;
+    };
+    ValueSizes valueSizes(ValuePreferSection figure) const;
+    QString fillValue(const QString& valueTemplate, ValuePreferSection figure, const QString& value,
+                      const QString& section) const;
+
+    std::unique_ptr<Ui::EncodeingPage> m_ui;
+
+    QString m_titleTemplate;
+    QString m_resolutionUnitTemplate;
+    QString m_resolutionTemplate;
+    QString m_frameRateTemplate;
+    QString m_bitRateTemplate;
+
+    QString m_title;
+    QString m_resolution;
+    QString m_frameRate;
+    QString m_bitRate;
+
+    int m_titleBigSize = 0;
+    int m_titleSmallSize = 0;
+    int m_valueBigSize = 0;
+    int m_valueSmallSize = 0;
+
+    ValuePreferSection m_prefer;
+};

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Sets up, builds and then runs Vantrel or its tests on Debian 12.
+#   tools/vantrel.sh run    build and start the program
+#   tools/vantrel.sh test   build and run the whole test suite
+# Missing Debian packages are installed with apt-get (through sudo when not
+# root). Every step is idempotent: a second call only rebuilds what changed.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VANTREL_BUILD_DIR:-$here/build}"
+mode="${1:-}"
+
+packages=(cmake ninja-build g++ pkg-config
+          qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
+          qt6-l10n-tools qt6-translations-l10n libgl-dev
+          libbenchmark-dev fonts-noto-cjk)
+
+usage() {
+    echo "usage: $0 run|test" >&2
+    exit 2
+}
+
+install_missing_packages() {
+    local missing=()
+    for pkg in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    if [ ! -f "$build/build.ninja" ]; then
+        cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$build" --parallel "$(nproc)"
+}
+
+case "$mode" in
+    run)
+        install_missing_packages
+        build_all
+        exec "$build/bin/Vantrel"
+        ;;
+    test)
+        install_missing_packages
+        build_all
+        cd "$build"
+        QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+        ;;
+    *)
+        usage
+        ;;
+esac
