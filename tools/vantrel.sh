@@ -47,7 +47,8 @@ case "$mode" in
     run)
         install_missing_packages
         build_all
-        exec "$build/bin/Vantrel"
+        cd "$build/bin"
+        exec ./Vantrel
         ;;
     test)
         install_missing_packages
