@@ -1,28 +1,198 @@
 #include "ToolApplicationHull.h"
 
+#include "ConfigureManager.h"
+#include "LanaguageManager.h"
+#include "ScreenCheck.h"
+#include "SkinLoader.h"
+#include "StyleSheetBuilder.h"
+#include "ToolApplicationPrivate.h"
+
+#include <Fenwork/BaseDialog.h>
+#include <Fenwork/GuiLocale.h>
+#include <Fenwork/ShareTools.h>
+#include <Fenwork/TargetPath.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFont>
+#include <QIcon>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <atomic>
+
 namespace apt {
+
+namespace {
+using Private = ToolApplicationHull::ToolApplicationPrivate;
+
+void setApplicationFont(const QString& family)
+{
+    QFont font(family, 9);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    QApplication::setFont(font);
+}
+
+void loadSkin()
+{
+    const Configure* item = ConfigureManager::instance()->configureItem(ConfigureManager::Skin);
+    const QString skin = item ? item->value() : QStringLiteral("CommonSkin");
+    SkinLoader::load(aptui::GetTargetPath() + QStringLiteral("plugins/skins/"), skin);
+}
+
+void loadStyle(const Private& app)
+{
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
+        QApplication::setStyle(style);
+    else
+        ShareTools::debugMessage(QStringLiteral("[ToolsApplication::loadStyle]The CommonStyle does not exist."));
+    qApp->setStyleSheet(StyleSheetBuilder::build(app.appIdWithoutBlanks()));
+}
+
+void applyLanguage()
+{
+    aptui::InitGuiTextCodec(QStringLiteral("UTF-8"));
+    const unsigned int language = LanaguageManager::instance()->language();
+    if (language == 10)
+        setApplicationFont(QStringLiteral("Tahoma"));
+    else if (language == 9)
+        setApplicationFont(QStringLiteral("Batang"));
+    aptui::InitGuiLocale(LanaguageManager::instance()->locale());
+}
+
+QIcon applicationIcon(const Private& app)
+{
+    return QIcon(QStringLiteral(":/CommonSkin/%1/Images/%1/%1.png").arg(app.appIdWithoutBlanks()));
+}
+
+int runHint(const QString& text, const QIcon& icon, bool withBottomRow)
+{
+    aptui::BaseDialog dialog(false, false, false, false, true, withBottomRow, withBottomRow, nullptr);
+    dialog.SetFixedSize(400, 256);
+    dialog.setTitle(Private::tr("Hint"));
+    dialog.setBottomVisible(withBottomRow);
+    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    dialog.setDefaultText(text);
+    dialog.setWindowIcon(icon);
+    return dialog.exec();
+}
+} // namespace
 
 ToolApplicationHull* ToolApplicationHull::instance()
 {
-    static ToolApplicationHull hull;
-    return &hull;
+    static std::atomic<ToolApplicationHull*> s_hull{nullptr};
+    static QBasicMutex s_mutex;
+    ToolApplicationHull* hull = s_hull.load(std::memory_order_acquire);
+    if (hull)
+        return hull;
+    QMutexLocker locker(&s_mutex);
+    hull = s_hull.load(std::memory_order_relaxed);
+    if (!hull) {
+        hull = new ToolApplicationHull; // lives until the process ends
+        s_hull.store(hull, std::memory_order_release);
+    }
+    return hull;
 }
 
 ToolApplicationHull::ToolApplicationHull() = default;
-ToolApplicationHull::~ToolApplicationHull() = default;
-ToolApplicationHull::ToolApplicationHull(const ToolApplicationHull&) = default;
-ToolApplicationHull& ToolApplicationHull::operator=(const ToolApplicationHull&) = default;
 
-void ToolApplicationHull::initialize(int&, char**, const QString&, const QString&) {}
-void ToolApplicationHull::setAppName(const QString&) {}
-QString ToolApplicationHull::appName() const { return {}; }
-QString ToolApplicationHull::configFileName() const { return {}; }
-QApplication* ToolApplicationHull::application() const { return nullptr; }
-bool ToolApplicationHull::startApp() { return true; }
-unsigned int ToolApplicationHull::language() const { return 0; }
-int ToolApplicationHull::versionType() const { return 1; }
-bool ToolApplicationHull::notify(QObject*, QEvent*) { return false; }
-void ToolApplicationHull::release() {}
-void ToolApplicationHull::distory() {}
+ToolApplicationHull::ToolApplicationHull(const ToolApplicationHull& other) = default;
+
+ToolApplicationHull& ToolApplicationHull::operator=(const ToolApplicationHull& other) = default;
+
+ToolApplicationHull::~ToolApplicationHull()
+{
+    // The application object outlives the hull: it belongs to the process.
+    m_application = nullptr;
+}
+
+void ToolApplicationHull::initialize(int& argc, char** argv, const QString& configFile, const QString& appId)
+{
+    if (m_application)
+        return;
+    m_application = new ToolApplicationPrivate(appId, configFile, argc, argv);
+    QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
+                                     + QDir::separator() + QStringLiteral("plugins"));
+    ConfigureManager::instance()->load(aptui::GetTargetPathFile(configFile));
+    LanaguageManager::instance()->initialize(m_application->appIdWithoutBlanks());
+}
+
+void ToolApplicationHull::setAppName(const QString& name)
+{
+    if (m_application)
+        m_application->setAppName(name);
+}
+
+QString ToolApplicationHull::appName() const
+{
+    return m_application ? m_application->appName() : QString();
+}
+
+QString ToolApplicationHull::configFileName() const
+{
+    return m_application ? m_application->configFileName() : QString();
+}
+
+QApplication* ToolApplicationHull::application() const
+{
+    return m_application;
+}
+
+bool ToolApplicationHull::startApp()
+{
+    if (!m_application)
+        return false;
+    ToolApplicationPrivate& app = *m_application;
+
+    setApplicationFont(QStringLiteral("Microsoft YaHei"));
+    loadSkin();
+    loadStyle(app);
+    applyLanguage();
+    const QIcon icon = applicationIcon(app);
+
+    if (app.isRunning()) {
+        runHint(app.appName() + ToolApplicationPrivate::tr(" is already running."), icon, false);
+        return false;
+    }
+
+    if (ScreenCheck::screensLargeEnough(ScreenCheck::currentScreens())) {
+        QApplication::setWindowIcon(icon);
+        return true;
+    }
+    const QString question =
+        ToolApplicationPrivate::tr("Display resolution less than 1024*768,are you sure to start the program?");
+    return runHint(question, icon, true) == QDialog::Accepted;
+}
+
+unsigned int ToolApplicationHull::language() const
+{
+    return LanaguageManager::instance()->language();
+}
+
+int ToolApplicationHull::versionType() const
+{
+    return ConfigureManager::instance()->versionType();
+}
+
+bool ToolApplicationHull::notify(QObject* receiver, QEvent* event)
+{
+    if (!m_application)
+        return false;
+    return m_application->notify(receiver, event);
+}
+
+void ToolApplicationHull::release()
+{
+}
+
+void ToolApplicationHull::distory()
+{
+    if (m_application && m_application->isRunning())
+        QCoreApplication::quit();
+    release();
+}
 
 } // namespace apt

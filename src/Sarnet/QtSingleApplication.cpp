@@ -1,0 +1,49 @@
+#include "QtSingleApplication.h"
+
+#include "InstanceLock.h"
+
+#include <cstdlib>
+
+namespace SharedTools {
+
+namespace {
+// The application object lives until the process ends and is never deleted,
+// so its lock is given back when the process exits normally. (After a crash
+// the next start takes the lock over.)
+InstanceLock* s_processLock = nullptr;
+
+void releaseProcessLock()
+{
+    if (s_processLock)
+        s_processLock->release();
+}
+} // namespace
+
+QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** argv)
+    : QApplication(argc, argv)
+    , m_id(id)
+    , m_lock(std::make_unique<InstanceLock>(id))
+{
+    m_lock->tryAcquire();
+    static const bool registered = std::atexit(&releaseProcessLock) == 0;
+    Q_UNUSED(registered)
+    s_processLock = m_lock.get();
+}
+
+QtSingleApplication::~QtSingleApplication()
+{
+    if (s_processLock == m_lock.get())
+        s_processLock = nullptr;
+}
+
+QString QtSingleApplication::id() const
+{
+    return m_id;
+}
+
+bool QtSingleApplication::isRunning()
+{
+    return !m_lock->tryAcquire();
+}
+
+} // namespace SharedTools

@@ -1,0 +1,29 @@
+#include "Vantrel.h"
+#include "WindowSizeRule.h"
+
+#include <Sarnet/ToolApplicationHull.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QObject>
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
+    // After initialize(), so the name is already translated.
+    hull->setAppName(QObject::tr("Vantrel"));
+    if (!hull->startApp())
+        return 0;
+
+    int exitCode = 0;
+    {
+        Vantrel window;
+        window.show();
+        WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry());
+        exitCode = QApplication::exec();
+        hull->distory();
+    }
+    return exitCode;
+}

@@ -1,0 +1,179 @@
+#include <Sarnet/InstanceLock.h>
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+using SharedTools::InstanceLock;
+
+// Real processes started through the exported shell (sarnet_instance_helper)
+// and the lock underneath them.
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private:
+    // An id of its own per run, so a run never meets a leftover of another.
+    QString uniqueId(const QString& base) const
+    {
+        return QStringLiteral("%1 %2 %3").arg(base).arg(QCoreApplication::applicationPid()).arg(++m_ids);
+    }
+
+    static QString helper()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/sarnet_instance_helper");
+    }
+
+    struct Run
+    {
+        int exitCode = -1;
+        QStringList lines;
+    };
+
+    static Run runToEnd(const QString& id)
+    {
+        QProcess process;
+        process.start(helper(), {id});
+        Run run;
+        if (!process.waitForFinished(20000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        run.lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return run;
+    }
+
+    // Starts a helper that keeps running and waits until it has started.
+    static bool startHolder(QProcess& process, const QString& id)
+    {
+        process.start(helper(), {id, QStringLiteral("60000")});
+        QDeadlineTimer deadline(20000);
+        while (!deadline.hasExpired()) {
+            if (!process.waitForReadyRead(200) && process.state() != QProcess::Running)
+                return false;
+            if (process.peek(4096).contains("startApp 1"))
+                return true;
+        }
+        return false;
+    }
+
+    // Ends a holder the hard way and clears the lock file it leaves.
+    static void stop(QProcess& process, const QString& id)
+    {
+        process.kill();
+        process.waitForFinished(5000);
+        QFile::remove(InstanceLock::lockFilePath(id));
+    }
+
+    mutable int m_ids = 0;
+
+private Q_SLOTS:
+    void secondInstanceIsRefused()
+    {
+        const QString id = uniqueId(QStringLiteral("Refused"));
+        QProcess first;
+        QVERIFY(startHolder(first, id));
+
+        const Run second = runToEnd(id);
+        QCOMPARE(second.exitCode, 0);
+        QCOMPARE(second.lines,
+                 QStringList({QStringLiteral("dialog APP_WARNINGDLG|Helper App is already running."),
+                              QStringLiteral("startApp 0")}));
+        // The first is left as it was.
+        QCOMPARE(first.state(), QProcess::Running);
+        stop(first, id);
+    }
+
+    void otherIdsDoNotMeet()
+    {
+        const QString id = uniqueId(QStringLiteral("My Tool"));
+        QProcess first;
+        QVERIFY(startHolder(first, id));
+        QString withoutBlank = id;
+        withoutBlank.remove(QLatin1Char(' '));
+        const Run other = runToEnd(withoutBlank);
+        QCOMPARE(other.exitCode, 0);
+        QVERIFY2(other.lines.contains(QStringLiteral("startApp 1")), qPrintable(other.lines.join(u'\n')));
+        stop(first, id);
+    }
+
+    void crashedInstanceIsTakenOver()
+    {
+        const QString id = uniqueId(QStringLiteral("Crashed"));
+        QProcess first;
+        QVERIFY(startHolder(first, id));
+        first.kill(); // SIGKILL: the lock file stays behind
+        QVERIFY(first.waitForFinished(5000));
+        QVERIFY(QFile::exists(InstanceLock::lockFilePath(id)));
+
+        const Run next = runToEnd(id);
+        QVERIFY2(next.lines.contains(QStringLiteral("startApp 1")), qPrintable(next.lines.join(u'\n')));
+        QCOMPARE(next.exitCode, 0);
+    }
+
+    void finishedInstanceFreesTheId()
+    {
+        const QString id = uniqueId(QStringLiteral("Finished"));
+        const Run first = runToEnd(id);
+        QVERIFY(first.lines.contains(QStringLiteral("startApp 1")));
+        QVERIFY(!QFile::exists(InstanceLock::lockFilePath(id)));
+        const Run second = runToEnd(id);
+        QVERIFY(second.lines.contains(QStringLiteral("startApp 1")));
+    }
+
+    void lockInOneProcess()
+    {
+        const QString id = uniqueId(QStringLiteral("Local"));
+        InstanceLock first(id);
+        QVERIFY(first.tryAcquire());
+        QVERIFY(first.tryAcquire()); // asking again keeps it
+        InstanceLock second(id);
+        QVERIFY(!second.tryAcquire());
+        QVERIFY(!second.isHeld());
+    }
+
+    void oldLockOfALiveProcessHolds()
+    {
+        // However long the holder runs, its lock is not judged stale by age.
+        const QString id = uniqueId(QStringLiteral("Old"));
+        InstanceLock holder(id);
+        QVERIFY(holder.tryAcquire());
+        QFile file(holder.filePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
+        file.close();
+        InstanceLock other(id);
+        QVERIFY(!other.tryAcquire());
+    }
+
+    void leftoverLockOfAGoneProcessIsTakenOver()
+    {
+        const QString id = uniqueId(QStringLiteral("Leftover"));
+        const QString path = InstanceLock::lockFilePath(id);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // pid, application name, host name, as QLockFile writes them; no
+        // process has this pid (above the kernel's limit).
+        file.write("99999999\nVantrel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        file.close();
+        InstanceLock lock(id);
+        QVERIFY(lock.tryAcquire());
+    }
+
+    void lockFileNames()
+    {
+        const QString a = InstanceLock::lockFilePath(QStringLiteral("My Tool"));
+        QCOMPARE(a, InstanceLock::lockFilePath(QStringLiteral("My Tool")));
+        QVERIFY(a != InstanceLock::lockFilePath(QStringLiteral("MyTool")));
+        QVERIFY(a != InstanceLock::lockFilePath(QStringLiteral("My_Tool")));
+        QVERIFY(!QFileInfo(a).fileName().contains(QLatin1Char(' ')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_SingleInstance.moc"

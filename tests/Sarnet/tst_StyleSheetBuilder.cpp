@@ -1,0 +1,57 @@
+#include <Sarnet/StyleSheetBuilder.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using apt::StyleSheetBuilder;
+
+class TestStyleSheetBuilder : public QObject
+{
+    Q_OBJECT
+
+private:
+    static bool write(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    }
+
+private Q_SLOTS:
+    void folders()
+    {
+        QCOMPARE(StyleSheetBuilder::toolkitFolder(), QStringLiteral(":/Fenwork/Qss/Fenwork/"));
+        QCOMPARE(StyleSheetBuilder::programFolder(QStringLiteral("Vantrel")), QStringLiteral(":/AppSkin/Qss/Vantrel/"));
+    }
+
+    void filesInNameOrderIgnoringCase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath(QStringLiteral("b.qss")), "B{}"));
+        QVERIFY(write(dir.filePath(QStringLiteral("A.qss")), "A{}"));
+        QVERIFY(write(dir.filePath(QStringLiteral("c.qss")), "C{}"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub.qss")));
+        QCOMPARE(StyleSheetBuilder::readFolder(dir.path()), QStringLiteral("A{}\nB{}\nC{}\n"));
+    }
+
+    void macOnlyFileIsLeftOut()
+    {
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath(QStringLiteral("Common.qss")), "common{}"));
+        QVERIFY(write(dir.filePath(QStringLiteral("MacSpecial.qss")), "mac{}"));
+        QCOMPARE(StyleSheetBuilder::readFolder(dir.path(), QStringLiteral("MacSpecial.qss")),
+                 QStringLiteral("common{}\n"));
+    }
+
+    void missingFolderGivesNothing()
+    {
+        QVERIFY(StyleSheetBuilder::readFolder(QStringLiteral(":/Nowhere/")).isEmpty());
+        // A program without a skin folder gets the toolkit's part alone.
+        QCOMPARE(StyleSheetBuilder::build(QStringLiteral("NoSuchProgram")),
+                 StyleSheetBuilder::readFolder(StyleSheetBuilder::toolkitFolder(), QStringLiteral("MacSpecial.qss")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStyleSheetBuilder)
+#include "tst_StyleSheetBuilder.moc"
