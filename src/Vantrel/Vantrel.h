@@ -2,10 +2,17 @@
 
 #include <Fenwork/ToolMainWindow.h>
 
+class AboutDialog;
+class CapacityCalculation;
+class DeviceEditor;
 class QCloseEvent;
+class QHBoxLayout;
+class QKeyEvent;
+class SectionBar;
 
-// The program's main window: a frameless toolkit window whose client area
-// holds the device editor and the capacity calculation area.
+// The program's main window: a frameless toolkit window with the section
+// bar in its title area, the device editor on the left and the capacity
+// calculation area on the right, wired to each other.
 class Vantrel : public aptui::ToolMainWindow
 {
     Q_OBJECT
@@ -14,7 +21,32 @@ public:
     explicit Vantrel(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~Vantrel() override;
 
+    SectionBar* sectionBar() const { return m_sectionBar; }
+    DeviceEditor* deviceEditor() const { return m_deviceEditor; }
+    CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
+    AboutDialog* aboutBox() const { return m_aboutDialog; }
+
+Q_SIGNALS:
+    void signalGetHelp();
+
+public Q_SLOTS:
+    void switchNetTab();
+    void switchEncodingTab();
+    void onMenuHelpClicked();
+    void onMenuUpdateClicked();
+
 protected:
     // Asks before the program ends.
     void closeEvent(QCloseEvent* event) override;
+    // F1 opens the user manual.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void connectChildren();
+
+    QHBoxLayout* m_mainLayout = nullptr;
+    SectionBar* m_sectionBar = nullptr;
+    DeviceEditor* m_deviceEditor = nullptr;
+    CapacityCalculation* m_capacityCalculation = nullptr;
+    AboutDialog* m_aboutDialog = nullptr;
 };
