@@ -1,5 +1,7 @@
 #include "ToolMainWindow.h"
 
+#include <QHBoxLayout>
+
 #include "DialogAbout.h"
 #include "Menu.h"
 #include "ToolCover.h"
@@ -45,8 +47,12 @@ ToolMainWindow::ToolMainWindow(QWidget* parent, Qt::WindowFlags flags)
     m_titleBar = new ToolTitleBar(m_frame);
     m_client = new Widget(m_frame);
     m_client->setObjectName(QStringLiteral("ToolMainWindow_client"));
+    m_bodyLayout = new QHBoxLayout;
+    m_bodyLayout->setContentsMargins(0, 0, 0, 0);
+    m_bodyLayout->setSpacing(0);
+    m_bodyLayout->addWidget(m_client, 1);
     layout->addWidget(m_titleBar);
-    layout->addWidget(m_client, 1);
+    layout->addLayout(m_bodyLayout, 1);
     setCentralWidget(m_frame);
 
     m_cover = new ToolCover(m_frame);
@@ -66,7 +72,28 @@ QWidget* ToolMainWindow::getSetupUiWidget() const
 
 void ToolMainWindow::setSpecialWidget(QWidget* widget, Qt::Alignment alignment)
 {
-    m_titleBar->setSpecialWidget(widget, alignment);
+    if (m_specialWidget && m_specialWidget != widget) {
+        m_bodyLayout->removeWidget(m_specialWidget);
+        if (m_titleBar->specialWidget() == m_specialWidget)
+            m_titleBar->setSpecialWidget(nullptr, alignment);
+        m_specialWidget->hide();
+    }
+    m_specialWidget = widget;
+    if (!widget)
+        return;
+    m_bodyLayout->removeWidget(widget);
+    if (alignment & (Qt::AlignLeft | Qt::AlignRight)) {
+        widget->setParent(m_frame);
+        m_bodyLayout->insertWidget(alignment & Qt::AlignLeft ? 0 : m_bodyLayout->count(), widget);
+        widget->show();
+    } else {
+        m_titleBar->setSpecialWidget(widget, alignment);
+    }
+}
+
+QWidget* ToolMainWindow::specialWidget() const
+{
+    return m_specialWidget;
 }
 
 void ToolMainWindow::setAppTitle(const QString& title)

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 
+class QHBoxLayout;
 class QWindow;
 
 namespace aptui {
@@ -29,8 +30,11 @@ public:
 
     // The widget the program lays its content out in.
     QWidget* getSetupUiWidget() const;
-    // A widget of the program's shown in the title bar (see ToolTitleBar).
+    // A widget of the program's beside the client area, full height: at its
+    // left (AlignLeft) or right (AlignRight); any other alignment puts it in
+    // the title bar (see ToolTitleBar). A second widget replaces the first.
     void setSpecialWidget(QWidget* widget, Qt::Alignment alignment = Qt::AlignLeft);
+    QWidget* specialWidget() const;
     void setAppTitle(const QString& title);
     QString appTitle() const;
 
@@ -73,6 +77,8 @@ private:
     Widget* m_frame = nullptr;
     ToolTitleBar* m_titleBar = nullptr;
     Widget* m_client = nullptr;
+    QHBoxLayout* m_bodyLayout = nullptr;
+    QPointer<QWidget> m_specialWidget;
     ToolCover* m_cover = nullptr;
     Menu* m_aboutMenu = nullptr;
     DialogAbout* m_aboutDialog = nullptr;
