@@ -1,0 +1,587 @@
+#include "DeviceEditor.h"
+
+#include "ui_DeviceEditor.h"
+
+#include <Fenwork/IntValidator.h>
+#include <Fenwork/ShareTools.h>
+#include <Sarnet/ToolApplicationHull.h>
+#include <data/DeviceConfigStore.h>
+#include <data/DeviceInfoManager.h>
+#include <data/EncodingCalculator.h>
+
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QResizeEvent>
+#include <QVariant>
+
+namespace {
+
+constexpr int kFixedRateWidth = 320;
+constexpr int kVarRateWidth = 390;
+constexpr int kCollapsedWidth = 34;
+constexpr int kInitialWidth = 400;
+constexpr int kMaxRate = 204800; // kbps
+constexpr int kMaxChannelNameLength = 20;
+constexpr double kKbpsPerMbps = 1024.0;
+
+const char kInvalidProperty[] = "invalid";
+
+// A QRegExp pattern whose empty alternatives let the field be emptied while
+// typing; only a decimal number with a fraction is accepted in the end.
+const char kCustomBandPattern[] = "^[1-9][0-9]+[.][0-9]+||^[0][.][0-9]+||^[1-9][.][0-9]+";
+
+void checkConnection(const QMetaObject::Connection& connection, const char* file, int line, const char* function)
+{
+    if (connection)
+        return;
+    ShareTools::debugMessage(QStringLiteral("connect failure! ") + QString::fromUtf8(file) + QLatin1Char(':')
+                             + QString::number(line) + QStringLiteral(" in ") + QString::fromLatin1(function));
+}
+
+} // namespace
+
+// A refused connection is logged with the place that asked for it; the
+// editor carries on without it.
+#define CHECK_CONNECT(connection, function) checkConnection((connection), __FILE__, __LINE__, (function))
+
+DeviceEditor::DeviceEditor(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::DeviceEditor>())
+{
+    static const char* const kFunction = "DeviceEditor::DeviceEditor";
+
+    m_deviceInfoManager = new DeviceInfoManager(this);
+    m_configStore = std::make_unique<DeviceConfigStore>();
+    m_calculator = std::make_unique<EncodingCalculator>();
+
+    m_ui->setupUi(this);
+    initWidgets();
+
+    // Connected only now, so that filling the widgets above ran no slot and
+    // emitted nothing; the order matters where one signal feeds two slots.
+    Ui::DeviceEditor* ui = m_ui.get();
+    CHECK_CONNECT(connect(ui->m_btnAddDevice, &QPushButton::clicked, this, &DeviceEditor::onBtnAddDeviceClicked), kFunction);
+    CHECK_CONNECT(connect(ui->m_radioButtonFixedRate, &QRadioButton::clicked, this, &DeviceEditor::onRateSelected), kFunction);
+    CHECK_CONNECT(connect(ui->m_radioButtonVarRate, &QRadioButton::clicked, this, &DeviceEditor::onRateSelected), kFunction);
+    CHECK_CONNECT(connect(ui->m_comboBoxDeviceType, &QComboBox::currentIndexChanged, this, &DeviceEditor::onDeviceTypeChanged), kFunction);
+    CHECK_CONNECT(connect(ui->m_comboBoxResolution, &QComboBox::currentIndexChanged, this, &DeviceEditor::onResolutionChanged), kFunction);
+    CHECK_CONNECT(connect(ui->m_comboxFrameRate, &QComboBox::currentIndexChanged, this, &DeviceEditor::onFixedRateFrameRateChanged), kFunction);
+    CHECK_CONNECT(connect(ui->m_comboxEncodingType, &QComboBox::currentIndexChanged, this, &DeviceEditor::onEncodingTypeChanged), kFunction);
+    CHECK_CONNECT(connect(ui->m_scenceSelector, &ScenceSelector::signalScenceChanged, this, &DeviceEditor::onScenceChanged), kFunction);
+    CHECK_CONNECT(connect(ui->m_checkBoxSpread, &QToolButton::toggled, this, &DeviceEditor::onSpreadChanged), kFunction);
+    CHECK_CONNECT(connect(ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::onFrametareStandardPAL), kFunction);
+    CHECK_CONNECT(connect(ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::onFrametareStandardNTSC), kFunction);
+    for (QComboBox* box : {ui->deviceTypeCombox_2, ui->netLinkCombox_2, ui->selectBandCombox_2, ui->sSystemCombox_2,
+                           ui->encodingTypeCombox_2, ui->streamTypeCombox_2}) {
+        CHECK_CONNECT(connect(box, &QComboBox::currentIndexChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
+    }
+    CHECK_CONNECT(connect(ui->streamCountSpinBox_2, &QSpinBox::textChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
+    CHECK_CONNECT(connect(ui->customBandEdit, &QLineEdit::textChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
+    CHECK_CONNECT(connect(ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
+    CHECK_CONNECT(connect(ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &DeviceEditor::onBandCheckboxChanged), kFunction);
+    CHECK_CONNECT(connect(ui->netLinkCombox_2, &QComboBox::currentIndexChanged, this, &DeviceEditor::onSetBandWidthByConnectionType), kFunction);
+    CHECK_CONNECT(connect(ui->m_lineEditScenceRecommandRate, &QLineEdit::textChanged, this, &DeviceEditor::onRateTextChanged), kFunction);
+    m_connected = true;
+
+    setFixedWidth(kInitialWidth);
+
+    ui->m_lineEditScenceRecommandRate->setValidator(new aptui::IntValidator(0, kMaxRate, this));
+    // The skin may restyle the frame; without one a rejected rate still
+    // shows red.
+    ui->m_lineEditScenceRecommandRate->setStyleSheet(QStringLiteral(
+        "QLineEdit#m_lineEditScenceRecommandRate[invalid=\"true\"]{border: 1px solid #e0443e;}"));
+    ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
+
+    ui->m_widgetShadow->installEventFilter(this);
+}
+
+DeviceEditor::~DeviceEditor() = default;
+
+void DeviceEditor::setCurrentPage(int page)
+{
+    m_ui->m_verticalWidgetAddBorder->setCurrentIndex(page);
+}
+
+void DeviceEditor::setAppStarted(bool started)
+{
+    m_appStarted = started;
+}
+
+QStringList DeviceEditor::encodingTypesForLanguage(QStringList types, unsigned int language)
+{
+    types.removeAll(language == 0 ? QStringLiteral("Smart H.264") : QStringLiteral("H.264+"));
+    return types;
+}
+
+QStringList DeviceEditor::offeredEncodingTypes(bool sorted) const
+{
+    QStringList types = m_configStore->getEncodeTypes();
+    if (sorted)
+        types.sort(Qt::CaseSensitive);
+    return encodingTypesForLanguage(types, apt::ToolApplicationHull::instance()->language());
+}
+
+// ---------------------------------------------------------------------------
+// Refilling a combo box. A box's own change signal runs further slots, so
+// each caller picks how many of those runs it wants:
+// - silent: no slot runs, the box ends on its first item;
+// - first item: the slot runs once, for index 0;
+// - plain: the slot runs for the emptied box (-1) and again for index 0.
+
+void DeviceEditor::refillSilently(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function)
+{
+    if (m_connected)
+        disconnect(box, &QComboBox::currentIndexChanged, this, slot);
+    box->clear();
+    box->addItems(items);
+    if (m_connected)
+        CHECK_CONNECT(connect(box, &QComboBox::currentIndexChanged, this, slot), function);
+}
+
+void DeviceEditor::refillFirstItem(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function)
+{
+    if (m_connected)
+        disconnect(box, &QComboBox::currentIndexChanged, this, slot);
+    box->clear();
+    if (m_connected)
+        CHECK_CONNECT(connect(box, &QComboBox::currentIndexChanged, this, slot), function);
+    box->addItems(items);
+}
+
+void DeviceEditor::refillPlainly(QComboBox* box, const QStringList& items)
+{
+    box->clear();
+    box->addItems(items);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+void DeviceEditor::initWidgets()
+{
+    // With a wide fallback font the encode-section row is wider than the
+    // 320-pixel panel: the radio buttons keep their whole texts and the
+    // label (whose trailing blanks are only padding) wraps instead.
+    m_ui->label->setWordWrap(true);
+    m_ui->m_radioButtonFixedRate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_ui->m_radioButtonVarRate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    m_ui->m_scenceSelector->hide();
+    setFixedWidth(kFixedRateWidth);
+    initBandwidthPage();
+    initEncodingPage();
+}
+
+void DeviceEditor::initBandwidthPage()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    ui->m_lineEditChannelName->setText(tr("Channel Name"));
+
+    ui->channelCountsEdit->setValue(1);
+    ui->channelCountsEdit->setRange(1, 512);
+    ui->streamCountsEdit->setValue(1);
+    ui->streamCountsEdit->setRange(1, 512);
+
+    ui->PalNtscSwitch->setFixedSize(84, 24);
+    ui->PalNtscSwitch->setOnText(tr("PAL"));
+    ui->PalNtscSwitch->setOffText(tr("NTSC"));
+
+    ui->m_comboBoxDeviceType->addItem(tr("IPC"));
+    ui->m_comboBoxDeviceType->addItem(tr("DVR"));
+
+    ui->m_radioButtonFixedRate->setChecked(true);
+
+    const QStringList scenes = m_deviceInfoManager->getScenceNames();
+    QVector<SCENCE_ITEM> items;
+    items.reserve(scenes.size());
+    for (int i = 0; i < scenes.size(); ++i)
+        items.append(SCENCE_ITEM{i, scenes.at(i)});
+    ui->m_scenceSelector->setScenceData(items);
+    // Without scenes there is nothing to pick in variable-rate mode.
+    if (scenes.isEmpty())
+        ui->m_radioButtonVarRate->hide();
+
+    selectFixedRate();
+    onSetFrameByStandard(PAL);
+    // The calculator still holds its own start encoding ("H.264") here,
+    // whatever the encoding box shows first.
+    refreshFixedRate();
+}
+
+void DeviceEditor::initEncodingPage()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    ui->deviceTypeCombox_2->addItem(tr("IPC"));
+    ui->deviceTypeCombox_2->addItem(tr("DVR"));
+
+    ui->customBandEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QString::fromLatin1(kCustomBandPattern)), this));
+    ui->customBandEdit->setMaxLength(5);
+    ui->customBandEdit->setText(QStringLiteral("0"));
+    ui->customBandEdit->setEnabled(false);
+
+    QStringList connectionTypes;
+    m_configStore->getConnectionTypes(connectionTypes);
+    ui->netLinkCombox_2->addItems(connectionTypes);
+    ui->netLinkCombox_2->setCurrentIndex(2);
+    onSetBandWidthByConnectionType(ui->netLinkCombox_2->currentIndex());
+
+    ui->sSystemCombox_2->addItem(tr("PAL"));
+    ui->sSystemCombox_2->addItem(tr("NTSC"));
+
+    ui->encodingTypeCombox_2->addItems(offeredEncodingTypes(false));
+    ui->encodingTypeCombox_2->setCurrentIndex(1);
+
+    ui->streamTypeCombox_2->addItem(tr("Main stream"));
+    ui->streamTypeCombox_2->addItem(tr("Sub stream"));
+    ui->streamTypeCombox_2->setCurrentIndex(0);
+
+    ui->streamCountSpinBox_2->setValue(1);
+}
+
+// ---------------------------------------------------------------------------
+// Rate modes
+
+void DeviceEditor::selectFixedRate()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    ui->m_scenceSelector->hide();
+    setFixedWidth(kFixedRateWidth);
+    ui->m_labelFrameRate->show();
+    ui->m_comboxFrameRate->show();
+    ui->m_labelEncodeTypeLabel->show();
+    ui->m_comboxEncodingType->show();
+
+    ui->m_labelScenceRecommandRate->setText(tr("Recommend Rate :"));
+
+    // Plain refill: the first type reaches the calculator through the slot.
+    refillPlainly(ui->m_comboxEncodingType, offeredEncodingTypes(true));
+
+    const int resolutionType = ui->m_comboBoxDeviceType->currentIndex() == 0 ? 1 : 2;
+    refillFirstItem(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
+                    m_deviceInfoManager->getResolutions(resolutionType), "DeviceEditor::selectFixedRate");
+}
+
+void DeviceEditor::onRateSelected()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    if (sender() == ui->m_radioButtonFixedRate) {
+        selectFixedRate();
+        refreshFixedRate();
+        return;
+    }
+
+    ui->m_scenceSelector->show();
+    ui->m_labelFrameRate->hide();
+    ui->m_comboxFrameRate->hide();
+    ui->m_labelEncodeTypeLabel->show();
+    ui->m_comboxEncodingType->show();
+    setFixedWidth(kVarRateWidth);
+    // Entering the mode always starts from the first scene; the selector's
+    // checked button is left as the user last chose it.
+    onScenceChanged(0);
+}
+
+void DeviceEditor::onScenceChanged(int scenceType)
+{
+    static const char* const kFunction = "DeviceEditor::onScenceChanged";
+    Ui::DeviceEditor* ui = m_ui.get();
+    const QString scene = m_deviceInfoManager->getScenceName(scenceType);
+
+    QStringList resolutions;
+    m_configStore->getScenceResolutions(scene, resolutions);
+    refillSilently(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged, resolutions, kFunction);
+    const QString resolution = ui->m_comboBoxResolution->currentText();
+
+    QStringList encodings;
+    m_configStore->getScenceEncodeTypes(scene, resolution, encodings);
+    refillSilently(ui->m_comboxEncodingType, &DeviceEditor::onEncodingTypeChanged, encodings, kFunction);
+    const QString encoding = ui->m_comboxEncodingType->currentText();
+
+    showSceneRate(scene, encoding, resolution);
+    m_scenceType = scenceType;
+}
+
+void DeviceEditor::freshPictureAndBitrateAndEncoding()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    const QString scene = m_deviceInfoManager->getScenceName(m_scenceType);
+    const QString resolution = ui->m_comboBoxResolution->currentText();
+
+    QStringList encodings;
+    m_configStore->getScenceEncodeTypes(scene, resolution, encodings);
+    refillSilently(ui->m_comboxEncodingType, &DeviceEditor::onEncodingTypeChanged, encodings,
+                   "DeviceEditor::freshPictureAndBitrateAndEncoding");
+
+    showSceneRate(scene, ui->m_comboxEncodingType->currentText(), resolution);
+}
+
+void DeviceEditor::refreshScenceRate()
+{
+    showSceneRate(m_deviceInfoManager->getScenceName(m_scenceType), m_ui->m_comboxEncodingType->currentText(),
+                  m_ui->m_comboBoxResolution->currentText());
+}
+
+void DeviceEditor::showSceneRate(const QString& scene, const QString& encoding, const QString& resolution)
+{
+    m_ui->m_scenceSelector->setScencePicture(m_deviceInfoManager->getScencePicture(scene, encoding, resolution));
+    // A scene without a matching row shows -1; "+ Add" refuses it.
+    m_ui->m_lineEditScenceRecommandRate->setText(
+        QString::number(m_deviceInfoManager->getScenceBitrate(scene, encoding, resolution)));
+}
+
+void DeviceEditor::refreshFixedRate()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    if (!ui->m_radioButtonFixedRate->isChecked())
+        return;
+
+    // Only the two built-in device types are known to the calculator; any
+    // other entry is computed as the first one.
+    const int deviceType = ui->m_comboBoxDeviceType->currentIndex() == 1 ? 1 : 0;
+    const QString resolution = ui->m_comboBoxResolution->currentText();
+    const double frameRate = m_configStore->getFrameRateValue(ui->m_comboxFrameRate->currentText(), m_videoStandard);
+    const int rate = static_cast<int>(m_calculator->calculateBitrate(deviceType, resolution, frameRate));
+    ui->m_lineEditScenceRecommandRate->setText(QString::number(rate));
+}
+
+void DeviceEditor::onDeviceTypeChanged(int type)
+{
+    if (!m_ui->m_radioButtonFixedRate->isChecked() || (type != 0 && type != 1))
+        return;
+    refillFirstItem(m_ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
+                    m_deviceInfoManager->getResolutions(type == 0 ? 1 : 2), "DeviceEditor::onDeviceTypeChanged");
+    refreshFixedRate();
+}
+
+void DeviceEditor::onResolutionChanged(int)
+{
+    if (m_ui->m_radioButtonFixedRate->isChecked())
+        refreshFixedRate();
+    else
+        freshPictureAndBitrateAndEncoding();
+}
+
+void DeviceEditor::onFixedRateFrameRateChanged(int)
+{
+    refreshFixedRate();
+}
+
+void DeviceEditor::onEncodingTypeChanged(int)
+{
+    if (m_ui->m_radioButtonFixedRate->isChecked()) {
+        m_calculator->setEncodeType(m_ui->m_comboxEncodingType->currentText());
+        refreshFixedRate();
+    } else {
+        refreshScenceRate();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Video standard
+
+void DeviceEditor::onSetFrameByStandard(int type)
+{
+    refillSilently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
+                   m_deviceInfoManager->getFrameRateTexts(static_cast<VideoStandard>(type)),
+                   "DeviceEditor::onSetFrameByStandard");
+    m_ui->m_comboxFrameRate->setCurrentIndex(1);
+}
+
+void DeviceEditor::onFrametareStandardPAL()
+{
+    switchFrameStandard(PAL, "DeviceEditor::onFrametareStandardPAL");
+}
+
+void DeviceEditor::onFrametareStandardNTSC()
+{
+    switchFrameStandard(NTSC, "DeviceEditor::onFrametareStandardNTSC");
+}
+
+void DeviceEditor::switchFrameStandard(VideoStandard standard, const char* function)
+{
+    refillSilently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
+                   m_deviceInfoManager->getFrameRateTexts(standard), function);
+    m_videoStandard = standard;
+    // Selecting the second entry recomputes the fixed rate with the new
+    // standard before the device list hears of it.
+    m_ui->m_comboxFrameRate->setCurrentIndex(1);
+    Q_EMIT signalCurrentFrameStandard(standard);
+}
+
+// ---------------------------------------------------------------------------
+// Adding and deleting groups
+
+bool DeviceEditor::rateFieldAcceptable() const
+{
+    const QLineEdit* field = m_ui->m_lineEditScenceRecommandRate;
+    const QValidator* validator = field->validator();
+    if (!validator)
+        return true;
+    QString text = field->text();
+    int position = 0;
+    return validator->validate(text, position) == QValidator::Acceptable;
+}
+
+void DeviceEditor::markRateFieldInvalid(bool invalid)
+{
+    QLineEdit* field = m_ui->m_lineEditScenceRecommandRate;
+    field->setProperty(kInvalidProperty, invalid);
+    field->setToolTip(invalid ? tr("Enter a rate from 0 to %1 kbps.").arg(kMaxRate) : QString());
+    ShareTools::reloadStyle(field);
+}
+
+void DeviceEditor::onRateTextChanged(const QString&)
+{
+    if (m_ui->m_lineEditScenceRecommandRate->property(kInvalidProperty).toBool() && rateFieldAcceptable())
+        markRateFieldInvalid(false);
+}
+
+void DeviceEditor::onBtnAddDeviceClicked()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    // A negative, empty or oversized rate would corrupt the totals: the group
+    // is not added and the field says why.
+    if (!rateFieldAcceptable()) {
+        markRateFieldInvalid(true);
+        return;
+    }
+
+    StructDeviceItem item;
+    item.bitrate = ui->m_lineEditScenceRecommandRate->text().toDouble();
+    item.channelCount = ui->channelCountsEdit->text().toInt(nullptr, 10);
+    item.streamCount = ui->streamCountsEdit->text().toInt(nullptr, 10);
+    item.encodingType = ui->m_comboxEncodingType->currentText();
+    item.spareFlag = false;
+    item.groupNumber = m_deviceInfoManager->takeGroupNumber();
+    item.channelName = ui->m_lineEditChannelName->text() + QLatin1Char('(') + QString::number(item.groupNumber)
+                       + QLatin1Char(')');
+    item.spareText = QString();
+    item.resolution = ui->m_comboBoxResolution->currentText();
+    if (ui->m_radioButtonVarRate->isChecked()) {
+        item.sceneName = m_deviceInfoManager->getScenceName(m_scenceType);
+        item.frameRate = QString();
+    } else {
+        item.sceneName = QString();
+        item.frameRate = ui->m_comboxFrameRate->currentText();
+    }
+    item.deviceType = ui->m_comboBoxDeviceType->currentText();
+
+    if (!m_appStarted) {
+        Q_EMIT signalAppStart();
+        m_appStarted = true;
+    }
+    Q_EMIT signalAddDevice(item);
+}
+
+void DeviceEditor::onDeleteChannelGroupNumber(int channelGroupNumber)
+{
+    m_deviceInfoManager->releaseGroupNumber(channelGroupNumber);
+}
+
+// ---------------------------------------------------------------------------
+// Encoding page
+
+void DeviceEditor::onBandCheckboxChanged()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    const bool custom = ui->customBandCheckbox_2->isChecked();
+    ui->customBandEdit->setEnabled(custom);
+    ui->netLinkCombox_2->setEnabled(!custom);
+    ui->selectBandCombox_2->setEnabled(!custom);
+}
+
+void DeviceEditor::onSetBandWidthByConnectionType(int)
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    const QString connectionType = ui->netLinkCombox_2->currentText();
+    // Refilled with the box connected: the encoding question is reported for
+    // the emptied box and again for the first bandwidth.
+    ui->selectBandCombox_2->clear();
+    const QVector<ShowValueItem> bandwidths = m_configStore->getConnectionBandwidths(connectionType);
+    for (const ShowValueItem& bandwidth : bandwidths)
+        ui->selectBandCombox_2->addItem(bandwidth.show, QVariant(bandwidth.value));
+}
+
+void DeviceEditor::onCodeParameterChanged()
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    CodeParameter parameter;
+    if (ui->customBandCheckbox_2->isChecked()) {
+        parameter.bandwidth = ui->customBandEdit->text().toDouble() * kKbpsPerMbps;
+    } else {
+        parameter.bandwidth = m_configStore->getConnectionBandwidth(ui->netLinkCombox_2->currentText(),
+                                                                    ui->selectBandCombox_2->currentText())
+                              * kKbpsPerMbps;
+    }
+    parameter.streamCount = ui->streamCountSpinBox_2->text().toInt(nullptr, 10);
+    // The boxes hold translations, but the words compared are the source
+    // texts.
+    parameter.deviceType = ui->deviceTypeCombox_2->currentText() == QLatin1String("IPC") ? 0 : 1;
+    parameter.videoStandard = ui->sSystemCombox_2->currentText() == QLatin1String("PAL") ? 0 : 1;
+    parameter.encodingType = ui->encodingTypeCombox_2->currentText();
+    parameter.streamType = ui->streamTypeCombox_2->currentIndex() == 0 ? 0 : 1;
+    Q_EMIT signalCodeParameterChanged(parameter);
+}
+
+// ---------------------------------------------------------------------------
+// Collapsing and the slots nothing in the program connects
+
+void DeviceEditor::onSpreadChanged(bool spread)
+{
+    m_ui->m_verticalWidgetAddBorder->setVisible(!spread);
+    m_ui->verticalStackedWidget->setVisible(spread);
+    if (spread)
+        setFixedWidth(kCollapsedWidth);
+    else
+        setFixedWidth(m_ui->m_radioButtonFixedRate->isChecked() ? kFixedRateWidth : kVarRateWidth);
+}
+
+void DeviceEditor::resizeEvent(QResizeEvent* event)
+{
+    placeSpreadButton(event->size().height());
+    QWidget::resizeEvent(event);
+}
+
+void DeviceEditor::placeSpreadButton(int panelHeight)
+{
+    // The collapse button's centre sits at a quarter of the panel's height.
+    QToolButton* spread = m_ui->m_checkBoxSpread;
+    const int y = static_cast<int>(panelHeight * 0.256 - spread->height() * 0.5);
+    spread->move(spread->x(), y);
+}
+
+bool DeviceEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // The shadow strip's own layout puts the button back at its spacer
+    // whenever it runs; this filter runs after it and restores the place.
+    if (watched == m_ui->m_widgetShadow
+        && (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)) {
+        placeSpreadButton(height());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DeviceEditor::onSetDeviceTypes(const QVector<StructDeviceType>& deviceTypes)
+{
+    m_ui->m_comboBoxDeviceType->clear();
+    for (const StructDeviceType& type : deviceTypes)
+        m_ui->m_comboBoxDeviceType->addItem(type.name, type.type);
+}
+
+void DeviceEditor::onSetDeviceResolutions(const QMap<int, QString>& deviceTypes)
+{
+    m_ui->m_comboBoxResolution->clear();
+    for (auto it = deviceTypes.cbegin(); it != deviceTypes.cend(); ++it)
+        m_ui->m_comboBoxResolution->addItem(it.value(), it.key());
+}
+
+void DeviceEditor::onSetScenceRecommandRateText(const QString& rate)
+{
+    m_ui->m_lineEditScenceRecommandRate->setText(rate);
+}
+
+QObject* DeviceEditor::onGetScenceSelector()
+{
+    return m_ui->m_scenceSelector;
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <data/DeviceTypes.h>
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+#include <memory>
+
+class DeviceConfigStore;
+class DeviceInfoManager;
+class EncodingCalculator;
+class QComboBox;
+class QResizeEvent;
+
+namespace Ui {
+class DeviceEditor;
+}
+
+// The narrow input panel: page 0 describes a device group and adds it with
+// "+ Add" (signalAddDevice), page 1 describes a network link and reports
+// every change as a CodeParameter (signalCodeParameterChanged).
+class DeviceEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DeviceEditor(QWidget* parent = nullptr);
+    ~DeviceEditor() override;
+
+    // 0 bandwidth page, 1 encoding page.
+    void setCurrentPage(int page);
+    void setAppStarted(bool started);
+
+    // The encoding types offered in a language: language 0 keeps "H.264+"
+    // and drops "Smart H.264", every other language the reverse.
+    static QStringList encodingTypesForLanguage(QStringList types, unsigned int language);
+
+Q_SIGNALS:
+    void signalAddDevice(const StructDeviceItem& item);
+    void signalAppStart();
+    void signalCurrentFrameStandard(VideoStandard videoStandardValue);
+    void signalCodeParameterChanged(const CodeParameter& codeParameter);
+
+public Q_SLOTS:
+    void onSetDeviceTypes(const QVector<StructDeviceType>& deviceTypes);
+    void onSetDeviceResolutions(const QMap<int, QString>& deviceTypes);
+    void onSetScenceRecommandRateText(const QString& rate);
+    void onRateSelected();
+    QObject* onGetScenceSelector();
+    void onSpreadChanged(bool spread);
+    void onFrametareStandardPAL();
+    void onFrametareStandardNTSC();
+    void onCodeParameterChanged();
+    void onBandCheckboxChanged();
+
+private Q_SLOTS:
+    void onDeviceTypeChanged(int type);
+    void onResolutionChanged(int index);
+    void onFixedRateFrameRateChanged(int index);
+    void onEncodingTypeChanged(int index);
+    void onScenceChanged(int scenceType);
+    void onBtnAddDeviceClicked();
+
+public Q_SLOTS:
+    // Public so that the window can connect the device list's deletions.
+    void onDeleteChannelGroupNumber(int channelGroupNumber);
+
+private Q_SLOTS:
+    void onSetFrameByStandard(int type);
+    void onSetBandWidthByConnectionType(int index);
+    void onRateTextChanged(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using ComboSlot = void (DeviceEditor::*)(int);
+
+    void selectFixedRate();
+    void freshPictureAndBitrateAndEncoding();
+    void refreshFixedRate();
+    void refreshScenceRate();
+    void initWidgets();
+    void initBandwidthPage();
+    void initEncodingPage();
+
+    // The three ways a combo box is refilled, chosen by which of the box's
+    // slot runs the caller wants (see the .cpp).
+    void refillSilently(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function);
+    void refillFirstItem(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function);
+    static void refillPlainly(QComboBox* box, const QStringList& items);
+
+    void placeSpreadButton(int panelHeight);
+    void switchFrameStandard(VideoStandard standard, const char* function);
+    void showSceneRate(const QString& scene, const QString& encoding, const QString& resolution);
+    bool rateFieldAcceptable() const;
+    void markRateFieldInvalid(bool invalid);
+    QStringList offeredEncodingTypes(bool sorted) const;
+
+    std::unique_ptr<Ui::DeviceEditor> m_ui;
+    int m_scenceType = 0;
+    bool m_appStarted = false;
+    int m_videoStandard = 0;
+    DeviceInfoManager* m_deviceInfoManager = nullptr;
+    std::unique_ptr<EncodingCalculator> m_calculator;
+    std::unique_ptr<DeviceConfigStore> m_configStore;
+    // False while the constructor fills the widgets: a refill then has no
+    // connection to cut or restore.
+    bool m_connected = false;
+};

@@ -1,0 +1,135 @@
+#include "ScenceSelector.h"
+
+#include "ScenceRaidoButton.h"
+#include "ui_ScenceSelector.h"
+
+#include <Fenwork/VerScrollBar.h>
+
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidgetItem>
+#include <QPixmap>
+#include <QResizeEvent>
+#include <QStyle>
+
+namespace {
+
+const QSize kScenceItemSize(70, 27);
+
+const char kFailureStyle[] =
+    "QLabel#m_labelScenceImage{background-color:#f4f5f6;border: 1px solid #dadada;}";
+const char kFailureTemplate[] =
+    "<html><head/><body><p align=\"center\"><span style=\" font-weight:600; color:#cccccc;\">%1</span></p></body></html>";
+
+// Style rules that depend on the checked state only take effect after the
+// button is polished again, by its own style and by the selector's.
+void repolish(QWidget* button, QStyle* outerStyle)
+{
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+    outerStyle->unpolish(button);
+    outerStyle->polish(button);
+    button->repaint();
+}
+
+} // namespace
+
+ScenceSelector::ScenceSelector(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::ScenceSelector>())
+{
+    m_ui->setupUi(this);
+    m_ui->m_listWidgetScences->setSpacing(5);
+    m_ui->m_listWidgetScences->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ui->m_listWidgetScences->setVerticalScrollBar(new aptui::VerScrollBar(m_ui->m_listWidgetScences));
+}
+
+ScenceSelector::~ScenceSelector() = default;
+
+void ScenceSelector::setScenceData(const QVector<SCENCE_ITEM>& scenceData)
+{
+    // Clearing the list only schedules the item widgets for deletion; they
+    // go at once so that no stale button can report a click.
+    m_ui->m_listWidgetScences->clear();
+    qDeleteAll(m_scenceButtons);
+    m_scenceButtons.clear();
+
+    for (const SCENCE_ITEM& item : scenceData)
+        addScenceItem(item);
+}
+
+void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
+{
+    if (m_scenceButtons.contains(scenceItem.id))
+        return;
+
+    QListWidget* list = m_ui->m_listWidgetScences;
+    list->addItem(QString());
+    auto* button = new ScenceRaidoButton(nullptr, scenceItem.id, scenceItem.name);
+    button->setToolTip(scenceItem.name);
+    QListWidgetItem* entry = list->item(list->count() - 1);
+    entry->setSizeHint(kScenceItemSize);
+    list->setItemWidget(entry, button);
+
+    if (scenceItem.id == 0) {
+        button->setCheckable(true);
+        button->setChecked(true);
+    }
+
+    m_scenceButtons.insert(scenceItem.id, button);
+    connect(button, &ScenceRaidoButton::signalScenceButtonClick, this, &ScenceSelector::OnScenceSelected);
+}
+
+void ScenceSelector::OnScenceSelected(int sceneType)
+{
+    // The editor reloads the scene even when it is already the selected one.
+    Q_EMIT signalScenceChanged(sceneType);
+
+    ScenceRaidoButton* selected = m_scenceButtons.value(sceneType);
+    if (!selected || selected->isChecked())
+        return;
+
+    // Only the selected button is checkable, so a click on another button
+    // never toggles it by itself.
+    selected->setCheckable(true);
+    selected->setChecked(true);
+    repolish(selected, style());
+
+    for (auto it = m_scenceButtons.cbegin(); it != m_scenceButtons.cend(); ++it) {
+        if (it.key() == sceneType)
+            continue;
+        ScenceRaidoButton* other = it.value();
+        other->setChecked(false);
+        other->setCheckable(false);
+        repolish(other, style());
+    }
+}
+
+void ScenceSelector::setScencePicture(const QString& path)
+{
+    m_picturePath = path;
+    aptui::Label* label = m_ui->m_labelScenceImage;
+
+    const QFileInfo info(path);
+    const bool usable = info.exists() && info.isFile() && info.suffix() == QLatin1String("png");
+    label->clear();
+    if (usable) {
+        label->setStyleSheet(QString());
+        // A file that does not decode leaves the picture area blank.
+        const QImage image(path);
+        if (image.isNull())
+            label->setPixmap(QPixmap());
+        else
+            label->setPixmap(QPixmap::fromImage(
+                image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    } else {
+        label->setStyleSheet(QLatin1String(kFailureStyle));
+        label->setText(QLatin1String(kFailureTemplate).arg(tr("Get Picture Failure")));
+    }
+}
+
+void ScenceSelector::resizeEvent(QResizeEvent* event)
+{
+    setScencePicture(m_picturePath);
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <data/DeviceTypes.h>
+
+#include <QMap>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+#include <memory>
+
+class QResizeEvent;
+
+namespace Ui {
+class ScenceSelector;
+}
+
+// The scene picker of the device editor's variable-rate mode: a column of
+// scene buttons, exactly one of them selected, beside a picture of the
+// current scene.
+class ScenceSelector : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A push button that stands for one scene number (ScenceRaidoButton.h).
+    class ScenceRaidoButton;
+
+    explicit ScenceSelector(QWidget* parent = nullptr);
+    ~ScenceSelector() override;
+
+    // Shows the picture at path scaled to the picture area, or the failure
+    // text when path is not a regular file with the suffix "png".
+    void setScencePicture(const QString& path);
+
+Q_SIGNALS:
+    void signalScenceChanged(int scenceType);
+
+public Q_SLOTS:
+    void setScenceData(const QVector<SCENCE_ITEM>& scenceData);
+    void addScenceItem(const SCENCE_ITEM& scenceItem);
+
+private Q_SLOTS:
+    void OnScenceSelected(int sceneType);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::ScenceSelector> m_ui;
+    QMap<int, ScenceRaidoButton*> m_scenceButtons;
+    QString m_picturePath;
+};
