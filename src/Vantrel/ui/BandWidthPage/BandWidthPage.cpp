@@ -2,10 +2,18 @@
 
 #include "ui_BandWidthPage.h"
 
+#include <QEvent>
+
+#include <algorithm>
+
 namespace {
 
-// A count: a bold figure in its colour over a small grey caption. The
-// recorder caption carries a leading space the skin's layout expects.
+// The height the form gives the total; it fits the 72 px figure, the rule
+// and the caption in Arial at the program's 9 point font.
+constexpr int kBandWidthLabelHeight = 140;
+
+// A count: a bold figure in its colour over a small grey caption (the
+// recorder caption starts with one space).
 QString countTemplate(const QString& colour, const QString& captionLead)
 {
     return QStringLiteral("<html><head/><body>\t\t<p align=\"center\">\t\t"
@@ -62,6 +70,22 @@ void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
 {
     const QString caption = tr("Total Band Width(%1)").arg(unit);
     m_ui->bandWidthLabel->setText(m_bandWidthTemplate.arg(value, caption));
+    fitBandWidthLabel();
+}
+
+// Fonts with a larger line spacing than Arial (Linux substitutes, a skin's
+// font) need a few pixels more; the label grows rather than cut the caption.
+void BandWidthPage::fitBandWidthLabel()
+{
+    QLabel* label = m_ui->bandWidthLabel;
+    label->setFixedHeight(std::max(kBandWidthLabelHeight, label->sizeHint().height()));
+}
+
+void BandWidthPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitBandWidthLabel();
 }
 
 void BandWidthPage::onSetAllCount(const QString& channelCount, const QString& IPCCount, const QString& DVRCount,

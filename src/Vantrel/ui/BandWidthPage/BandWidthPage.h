@@ -27,7 +27,12 @@ public Q_SLOTS:
     void onSetAllCount(const QString& channelCount, const QString& IPCCount, const QString& DVRCount,
                        const QString& bandWidth, const QString& unit);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitBandWidthLabel();
+
     std::unique_ptr<Ui::BandWidthPage> m_ui;
     QString m_channelTemplate;
     QString m_IPCTemplate;

@@ -30,6 +30,15 @@ constexpr double kResolutionEmphasis = 1.2;
 constexpr double kFrameRateEmphasis = 1.3;
 constexpr double kBitRateEmphasis = 1.2;
 
+// The form's size: in these proportions the widest figures fit side by side.
+constexpr int kFormWidth = 663;
+constexpr int kFormHeight = 453;
+
+int proportionalHeight(int width)
+{
+    return width * kFormHeight / kFormWidth;
+}
+
 int truncated(double value)
 {
     return static_cast<int>(value);
@@ -75,6 +84,12 @@ EncodeingPage::EncodeingPage(QWidget* parent, ValuePreferSection prefer)
 }
 
 EncodeingPage::~EncodeingPage() = default;
+
+void EncodeingPage::setKeepFormProportions(bool keep)
+{
+    m_keepFormProportions = keep;
+    setMaximumHeight(keep ? proportionalHeight(width()) : QWIDGETSIZE_MAX);
+}
 
 EncodeingPage::ValueSizes EncodeingPage::valueSizes(ValuePreferSection figure) const
 {
@@ -195,6 +210,14 @@ void EncodeingPage::setPrefer(ValuePreferSection perfer)
 
 void EncodeingPage::resizeEvent(QResizeEvent* event)
 {
+    if (m_keepFormProportions) {
+        // A lower limit shrinks the page at once, and that nested resize has
+        // already drawn the figures for the final height.
+        setMaximumHeight(proportionalHeight(event->size().width()));
+        if (height() != event->size().height())
+            return;
+    }
+
     const double height = event->size().height();
     m_titleBigSize = truncated(kTitleFactor * height);
     m_titleSmallSize = truncated(kTitleSmallFactor * height);

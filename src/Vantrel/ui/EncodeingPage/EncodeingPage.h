@@ -28,6 +28,13 @@ public:
     QString bitRate() const { return m_bitRate; }
     ValuePreferSection prefer() const { return m_prefer; }
 
+    // The fonts grow with the height while the figures sit side by side:
+    // on a page much taller than its form (663 x 453) the figures run out of
+    // width. When kept, the page's height is held to the form's proportions
+    // and a layout gives the rest of the room to its neighbours.
+    void setKeepFormProportions(bool keep);
+    bool keepsFormProportions() const { return m_keepFormProportions; }
+
 public Q_SLOTS:
     void setTitle(const QString& title);
     void setResolution(const QString& resolution);
@@ -69,4 +76,5 @@ private:
     int m_valueSmallSize = 0;
 
     ValuePreferSection m_prefer;
+    bool m_keepFormProportions = false;
 };

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <Fenwork/Widget.h>
+#include <data/DeviceTypes.h>
+
+#include <memory>
+
+class DeviceAddPage;
+class EncodingCalculator;
+class WidgetDeviceListBorder;
+
+namespace Ui {
+class CapacityCalculation;
+}
+
+namespace aptui {
+class StackedWidget;
+}
+
+// The central page: the device list with the bandwidth figures (bandwidth
+// tab) and the two encoding answers (encoding tab) in one stack, replaced by
+// a placeholder while no device group exists.
+class CapacityCalculation : public aptui::Widget
+{
+    Q_OBJECT
+
+public:
+    explicit CapacityCalculation(QWidget* parent = nullptr);
+    ~CapacityCalculation() override;
+
+    // 0 selects the bandwidth section, anything else the encoding section.
+    void setCurrentSection(int index);
+    DeviceAddPage* deviceAddPage() const;
+
+Q_SIGNALS:
+    void signalCover();
+    void signalDisvocer();
+
+public Q_SLOTS:
+    void showNullPage();
+    void showNormalPage();
+    void onClearDeviceItems();
+    void onCalculationCodeParameter(CodeParameter codeParameter);
+
+private:
+    // The kbps of one stream at the frame rate a search picked.
+    QString bitRateText(const CodeParameter& codeParameter, const QString& resolution, const QString& frameRate);
+    double frameRateValue(const QString& frameRate, int videoStandard) const;
+
+    std::unique_ptr<Ui::CapacityCalculation> m_ui;
+    aptui::StackedWidget* m_stackedWidget = nullptr;
+    std::unique_ptr<EncodingCalculator> m_calculator;
+    WidgetDeviceListBorder* m_deviceListBorder = nullptr; // child of the page
+};

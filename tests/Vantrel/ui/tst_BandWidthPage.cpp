@@ -1,0 +1,129 @@
+#include "BandWidthPage/BandWidthPage.h"
+
+#include <Fenwork/Label.h>
+
+#include <QtTest>
+
+namespace {
+
+QString countText(const QString& colour, const QString& value, const QString& caption)
+{
+    return "<html><head/><body>\t\t<p align=\"center\">\t\t<span style=\" font-family:'Arial'; font-size:30px; "
+           "font-weight:600; color:" + colour + ";\">\t\t" + value + "\t\t</span>\t\t<br></br>\t\t"
+           "<span style=\" font-family:'Arial'; font-size:14px; color:#959595;\">\t\t" + caption
+        + "\t\t</span></p>\t\t</body></html>";
+}
+
+QString totalText(const QString& value, const QString& caption)
+{
+    return "<html><head/><body>\t\t<p align=\"center\">\t\t<span style=\" font-family:'Arial'; font-size:72px; "
+           "font-weight:600; color:#0098f8;\">" + value + "</span>\t\t<br/>\t\t<span style=\" font-family:'Arial'; "
+           "color:#dedede;\">----</span>\t\t<br/><br/>\t\t<span style=\" font-family:'Arial'; font-size:14px; "
+           "color:#959595;\">" + caption + "</span>\t\t</p>\t\t</body></html>";
+}
+
+QString labelText(const BandWidthPage& page, const char* name)
+{
+    const auto* label = page.findChild<aptui::Label*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+} // namespace
+
+class tst_BandWidthPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startValues();
+    void allCounts_data();
+    void allCounts();
+    void figureIsNotTakenForAMarker();
+    void form();
+    void totalGrowsWithItsFont();
+};
+
+void tst_BandWidthPage::startValues()
+{
+    BandWidthPage page;
+    QCOMPARE(labelText(page, "channelLabel"), countText("#5e6fec", "10", "Channel Counts"));
+    QCOMPARE(labelText(page, "IPCLabel"), countText("#00c8ec", "20", "IPC Counts"));
+    QCOMPARE(labelText(page, "DVRLabel"), countText("#a2e4c4", "30", " DVR Counts"));
+    QCOMPARE(labelText(page, "bandWidthLabel"), totalText("40", "Total Band Width(MB)"));
+}
+
+void tst_BandWidthPage::allCounts_data()
+{
+    QTest::addColumn<QStringList>("figures");
+    QTest::newRow("empty list") << QStringList{ "0", "0", "0", "0", "Kpbs" };
+    QTest::newRow("one group") << QStringList{ "4", "4", "0", "8601.6", "Kpbs" };
+    QTest::newRow("mixed, large") << QStringList{ "512", "200", "312", "1.25", "Gpbs" };
+}
+
+void tst_BandWidthPage::allCounts()
+{
+    QFETCH(QStringList, figures);
+    BandWidthPage page;
+    page.onSetAllCount(figures[0], figures[1], figures[2], figures[3], figures[4]);
+    QCOMPARE(labelText(page, "channelLabel"), countText("#5e6fec", figures[0], "Channel Counts"));
+    QCOMPARE(labelText(page, "IPCLabel"), countText("#00c8ec", figures[1], "IPC Counts"));
+    QCOMPARE(labelText(page, "DVRLabel"), countText("#a2e4c4", figures[2], " DVR Counts"));
+    QCOMPARE(labelText(page, "bandWidthLabel"), totalText(figures[3], "Total Band Width(" + figures[4] + ")"));
+}
+
+void tst_BandWidthPage::figureIsNotTakenForAMarker()
+{
+    BandWidthPage page;
+    page.setChannelCount(QStringLiteral("%2"));
+    QCOMPARE(labelText(page, "channelLabel"), countText("#5e6fec", "%2", "Channel Counts"));
+}
+
+void tst_BandWidthPage::form()
+{
+    BandWidthPage page;
+    QCOMPARE(page.objectName(), QStringLiteral("BandWidthPage"));
+    QCOMPARE(page.windowTitle(), QStringLiteral("DataCalculatorPage"));
+    QCOMPARE(page.minimumWidth(), 228);
+    QCOMPARE(page.maximumWidth(), 228);
+    const QList<QPair<QString, int>> fixedHeights{
+        { "channelLabel", 120 }, { "IPCLabel", 100 }, { "DVRLabel", 100 }
+    };
+    for (const auto& [name, height] : fixedHeights) {
+        const auto* label = page.findChild<aptui::Label*>(name);
+        QVERIFY2(label, qPrintable(name));
+        QCOMPARE(label->minimumHeight(), height);
+        QCOMPARE(label->maximumHeight(), height);
+    }
+    // The total keeps at least its 140 px and grows when the fonts at hand
+    // need more, so the caption under the 72 px figure is never cut.
+    const auto* total = page.findChild<aptui::Label*>("bandWidthLabel");
+    QVERIFY(total);
+    QCOMPARE(total->minimumHeight(), total->maximumHeight());
+    QVERIFY(total->minimumHeight() >= 140);
+    QVERIFY(total->minimumHeight() >= total->sizeHint().height());
+
+    const auto* picture = page.findChild<aptui::Label*>("picLabel");
+    QVERIFY(picture);
+    QCOMPARE(picture->minimumHeight(), 189);
+    QVERIFY(picture->text().isEmpty());
+}
+
+void tst_BandWidthPage::totalGrowsWithItsFont()
+{
+    BandWidthPage page;
+    QFont large = page.font();
+    large.setPointSize(20);
+    page.setFont(large);
+    const auto* total = page.findChild<aptui::Label*>("bandWidthLabel");
+    QVERIFY(total->sizeHint().height() > 140);
+    QCOMPARE(total->height(), total->sizeHint().height());
+
+    QFont small = page.font();
+    small.setPixelSize(6);
+    page.setFont(small);
+    page.setBandWidthCount(QStringLiteral("1.1"), QStringLiteral("Gpbs"));
+    QCOMPARE(total->minimumHeight(), std::max(140, total->sizeHint().height()));
+}
+
+QTEST_MAIN(tst_BandWidthPage)
+#include "tst_BandWidthPage.moc"
