@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// The total network load of the device groups as the bandwidth tab shows it:
+// the summed group loads get a margin (the load is 70 % of the total), are
+// rounded up to whole kbps and then to a tenth of the unit, which steps by
+// 1024 from Kpbs to Mpbs to Gpbs.
+class BandwidthTotal
+{
+public:
+    enum class Unit { Kpbs, Mpbs, Gpbs };
+
+    // Shown instead of any larger figure in Gpbs.
+    static constexpr double kMaxShownGpbs = 999.9;
+
+    BandwidthTotal() = default;
+    // sum: the summed group loads in kbps.
+    explicit BandwidthTotal(double sum);
+
+    // Adds one group's load in kbps. A negative load (a scene without a
+    // recommended rate gives -1 kbps) or a non-number counts as nothing, so
+    // one bad group cannot lower or poison the total of the others.
+    void add(double groupLoad);
+
+    double sum() const { return m_sum; }
+    // ceil(sum * 10 / 7) in kbps.
+    double total() const;
+    Unit unit() const;
+    // The figure in its unit with one decimal, rounded up.
+    QString text() const;
+
+private:
+    static double sanitized(double load);
+
+    double m_sum = 0.0;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <data/DeviceTypes.h>
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+
+namespace Ui {
+class DeviceItemWidget;
+}
+
+// One device group as a card of the device list: title row with icon, name
+// and delete button, and the group's fields in one row on a wide card or two
+// rows on a narrow one.
+class DeviceItemWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DeviceItemWidget(QWidget* parent, const StructDeviceItem& deviceItem);
+    ~DeviceItemWidget() override;
+
+    StructDeviceItem deviceItem() const;
+    // Read-only view of the held group, for walks over many cards.
+    const StructDeviceItem& deviceItemRef() const { return m_item; }
+
+    // After a change of the video standard: the group now runs at another
+    // frame rate, and maybe at another rate.
+    void setFrameRateAndBitRate(const QString& frameRate, double bitrate);
+
+    // A rate in kbps as the card shows it: truncated toward zero, and 0 for
+    // what is no number at all.
+    static qint64 wholeKbps(double bitrate);
+
+    // The card's widths below which the fields take a second row.
+    static constexpr int kOneRowWidth = 900;
+    static constexpr int kRateInLowerRowWidth = 720;
+
+Q_SIGNALS:
+    void signalDeleteClicked(QWidget* cell, int deviceGroupNumber);
+
+public Q_SLOTS:
+    void OnDeleteButtonClicked();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Arrangement { None, RateInUpperRow, RateInLowerRow, OneRow };
+
+    void showGroup(const StructDeviceItem& deviceItem);
+    void relayout(int width);
+    void arrange(Arrangement arrangement);
+    void setLabelWidths(int counts, int rate, int third, int fourth, int fifth);
+    QList<QLabel*> fieldLabels() const;
+
+    std::unique_ptr<Ui::DeviceItemWidget> m_ui;
+    StructDeviceItem m_item;
+    Arrangement m_arrangement = Arrangement::None;
+};

@@ -1,0 +1,105 @@
+#include "DeviceListWidget.h"
+
+#include "DeviceCellDelegate.h"
+
+#include <Fenwork/ShareTools.h>
+
+#include <QListWidgetItem>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+DeviceListWidget::DeviceListWidget(QWidget* parent)
+    : aptui::CellListWidget(parent)
+{
+    // The skins style this list's scroll bar by its name.
+    verticalScrollBar()->setObjectName(QStringLiteral("DeviceListWidget_ScrollBar_Bandwidth"));
+    ShareTools::reloadStyle(verticalScrollBar());
+    setItemDelegate(new DeviceCellDelegate(this)); // owned by the list
+}
+
+DeviceListWidget::~DeviceListWidget() = default;
+
+QSize DeviceListWidget::cellSizeForWidth(int width)
+{
+    return QSize(kCellWidth, width >= kOneRowWidth ? kOneRowHeight : kTwoRowHeight);
+}
+
+void DeviceListWidget::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+}
+
+// Called for the viewport: the width is the cards' width, which decides
+// whether their fields take one row or two.
+void DeviceListWidget::resizeEvent(QResizeEvent* event)
+{
+    const QSize cellSize = cellSizeForWidth(event->size().width());
+    const bool heightChanged = count() > 0 && item(0)->sizeHint() != cellSize;
+    setSizeHint(cellSize);
+    // The view caches the row height of its uniform rows; new hints take
+    // effect only with a fresh layout of the rows.
+    if (heightChanged)
+        scheduleDelayedItemsLayout();
+    QListView::resizeEvent(event);
+}
+
+void DeviceListWidget::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    placeCells();
+}
+
+void DeviceListWidget::updateEditorGeometries()
+{
+    // Rows first: the cards take their places from the row layout, which
+    // places the cards itself when it was still pending.
+    const int placements = m_placements;
+    executeDelayedItemsLayout();
+    if (placements == m_placements)
+        placeCells();
+}
+
+void DeviceListWidget::placeCells()
+{
+    const QRect shown = viewport()->rect();
+    // A page above and below stays shown, so short scrolls find the cards
+    // already laid out.
+    const QRect nearby = shown.adjusted(0, -shown.height(), 0, shown.height());
+    ++m_placements;
+    const QList<QRect> rects = rowRects();
+    for (int row = 0; row < rects.size(); ++row) {
+        QWidget* cell = itemWidget(item(row));
+        if (!cell)
+            continue;
+        const QRect& rect = rects.at(row);
+        if (rect.isValid() && rect.intersects(nearby)) {
+            cell->setGeometry(rect);
+            cell->show();
+        } else {
+            // Hidden first, so the new size waits until the card is shown.
+            cell->hide();
+            cell->setGeometry(rect);
+        }
+    }
+}
+
+QList<QRect> DeviceListWidget::rowRects() const
+{
+    QList<QRect> rects;
+    const int rows = count();
+    rects.reserve(rows);
+    if (rows == 0)
+        return rects;
+    // Uniform rows in one column follow each other at a fixed step; asking
+    // the view for each row costs far more in a long list.
+    if (uniformItemSizes() && flow() == QListView::TopToBottom && !isWrapping()) {
+        const QRect first = visualItemRect(item(0));
+        const int step = rows > 1 ? visualItemRect(item(1)).top() - first.top() : first.height();
+        for (int row = 0; row < rows; ++row)
+            rects.append(first.translated(0, row * step));
+        return rects;
+    }
+    for (int row = 0; row < rows; ++row)
+        rects.append(visualItemRect(item(row)));
+    return rects;
+}

@@ -1,0 +1,137 @@
+#include "DeviceItemWidget/DeviceItemWidget.h"
+#include "DeviceListWidget/DeviceListWidget.h"
+
+#include <QLayout>
+#include <QScrollBar>
+#include <QtTest>
+
+// The list's cells are 60 high while the cards fit their fields on one row,
+// and 84 high below that width.
+class TestDeviceListWidget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void scrollBarIsNamedForTheSkins();
+    void cellHeightFollowsWidth();
+    void onlyCardsNearTheViewAreShown();
+    void cellSizeBoundary_data();
+    void cellSizeBoundary();
+
+private:
+    static void fill(DeviceListWidget& list, int cards)
+    {
+        for (int i = 0; i < cards; ++i) {
+            StructDeviceItem group;
+            group.deviceType = QStringLiteral("IPC");
+            group.groupNumber = i + 1;
+            list.addCell(new DeviceItemWidget(&list, group), QSize(50, 60));
+        }
+    }
+    static QList<int> cellHeights(const DeviceListWidget& list)
+    {
+        QList<int> heights;
+        for (int row = 0; row < list.count(); ++row)
+            heights << list.item(row)->sizeHint().height();
+        return heights;
+    }
+    static QList<int> cardHeights(const DeviceListWidget& list)
+    {
+        QList<int> heights;
+        for (const QWidget* cell : list.cellList())
+            heights << cell->height();
+        return heights;
+    }
+};
+
+void TestDeviceListWidget::scrollBarIsNamedForTheSkins()
+{
+    DeviceListWidget list;
+    QCOMPARE(list.verticalScrollBar()->objectName(), QStringLiteral("DeviceListWidget_ScrollBar_Bandwidth"));
+    QCOMPARE(list.findChild<QScrollBar*>(QStringLiteral("DeviceListWidget_ScrollBar_Bandwidth")),
+             list.verticalScrollBar());
+
+    list.setStyleSheet(QStringLiteral("QScrollBar#DeviceListWidget_ScrollBar_Bandwidth { width: 13px; }"));
+    QCOMPARE(list.verticalScrollBar()->sizeHint().width(), 13);
+}
+
+void TestDeviceListWidget::cellHeightFollowsWidth()
+{
+    DeviceListWidget list;
+    // The width that counts is the cards' width, the list's inner width; on
+    // the device add page the list has no frame.
+    list.setFrameShape(QFrame::NoFrame);
+    fill(list, 3);
+    list.resize(950, 400);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(cellHeights(list), QList<int>({60, 60, 60}));
+    QTRY_COMPARE(cardHeights(list), QList<int>({60, 60, 60}));
+
+    list.resize(899, 400);
+    QCOMPARE(cellHeights(list), QList<int>({84, 84, 84}));
+    QTRY_COMPARE(cardHeights(list), QList<int>({84, 84, 84}));
+    // The cards stack without overlapping.
+    QTRY_COMPARE(list.cellList().at(1)->y(), list.cellList().at(0)->y() + 84);
+
+    list.resize(900, 400);
+    QCOMPARE(cellHeights(list), QList<int>({60, 60, 60}));
+    QTRY_COMPARE(cardHeights(list), QList<int>({60, 60, 60}));
+    // Cells added later get the size their caller asks for, and the next
+    // resize brings them into line.
+    list.addCell(new DeviceItemWidget(&list, StructDeviceItem()), QSize(50, 84));
+    QCOMPARE(cellHeights(list).last(), 84);
+    list.resize(901, 400);
+    QCOMPARE(cellHeights(list), QList<int>({60, 60, 60, 60}));
+}
+
+void TestDeviceListWidget::onlyCardsNearTheViewAreShown()
+{
+    DeviceListWidget list;
+    list.setFrameShape(QFrame::NoFrame);
+    fill(list, 100);
+    list.resize(950, 600); // ten rows in view
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    const QList<QWidget*> cells = list.cellList();
+    QTRY_VERIFY(cells.first()->isVisible());
+    QVERIFY(!cells.last()->isVisible());
+    // Hidden cards still know their place and size.
+    QCOMPARE(cells.last()->geometry(), list.visualItemRect(list.item(99)));
+
+    list.scrollToBottom();
+    QTRY_VERIFY(cells.last()->isVisible());
+    QVERIFY(!cells.first()->isVisible());
+    QCOMPARE(cells.last()->geometry(), list.visualItemRect(list.item(99)));
+    QVERIFY(list.viewport()->rect().contains(cells.last()->geometry()));
+    QCOMPARE(cells.last()->width(), list.viewport()->width());
+
+    // A card scrolled into view is laid out for the width it has now.
+    list.resize(850, 600);
+    QCOMPARE(cellHeights(list).first(), 84);
+    list.scrollToTop();
+    QTRY_VERIFY(cells.first()->isVisible());
+    QTRY_COMPARE(cells.first()->height(), 84);
+    const auto* upperRow = cells.first()->findChild<QLayout*>(QStringLiteral("m_hlayout2"));
+    QCOMPARE(upperRow->count(), 2); // counts and line1: the two-row arrangement
+}
+
+void TestDeviceListWidget::cellSizeBoundary_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("narrow") << 500 << 84;
+    QTest::newRow("899") << 899 << 84;
+    QTest::newRow("900") << 900 << 60;
+    QTest::newRow("wide") << 1920 << 60;
+}
+
+void TestDeviceListWidget::cellSizeBoundary()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QCOMPARE(DeviceListWidget::cellSizeForWidth(width), QSize(50, height));
+}
+
+QTEST_MAIN(TestDeviceListWidget)
+#include "tst_DeviceListWidget.moc"
