@@ -19,8 +19,10 @@ void CellListWidget::addCell(QWidget* cell, const QSize& size)
     if (!cell)
         return;
     m_cellSize = size;
-    auto* item = new QListWidgetItem(this); // owned by the list
+    // Sized before it joins the list, so the view lays the row out once.
+    auto* item = new QListWidgetItem;
     item->setSizeHint(size);
+    addItem(item); // the list owns it from here
     setItemWidget(item, cell);
 }
 
@@ -30,9 +32,9 @@ void CellListWidget::removeCell(QWidget* cell)
         QListWidgetItem* candidate = item(row);
         if (itemWidget(candidate) != cell)
             continue;
+        // The view lets go of the cell with its row; it is deleted later, so
+        // it may be the one asking for its removal.
         cell->hide();
-        cell->setParent(nullptr);
-        removeItemWidget(candidate);
         delete takeItem(row);
         cell->deleteLater();
         return;
@@ -41,12 +43,12 @@ void CellListWidget::removeCell(QWidget* cell)
 
 void CellListWidget::clearCell()
 {
-    for (QWidget* cell : cellList()) {
+    const QList<QWidget*> cells = cellList();
+    clear();
+    for (QWidget* cell : cells) {
         cell->hide();
-        cell->setParent(nullptr);
         cell->deleteLater();
     }
-    clear();
 }
 
 QList<QWidget*> CellListWidget::cellList() const
