@@ -1,11 +1,453 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="en_US">
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>User Help</source>
+        <translation>User Manual</translation>
+    </message>
+    <message>
+        <source>Update Scence</source>
+        <translation>Update Scenes</translation>
+    </message>
+    <message>
+        <source>v3.0.0.1build</source>
+        <translation>v3.0.0.1build</translation>
+    </message>
+    <message>
+        <source>/help.pdf</source>
+        <translation>/help.pdf</translation>
+    </message>
+    <message>
+        <source>No user manual found.</source>
+        <translation>No user manual found.</translation>
+    </message>
+    <message>
+        <source>Open User&apos;s Manual fail.</source>
+        <translation>Could not open the user manual.</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>BandWidthPage</name>
+    <message>
+        <source>DataCalculatorPage</source>
+        <translation>DataCalculatorPage</translation>
+    </message>
+    <message>
+        <source>Channel Counts</source>
+        <translation>Channel Count</translation>
+    </message>
+    <message>
+        <source>IPC Counts</source>
+        <translation>IPC Count</translation>
+    </message>
+    <message>
+        <source>DVR Counts</source>
+        <translation>DVR Count</translation>
+    </message>
+    <message>
+        <source>Total Band Width(%1)</source>
+        <translation>Total Bandwidth (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityCalculation</name>
+    <message>
+        <source>CapacityCalculation</source>
+        <translation>CapacityCalculation</translation>
+    </message>
+    <message>
+        <source>Capacity Calculation :</source>
+        <translation>Capacity Calculation :</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Calculate Net Parameter:</source>
+        <translation>Calculated Network Parameters:</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Clear all the channels?</source>
+        <translation>Clear all channels?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAddPage</name>
+    <message>
+        <source>Gpbs</source>
+        <translation>Gbps</translation>
+    </message>
+    <message>
+        <source>Mpbs</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Kpbs</source>
+        <translation>Kbps</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAddWidget</name>
+    <message>
+        <source>DeviceAddPage</source>
+        <translation>DeviceAddPage</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditor</name>
+    <message>
+        <source>DeviceEditor</source>
+        <translation>DeviceEditor</translation>
+    </message>
+    <message>
+        <source>QWideget#DeviceEditor{
+background:Transparent
+}</source>
+        <translation>QWideget#DeviceEditor{
+background:Transparent
+}</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>Add Device</translation>
+    </message>
+    <message>
+        <source>Channel Name :</source>
+        <translation>Channel Name :</translation>
+    </message>
+    <message>
+        <source>Channel Counts :</source>
+        <translation>Channel Count :</translation>
+    </message>
+    <message>
+        <source>Device Type :</source>
+        <translation>Device Type :</translation>
+    </message>
+    <message>
+        <source>Stream Counts:</source>
+        <translation>Stream Count :</translation>
+    </message>
+    <message>
+        <source>Encode Section :        </source>
+        <translation>Rate Mode :        </translation>
+    </message>
+    <message>
+        <source>Fixed Rate</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>VarRate</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Device Resolution :</source>
+        <translation>Device Resolution :</translation>
+    </message>
+    <message>
+        <source>Frame Rate :     </source>
+        <translation>Frame Rate :     </translation>
+    </message>
+    <message>
+        <source>Encoding Type :</source>
+        <translation>Encoding Type :</translation>
+    </message>
+    <message>
+        <source>Recommend Rate :</source>
+        <translation>Recommended Rate :</translation>
+    </message>
+    <message>
+        <source>+ Add</source>
+        <translation>+ Add</translation>
+    </message>
+    <message>
+        <source>Setting Parameters :</source>
+        <translation>Parameter Settings :</translation>
+    </message>
+    <message>
+        <source>Custom BandWidth (Mbps) :</source>
+        <translation>Custom Bandwidth (Mbps) :</translation>
+    </message>
+    <message>
+        <source>Net Link :</source>
+        <translation>Network Link :</translation>
+    </message>
+    <message>
+        <source>Select BandWidth :</source>
+        <translation>Select Bandwidth :</translation>
+    </message>
+    <message>
+        <source>Video Standard :</source>
+        <translation>Video Standard :</translation>
+    </message>
+    <message>
+        <source>Stream Type :</source>
+        <translation>Stream Type :</translation>
+    </message>
+    <message>
+        <source>Stream Count :</source>
+        <translation>Stream Count :</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>Channel Name</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>Main stream</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>Sub-stream</translation>
+    </message>
+    <message>
+        <source>Enter a rate from 0 to %1 kbps.</source>
+        <translation>Enter a rate from 0 to %1 kbps.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceItemWidget</name>
+    <message>
+        <source>Counts :</source>
+        <translation>Count :</translation>
+    </message>
+    <message>
+        <source>Bit Rate :</source>
+        <translation>Bit Rate :</translation>
+    </message>
+    <message>
+        <source>Resolution :</source>
+        <translation>Resolution :</translation>
+    </message>
+    <message>
+        <source>Encode Type:</source>
+        <translation>Encoding:</translation>
+    </message>
+    <message>
+        <source>Scence Name:</source>
+        <translation>Scene Name:</translation>
+    </message>
+    <message>
+        <source>Frame Rate : %1</source>
+        <translation>Frame Rate : %1</translation>
+    </message>
+    <message>
+        <source>Fixted Rate : %1 kbps</source>
+        <translation>Fixed Rate : %1 kbps</translation>
+    </message>
+    <message>
+        <source>Stream Counts : %1 x %2</source>
+        <translation>Stream Count : %1 x %2</translation>
+    </message>
+    <message>
+        <source>Stream Counts : %1</source>
+        <translation>Stream Count : %1</translation>
+    </message>
+    <message>
+        <source>Resolution : %1</source>
+        <translation>Resolution : %1</translation>
+    </message>
+    <message>
+        <source>Encode Type : %1</source>
+        <translation>Encoding : %1</translation>
+    </message>
+    <message>
+        <source>Variable Rate : %1 kbps</source>
+        <translation>Variable Rate : %1 kbps</translation>
+    </message>
+    <message>
+        <source>Scene Type : %1</source>
+        <translation>Scene : %1</translation>
+    </message>
+</context>
+<context>
+    <name>EncodeingPage</name>
+    <message>
+        <source>EncodeingPage</source>
+        <translation>EncodeingPage</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>Frame Rate</translation>
+    </message>
+    <message>
+        <source> Priority Calculate Result 1</source>
+        <translation> Priority: Result 1</translation>
+    </message>
+    <message>
+        <source> Priority Calculate Result 2</source>
+        <translation> Priority: Result 2</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Bit Rate (kbps)</source>
+        <translation>Bit Rate (kbps)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportMenuAction</name>
+    <message>
+        <source>ExportMenu</source>
+        <translation>ExportMenu</translation>
+    </message>
+    <message>
+        <source>   Screenshot</source>
+        <translation>   Screenshot</translation>
+    </message>
+    <message>
+        <source>   PDF</source>
+        <translation>   PDF</translation>
+    </message>
+    <message>
+        <source>   EXCEL</source>
+        <translation>   Excel</translation>
+    </message>
+</context>
 <context>
     <name>QObject</name>
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>ScenceSelector</name>
+    <message>
+        <source>ScenceSelector</source>
+        <translation>ScenceSelector</translation>
+    </message>
+    <message>
+        <source>Scence:</source>
+        <translation>Scene:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-weight:600; color:#acacac;&quot;&gt;Get Picture Failure&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-weight:600; color:#acacac;&quot;&gt;Picture Unavailable&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Get Picture Failure</source>
+        <translation>Picture Unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBar</name>
+    <message>
+        <source>SectionBar</source>
+        <translation>SectionBar</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <source>Encoidng</source>
+        <translation>Encoding</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>UpdateDialog</source>
+        <translation>UpdateDialog</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation>Tip text</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>Export Data</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>Import Template</translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>Tip: Restart Required</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>Update Data</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</source>
+        <translation>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\scene\hospital1.png
+</source>
+        <translation>Hospital,H.265,720P,1204,D:\scene\hospital1.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
+</source>
+        <translation>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
+</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>Export succeeded.</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>Export failed.</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>Import succeeded. Restart Vantrel to apply.</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>Import failed.</translation>
     </message>
 </context>
 <context>
@@ -20,7 +462,18 @@
     </message>
     <message>
         <source>Exit the Morvane software?</source>
-        <translation>Exit the Morvane software?</translation>
+        <translation>Exit Vantrel?</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetDeviceListBorder</name>
+    <message>
+        <source>WidgetDeviceListBorder</source>
+        <translation>WidgetDeviceListBorder</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;No devices. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please add a device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,453 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="zh_CN">
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>User Help</source>
+        <translation>用户手册</translation>
+    </message>
+    <message>
+        <source>Update Scence</source>
+        <translation>更新场景</translation>
+    </message>
+    <message>
+        <source>v3.0.0.1build</source>
+        <translation>v3.0.0.1build</translation>
+    </message>
+    <message>
+        <source>/help.pdf</source>
+        <translation>/help.pdf</translation>
+    </message>
+    <message>
+        <source>No user manual found.</source>
+        <translation>未找到用户手册。</translation>
+    </message>
+    <message>
+        <source>Open User&apos;s Manual fail.</source>
+        <translation>无法打开用户手册。</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>BandWidthPage</name>
+    <message>
+        <source>DataCalculatorPage</source>
+        <translation>带宽计算页</translation>
+    </message>
+    <message>
+        <source>Channel Counts</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>IPC Counts</source>
+        <translation>IPC 数量</translation>
+    </message>
+    <message>
+        <source>DVR Counts</source>
+        <translation>DVR 数量</translation>
+    </message>
+    <message>
+        <source>Total Band Width(%1)</source>
+        <translation>总带宽（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityCalculation</name>
+    <message>
+        <source>CapacityCalculation</source>
+        <translation>容量计算</translation>
+    </message>
+    <message>
+        <source>Capacity Calculation :</source>
+        <translation>容量计算：</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Calculate Net Parameter:</source>
+        <translation>网络参数计算：</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Clear all the channels?</source>
+        <translation>确定清空所有通道吗？</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAddPage</name>
+    <message>
+        <source>Gpbs</source>
+        <translation>Gbps</translation>
+    </message>
+    <message>
+        <source>Mpbs</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Kpbs</source>
+        <translation>Kbps</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAddWidget</name>
+    <message>
+        <source>DeviceAddPage</source>
+        <translation>设备添加页</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditor</name>
+    <message>
+        <source>DeviceEditor</source>
+        <translation>设备编辑器</translation>
+    </message>
+    <message>
+        <source>QWideget#DeviceEditor{
+background:Transparent
+}</source>
+        <translation>QWideget#DeviceEditor{
+background:Transparent
+}</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>Channel Name :</source>
+        <translation>通道名称：</translation>
+    </message>
+    <message>
+        <source>Channel Counts :</source>
+        <translation>通道数量：</translation>
+    </message>
+    <message>
+        <source>Device Type :</source>
+        <translation>设备类型：</translation>
+    </message>
+    <message>
+        <source>Stream Counts:</source>
+        <translation>码流数量：</translation>
+    </message>
+    <message>
+        <source>Encode Section :        </source>
+        <translation>码率类型：        </translation>
+    </message>
+    <message>
+        <source>Fixed Rate</source>
+        <translation>定码率</translation>
+    </message>
+    <message>
+        <source>VarRate</source>
+        <translation>变码率</translation>
+    </message>
+    <message>
+        <source>Device Resolution :</source>
+        <translation>设备分辨率：</translation>
+    </message>
+    <message>
+        <source>Frame Rate :     </source>
+        <translation>帧率：     </translation>
+    </message>
+    <message>
+        <source>Encoding Type :</source>
+        <translation>编码类型：</translation>
+    </message>
+    <message>
+        <source>Recommend Rate :</source>
+        <translation>推荐码率：</translation>
+    </message>
+    <message>
+        <source>+ Add</source>
+        <translation>+ 添加</translation>
+    </message>
+    <message>
+        <source>Setting Parameters :</source>
+        <translation>参数设置：</translation>
+    </message>
+    <message>
+        <source>Custom BandWidth (Mbps) :</source>
+        <translation>自定义带宽 (Mbps)：</translation>
+    </message>
+    <message>
+        <source>Net Link :</source>
+        <translation>网络链路：</translation>
+    </message>
+    <message>
+        <source>Select BandWidth :</source>
+        <translation>选择带宽：</translation>
+    </message>
+    <message>
+        <source>Video Standard :</source>
+        <translation>视频制式：</translation>
+    </message>
+    <message>
+        <source>Stream Type :</source>
+        <translation>码流类型：</translation>
+    </message>
+    <message>
+        <source>Stream Count :</source>
+        <translation>码流数量：</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>通道名称</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>主码流</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>子码流</translation>
+    </message>
+    <message>
+        <source>Enter a rate from 0 to %1 kbps.</source>
+        <translation>请输入 0 到 %1 kbps 之间的码率。</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceItemWidget</name>
+    <message>
+        <source>Counts :</source>
+        <translation>数量：</translation>
+    </message>
+    <message>
+        <source>Bit Rate :</source>
+        <translation>码率：</translation>
+    </message>
+    <message>
+        <source>Resolution :</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Encode Type:</source>
+        <translation>编码类型：</translation>
+    </message>
+    <message>
+        <source>Scence Name:</source>
+        <translation>场景名称：</translation>
+    </message>
+    <message>
+        <source>Frame Rate : %1</source>
+        <translation>帧率：%1</translation>
+    </message>
+    <message>
+        <source>Fixted Rate : %1 kbps</source>
+        <translation>定码率：%1 kbps</translation>
+    </message>
+    <message>
+        <source>Stream Counts : %1 x %2</source>
+        <translation>码流数量：%1 x %2</translation>
+    </message>
+    <message>
+        <source>Stream Counts : %1</source>
+        <translation>码流数量：%1</translation>
+    </message>
+    <message>
+        <source>Resolution : %1</source>
+        <translation>分辨率：%1</translation>
+    </message>
+    <message>
+        <source>Encode Type : %1</source>
+        <translation>编码类型：%1</translation>
+    </message>
+    <message>
+        <source>Variable Rate : %1 kbps</source>
+        <translation>变码率：%1 kbps</translation>
+    </message>
+    <message>
+        <source>Scene Type : %1</source>
+        <translation>场景：%1</translation>
+    </message>
+</context>
+<context>
+    <name>EncodeingPage</name>
+    <message>
+        <source>EncodeingPage</source>
+        <translation>编码结果页</translation>
+    </message>
+    <message>
+        <source>Frame Rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source> Priority Calculate Result 1</source>
+        <translation> 优先计算结果 1</translation>
+    </message>
+    <message>
+        <source> Priority Calculate Result 2</source>
+        <translation> 优先计算结果 2</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Bit Rate (kbps)</source>
+        <translation>码率 (kbps)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportMenuAction</name>
+    <message>
+        <source>ExportMenu</source>
+        <translation>导出菜单</translation>
+    </message>
+    <message>
+        <source>   Screenshot</source>
+        <translation>   截图</translation>
+    </message>
+    <message>
+        <source>   PDF</source>
+        <translation>   PDF</translation>
+    </message>
+    <message>
+        <source>   EXCEL</source>
+        <translation>   Excel</translation>
+    </message>
+</context>
 <context>
     <name>QObject</name>
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>ScenceSelector</name>
+    <message>
+        <source>ScenceSelector</source>
+        <translation>场景选择</translation>
+    </message>
+    <message>
+        <source>Scence:</source>
+        <translation>场景：</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-weight:600; color:#acacac;&quot;&gt;Get Picture Failure&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-weight:600; color:#acacac;&quot;&gt;获取图片失败&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Get Picture Failure</source>
+        <translation>获取图片失败</translation>
+    </message>
+</context>
+<context>
+    <name>SectionBar</name>
+    <message>
+        <source>SectionBar</source>
+        <translation>功能栏</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Encoidng</source>
+        <translation>编码</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>UpdateDialog</source>
+        <translation>更新数据</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>文本标签</translation>
+    </message>
+    <message>
+        <source>tip text</source>
+        <translation>提示文本</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>导出数据</translation>
+    </message>
+    <message>
+        <source>Import Templete</source>
+        <translation>导入模板</translation>
+    </message>
+    <message>
+        <source>Tip: Need to Restart</source>
+        <translation>提示：需要重启</translation>
+    </message>
+    <message>
+        <source>Update Data</source>
+        <translation>更新数据</translation>
+    </message>
+    <message>
+        <source>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</source>
+        <translation>Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P,1204,D:\scene\hospital1.png
+</source>
+        <translation>Hospital,H.265,720P,1204,D:\scene\hospital1.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
+</source>
+        <translation>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
+</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Export Success.</source>
+        <translation>导出成功。</translation>
+    </message>
+    <message>
+        <source>Export Failure.</source>
+        <translation>导出失败。</translation>
+    </message>
+    <message>
+        <source>Import Success, Restart Software to Work.</source>
+        <translation>导入成功，重启 Vantrel 后生效。</translation>
+    </message>
+    <message>
+        <source>Import Failure.</source>
+        <translation>导入失败。</translation>
     </message>
 </context>
 <context>
@@ -20,7 +462,18 @@
     </message>
     <message>
         <source>Exit the Morvane software?</source>
-        <translation>确定退出 Morvane 软件吗？</translation>
+        <translation>确定退出 Vantrel 吗？</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetDeviceListBorder</name>
+    <message>
+        <source>WidgetDeviceListBorder</source>
+        <translation>设备列表</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 </TS>

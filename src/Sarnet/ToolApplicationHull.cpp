@@ -72,7 +72,7 @@ int runHint(const QString& text, const QIcon& icon, bool withBottomRow)
 {
     aptui::BaseDialog dialog(false, false, false, false, true, withBottomRow, withBottomRow, nullptr);
     dialog.SetFixedSize(400, 256);
-    dialog.setTitle(Private::tr("Hint"));
+    dialog.setTitle(ToolApplicationHull::ToolApplicationPrivate::tr("Hint"));
     dialog.setBottomVisible(withBottomRow);
     dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
     dialog.setDefaultText(text);
