@@ -47,6 +47,7 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
 
     switchNetTab();
     connectChildren();
+    m_deviceEditor->installEventFilter(this);
     ShareTools::reloadStyle(getSetupUiWidget());
     // The encoding tab shows an answer for the editor's start values at once.
     m_deviceEditor->onCodeParameterChanged();
@@ -114,6 +115,22 @@ void Vantrel::onMenuUpdateClicked()
     UpdateDialog dialog(this);
     dialog.exec();
     disableCover();
+}
+
+bool Vantrel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_deviceEditor && event->type() == QEvent::Resize)
+        growToFitContent();
+    return aptui::ToolMainWindow::eventFilter(watched, event);
+}
+
+void Vantrel::growToFitContent()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    const int needed = centralWidget()->minimumSizeHint().width();
+    if (width() < needed)
+        resize(needed, height());
 }
 
 void Vantrel::keyPressEvent(QKeyEvent* event)

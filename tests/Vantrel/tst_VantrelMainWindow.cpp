@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void clearAsksUnderCover();
     void sceneImportThroughTheAboutMenu();
     void f1OpensTheManual();
+    void sceneModeWidensTheWindow();
 
 private:
     template<typename T>
@@ -274,6 +276,17 @@ void tst_VantrelMainWindow::f1OpensTheManual()
     opened.clear();
     Q_EMIT m_window->aboutBox()->siganlBtn1Clicked();
     QVERIFY(opened.isValid());
+}
+
+void tst_VantrelMainWindow::sceneModeWidensTheWindow()
+{
+    auto* sceneMode = child<QRadioButton>("m_radioButtonVarRate");
+    QTest::mouseClick(sceneMode, Qt::LeftButton);
+    QVERIFY(sceneMode->isChecked());
+    QTRY_COMPARE(m_window->deviceEditor()->width(), 390);
+    // The result column keeps its full width beside the wider editor.
+    QTRY_VERIFY(m_window->capacityCalculation()->width() >= 730);
+    QVERIFY(m_window->capacityCalculation()->geometry().right() < m_window->getSetupUiWidget()->width());
 }
 
 QTEST_MAIN(tst_VantrelMainWindow)
