@@ -93,6 +93,7 @@ void Vantrel::switchNetTab()
     } else {
         m_capacityCalculation->showNormalPage();
     }
+    growToFitContent();
 }
 
 void Vantrel::switchEncodingTab()
@@ -126,9 +127,10 @@ bool Vantrel::eventFilter(QObject* watched, QEvent* event)
 
 void Vantrel::growToFitContent()
 {
-    if (isMaximized() || isFullScreen())
+    if (!isVisible() || isMaximized() || isFullScreen())
         return;
-    const int needed = centralWidget()->minimumSizeHint().width();
+    const int besideClient = width() - getSetupUiWidget()->width();
+    const int needed = besideClient + m_deviceEditor->width() + m_capacityCalculation->minimumWidth();
     if (width() < needed)
         resize(needed, height());
 }

@@ -285,6 +285,14 @@ void tst_VantrelMainWindow::sceneModeWidensTheWindow()
     QVERIFY(sceneMode->isChecked());
     QTRY_COMPARE(m_window->deviceEditor()->width(), 390);
     // The result column keeps its full width beside the wider editor.
+    QTRY_COMPARE(m_window->capacityCalculation()->x(), 390);
+    QTRY_VERIFY(m_window->capacityCalculation()->width() >= 730);
+    QVERIFY(m_window->capacityCalculation()->geometry().right() < m_window->getSetupUiWidget()->width());
+
+    // The same after a trip to the encoding tab, where the column may be narrower.
+    m_window->resize(1200, 750);
+    QTest::mouseClick(child<QToolButton>("encodingBtn"), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>("bandwidthBtn"), Qt::LeftButton);
     QTRY_VERIFY(m_window->capacityCalculation()->width() >= 730);
     QVERIFY(m_window->capacityCalculation()->geometry().right() < m_window->getSetupUiWidget()->width());
 }
