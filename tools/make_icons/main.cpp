@@ -1,109 +1,122 @@
 // Draws the skin's images so they stay simple to change and reproduce.
+//   make_icons <source>/plugins/skins/CommonSkin
+
+#include "SkinArt.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTextStream>
 
+#include <functional>
+
 namespace {
-const QColor kAccent(0x5e, 0x6f, 0xec);
-const QColor kAccentDark(0x47, 0x56, 0xd4);
 
-QImage canvas(int size)
+using Draw = std::function<void(QPainter&)>;
+
+struct Picture
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QString path;     // below the skin folder
+    QSize size;       // logical pixels
+    Draw draw;
+    bool hiDpi = true; // also write a name@2x.png twice the size
+};
+
+QImage render(const QSize& size, qreal scale, const Draw& draw)
+{
+    QImage image(qRound(size.width() * scale), qRound(size.height() * scale), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    draw(painter);
+    painter.end();
     return image;
 }
 
-// A video camera (body and lens cone) over three linked network nodes, drawn
-// on a 100 x 100 grid.
-void drawGlyph(QPainter& p, const QColor& color)
+bool save(const QImage& image, const QString& path)
 {
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    p.drawRoundedRect(QRectF(16, 26, 46, 32), 7, 7);
-    QPainterPath cone;
-    cone.moveTo(65, 37);
-    cone.lineTo(84, 27);
-    cone.lineTo(84, 57);
-    cone.lineTo(65, 47);
-    cone.closeSubpath();
-    p.drawPath(cone);
-
-    QPen line(color, 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(line);
-    p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(39, 58), QPointF(39, 70));
-    p.drawLine(QPointF(22, 78), QPointF(78, 78));
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    for (const qreal x : {22.0, 50.0, 78.0})
-        p.drawEllipse(QPointF(x, 78), 6.5, 6.5);
-    p.drawEllipse(QPointF(39, 70), 4.5, 4.5);
-}
-
-QImage appIcon(int size)
-{
-    QImage image = canvas(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 100.0, size / 100.0);
-    QLinearGradient fill(0, 0, 0, 100);
-    fill.setColorAt(0, kAccent.lighter(112));
-    fill.setColorAt(1, kAccentDark);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(4, 4, 92, 92), 22, 22);
-    drawGlyph(p, Qt::white);
-    return image;
-}
-
-// The title-bar logo: a white tile that stands out on the accent bar.
-QImage logo(int size)
-{
-    QImage image = canvas(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 100.0, size / 100.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(2, 2, 96, 96), 24, 24);
-    drawGlyph(p, kAccent);
-    return image;
-}
-
-QImage stateIcon(int size, bool ok)
-{
-    QImage image = canvas(size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 100.0, size / 100.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ok ? QColor(0x2e, 0xb8, 0x6c) : QColor(0xe5, 0x48, 0x4d));
-    p.drawEllipse(QRectF(4, 4, 92, 92));
-    QPen mark(Qt::white, 12.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(mark);
-    if (ok) {
-        p.drawPolyline(QPolygonF({QPointF(29, 52), QPointF(44, 67), QPointF(72, 36)}));
-    } else {
-        p.drawLine(QPointF(34, 34), QPointF(66, 66));
-        p.drawLine(QPointF(66, 34), QPointF(34, 66));
-    }
-    return image;
-}
-
-bool save(const QImage& image, const QString& root, const QString& name)
-{
-    const QString path = QDir(root).filePath(name);
     QDir().mkpath(QFileInfo(path).absolutePath());
     const bool ok = image.save(path, "PNG");
     QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << '\n';
     return ok;
 }
+
+bool write(const QString& root, const Picture& picture)
+{
+    const QString path = QDir(root).filePath(picture.path);
+    bool ok = save(render(picture.size, 1.0, picture.draw), path);
+    if (picture.hiDpi) {
+        // Qt picks name@2x.png by itself on a screen with twice the density.
+        QString doubled = path;
+        doubled.insert(doubled.size() - 4, QStringLiteral("@2x"));
+        ok &= save(render(picture.size, 2.0, picture.draw), doubled);
+    }
+    return ok;
+}
+
+template<typename F>
+Draw tinted(F glyph, const QColor& colour)
+{
+    return [glyph, colour](QPainter& p) { glyph(p, colour); };
+}
+
+QList<Picture> pictures()
+{
+    using namespace SkinArt;
+    const QString program = QStringLiteral("Vantrel/Images/Vantrel/");
+    const QString controls = program + QStringLiteral("Controls/");
+    const QString tabs = program + QStringLiteral("SectionBar/");
+    const QString editor = program + QStringLiteral("Editor/");
+    const QString list = program + QStringLiteral("DeviceList/");
+    const QString result = program + QStringLiteral("Result/");
+    const QString dialog = program + QStringLiteral("Dialog/");
+    const QColor white(Qt::white);
+
+    return {
+        // Paths the shell and the program name in code.
+        {program + QStringLiteral("Vantrel.png"), {256, 256}, [](QPainter& p) { appIcon(p, 256); }, false},
+        {program + QStringLiteral("logo_qzt_36.png"), {36, 36}, [](QPainter& p) { logo(p, 36); }, false},
+        {QStringLiteral("Morvane/Images/Morvane/DeviceInfo/icon_state_ok.png"), {16, 16},
+         [](QPainter& p) { stateIcon(p, 16, true); }, false},
+        {QStringLiteral("Morvane/Images/Morvane/DeviceInfo/icon_state_error.png"), {16, 16},
+         [](QPainter& p) { stateIcon(p, 16, false); }, false},
+
+        // Images the style sheets name.
+        {tabs + QStringLiteral("tab_bandwidth.png"), {28, 28}, tinted(tabBandwidth, Colour::glyph)},
+        {tabs + QStringLiteral("tab_bandwidth_checked.png"), {28, 28}, tinted(tabBandwidth, Colour::accent)},
+        {tabs + QStringLiteral("tab_encoding.png"), {28, 28}, tinted(tabEncoding, Colour::glyph)},
+        {tabs + QStringLiteral("tab_encoding_checked.png"), {28, 28}, tinted(tabEncoding, Colour::accent)},
+
+        {editor + QStringLiteral("spread_collapse.png"), {8, 12}, tinted(chevronLeft, Colour::glyph)},
+        {editor + QStringLiteral("spread_collapse_hover.png"), {8, 12}, tinted(chevronLeft, Colour::accent)},
+        {editor + QStringLiteral("spread_expand.png"), {8, 12}, tinted(chevronRight, Colour::glyph)},
+        {editor + QStringLiteral("spread_expand_hover.png"), {8, 12}, tinted(chevronRight, Colour::accent)},
+
+        {controls + QStringLiteral("arrow_down.png"), {10, 6}, tinted(arrowDown, Colour::glyph)},
+        {controls + QStringLiteral("arrow_down_disabled.png"), {10, 6}, tinted(arrowDown, Colour::glyphOff)},
+        {controls + QStringLiteral("arrow_up.png"), {10, 6}, tinted(arrowUp, Colour::accent)},
+        {controls + QStringLiteral("spin_up.png"), {8, 5}, tinted(spinUp, Colour::glyph)},
+        {controls + QStringLiteral("spin_up_disabled.png"), {8, 5}, tinted(spinUp, Colour::glyphOff)},
+        {controls + QStringLiteral("spin_down.png"), {8, 5}, tinted(spinDown, Colour::glyph)},
+        {controls + QStringLiteral("spin_down_disabled.png"), {8, 5}, tinted(spinDown, Colour::glyphOff)},
+        {controls + QStringLiteral("check.png"), {10, 8}, tinted(checkMark, white)},
+
+        {list + QStringLiteral("device_ipc.png"), {28, 28}, [](QPainter& p) { deviceIpc(p); }},
+        {list + QStringLiteral("device_dvr.png"), {26, 26}, [](QPainter& p) { deviceDvr(p); }},
+        {list + QStringLiteral("delete.png"), {16, 16}, tinted(trash, Colour::glyph)},
+        {list + QStringLiteral("delete_hover.png"), {16, 16}, tinted(trash, Colour::danger)},
+        {list + QStringLiteral("empty_list.png"), {90, 90}, [](QPainter& p) { emptyList(p); }},
+
+        {result + QStringLiteral("bandwidth_art.png"), {200, 189}, [](QPainter& p) { bandwidthArt(p); }},
+
+        {dialog + QStringLiteral("export.png"), {16, 16}, tinted(exportMark, Colour::accent)},
+        {dialog + QStringLiteral("import.png"), {16, 16}, tinted(importMark, white)},
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -115,9 +128,7 @@ int main(int argc, char** argv)
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
-    ok &= save(appIcon(256), root, QStringLiteral("Vantrel/Images/Vantrel/Vantrel.png"));
-    ok &= save(logo(36), root, QStringLiteral("Vantrel/Images/Vantrel/logo_qzt_36.png"));
-    ok &= save(stateIcon(16, true), root, QStringLiteral("Morvane/Images/Morvane/DeviceInfo/icon_state_ok.png"));
-    ok &= save(stateIcon(16, false), root, QStringLiteral("Morvane/Images/Morvane/DeviceInfo/icon_state_error.png"));
+    for (const Picture& picture : pictures())
+        ok &= write(root, picture);
     return ok ? 0 : 1;
 }

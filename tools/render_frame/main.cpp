@@ -42,7 +42,9 @@ int main(int argc, char** argv)
     QCoreApplication::addLibraryPath(bin + QStringLiteral("/plugins"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
         QApplication::setStyle(style);
-    app.setStyleSheet(aptui::File::ReadAll({QStringLiteral("Vantrel.qss")}, QStringLiteral(":/AppSkin/Qss/Vantrel/")));
+    // Every style sheet of the program's skin folder, in name order, as the shell reads them.
+    const QString sheets = QStringLiteral(":/AppSkin/Qss/Vantrel/");
+    app.setStyleSheet(aptui::File::ReadAll(QDir(sheets).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), sheets));
 
     aptui::ToolMainWindow window;
     window.setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
