@@ -117,12 +117,7 @@ int DeviceAddPage::getDVRCount() const
 
 void DeviceAddPage::clearDeviceItems()
 {
-    DeviceListWidget* list = m_ui->deviceListWidget;
-    // Emptying the rows first lets the view hide and release every card at
-    // once; taking the cards out one by one re-threads the window's focus
-    // chain for each, which grows with the square of the list.
-    list->clear();
-    list->clearCell();
+    m_ui->deviceListWidget->clearCell();
     updateTotals();
     Q_EMIT signalDeviceDelete(0);
 }
