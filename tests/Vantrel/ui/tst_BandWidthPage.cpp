@@ -41,6 +41,7 @@ private Q_SLOTS:
     void figureIsNotTakenForAMarker();
     void form();
     void totalGrowsWithItsFont();
+    void longTotalFitsTheColumn();
 };
 
 void tst_BandWidthPage::startValues()
@@ -56,7 +57,7 @@ void tst_BandWidthPage::allCounts_data()
 {
     QTest::addColumn<QStringList>("figures");
     QTest::newRow("empty list") << QStringList{ "0", "0", "0", "0", "Kpbs" };
-    QTest::newRow("one group") << QStringList{ "4", "4", "0", "8601.6", "Kpbs" };
+    QTest::newRow("one group") << QStringList{ "4", "4", "0", "860.2", "Kpbs" };
     QTest::newRow("mixed, large") << QStringList{ "512", "200", "312", "1.25", "Gpbs" };
 }
 
@@ -123,6 +124,21 @@ void tst_BandWidthPage::totalGrowsWithItsFont()
     page.setFont(small);
     page.setBandWidthCount(QStringLiteral("1.1"), QStringLiteral("Gpbs"));
     QCOMPARE(total->minimumHeight(), std::max(140, total->sizeHint().height()));
+}
+
+void tst_BandWidthPage::longTotalFitsTheColumn()
+{
+    BandWidthPage page;
+    const auto* total = page.findChild<aptui::Label*>("bandWidthLabel");
+    page.setBandWidthCount(QStringLiteral("999.9"), QStringLiteral("Gpbs"));
+    const bool shortFitsAtFullSize = total->text().contains(QStringLiteral("font-size:72px"));
+    // 1024 kbps exactly stays in Kpbs: six characters.
+    page.setBandWidthCount(QStringLiteral("1024.0"), QStringLiteral("Kpbs"));
+    QVERIFY(total->sizeHint().width() <= 228);
+    QVERIFY(total->text().contains(QStringLiteral(">1024.0<")));
+    if (shortFitsAtFullSize)
+        QVERIFY(!total->text().contains(QStringLiteral("font-size:72px")));
+    QVERIFY(total->text().contains(QStringLiteral("Total Band Width(Kpbs)")));
 }
 
 QTEST_MAIN(tst_BandWidthPage)

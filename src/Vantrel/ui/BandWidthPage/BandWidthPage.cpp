@@ -3,6 +3,8 @@
 #include "ui_BandWidthPage.h"
 
 #include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -11,6 +13,23 @@ namespace {
 // The height the form gives the total; it fits the 72 px figure, the rule
 // and the caption in Arial at the program's 9 point font.
 constexpr int kBandWidthLabelHeight = 140;
+// The total's figure size, and what the column leaves for it beside a few
+// pixels of air on each side.
+constexpr int kBandWidthFigureSize = 72;
+constexpr int kBandWidthFigureRoom = 228 - 12;
+
+// The figure keeps its 72 px unless that would run past the column: totals
+// such as 1024.0 or 1010.5 have six characters and would be cut off.
+int bandWidthFigureSize(const QString& value)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kBandWidthFigureSize);
+    font.setWeight(QFont::DemiBold);
+    const int width = QFontMetrics(font).horizontalAdvance(value);
+    if (width <= kBandWidthFigureRoom)
+        return kBandWidthFigureSize;
+    return std::max(1, kBandWidthFigureSize * kBandWidthFigureRoom / width);
+}
 
 // A count: a bold figure in its colour over a small grey caption (the
 // recorder caption starts with one space).
@@ -69,7 +88,11 @@ void BandWidthPage::setDVRCount(const QString& value)
 void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
 {
     const QString caption = tr("Total Band Width(%1)").arg(unit);
-    m_ui->bandWidthLabel->setText(m_bandWidthTemplate.arg(value, caption));
+    QString figureTemplate = m_bandWidthTemplate;
+    const int size = bandWidthFigureSize(value);
+    if (size != kBandWidthFigureSize)
+        figureTemplate.replace(QStringLiteral("font-size:72px"), QStringLiteral("font-size:%1px").arg(size));
+    m_ui->bandWidthLabel->setText(figureTemplate.arg(value, caption));
     fitBandWidthLabel();
 }
 
