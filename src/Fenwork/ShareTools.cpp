@@ -12,6 +12,15 @@ void debugMessage(const QString& text)
     qDebug().noquote() << text;
 }
 
+bool checkConnection(const QMetaObject::Connection& connection, const char* file, int line, const char* function)
+{
+    if (connection)
+        return true;
+    debugMessage(QStringLiteral("connect failure! ") + QString::fromUtf8(file) + QLatin1Char(':')
+                 + QString::number(line) + QStringLiteral(" in ") + QString::fromLatin1(function));
+    return false;
+}
+
 void reloadStyle(QWidget* widget)
 {
     if (!widget)

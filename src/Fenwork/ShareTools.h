@@ -2,6 +2,7 @@
 
 #include "FenworkGlobal.h"
 
+#include <QMetaObject>
 #include <QString>
 
 class QLayout;
@@ -11,6 +12,11 @@ namespace ShareTools {
 
 // Logs one line on the debug channel.
 FENWORK_EXPORT void debugMessage(const QString& text);
+
+// Logs a refused connection as "connect failure! <file>:<line> in <function>";
+// the caller goes on without it. Returns whether the connection holds.
+FENWORK_EXPORT bool checkConnection(const QMetaObject::Connection& connection, const char* file, int line,
+                                    const char* function);
 
 // Re-applies the style sheet rules to a widget whose object name or dynamic
 // properties changed after it was polished.

@@ -40,17 +40,9 @@ QStringList splitFields(const QString& line)
     return line.split(QLatin1Char(','), Qt::KeepEmptyParts);
 }
 
-// Only the file name of a picture path counts: the scene table may name
-// pictures on the machine where it was filled in (D:\scene\a.png).
-QString pictureFileName(const QString& path)
-{
-    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.mid(cut + 1);
-}
-
 QString picturePath(const QString& field)
 {
-    return aptui::GetTargetPathFile(kPictureFolder) + QLatin1Char('/') + pictureFileName(field);
+    return aptui::GetTargetPathFile(kPictureFolder) + QLatin1Char('/') + DeviceConfigStore::pictureFileName(field);
 }
 
 void appendUnique(QStringList& list, const QString& value)
@@ -60,6 +52,12 @@ void appendUnique(QStringList& list, const QString& value)
 }
 
 } // namespace
+
+QString DeviceConfigStore::pictureFileName(const QString& picturePath)
+{
+    const int cut = qMax(picturePath.lastIndexOf(QLatin1Char('/')), picturePath.lastIndexOf(QLatin1Char('\\')));
+    return picturePath.mid(cut + 1);
+}
 
 DeviceConfigStore::DeviceConfigStore()
 {

@@ -21,6 +21,11 @@ public:
 
     bool isLoaded() const { return loaded; }
 
+    // A scene row names its picture by a path of the machine where the table
+    // was filled in (D:\scene\a.png); only the text after the last "/" or
+    // "\" counts.
+    static QString pictureFileName(const QString& picturePath);
+
     bool getResolutions(QStringList& out, int type) const;
     QStringList getFrameRateTexts(VideoStandard standard) const;
     double getFrameRateValue(const QString& show, int standard) const;

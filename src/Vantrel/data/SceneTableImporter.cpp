@@ -1,5 +1,7 @@
 #include "SceneTableImporter.h"
 
+#include "DeviceConfigStore.h"
+
 #include <Fenwork/TargetPath.h>
 
 #include <QDir>
@@ -32,8 +34,8 @@ QStringList dataRows(const QString& text)
 
 QString SceneTableImporter::pictureName(const QString& picturePath)
 {
-    const int cut = qMax(picturePath.lastIndexOf(QLatin1Char('/')), picturePath.lastIndexOf(QLatin1Char('\\')));
-    return picturePath.mid(cut + 1);
+    // The rows must land where the store will look for them.
+    return DeviceConfigStore::pictureFileName(picturePath);
 }
 
 bool SceneTableImporter::replaceFile(const QString& target, const QByteArray& content)

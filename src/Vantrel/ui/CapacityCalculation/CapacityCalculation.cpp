@@ -11,13 +11,7 @@
 
 namespace {
 
-// Logs a refused connection with the line that made it.
-void logConnectFailure(int line, const QMetaObject::Connection& connection)
-{
-    if (!connection)
-        ShareTools::debugMessage(QStringLiteral("connect failure! ") + QString::fromUtf8(__FILE__) + QLatin1Char(':')
-                                 + QString::number(line) + QStringLiteral(" in CapacityCalculation::CapacityCalculation"));
-}
+const char kConstructor[] = "CapacityCalculation::CapacityCalculation";
 
 const QString kNoFigure = QStringLiteral("0");
 
@@ -44,11 +38,13 @@ CapacityCalculation::CapacityCalculation(QWidget* parent)
 
     showNullPage();
 
-    logConnectFailure(__LINE__, connect(m_ui->m_btnClear, &QPushButton::clicked, this,
-                                        &CapacityCalculation::onClearDeviceItems));
+    ShareTools::checkConnection(connect(m_ui->m_btnClear, &QPushButton::clicked, this,
+                                        &CapacityCalculation::onClearDeviceItems),
+                                __FILE__, __LINE__, kConstructor);
     // Every change of the device list reaches the bandwidth figures here.
-    logConnectFailure(__LINE__, connect(m_ui->m_deviceAddPage, &DeviceAddPage::signalDeviceChanged,
-                                        m_ui->m_dataCalculatorPage, &BandWidthPage::onSetAllCount));
+    ShareTools::checkConnection(connect(m_ui->m_deviceAddPage, &DeviceAddPage::signalDeviceChanged,
+                                        m_ui->m_dataCalculatorPage, &BandWidthPage::onSetAllCount),
+                                __FILE__, __LINE__, kConstructor);
 }
 
 CapacityCalculation::~CapacityCalculation() = default;

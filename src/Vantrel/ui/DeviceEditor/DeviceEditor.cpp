@@ -30,19 +30,11 @@ const char kInvalidProperty[] = "invalid";
 // typing; only a decimal number with a fraction is accepted in the end.
 const char kCustomBandPattern[] = "^[1-9][0-9]+[.][0-9]+||^[0][.][0-9]+||^[1-9][.][0-9]+";
 
-void checkConnection(const QMetaObject::Connection& connection, const char* file, int line, const char* function)
-{
-    if (connection)
-        return;
-    ShareTools::debugMessage(QStringLiteral("connect failure! ") + QString::fromUtf8(file) + QLatin1Char(':')
-                             + QString::number(line) + QStringLiteral(" in ") + QString::fromLatin1(function));
-}
-
 } // namespace
 
 // A refused connection is logged with the place that asked for it; the
 // editor carries on without it.
-#define CHECK_CONNECT(connection, function) checkConnection((connection), __FILE__, __LINE__, (function))
+#define CHECK_CONNECT(connection, function) ShareTools::checkConnection((connection), __FILE__, __LINE__, (function))
 
 DeviceEditor::DeviceEditor(QWidget* parent)
     : QWidget(parent)
