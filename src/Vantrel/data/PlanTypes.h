@@ -1,0 +1,61 @@
+#pragma once
+
+#include "DeviceTypes.h"
+
+#include <QString>
+
+// How one device group records. Storage counts what is written to disk, so
+// these settings travel with the group through plans, undo and reports.
+struct RecordingSettings
+{
+    enum class Mode { Continuous, Event };
+
+    static constexpr double kMaxHoursPerDay = 24.0;
+    static constexpr int kMaxRetentionDays = 3650;
+
+    Mode mode = Mode::Continuous;
+    double hoursPerDay = 24.0;
+    // Share of the recorded hours that an event recording keeps, above 0 and
+    // at most 1; used in event mode only.
+    double eventShare = 0.3;
+    int retentionDays = 30;
+    int recordedStreams = 1;
+
+    friend bool operator==(const RecordingSettings& a, const RecordingSettings& b)
+    {
+        return a.mode == b.mode && a.hoursPerDay == b.hoursPerDay && a.eventShare == b.eventShare
+            && a.retentionDays == b.retentionDays && a.recordedStreams == b.recordedStreams;
+    }
+    friend bool operator!=(const RecordingSettings& a, const RecordingSettings& b) { return !(a == b); }
+};
+
+// The disks a site's recorders are filled with.
+struct StorageSettings
+{
+    enum class Raid { None, Raid1, Raid5, Raid6, Raid10 };
+
+    static constexpr double kMaxDiskTB = 100.0;
+    static constexpr int kMaxHotSpares = 16;
+    static constexpr double kMaxFsOverhead = 0.5;
+
+    double diskTB = 8.0;
+    Raid raid = Raid::None;
+    int hotSpares = 0;
+    // Share of each disk the file system keeps for itself, 0 to 0.5.
+    double fsOverhead = 0.05;
+
+    friend bool operator==(const StorageSettings& a, const StorageSettings& b)
+    {
+        return a.diskTB == b.diskTB && a.raid == b.raid && a.hotSpares == b.hotSpares
+            && a.fsOverhead == b.fsOverhead;
+    }
+    friend bool operator!=(const StorageSettings& a, const StorageSettings& b) { return !(a == b); }
+};
+
+// One group of a plan: the device group as the editor fills it, and how it
+// records.
+struct PlanGroup
+{
+    StructDeviceItem device;
+    RecordingSettings recording;
+};
