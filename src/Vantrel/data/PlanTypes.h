@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // How one device group records. Storage counts what is written to disk, so
 // these settings travel with the group through plans, undo and reports.
 struct RecordingSettings
@@ -59,3 +61,47 @@ struct PlanGroup
     StructDeviceItem device;
     RecordingSettings recording;
 };
+
+// The names plan files and the command line give these settings. Reading is
+// exact (case included), so a misspelt name is refused rather than guessed.
+inline QString recordingModeName(RecordingSettings::Mode mode)
+{
+    return mode == RecordingSettings::Mode::Event ? QStringLiteral("event") : QStringLiteral("continuous");
+}
+
+inline std::optional<RecordingSettings::Mode> recordingModeFromName(const QString& name)
+{
+    if (name == QLatin1String("continuous"))
+        return RecordingSettings::Mode::Continuous;
+    if (name == QLatin1String("event"))
+        return RecordingSettings::Mode::Event;
+    return std::nullopt;
+}
+
+inline QString raidName(StorageSettings::Raid raid)
+{
+    switch (raid) {
+    case StorageSettings::Raid::Raid1:
+        return QStringLiteral("RAID1");
+    case StorageSettings::Raid::Raid5:
+        return QStringLiteral("RAID5");
+    case StorageSettings::Raid::Raid6:
+        return QStringLiteral("RAID6");
+    case StorageSettings::Raid::Raid10:
+        return QStringLiteral("RAID10");
+    case StorageSettings::Raid::None:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+inline std::optional<StorageSettings::Raid> raidFromName(const QString& name)
+{
+    for (const StorageSettings::Raid raid : {StorageSettings::Raid::None, StorageSettings::Raid::Raid1,
+                                             StorageSettings::Raid::Raid5, StorageSettings::Raid::Raid6,
+                                             StorageSettings::Raid::Raid10}) {
+        if (name == raidName(raid))
+            return raid;
+    }
+    return std::nullopt;
+}

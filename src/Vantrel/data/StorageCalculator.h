@@ -1,0 +1,43 @@
+#pragma once
+
+#include "PlanTypes.h"
+#include "StorageSizing.h"
+
+#include <QString>
+#include <QVector>
+
+// How much disk a plan's recordings take and how many disks to buy for it.
+// Storage counts real bytes: one kbps is 1000 bit/s, 125 bytes a second (the
+// 1024 steps of the bandwidth display do not apply), and disks are sold in
+// decimal terabytes. Values outside their ranges never give negative or
+// non-finite figures: a non-number or negative rate, count or duration
+// counts as 0.
+class StorageCalculator
+{
+public:
+    static constexpr long double kBytesPerKbpsSecond = 125.0L;
+    static constexpr long double kBytesPerTB = 1e12L;
+    static constexpr double kSecondsPerHour = 3600.0;
+    // Disk counts stop here (2^53, exact in every JSON reader); no real plan
+    // comes near.
+    static constexpr qint64 kMaxDiskCount = qint64(1) << 53;
+
+    static StorageSizing size(const QVector<PlanGroup>& groups, const StorageSettings& storage);
+
+    // Seconds a day the group writes: its hours, times the event share in
+    // event mode.
+    static long double recordedSecondsPerDay(const RecordingSettings& recording);
+    // Whole bytes the group keeps over its retention.
+    static long double groupBytes(const PlanGroup& group);
+
+    // Whole bytes one disk holds for recordings, after the file system's
+    // share; 0 for a disk size that is not a positive number.
+    static long double usableDiskBytes(const StorageSettings& storage);
+    // Disks the recordings fill: 0 when nothing is kept or no disk size is set.
+    static qint64 dataDisks(long double bytes, const StorageSettings& storage);
+    // Disks to buy for that many data disks, with redundancy and hot spares.
+    static qint64 disksToBuy(qint64 dataDisks, const StorageSettings& storage);
+
+    // Decimal TB, one decimal, rounded to the nearest tenth, never capped.
+    static QString tbText(long double bytes);
+};
