@@ -155,6 +155,17 @@ void BaseDialog::setButtonTexts(const QString& okText, const QString& cancelText
     m_cancelButton->setText(cancelText);
 }
 
+QPushButton* BaseDialog::addButton(const QString& text, int result)
+{
+    auto* button = new QPushButton(text, m_bottomBar);
+    button->setObjectName(QStringLiteral("BaseDialog_btn%1").arg(result));
+    button->setMinimumSize(88, 30);
+    auto* layout = static_cast<QHBoxLayout*>(m_bottomBar->layout());
+    layout->insertWidget(layout->indexOf(m_cancelButton), button);
+    connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+    return button;
+}
+
 void BaseDialog::setCancelVisible(bool visible)
 {
     m_cancelButton->setVisible(visible);

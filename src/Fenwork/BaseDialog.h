@@ -40,6 +40,9 @@ public:
     QString defaultText() const;
     void setButtonTexts(const QString& okText, const QString& cancelText);
     void setCancelVisible(bool visible);
+    // A further button between OK and Cancel that ends the dialog with
+    // result (use a value other than Accepted and Rejected).
+    QPushButton* addButton(const QString& text, int result);
 
     QPushButton* okButton() const { return m_okButton; }
     QPushButton* cancelButton() const { return m_cancelButton; }

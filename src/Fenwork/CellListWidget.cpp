@@ -16,13 +16,18 @@ CellListWidget::~CellListWidget() = default;
 
 void CellListWidget::addCell(QWidget* cell, const QSize& size)
 {
+    insertCell(count(), cell, size);
+}
+
+void CellListWidget::insertCell(int row, QWidget* cell, const QSize& size)
+{
     if (!cell)
         return;
     m_cellSize = size;
     // Sized before it joins the list, so the view lays the row out once.
     auto* item = new QListWidgetItem;
     item->setSizeHint(size);
-    addItem(item); // the list owns it from here
+    insertItem(qBound(0, row, count()), item); // the list owns it from here
     setItemWidget(item, cell);
 }
 

@@ -9,7 +9,7 @@
 namespace aptui {
 
 // A list whose rows are widgets ("cells"). The list owns the cells; the
-// order of cellList() is the order in which they were added.
+// order of cellList() is the order of the rows.
 class FENWORK_EXPORT CellListWidget : public QListWidget
 {
     Q_OBJECT
@@ -19,6 +19,8 @@ public:
     ~CellListWidget() override;
 
     void addCell(QWidget* cell, const QSize& size);
+    // Puts the cell at a row (clamped to the list); later rows move down.
+    void insertCell(int row, QWidget* cell, const QSize& size);
     // Removes the cell and deletes it once control returns to the event loop,
     // so a cell may ask for its own removal from one of its slots.
     void removeCell(QWidget* cell);

@@ -24,6 +24,23 @@ int WarningDlg::CheckMessageInfo(const QString& title, const QString& text, QWid
     return runMessage(title, text, parent, true) == QDialog::Accepted ? 1 : 0;
 }
 
+int WarningDlg::ChooseMessageInfo(const QString& title, const QString& text, const QString& firstText,
+                                  const QString& secondText, const QString& cancelText, QWidget* parent)
+{
+    constexpr int kSecond = 2;
+    BaseDialog dialog(false, false, false, false, true, true, true, parent);
+    dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
+    dialog.setTitle(title);
+    dialog.setDefaultText(text);
+    dialog.setButtonTexts(firstText, cancelText);
+    dialog.addButton(secondText, kSecond);
+    dialog.SetFixedSize(440, 220);
+    const int result = dialog.exec();
+    if (result == QDialog::Accepted)
+        return 1;
+    return result == kSecond ? kSecond : 0;
+}
+
 void WarningDlg::ShowMessageInfo(const QString& title, const QString& text, QWidget* parent)
 {
     runMessage(title, text, parent, false);

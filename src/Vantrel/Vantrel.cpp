@@ -4,8 +4,12 @@
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
+#include "PlanFileController.h"
 #include "SectionBar/SectionBar.h"
 #include "UpdateDialog/UpdateDialog.h"
+
+#include <data/PlanRecovery.h>
+#include <edit/PlanEditor.h>
 
 #include <Fenwork/Menu.h>
 #include <Fenwork/ShareTools.h>
@@ -42,6 +46,9 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     setAppTitle(tr("Vantrel"));
     m_aboutDialog = new AboutDialog(this);
     setAboutDialog(m_aboutDialog);
+    m_planFiles = new PlanFileController(m_capacityCalculation->deviceAddPage()->planEditor(), this,
+                                         PlanRecovery::defaultPath());
+    addFileMenu();
     windowTitle()->setRestoreSize(QSize(1024, 720), QSize(10000, 10000));
     setMinimumSize(1024, 720);
 
@@ -79,6 +86,76 @@ void Vantrel::connectChildren()
     qRegisterMetaType<CodeParameter>("CodeParameter");
     connect(m_deviceEditor, &DeviceEditor::signalCodeParameterChanged,
             m_capacityCalculation, &CapacityCalculation::onCalculationCodeParameter);
+
+    // Plans: edits of a group, numbers that come back, the standard of an
+    // opened or undone plan, and the title with its unsaved mark.
+    connect(m_deviceEditor, &DeviceEditor::signalReplaceDevice, addPage, &DeviceAddPage::onReplaceDeviceItem);
+    connect(addPage, &DeviceAddPage::signalGroupNumberInUse, m_deviceEditor,
+            &DeviceEditor::onReserveChannelGroupNumber);
+    connect(addPage, &DeviceAddPage::signalEditDevice, this, [this](const StructDeviceItem& item) {
+        switchNetTab();
+        m_deviceEditor->onEditDevice(item);
+    });
+    connect(addPage, &DeviceAddPage::signalDuplicateDevice, m_deviceEditor, &DeviceEditor::onDuplicateDevice);
+    const Plan* plan = addPage->planEditor()->plan();
+    connect(plan, &Plan::settingsChanged, this, [this, plan] { m_deviceEditor->showVideoStandard(plan->videoStandard()); });
+    connect(plan, &Plan::changed, this, &Vantrel::showBandwidthContent);
+    connect(m_planFiles, &PlanFileController::titleChanged, this, &Vantrel::showPlanTitle);
+    connect(m_planFiles, &PlanFileController::planLoaded, m_deviceEditor, &DeviceEditor::onCancelEdit);
+}
+
+void Vantrel::addFileMenu()
+{
+    aptui::Menu* menu = aboutMenu();
+    QAction* about = menu->actions().value(0);
+    const QList<QAction*> fileActions = m_planFiles->fileActions();
+    menu->insertActions(about, fileActions);
+    menu->insertMenu(about, m_planFiles->recentMenu());
+    menu->insertSeparator(about);
+    menu->insertAction(about, m_planFiles->undoAction());
+    menu->insertAction(about, m_planFiles->redoAction());
+    menu->insertSeparator(about);
+    // The shortcuts work with the menu closed too.
+    addActions(fileActions);
+    addAction(m_planFiles->undoAction());
+    addAction(m_planFiles->redoAction());
+    showPlanTitle(m_planFiles->titleText());
+}
+
+void Vantrel::showPlanTitle(const QString& title)
+{
+    // A new, untouched plan leaves the program's plain name.
+    const QString text = title == m_planFiles->untitledName() ? tr("Vantrel") : tr("%1 - Vantrel").arg(title);
+    setAppTitle(text);
+    setWindowTitle(text);
+}
+
+void Vantrel::openAtStart(const QStringList& arguments)
+{
+    if (m_planFiles->offerRecovery())
+        return;
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            m_planFiles->openFile(argument);
+            return;
+        }
+    }
+}
+
+void Vantrel::showBandwidthContent()
+{
+    if (!m_onBandwidthTab)
+        return;
+    if (m_capacityCalculation->deviceAddPage()->getDeviceGroupNumber() == 0) {
+        // The next group added shows the list again.
+        m_deviceEditor->setAppStarted(false);
+        if (!m_capacityCalculation->isShowingNullPage())
+            m_capacityCalculation->showNullPage();
+    } else {
+        m_deviceEditor->setAppStarted(true);
+        if (m_capacityCalculation->isShowingNullPage())
+            m_capacityCalculation->showNormalPage();
+    }
 }
 
 void Vantrel::switchNetTab()
@@ -86,6 +163,7 @@ void Vantrel::switchNetTab()
     m_deviceEditor->setCurrentPage(0);
     m_capacityCalculation->setCurrentSection(0);
     m_capacityCalculation->setMinimumWidth(kBandwidthTabMinimumWidth);
+    m_onBandwidthTab = true;
     if (m_capacityCalculation->deviceAddPage()->getDeviceGroupNumber() == 0) {
         // The next group added shows the list again.
         m_deviceEditor->setAppStarted(false);
@@ -101,6 +179,7 @@ void Vantrel::switchEncodingTab()
     m_deviceEditor->setCurrentPage(1);
     m_capacityCalculation->setCurrentSection(1);
     m_capacityCalculation->setMinimumWidth(kEncodingTabMinimumWidth);
+    m_onBandwidthTab = false;
     m_capacityCalculation->showNormalPage();
 }
 
@@ -143,8 +222,19 @@ void Vantrel::keyPressEvent(QKeyEvent* event)
 
 void Vantrel::closeEvent(QCloseEvent* event)
 {
+    // Unsaved work asks Save / Discard / Cancel instead of the exit question.
+    if (m_capacityCalculation->deviceAddPage()->planEditor()->isModified()) {
+        enableCover();
+        const bool leave = m_planFiles->maybeSave();
+        disableCover();
+        if (leave)
+            m_planFiles->closeCleanly();
+        event->setAccepted(leave);
+        return;
+    }
     enableCover();
     if (aptui::WarningDlg::CheckMessageInfo(tr("Exit"), tr("Exit the Morvane software?"), this) == 1) {
+        m_planFiles->closeCleanly();
         event->accept();
     } else {
         disableCover();

@@ -5,6 +5,7 @@
 class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
+class PlanFileController;
 class QCloseEvent;
 class QHBoxLayout;
 class QKeyEvent;
@@ -25,6 +26,11 @@ public:
     DeviceEditor* deviceEditor() const { return m_deviceEditor; }
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
     AboutDialog* aboutBox() const { return m_aboutDialog; }
+    PlanFileController* planFiles() const { return m_planFiles; }
+
+    // At start: a crashed run's work is offered back first; otherwise the
+    // plan named on the command line (if any) is opened.
+    void openAtStart(const QStringList& arguments);
 
 Q_SIGNALS:
     void signalGetHelp();
@@ -47,10 +53,17 @@ private:
     // The editor widens in scene mode; the window grows with it rather than
     // cutting off the result column.
     void growToFitContent();
+    void addFileMenu();
+    void showPlanTitle(const QString& title);
+    // The empty-list picture while the plan has no group, the list and
+    // figures otherwise.
+    void showBandwidthContent();
 
     QHBoxLayout* m_mainLayout = nullptr;
     SectionBar* m_sectionBar = nullptr;
     DeviceEditor* m_deviceEditor = nullptr;
     CapacityCalculation* m_capacityCalculation = nullptr;
     AboutDialog* m_aboutDialog = nullptr;
+    PlanFileController* m_planFiles = nullptr;
+    bool m_onBandwidthTab = true;
 };

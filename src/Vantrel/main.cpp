@@ -12,6 +12,9 @@ int main(int argc, char** argv)
 {
     apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
+    // Recent plans and the recovery file live under this name.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantrel"));
     // After initialize(), so the name is already translated.
     hull->setAppName(QObject::tr("Vantrel"));
     if (!hull->startApp())
@@ -22,6 +25,7 @@ int main(int argc, char** argv)
         Vantrel window;
         window.show();
         WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry());
+        window.openAtStart(QCoreApplication::arguments());
         exitCode = QApplication::exec();
         hull->distory();
     }

@@ -71,3 +71,9 @@ void DeviceInfoManager::releaseGroupNumber(int number)
     if (number <= nextGroupNumber)
         nextGroupNumber = number;
 }
+
+void DeviceInfoManager::reserveGroupNumber(int number)
+{
+    if (number > 0 && !usedGroupNumbers.contains(number))
+        usedGroupNumbers.append(number);
+}

@@ -33,6 +33,9 @@ public:
     int takeGroupNumber();
     // Frees one number; 0 frees them all.
     void releaseGroupNumber(int number);
+    // Marks a number as used by a group that came back (undo, an opened
+    // plan) rather than through takeGroupNumber().
+    void reserveGroupNumber(int number);
 
 private:
     std::unique_ptr<DeviceConfigStore> m_store;

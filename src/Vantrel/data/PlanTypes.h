@@ -3,6 +3,7 @@
 #include "DeviceTypes.h"
 
 #include <QString>
+#include <QVector>
 
 #include <optional>
 
@@ -105,3 +106,13 @@ inline std::optional<StorageSettings::Raid> raidFromName(const QString& name)
     }
     return std::nullopt;
 }
+
+// Everything a plan file holds, as plain values.
+struct PlanData
+{
+    QString siteName;
+    QString notes;
+    VideoStandard videoStandard = PAL;
+    StorageSettings storage;
+    QVector<PlanGroup> groups;
+};

@@ -61,6 +61,11 @@ DeviceAddPage* CapacityCalculation::deviceAddPage() const
     return m_ui->m_deviceAddPage;
 }
 
+bool CapacityCalculation::isShowingNullPage() const
+{
+    return m_ui->m_borderLayout->indexOf(m_deviceListBorder) >= 0;
+}
+
 void CapacityCalculation::showNullPage()
 {
     ShareTools::clearLayout(m_ui->m_borderLayout);

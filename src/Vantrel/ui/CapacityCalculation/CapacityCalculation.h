@@ -31,6 +31,7 @@ public:
     // 0 selects the bandwidth section, anything else the encoding section.
     void setCurrentSection(int index);
     DeviceAddPage* deviceAddPage() const;
+    bool isShowingNullPage() const;
 
 Q_SIGNALS:
     void signalCover();

@@ -6,6 +6,11 @@
 #include "DeviceListWidget/DeviceListWidget.h"
 
 #include <data/EncodingCalculator.h>
+#include <data/PlanTotals.h>
+#include <edit/PlanEditor.h>
+
+#include <QMenu>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <limits>
@@ -35,21 +40,40 @@ int clampedToInt(qint64 value)
     return static_cast<int>(std::min<qint64>(value, std::numeric_limits<int>::max()));
 }
 
+// Whether a new group differs from the old one only by what a change of the
+// video standard rewrites: the card then updates those two fields alone.
+bool onlyRateChanged(const StructDeviceItem& a, const StructDeviceItem& b)
+{
+    return a.sceneName.isEmpty() && b.sceneName.isEmpty() && a.deviceType == b.deviceType
+        && a.channelName == b.channelName && a.encodingType == b.encodingType && a.streamCount == b.streamCount
+        && a.channelCount == b.channelCount && a.resolution == b.resolution && a.groupNumber == b.groupNumber;
+}
+
 } // namespace
 
 DeviceAddPage::DeviceAddPage(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::DeviceAddWidget>())
     , m_calculator(std::make_unique<EncodingCalculator>())
+    , m_planEditor(new PlanEditor(this))
 {
     m_ui->setupUi(this);
+    Plan* plan = m_planEditor->plan();
+    connect(plan, &Plan::groupInserted, this, &DeviceAddPage::onGroupInserted);
+    connect(plan, &Plan::groupRemoved, this, &DeviceAddPage::onGroupRemoved);
+    connect(plan, &Plan::groupsReplaced, this, &DeviceAddPage::onGroupsReplaced);
+    connect(plan, &Plan::groupsReset, this, &DeviceAddPage::onGroupsReset);
 }
 
 DeviceAddPage::~DeviceAddPage()
 {
     // Whoever listens learns that every group number is free again and that
-    // the totals are zero.
-    clearDeviceItems();
+    // the totals are zero; the plan goes with the page, no edit is recorded.
+    m_planEditor->plan()->disconnect(this);
+    m_ui->deviceListWidget->clearCell();
+    Q_EMIT signalDeviceChanged(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
+                               BandwidthTotal().text(), unitText(BandwidthTotal::Unit::Kpbs));
+    Q_EMIT signalDeviceDelete(0);
 }
 
 QString DeviceAddPage::unitText(BandwidthTotal::Unit unit)
@@ -65,59 +89,77 @@ QString DeviceAddPage::unitText(BandwidthTotal::Unit unit)
     return tr("Kpbs");
 }
 
+DeviceItemWidget* DeviceAddPage::cardOf(int groupNumber) const
+{
+    return cardAt(m_planEditor->plan()->rowOfNumber(groupNumber));
+}
+
 void DeviceAddPage::onSetDeviceTypeData(QVector<StructDeviceItem> deviceItems)
 {
+    QUndoStack* history = m_planEditor->undoStack();
+    history->beginMacro(tr("Replace all groups"));
     clearDeviceItems();
     for (const StructDeviceItem& deviceItem : std::as_const(deviceItems))
         onAddDeviceTypeItem(deviceItem);
+    history->endMacro();
     updateTotals();
 }
 
 void DeviceAddPage::onAddDeviceTypeItem(StructDeviceItem deviceTypeItem)
 {
-    DeviceListWidget* list = m_ui->deviceListWidget;
-    auto* card = new DeviceItemWidget(list, deviceTypeItem); // the list owns its cells
-    list->addCell(card, DeviceListWidget::cellSizeForWidth(width()));
-    connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::onDeleteDeviceItem);
-    updateTotals();
+    m_planEditor->addGroup(PlanGroup{ deviceTypeItem, RecordingSettings() });
 }
 
 void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
 {
-    DeviceListWidget* list = m_ui->deviceListWidget;
     // A card that is no longer listed (a second click before it went away, a
     // stale pointer) must not free a group number a second time: the number
     // may already belong to a new group.
-    if (!cell || !list->cellList().contains(cell))
+    if (!cell || !m_ui->deviceListWidget->cellList().contains(cell))
         return;
-    list->removeCell(cell);
-    Q_EMIT signalDeviceDelete(deviceGroupNumber);
-    updateTotals();
+    m_planEditor->removeGroup(deviceGroupNumber);
+}
+
+void DeviceAddPage::onReplaceDeviceItem(const StructDeviceItem& item)
+{
+    const Plan* plan = m_planEditor->plan();
+    const int row = plan->rowOfNumber(item.groupNumber);
+    if (row < 0) {
+        m_planEditor->addGroup(PlanGroup{ item, RecordingSettings() });
+        return;
+    }
+    PlanGroup group = plan->groupAt(row);
+    group.device = item;
+    group.recording.recordedStreams = std::clamp(group.recording.recordedStreams, 1, std::max(item.streamCount, 1));
+    m_planEditor->replaceGroup(group);
 }
 
 int DeviceAddPage::getDeviceGroupNumber() const
 {
-    return m_ui->deviceListWidget->cellCount();
+    return m_planEditor->plan()->groupCount();
 }
 
 int DeviceAddPage::getAllDeviceCount() const
 {
-    return clampedToInt(countChannels().all);
+    return clampedToInt(PlanTotals(m_planEditor->plan()->groups()).channels());
 }
 
 int DeviceAddPage::getIPCCount() const
 {
-    return clampedToInt(countChannels().ipc);
+    return clampedToInt(PlanTotals(m_planEditor->plan()->groups()).ipcChannels());
 }
 
 int DeviceAddPage::getDVRCount() const
 {
-    return clampedToInt(countChannels().dvr);
+    return clampedToInt(PlanTotals(m_planEditor->plan()->groups()).dvrChannels());
 }
 
 void DeviceAddPage::clearDeviceItems()
 {
-    m_ui->deviceListWidget->clearCell();
+    if (m_planEditor->plan()->groupCount() > 0) {
+        m_planEditor->clearGroups(); // the reset reports totals and numbers
+        return;
+    }
     updateTotals();
     Q_EMIT signalDeviceDelete(0);
 }
@@ -126,80 +168,131 @@ void DeviceAddPage::onFrametareStandardChanged(VideoStandard videoStandardValue)
 {
     if (videoStandardValue != PAL && videoStandardValue != NTSC)
         return;
-    for (DeviceItemWidget* card : cards())
-        convertCard(card, videoStandardValue);
+    const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
+    QVector<PlanEditor::RowChange> converted;
+    for (int row = 0; row < groups.size(); ++row) {
+        PlanGroup group = groups.at(row);
+        if (convertGroup(group.device, videoStandardValue))
+            converted.append({ row, group });
+    }
+    m_planEditor->switchStandard(videoStandardValue, converted);
+    if (converted.isEmpty())
+        updateTotals();
+}
+
+void DeviceAddPage::onGroupInserted(int row)
+{
+    const StructDeviceItem& item = m_planEditor->plan()->groupAt(row).device;
+    m_ui->deviceListWidget->insertCell(row, makeCard(item), DeviceListWidget::cellSizeForWidth(width()));
+    Q_EMIT signalGroupNumberInUse(item.groupNumber);
     updateTotals();
 }
 
-QList<DeviceItemWidget*> DeviceAddPage::cards() const
+void DeviceAddPage::onGroupRemoved(int row, const PlanGroup& group)
 {
-    QList<DeviceItemWidget*> result;
-    const QList<QWidget*> cells = m_ui->deviceListWidget->cellList();
-    result.reserve(cells.size());
-    for (QWidget* cell : cells) {
-        if (auto* card = qobject_cast<DeviceItemWidget*>(cell))
-            result.append(card);
+    if (QWidget* card = cardAt(row))
+        m_ui->deviceListWidget->removeCell(card);
+    Q_EMIT signalDeviceDelete(group.device.groupNumber);
+    updateTotals();
+}
+
+void DeviceAddPage::onGroupsReplaced(const QVector<int>& rows)
+{
+    const Plan* plan = m_planEditor->plan();
+    for (const int row : rows) {
+        DeviceItemWidget* card = cardAt(row);
+        if (!card)
+            continue;
+        const StructDeviceItem& item = plan->groupAt(row).device;
+        if (onlyRateChanged(card->deviceItemRef(), item))
+            card->setFrameRateAndBitRate(item.frameRate, item.bitrate);
+        else
+            card->setDeviceItem(item);
     }
-    return result;
+    updateTotals();
 }
 
-DeviceAddPage::Counts DeviceAddPage::countChannels() const
+void DeviceAddPage::onGroupsReset()
 {
-    Counts counts;
-    for (const DeviceItemWidget* card : cards())
-        counts.add(card->deviceItemRef());
-    return counts;
+    DeviceListWidget* list = m_ui->deviceListWidget;
+    list->clearCell();
+    const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
+    const QSize cellSize = DeviceListWidget::cellSizeForWidth(width());
+    for (const PlanGroup& group : groups)
+        list->addCell(makeCard(group.device), cellSize);
+    updateTotals();
+    Q_EMIT signalDeviceDelete(0);
+    for (const PlanGroup& group : groups)
+        Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
 }
 
-void DeviceAddPage::Counts::add(const StructDeviceItem& group)
+DeviceItemWidget* DeviceAddPage::makeCard(const StructDeviceItem& item)
 {
-    // A negative count is no count of channels at all.
-    const qint64 channels = std::max(group.channelCount, 0);
-    all += channels;
-    if (group.deviceType == QLatin1String("IPC"))
-        ipc += channels;
-    else if (group.deviceType == QLatin1String("DVR"))
-        dvr += channels;
+    auto* card = new DeviceItemWidget(m_ui->deviceListWidget, item); // the list owns its cells
+    connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::onDeleteDeviceItem);
+    connect(card, &DeviceItemWidget::signalEditClicked, this,
+            [this, card] { Q_EMIT signalEditDevice(card->deviceItem()); });
+    card->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(card, &QWidget::customContextMenuRequested, this,
+            [this, card](const QPoint& pos) { showCardMenu(card, card->mapToGlobal(pos)); });
+    return card;
+}
+
+void DeviceAddPage::showCardMenu(DeviceItemWidget* card, const QPoint& globalPos)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("DeviceAddPage_cardMenu"));
+    const StructDeviceItem item = card->deviceItem();
+    const QAction* edit = menu.addAction(tr("Edit"));
+    const QAction* duplicate = menu.addAction(tr("Duplicate"));
+    const QAction* remove = menu.addAction(tr("Delete"));
+    const QAction* chosen = menu.exec(globalPos);
+    if (chosen == edit)
+        Q_EMIT signalEditDevice(item);
+    else if (chosen == duplicate)
+        Q_EMIT signalDuplicateDevice(item);
+    else if (chosen == remove)
+        m_planEditor->removeGroup(item.groupNumber);
+}
+
+DeviceItemWidget* DeviceAddPage::cardAt(int row) const
+{
+    const DeviceListWidget* list = m_ui->deviceListWidget;
+    if (row < 0 || row >= list->count())
+        return nullptr;
+    return qobject_cast<DeviceItemWidget*>(list->itemWidget(list->item(row)));
 }
 
 void DeviceAddPage::updateTotals()
 {
-    // One walk over the cards gives the load and the three counts.
-    BandwidthTotal total;
-    Counts counts;
-    for (const DeviceItemWidget* card : cards()) {
-        const StructDeviceItem& group = card->deviceItemRef();
-        total.add(m_calculator->calculateBandwidth(group.bitrate, std::max(group.channelCount, 0),
-                                                   std::max(group.streamCount, 0)));
-        counts.add(group);
-    }
-    Q_EMIT signalDeviceChanged(QString::number(counts.all), QString::number(counts.ipc),
-                               QString::number(counts.dvr), total.text(), unitText(total.unit()));
+    const PlanTotals totals(m_planEditor->plan()->groups());
+    const BandwidthTotal& total = totals.bandwidth();
+    Q_EMIT signalDeviceChanged(QString::number(totals.channels()), QString::number(totals.ipcChannels()),
+                               QString::number(totals.dvrChannels()), total.text(), unitText(total.unit()));
 }
 
-void DeviceAddPage::convertCard(DeviceItemWidget* card, VideoStandard target)
+bool DeviceAddPage::convertGroup(StructDeviceItem& group, VideoStandard target)
 {
-    const StructDeviceItem group = card->deviceItem();
     m_calculator->setEncodeType(group.encodingType);
 
     // Scene groups have no frame rate of their own.
     if (!group.sceneName.isEmpty())
-        return;
+        return false;
     const QString newFrameRate = convertedFrameRate(group.frameRate, target);
     if (newFrameRate.isEmpty())
-        return;
+        return false;
     int kind = 0;
     if (group.deviceType == QLatin1String("IPC"))
         kind = 0;
     else if (group.deviceType == QLatin1String("DVR"))
         kind = 1;
     else
-        return;
+        return false;
 
     // The four convertible texts are all plain numbers.
     const double oldRecommended = m_calculator->calculateBitrate(kind, group.resolution, group.frameRate.toDouble());
-    double rate = group.bitrate;
     if (DeviceItemWidget::wholeKbps(oldRecommended) == DeviceItemWidget::wholeKbps(group.bitrate))
-        rate = m_calculator->calculateBitrate(kind, group.resolution, newFrameRate.toDouble());
-    card->setFrameRateAndBitRate(newFrameRate, rate);
+        group.bitrate = m_calculator->calculateBitrate(kind, group.resolution, newFrameRate.toDouble());
+    group.frameRate = newFrameRate;
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include <data/BandwidthTotal.h>
 #include <data/DeviceTypes.h>
+#include <data/PlanTypes.h>
 
 #include <QString>
 #include <QVector>
@@ -10,16 +11,19 @@
 #include <memory>
 
 class DeviceItemWidget;
-class DeviceListWidget;
 class EncodingCalculator;
+class PlanEditor;
+class QPoint;
 
 namespace Ui {
 class DeviceAddWidget;
 }
 
-// The list of device groups on the bandwidth tab. The groups live only in
-// their cards; after every change the page publishes the channel counts and
-// the total bandwidth with its margin and unit.
+// The list of device groups on the bandwidth tab. The groups live in the
+// plan; the cards are its view, one per group in plan order. Every edit goes
+// through the plan editor, so it can be undone, and after every change the
+// page publishes the channel counts and the total bandwidth with its margin
+// and unit.
 class DeviceAddPage : public QWidget
 {
     Q_OBJECT
@@ -31,11 +35,19 @@ public:
     // The translated word of a total's unit ("Kpbs", "Mpbs", "Gpbs").
     static QString unitText(BandwidthTotal::Unit unit);
 
+    PlanEditor* planEditor() const { return m_planEditor; }
+    DeviceItemWidget* cardOf(int groupNumber) const;
+
 Q_SIGNALS:
     void signalDeviceChanged(QString channelCount, QString IPCCount, QString DVRCount, QString bandWidth,
                              QString unit);
     // The group number that became free, or 0 when all groups were removed.
     void signalDeviceDelete(int deviceGroupNumber);
+    // A group holds this number again (undo, redo, an opened plan).
+    void signalGroupNumberInUse(int deviceGroupNumber);
+    // The user asked to change or copy a group.
+    void signalEditDevice(const StructDeviceItem& item);
+    void signalDuplicateDevice(const StructDeviceItem& item);
     void signalCover();
     void signalDisvocer();
 
@@ -49,24 +61,26 @@ public Q_SLOTS:
     int getDVRCount() const;
     void clearDeviceItems();
     void onFrametareStandardChanged(VideoStandard videoStandardValue);
+    // Replaces the group with the same number in place, keeping how it
+    // records; a group deleted meanwhile comes back at the end.
+    void onReplaceDeviceItem(const StructDeviceItem& item);
 
 private:
-    struct Counts
-    {
-        qint64 all = 0;
-        qint64 ipc = 0;
-        qint64 dvr = 0;
+    void onGroupInserted(int row);
+    void onGroupRemoved(int row, const PlanGroup& group);
+    void onGroupsReplaced(const QVector<int>& rows);
+    void onGroupsReset();
+    void showCardMenu(DeviceItemWidget* card, const QPoint& globalPos);
 
-        void add(const StructDeviceItem& group);
-    };
-
-    QList<DeviceItemWidget*> cards() const;
-    Counts countChannels() const;
+    DeviceItemWidget* makeCard(const StructDeviceItem& item);
+    DeviceItemWidget* cardAt(int row) const;
     void updateTotals();
-    // Rewrites the frame rate of one card for the other standard; the rate
-    // follows only while it is still the recommended one.
-    void convertCard(DeviceItemWidget* card, VideoStandard target);
+    // The group converted to the other standard, or nothing when it keeps
+    // its frame rate; the rate follows only while it is still the
+    // recommended one.
+    bool convertGroup(StructDeviceItem& group, VideoStandard target);
 
     std::unique_ptr<Ui::DeviceAddWidget> m_ui;
     std::unique_ptr<EncodingCalculator> m_calculator;
+    PlanEditor* m_planEditor = nullptr;
 };

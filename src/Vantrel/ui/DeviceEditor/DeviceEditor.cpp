@@ -9,10 +9,15 @@
 #include <data/DeviceInfoManager.h>
 #include <data/EncodingCalculator.h>
 
+#include <Fenwork/PushButton.h>
+
+#include <QBoxLayout>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QResizeEvent>
 #include <QVariant>
+
+#include <cmath>
 
 namespace {
 
@@ -85,6 +90,18 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
 
     ui->m_widgetShadow->installEventFilter(this);
+
+    // Beside "+ Add" while a group is being changed.
+    m_cancelEditButton = new aptui::PushButton(ui->m_btnAddDevice->parentWidget());
+    m_cancelEditButton->setText(tr("Cancel"));
+    m_cancelEditButton->setObjectName(QStringLiteral("m_btnCancelEdit"));
+    m_cancelEditButton->setMinimumHeight(ui->m_btnAddDevice->minimumHeight());
+    m_cancelEditButton->setMaximumHeight(ui->m_btnAddDevice->maximumHeight());
+    if (auto* box = qobject_cast<QBoxLayout*>(ui->m_btnAddDevice->parentWidget()->layout())) {
+        box->insertWidget(box->indexOf(ui->m_btnAddDevice) + 1, m_cancelEditButton);
+    }
+    m_cancelEditButton->hide();
+    CHECK_CONNECT(connect(m_cancelEditButton, &QPushButton::clicked, this, &DeviceEditor::onCancelEdit), kFunction);
 }
 
 DeviceEditor::~DeviceEditor() = default;
@@ -390,7 +407,15 @@ void DeviceEditor::onFrametareStandardNTSC()
     switchFrameStandard(NTSC, "DeviceEditor::onFrametareStandardNTSC");
 }
 
-void DeviceEditor::switchFrameStandard(VideoStandard standard, const char* function)
+void DeviceEditor::showVideoStandard(VideoStandard standard)
+{
+    if (standard == m_videoStandard || (standard != PAL && standard != NTSC))
+        return;
+    m_ui->PalNtscSwitch->setOn(standard == PAL);
+    switchFrameStandard(standard, "DeviceEditor::showVideoStandard", false);
+}
+
+void DeviceEditor::switchFrameStandard(VideoStandard standard, const char* function, bool announce)
 {
     refillSilently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
                    m_deviceInfoManager->getFrameRateTexts(standard), function);
@@ -398,7 +423,8 @@ void DeviceEditor::switchFrameStandard(VideoStandard standard, const char* funct
     // Selecting the second entry recomputes the fixed rate with the new
     // standard before the device list hears of it.
     m_ui->m_comboxFrameRate->setCurrentIndex(1);
-    Q_EMIT signalCurrentFrameStandard(standard);
+    if (announce)
+        Q_EMIT signalCurrentFrameStandard(standard);
 }
 
 // ---------------------------------------------------------------------------
@@ -440,12 +466,13 @@ void DeviceEditor::onBtnAddDeviceClicked()
     }
 
     StructDeviceItem item;
+    const bool editing = m_editedGroupNumber > 0;
     item.bitrate = ui->m_lineEditScenceRecommandRate->text().toDouble();
     item.channelCount = ui->channelCountsEdit->text().toInt(nullptr, 10);
     item.streamCount = ui->streamCountsEdit->text().toInt(nullptr, 10);
     item.encodingType = ui->m_comboxEncodingType->currentText();
     item.spareFlag = false;
-    item.groupNumber = m_deviceInfoManager->takeGroupNumber();
+    item.groupNumber = editing ? m_editedGroupNumber : m_deviceInfoManager->takeGroupNumber();
     item.channelName = ui->m_lineEditChannelName->text() + QLatin1Char('(') + QString::number(item.groupNumber)
                        + QLatin1Char(')');
     item.spareText = QString();
@@ -459,6 +486,11 @@ void DeviceEditor::onBtnAddDeviceClicked()
     }
     item.deviceType = ui->m_comboBoxDeviceType->currentText();
 
+    if (editing) {
+        onCancelEdit();
+        Q_EMIT signalReplaceDevice(item);
+        return;
+    }
     if (!m_appStarted) {
         Q_EMIT signalAppStart();
         m_appStarted = true;
@@ -469,6 +501,82 @@ void DeviceEditor::onBtnAddDeviceClicked()
 void DeviceEditor::onDeleteChannelGroupNumber(int channelGroupNumber)
 {
     m_deviceInfoManager->releaseGroupNumber(channelGroupNumber);
+    // The group being changed is gone: there is nothing left to save to.
+    if (channelGroupNumber == 0 || channelGroupNumber == m_editedGroupNumber)
+        onCancelEdit();
+}
+
+void DeviceEditor::onReserveChannelGroupNumber(int channelGroupNumber)
+{
+    m_deviceInfoManager->reserveGroupNumber(channelGroupNumber);
+}
+
+void DeviceEditor::onEditDevice(const StructDeviceItem& item)
+{
+    if (item.groupNumber <= 0)
+        return;
+    setCurrentPage(0);
+    loadGroup(item);
+    m_editedGroupNumber = item.groupNumber;
+    m_ui->m_btnAddDevice->setText(tr("Save changes"));
+    m_cancelEditButton->show();
+}
+
+void DeviceEditor::onCancelEdit()
+{
+    if (m_editedGroupNumber == 0)
+        return;
+    m_editedGroupNumber = 0;
+    m_ui->m_btnAddDevice->setText(tr("+ Add"));
+    m_cancelEditButton->hide();
+}
+
+void DeviceEditor::onDuplicateDevice(const StructDeviceItem& item)
+{
+    StructDeviceItem copy = item;
+    const QString suffix = QLatin1Char('(') + QString::number(item.groupNumber) + QLatin1Char(')');
+    const QString name = item.channelName.endsWith(suffix) ? item.channelName.chopped(suffix.size()) : item.channelName;
+    copy.groupNumber = m_deviceInfoManager->takeGroupNumber();
+    copy.channelName = name + QLatin1Char('(') + QString::number(copy.groupNumber) + QLatin1Char(')');
+    Q_EMIT signalAddDevice(copy);
+}
+
+void DeviceEditor::selectText(QComboBox* box, const QString& text)
+{
+    const int index = box->findText(text);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+}
+
+void DeviceEditor::loadGroup(const StructDeviceItem& item)
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    const QString suffix = QLatin1Char('(') + QString::number(item.groupNumber) + QLatin1Char(')');
+    ui->m_lineEditChannelName->setText(item.channelName.endsWith(suffix) ? item.channelName.chopped(suffix.size())
+                                                                          : item.channelName);
+    // The same order a person would fill the form in: each choice refills
+    // the boxes after it.
+    selectText(ui->m_comboBoxDeviceType, item.deviceType);
+    if (item.sceneName.isEmpty()) {
+        ui->m_radioButtonFixedRate->setChecked(true);
+        selectFixedRate();
+        selectText(ui->m_comboBoxResolution, item.resolution);
+        selectText(ui->m_comboxFrameRate, item.frameRate);
+        selectText(ui->m_comboxEncodingType, item.encodingType);
+        refreshFixedRate();
+    } else {
+        ui->m_radioButtonVarRate->setChecked(true);
+        onRateSelected();
+        const int scene = m_deviceInfoManager->getScenceNames().indexOf(item.sceneName);
+        if (scene >= 0)
+            ui->m_scenceSelector->selectScence(scene);
+        selectText(ui->m_comboBoxResolution, item.resolution);
+        selectText(ui->m_comboxEncodingType, item.encodingType);
+    }
+    ui->channelCountsEdit->setValue(item.channelCount);
+    ui->streamCountsEdit->setValue(item.streamCount);
+    // The group's own rate, which may be one the user typed.
+    ui->m_lineEditScenceRecommandRate->setText(QString::number(std::trunc(item.bitrate), 'f', 0));
 }
 
 // ---------------------------------------------------------------------------

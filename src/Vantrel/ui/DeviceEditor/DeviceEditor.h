@@ -14,6 +14,7 @@ class DeviceConfigStore;
 class DeviceInfoManager;
 class EncodingCalculator;
 class QComboBox;
+class QPushButton;
 class QResizeEvent;
 
 namespace Ui {
@@ -34,6 +35,9 @@ public:
     // 0 bandwidth page, 1 encoding page.
     void setCurrentPage(int page);
     void setAppStarted(bool started);
+    // The group number "+ Add" would save changes to, 0 while adding.
+    int editedGroupNumber() const { return m_editedGroupNumber; }
+    QPushButton* cancelEditButton() const { return m_cancelEditButton; }
 
     // The encoding types offered in a language: language 0 keeps "H.264+"
     // and drops "Smart H.264", every other language the reverse.
@@ -44,6 +48,8 @@ Q_SIGNALS:
     void signalAppStart();
     void signalCurrentFrameStandard(VideoStandard videoStandardValue);
     void signalCodeParameterChanged(const CodeParameter& codeParameter);
+    // An edited group, with its own number, to replace the old one.
+    void signalReplaceDevice(const StructDeviceItem& item);
 
 public Q_SLOTS:
     void onSetDeviceTypes(const QVector<StructDeviceType>& deviceTypes);
@@ -68,6 +74,15 @@ private Q_SLOTS:
 public Q_SLOTS:
     // Public so that the window can connect the device list's deletions.
     void onDeleteChannelGroupNumber(int channelGroupNumber);
+    void onReserveChannelGroupNumber(int channelGroupNumber);
+    // Loads a group to change it; "+ Add" then saves the changes.
+    void onEditDevice(const StructDeviceItem& item);
+    void onCancelEdit();
+    // Adds a copy of a group under a new number.
+    void onDuplicateDevice(const StructDeviceItem& item);
+    // Shows the plan's standard (undo, an opened plan) without announcing a
+    // switch of it.
+    void showVideoStandard(VideoStandard standard);
 
 private Q_SLOTS:
     void onSetFrameByStandard(int type);
@@ -96,7 +111,9 @@ private:
     static void refillPlainly(QComboBox* box, const QStringList& items);
 
     void placeSpreadButton(int panelHeight);
-    void switchFrameStandard(VideoStandard standard, const char* function);
+    void switchFrameStandard(VideoStandard standard, const char* function, bool announce = true);
+    void loadGroup(const StructDeviceItem& item);
+    static void selectText(QComboBox* box, const QString& text);
     void showSceneRate(const QString& scene, const QString& encoding, const QString& resolution);
     bool rateFieldAcceptable() const;
     void markRateFieldInvalid(bool invalid);
@@ -112,4 +129,6 @@ private:
     // False while the constructor fills the widgets: a refill then has no
     // connection to cut or restore.
     bool m_connected = false;
+    int m_editedGroupNumber = 0;
+    QPushButton* m_cancelEditButton = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "ui_DeviceItemWidget.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyle>
@@ -61,6 +63,9 @@ DeviceItemWidget::DeviceItemWidget(QWidget* parent, const StructDeviceItem& devi
     // Long resolution and encoding names do not fit the fixed field widths.
     for (QLabel* label : fieldLabels())
         label->installEventFilter(this);
+    // A clicked card takes the focus, so Enter can edit it; it never takes
+    // it by itself, which would scroll the list.
+    setFocusPolicy(Qt::ClickFocus);
     showGroup(deviceItem);
     setLabelWidths(kCountsWidth, kRateWidth, kThirdWidth, kFourthWidth, kFifthWidth);
 }
@@ -92,6 +97,21 @@ void DeviceItemWidget::setFrameRateAndBitRate(const QString& frameRate, double b
 void DeviceItemWidget::OnDeleteButtonClicked()
 {
     Q_EMIT signalDeleteClicked(this, m_item.groupNumber);
+}
+
+void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Q_EMIT signalEditClicked(m_item.groupNumber);
+    event->accept();
+}
+
+void DeviceItemWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Q_EMIT signalEditClicked(m_item.groupNumber);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void DeviceItemWidget::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,9 @@ public:
     // Read-only view of the held group, for walks over many cards.
     const StructDeviceItem& deviceItemRef() const { return m_item; }
 
+    // Shows another group (an edit of this one).
+    void setDeviceItem(const StructDeviceItem& deviceItem) { showGroup(deviceItem); }
+
     // After a change of the video standard: the group now runs at another
     // frame rate, and maybe at another rate.
     void setFrameRateAndBitRate(const QString& frameRate, double bitrate);
@@ -41,12 +44,16 @@ public:
 
 Q_SIGNALS:
     void signalDeleteClicked(QWidget* cell, int deviceGroupNumber);
+    // Double-click, or Enter while the card has the focus.
+    void signalEditClicked(int deviceGroupNumber);
 
 public Q_SLOTS:
     void OnDeleteButtonClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -32,6 +32,8 @@ public:
     // Shows the picture at path scaled to the picture area, or the failure
     // text when path is not a regular file with the suffix "png".
     void setScencePicture(const QString& path);
+    // Checks the scene's button as a click would, and reports it.
+    void selectScence(int sceneType) { OnScenceSelected(sceneType); }
 
 Q_SIGNALS:
     void signalScenceChanged(int scenceType);

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class PlanEditor;
+class PlanRecovery;
+class QAction;
+class QMenu;
+class QWidget;
+
+// The plan as a file: New, Open, Save, Save as, the recent plans, the
+// question before unsaved work is left, and the recovery file that outlives
+// a crash. Every place that asks the user goes through a prompt that tests
+// can answer without a window.
+class PlanFileController : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxRecentPlans = 8;
+
+    enum class SaveChoice { Cancel = 0, Save = 1, Discard = 2 };
+
+    struct Prompts
+    {
+        // A file to open or save to, starting at a path; empty cancels.
+        std::function<QString(const QString& start)> openPath;
+        std::function<QString(const QString& start)> savePath;
+        std::function<SaveChoice(const QString& question)> saveChoice;
+        std::function<bool(const QString& question)> confirm;
+        std::function<void(const QString& message)> notice;
+    };
+
+    PlanFileController(PlanEditor* editor, QWidget* window, const QString& recoveryPath);
+    ~PlanFileController() override;
+
+    void setPrompts(const Prompts& prompts) { m_prompts = prompts; }
+    Prompts prompts() const { return m_prompts; }
+
+    // New, Open, Save, Save as, then the recent plans' menu, Undo and Redo.
+    QList<QAction*> fileActions() const { return m_fileActions; }
+    QMenu* recentMenu() const { return m_recentMenu.get(); }
+    QAction* undoAction() const { return m_undoAction; }
+    QAction* redoAction() const { return m_redoAction; }
+
+    QString filePath() const { return m_filePath; }
+    // The file's name, or "Untitled", with "*" while there are unsaved
+    // changes.
+    QString titleText() const;
+    static QString untitledName() { return tr("Untitled"); }
+    PlanRecovery* recovery() const { return m_recovery.get(); }
+
+    static QStringList recentPlans();
+
+public Q_SLOTS:
+    bool newPlan();
+    bool open();
+    bool openFile(const QString& path);
+    bool save();
+    bool saveAs();
+    // Before the plan is left: true when it may go (saved, discarded or
+    // unchanged).
+    bool maybeSave();
+    // At start: offers what a crashed run left behind; true when it was
+    // restored.
+    bool offerRecovery();
+    // A clean exit keeps no recovery file.
+    void closeCleanly();
+
+Q_SIGNALS:
+    void titleChanged(const QString& title);
+    // A plan was opened, restored or begun anew.
+    void planLoaded();
+
+private:
+    bool writeTo(const QString& path);
+    void setFilePath(const QString& path);
+    void rememberRecent(const QString& path);
+    void fillRecentMenu();
+    void onModifiedChanged(bool modified);
+    QString startFolder() const;
+    Prompts defaultPrompts();
+
+    PlanEditor* m_editor;
+    QWidget* m_window;
+    Prompts m_prompts;
+    QString m_filePath;
+    std::unique_ptr<PlanRecovery> m_recovery;
+    std::unique_ptr<QMenu> m_recentMenu;
+    QList<QAction*> m_fileActions;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+};

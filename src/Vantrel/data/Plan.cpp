@@ -1,0 +1,102 @@
+#include "Plan.h"
+
+Plan::Plan(QObject* parent)
+    : QObject(parent)
+{
+}
+
+Plan::~Plan() = default;
+
+int Plan::rowOfNumber(int groupNumber) const
+{
+    for (int row = 0; row < m_data.groups.size(); ++row) {
+        if (m_data.groups.at(row).device.groupNumber == groupNumber)
+            return row;
+    }
+    return -1;
+}
+
+void Plan::insertGroup(int row, const PlanGroup& group)
+{
+    row = qBound(0, row, groupCount());
+    m_data.groups.insert(row, group);
+    Q_EMIT groupInserted(row);
+    Q_EMIT changed();
+}
+
+PlanGroup Plan::takeGroup(int row)
+{
+    if (row < 0 || row >= groupCount())
+        return PlanGroup();
+    const PlanGroup group = m_data.groups.takeAt(row);
+    Q_EMIT groupRemoved(row, group);
+    Q_EMIT changed();
+    return group;
+}
+
+void Plan::replaceGroups(const QVector<QPair<int, PlanGroup>>& changes)
+{
+    QVector<int> rows;
+    rows.reserve(changes.size());
+    for (const auto& [row, group] : changes) {
+        if (row < 0 || row >= groupCount())
+            continue;
+        m_data.groups[row] = group;
+        rows.append(row);
+    }
+    if (rows.isEmpty())
+        return;
+    Q_EMIT groupsReplaced(rows);
+    Q_EMIT changed();
+}
+
+void Plan::resetGroups(const QVector<PlanGroup>& groups)
+{
+    m_data.groups = groups;
+    Q_EMIT groupsReset();
+    Q_EMIT changed();
+}
+
+void Plan::resetAll(const PlanData& data)
+{
+    m_data = data;
+    Q_EMIT settingsChanged();
+    Q_EMIT groupsReset();
+    Q_EMIT changed();
+}
+
+void Plan::setSiteName(const QString& siteName)
+{
+    if (m_data.siteName == siteName)
+        return;
+    m_data.siteName = siteName;
+    Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}
+
+void Plan::setNotes(const QString& notes)
+{
+    if (m_data.notes == notes)
+        return;
+    m_data.notes = notes;
+    Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}
+
+void Plan::setVideoStandard(VideoStandard standard)
+{
+    if (m_data.videoStandard == standard)
+        return;
+    m_data.videoStandard = standard;
+    Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}
+
+void Plan::setStorage(const StorageSettings& storage)
+{
+    if (m_data.storage == storage)
+        return;
+    m_data.storage = storage;
+    Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "PlanTypes.h"
+
+#include <QObject>
+#include <QPair>
+#include <QVector>
+
+// The plan the user works on: the site, its notes, the video standard, the
+// storage settings and the ordered device groups. Views follow it through
+// one signal per kind of edit, so they redo only what changed; every edit
+// also ends with changed().
+class Plan : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Plan(QObject* parent = nullptr);
+    ~Plan() override;
+
+    const PlanData& data() const { return m_data; }
+    const QVector<PlanGroup>& groups() const { return m_data.groups; }
+    int groupCount() const { return m_data.groups.size(); }
+    const PlanGroup& groupAt(int row) const { return m_data.groups.at(row); }
+    // The row of the group with this number, -1 when no group has it.
+    int rowOfNumber(int groupNumber) const;
+
+    QString siteName() const { return m_data.siteName; }
+    QString notes() const { return m_data.notes; }
+    VideoStandard videoStandard() const { return m_data.videoStandard; }
+    StorageSettings storage() const { return m_data.storage; }
+
+    void insertGroup(int row, const PlanGroup& group);
+    void appendGroup(const PlanGroup& group) { insertGroup(groupCount(), group); }
+    PlanGroup takeGroup(int row);
+    void replaceGroup(int row, const PlanGroup& group) { replaceGroups({ { row, group } }); }
+    // Rows and their new groups; views hear of them in one signal.
+    void replaceGroups(const QVector<QPair<int, PlanGroup>>& changes);
+    void resetGroups(const QVector<PlanGroup>& groups);
+    // A whole new plan: a file opened, or New.
+    void resetAll(const PlanData& data);
+
+    void setSiteName(const QString& siteName);
+    void setNotes(const QString& notes);
+    void setVideoStandard(VideoStandard standard);
+    void setStorage(const StorageSettings& storage);
+
+Q_SIGNALS:
+    void groupInserted(int row);
+    void groupRemoved(int row, const PlanGroup& group);
+    void groupsReplaced(const QVector<int>& rows);
+    void groupsReset();
+    void settingsChanged();
+    void changed();
+
+private:
+    PlanData m_data;
+};

@@ -1,0 +1,96 @@
+#include "PlanEditor.h"
+
+#include "PlanCommands.h"
+
+#include <QUndoStack>
+
+PlanEditor::PlanEditor(QObject* parent)
+    : QObject(parent)
+    , m_plan(new Plan(this))
+    , m_undoStack(new QUndoStack(this))
+{
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this] { Q_EMIT modifiedChanged(isModified()); });
+}
+
+PlanEditor::~PlanEditor() = default;
+
+void PlanEditor::addGroup(const PlanGroup& group)
+{
+    insertGroup(m_plan->groupCount(), group);
+}
+
+void PlanEditor::insertGroup(int row, const PlanGroup& group)
+{
+    m_undoStack->push(new AddGroupCommand(m_plan, qBound(0, row, m_plan->groupCount()), group));
+}
+
+void PlanEditor::removeGroup(int groupNumber)
+{
+    const int row = m_plan->rowOfNumber(groupNumber);
+    if (row >= 0)
+        m_undoStack->push(new RemoveGroupCommand(m_plan, row));
+}
+
+bool PlanEditor::replaceGroup(const PlanGroup& group)
+{
+    const int row = m_plan->rowOfNumber(group.device.groupNumber);
+    if (row < 0)
+        return false;
+    m_undoStack->push(new ReplaceGroupsCommand(m_plan, { { row, group } },
+                                               tr("Edit %1").arg(group.device.channelName)));
+    return true;
+}
+
+void PlanEditor::clearGroups()
+{
+    if (m_plan->groupCount() == 0)
+        return;
+    m_undoStack->push(new ResetGroupsCommand(m_plan, {}, tr("Clear all groups")));
+}
+
+void PlanEditor::switchStandard(VideoStandard standard, const QVector<RowChange>& converted)
+{
+    if (standard == m_plan->videoStandard() && converted.isEmpty())
+        return;
+    auto command = std::make_unique<ReplaceGroupsCommand>(m_plan, converted, tr("Switch to %1")
+                                                                                  .arg(standard == NTSC ? tr("NTSC")
+                                                                                                        : tr("PAL")));
+    command->setStandards(m_plan->videoStandard(), standard);
+    m_undoStack->push(command.release());
+}
+
+void PlanEditor::setSettings(const QString& siteName, const QString& notes, const StorageSettings& storage)
+{
+    if (siteName == m_plan->siteName() && notes == m_plan->notes() && storage == m_plan->storage())
+        return;
+    m_undoStack->push(new PlanSettingsCommand(m_plan, { siteName, notes, storage }));
+}
+
+void PlanEditor::load(const PlanData& data)
+{
+    m_undoStack->clear();
+    m_plan->resetAll(data);
+    markSaved();
+}
+
+bool PlanEditor::isModified() const
+{
+    return m_modifiedWithoutHistory || !m_undoStack->isClean();
+}
+
+void PlanEditor::markSaved()
+{
+    const bool was = isModified();
+    m_modifiedWithoutHistory = false;
+    m_undoStack->setClean();
+    if (was)
+        Q_EMIT modifiedChanged(false);
+}
+
+void PlanEditor::markModified()
+{
+    const bool was = isModified();
+    m_modifiedWithoutHistory = true;
+    if (!was)
+        Q_EMIT modifiedChanged(true);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <data/Plan.h>
+
+#include <QObject>
+#include <QPair>
+#include <QVector>
+
+class QUndoStack;
+
+// Every change of the plan goes through here as an undoable command, so the
+// undo history, the "modified" mark and the recovery file all see the same
+// edits. Loading a plan is no edit: it starts a new history.
+class PlanEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A group's row and its new content.
+    using RowChange = QPair<int, PlanGroup>;
+
+    explicit PlanEditor(QObject* parent = nullptr);
+    ~PlanEditor() override;
+
+    Plan* plan() const { return m_plan; }
+    QUndoStack* undoStack() const { return m_undoStack; }
+
+    void addGroup(const PlanGroup& group);
+    // Puts a group back at a given row (a duplicate goes right after its
+    // original).
+    void insertGroup(int row, const PlanGroup& group);
+    void removeGroup(int groupNumber);
+    // Replaces the group with the same number, in place.
+    bool replaceGroup(const PlanGroup& group);
+    void clearGroups();
+    void switchStandard(VideoStandard standard, const QVector<RowChange>& converted);
+    void setSettings(const QString& siteName, const QString& notes, const StorageSettings& storage);
+
+    // A new or opened plan: no history, and unmodified.
+    void load(const PlanData& data);
+    bool isModified() const;
+    void markSaved();
+    // Work that is in no file yet, though it has no history (a restored
+    // plan).
+    void markModified();
+
+Q_SIGNALS:
+    void modifiedChanged(bool modified);
+
+private:
+    Plan* m_plan = nullptr;
+    QUndoStack* m_undoStack = nullptr;
+    bool m_modifiedWithoutHistory = false;
+};
