@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>aptui::SafeFileWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>aptui::ToolTitleBar</name>
     <message>
         <source>About</source>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>aptui::SafeFileWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the file is not open</source>
+        <translation>文件未打开</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>aptui::ToolTitleBar</name>
     <message>
         <source>About</source>

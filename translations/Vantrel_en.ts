@@ -363,6 +363,94 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>SceneSetInstaller</name>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>Cannot create %1</translation>
+    </message>
+    <message>
+        <source>Cannot copy the pictures %1 (%2)</source>
+        <translation>Cannot copy the pictures %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The shipped scenes are missing: %1</source>
+        <translation>The shipped scenes are missing: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTableCheck</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; and %1 more</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTableImporter</name>
+    <message>
+        <source>No row can be imported: %1</source>
+        <translation>No row can be imported: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTableValidator</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 is not a UTF-8 text file</source>
+        <translation>%1 is not a UTF-8 text file</translation>
+    </message>
+    <message>
+        <source>the file holds no scene rows</source>
+        <translation>the file holds no scene rows</translation>
+    </message>
+    <message>
+        <source>%1 fields, expected 5 (scene, encoding, resolution, rate, picture)</source>
+        <translation>%1 fields, expected 5 (scene, encoding, resolution, rate, picture)</translation>
+    </message>
+    <message>
+        <source>scene &apos;%1&apos; is empty or holds control characters</source>
+        <translation>scene &apos;%1&apos; is empty or holds control characters</translation>
+    </message>
+    <message>
+        <source>encoding &apos;%1&apos; is not one of %2</source>
+        <translation>encoding &apos;%1&apos; is not one of %2</translation>
+    </message>
+    <message>
+        <source>resolution &apos;%1&apos; is not in the %2 bitrate table</source>
+        <translation>resolution &apos;%1&apos; is not in the %2 bitrate table</translation>
+    </message>
+    <message>
+        <source>rate &apos;%1&apos; is not a whole number from 1 to %2</source>
+        <translation>rate &apos;%1&apos; is not a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>picture name &apos;%1&apos; is not a plain file name</source>
+        <translation>picture name &apos;%1&apos; is not a plain file name</translation>
+    </message>
+    <message>
+        <source>picture %1 does not end in .png</source>
+        <translation>picture %1 does not end in .png</translation>
+    </message>
+    <message>
+        <source>picture %1 not found</source>
+        <translation>picture %1 not found</translation>
+    </message>
+    <message>
+        <source>picture name %1 is already taken by another file</source>
+        <translation>picture name %1 is already taken by another file</translation>
+    </message>
+    <message>
+        <source>picture %1 is not a PNG image</source>
+        <translation>picture %1 is not a PNG image</translation>
+    </message>
+</context>
+<context>
     <name>SectionBar</name>
     <message>
         <source>SectionBar</source>
@@ -414,18 +502,6 @@ background:Transparent
 </translation>
     </message>
     <message>
-        <source>Hospital,H.265,720P,1204,D:\scene\hospital1.png
-</source>
-        <translation>Hospital,H.265,720P,1204,D:\scene\hospital1.png
-</translation>
-    </message>
-    <message>
-        <source>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
-</source>
-        <translation>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
-</translation>
-    </message>
-    <message>
         <source>Save File</source>
         <translation>Save File</translation>
     </message>
@@ -448,6 +524,30 @@ background:Transparent
     <message>
         <source>Import Failure.</source>
         <translation>Import failed.</translation>
+    </message>
+    <message>
+        <source>Restore shipped scenes</source>
+        <translation>Restore shipped scenes</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P(1280x720),1204,D:\scene\hospital_720p.png
+</source>
+        <translation>Hospital,H.265,720P(1280x720),1204,D:\scene\hospital_720p.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P(1920x1080),2048,D:\scene\hospital_1080p.png
+</source>
+        <translation>Hospital,H.264,1080P(1920x1080),2048,D:\scene\hospital_1080p.png
+</translation>
+    </message>
+    <message>
+        <source>%1 rows in %2 scenes. Replace the scene table?</source>
+        <translation>%1 rows in %2 scenes. Replace the scene table?</translation>
+    </message>
+    <message>
+        <source>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</source>
+        <translation>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</translation>
     </message>
 </context>
 <context>

@@ -363,6 +363,94 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>SceneSetInstaller</name>
+    <message>
+        <source>Cannot create %1</source>
+        <translation>无法创建 %1</translation>
+    </message>
+    <message>
+        <source>Cannot copy the pictures %1 (%2)</source>
+        <translation>无法复制图片 %1（%2）</translation>
+    </message>
+    <message>
+        <source>The shipped scenes are missing: %1</source>
+        <translation>出厂场景文件缺失：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTableCheck</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>；另有 %1 处</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTableImporter</name>
+    <message>
+        <source>No row can be imported: %1</source>
+        <translation>没有可导入的行：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SceneTableValidator</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a UTF-8 text file</source>
+        <translation>%1 不是 UTF-8 文本文件</translation>
+    </message>
+    <message>
+        <source>the file holds no scene rows</source>
+        <translation>文件中没有场景行</translation>
+    </message>
+    <message>
+        <source>%1 fields, expected 5 (scene, encoding, resolution, rate, picture)</source>
+        <translation>有 %1 个字段，应为 5 个（场景、编码、分辨率、码率、图片）</translation>
+    </message>
+    <message>
+        <source>scene &apos;%1&apos; is empty or holds control characters</source>
+        <translation>场景“%1”为空或含有控制字符</translation>
+    </message>
+    <message>
+        <source>encoding &apos;%1&apos; is not one of %2</source>
+        <translation>编码“%1”不在 %2 之中</translation>
+    </message>
+    <message>
+        <source>resolution &apos;%1&apos; is not in the %2 bitrate table</source>
+        <translation>分辨率“%1”不在 %2 码率表中</translation>
+    </message>
+    <message>
+        <source>rate &apos;%1&apos; is not a whole number from 1 to %2</source>
+        <translation>码率“%1”不是 1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>picture name &apos;%1&apos; is not a plain file name</source>
+        <translation>图片名“%1”不是普通文件名</translation>
+    </message>
+    <message>
+        <source>picture %1 does not end in .png</source>
+        <translation>图片 %1 的扩展名不是 .png</translation>
+    </message>
+    <message>
+        <source>picture %1 not found</source>
+        <translation>找不到图片 %1</translation>
+    </message>
+    <message>
+        <source>picture name %1 is already taken by another file</source>
+        <translation>图片名 %1 已被另一个文件使用</translation>
+    </message>
+    <message>
+        <source>picture %1 is not a PNG image</source>
+        <translation>图片 %1 不是 PNG 图像</translation>
+    </message>
+</context>
+<context>
     <name>SectionBar</name>
     <message>
         <source>SectionBar</source>
@@ -414,18 +502,6 @@ background:Transparent
 </translation>
     </message>
     <message>
-        <source>Hospital,H.265,720P,1204,D:\scene\hospital1.png
-</source>
-        <translation>Hospital,H.265,720P,1204,D:\scene\hospital1.png
-</translation>
-    </message>
-    <message>
-        <source>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
-</source>
-        <translation>Hospital,H.264,1080P,2048,D:\scene\hospital2.png
-</translation>
-    </message>
-    <message>
         <source>Save File</source>
         <translation>保存文件</translation>
     </message>
@@ -448,6 +524,30 @@ background:Transparent
     <message>
         <source>Import Failure.</source>
         <translation>导入失败。</translation>
+    </message>
+    <message>
+        <source>Restore shipped scenes</source>
+        <translation>恢复出厂场景</translation>
+    </message>
+    <message>
+        <source>Hospital,H.265,720P(1280x720),1204,D:\scene\hospital_720p.png
+</source>
+        <translation>Hospital,H.265,720P(1280x720),1204,D:\scene\hospital_720p.png
+</translation>
+    </message>
+    <message>
+        <source>Hospital,H.264,1080P(1920x1080),2048,D:\scene\hospital_1080p.png
+</source>
+        <translation>Hospital,H.264,1080P(1920x1080),2048,D:\scene\hospital_1080p.png
+</translation>
+    </message>
+    <message>
+        <source>%1 rows in %2 scenes. Replace the scene table?</source>
+        <translation>共 %1 行，%2 个场景。是否替换场景表？</translation>
+    </message>
+    <message>
+        <source>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</source>
+        <translation>共 %1 行，%2 个场景，拒绝 %3 行：%4。是否替换场景表？</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "Vantrel.h"
 #include "WindowSizeRule.h"
 
+#include <data/SceneSetInstaller.h>
+
 #include <Sarnet/ToolApplicationHull.h>
 
 #include <QApplication>
@@ -19,6 +21,9 @@ int main(int argc, char** argv)
     hull->setAppName(QObject::tr("Vantrel"));
     if (!hull->startApp())
         return 0;
+    // A scene import cut short after its switch began is finished before
+    // anything reads the scene table.
+    SceneSetInstaller::recover();
 
     int exitCode = 0;
     {

@@ -242,9 +242,9 @@ void tst_VantrelMainWindow::sceneImportThroughTheAboutMenu()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
                    "Lab,H.264,720P(1280x720),900,C:\\pictures\\lab.png\n");
-        QFile picture(source.filePath(QStringLiteral("lab.png")));
-        QVERIFY(picture.open(QIODevice::WriteOnly));
-        picture.write("picture");
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        QVERIFY(picture.save(source.filePath(QStringLiteral("lab.png")), "PNG"));
     }
     bool coveredWhileOpen = false;
     QTimer::singleShot(0, m_window.get(), [&] {
@@ -252,6 +252,7 @@ void tst_VantrelMainWindow::sceneImportThroughTheAboutMenu()
         QVERIFY(dialog);
         coveredWhileOpen = m_window->isCovered();
         dialog->setOpenFileAsker([table](QWidget*, const QString&, const QString&, const QString&) { return table; });
+        ModalAnswer::answerNext(QDialog::Accepted); // "1 rows in 1 scenes. Replace the scene table?"
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("m_btnImport")), Qt::LeftButton);
         dialog->accept();
     });

@@ -7,6 +7,7 @@
 class ModalAnswer
 {
 public:
-    // Closes the active modal widget with the result once it appears.
-    static void answerNext(QDialog::DialogCode result, int timeoutMs = 5000);
+    // Closes the active modal widget with the result once it appears; when
+    // seenText is given, it receives the toolkit dialog's message first.
+    static void answerNext(QDialog::DialogCode result, int timeoutMs = 5000, QString* seenText = nullptr);
 };

@@ -13,7 +13,7 @@ const QStringList kDataEntries = {
     QStringLiteral("IPCBitrateConfig.xml"), QStringLiteral("DVRBitrateConfig.xml"),
     QStringLiteral("Frame.xml"), QStringLiteral("NetworkConnection.xml"),
     QStringLiteral("Scene.csv"), QStringLiteral("IPCBitrate"), QStringLiteral("DVRBitrate"),
-    QStringLiteral("ScenePicture")};
+    QStringLiteral("ScenePicture"), QStringLiteral("SceneShipped")};
 
 void copyEntry(const QString& from, const QString& to)
 {
@@ -25,10 +25,10 @@ void copyEntry(const QString& from, const QString& to)
     if (!info.isDir())
         return;
     QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
-        QFile::copy(it.filePath(), to + QLatin1Char('/') + it.fileName());
+        copyEntry(it.filePath(), to + QLatin1Char('/') + it.fileName());
     }
 }
 } // namespace

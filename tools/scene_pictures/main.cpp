@@ -5,13 +5,14 @@
 
 #include "SceneArt.h"
 
+#include <data/SceneTable.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -45,51 +46,36 @@ void parseResolution(const QString& resolution, QString& label, qint64& pixels)
     }
 }
 
-// The file name part of a picture path, as the program itself takes it.
-QString pictureName(const QString& path)
-{
-    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.mid(cut + 1).trimmed();
-}
-
 bool readPictures(const QString& csvPath, QList<Picture>& pictures)
 {
-    QFile file(csvPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QVector<SceneTable::Row> rows;
+    if (!SceneTable::read(csvPath, rows)) {
         complain(QStringLiteral("cannot read %1").arg(csvPath));
         return false;
     }
-    QTextStream in(&file);
-    in.readLine(); // header
     QSet<QString> seen;
-    int lineNumber = 1;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        ++lineNumber;
-        if (line.trimmed().isEmpty())
-            continue;
-        const QStringList fields = line.split(QLatin1Char(','), Qt::KeepEmptyParts);
-        if (fields.size() < 5) {
-            complain(QStringLiteral("%1:%2: fewer than 5 fields, skipped").arg(csvPath).arg(lineNumber));
+    for (const SceneTable::Row& row : std::as_const(rows)) {
+        if (!row.isComplete()) {
+            complain(QStringLiteral("%1:%2: fewer than %3 fields, skipped").arg(csvPath).arg(row.line).arg(SceneTable::kFields));
             continue;
         }
         Picture picture;
-        picture.fileName = pictureName(fields.at(4));
+        picture.fileName = row.pictureName();
         if (picture.fileName.isEmpty() || picture.fileName == QLatin1String(".")
             || picture.fileName == QLatin1String("..")) {
-            complain(QStringLiteral("%1:%2: no picture file name, skipped").arg(csvPath).arg(lineNumber));
+            complain(QStringLiteral("%1:%2: no picture file name, skipped").arg(csvPath).arg(row.line));
             continue;
         }
         // The scene selector shows only files whose suffix is "png" exactly.
         if (QFileInfo(picture.fileName).suffix() != QLatin1String("png")) {
-            complain(QStringLiteral("%1:%2: %3 is not a .png name, skipped").arg(csvPath).arg(lineNumber).arg(picture.fileName));
+            complain(QStringLiteral("%1:%2: %3 is not a .png name, skipped").arg(csvPath).arg(row.line).arg(picture.fileName));
             continue;
         }
         if (seen.contains(picture.fileName))
             continue;
         seen.insert(picture.fileName);
-        picture.sceneName = fields.at(0).trimmed();
-        parseResolution(fields.at(2), picture.resolutionLabel, picture.pixels);
+        picture.sceneName = row.scene.trimmed();
+        parseResolution(row.resolution, picture.resolutionLabel, picture.pixels);
         pictures.append(picture);
     }
     return true;

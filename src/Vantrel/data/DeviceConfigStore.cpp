@@ -1,5 +1,7 @@
 #include "DeviceConfigStore.h"
 
+#include "SceneTable.h"
+
 #include <Fenwork/TargetPath.h>
 
 #include <QDir>
@@ -13,13 +15,9 @@ const QString kIpcXml = QStringLiteral("IPCBitrateConfig.xml");
 const QString kDvrXml = QStringLiteral("DVRBitrateConfig.xml");
 const QString kFrameXml = QStringLiteral("Frame.xml");
 const QString kConnectionXml = QStringLiteral("NetworkConnection.xml");
-const QString kSceneCsv = QStringLiteral("Scene.csv");
 const QString kIpcFolder = QStringLiteral("IPCBitrate");
 const QString kDvrFolder = QStringLiteral("DVRBitrate");
-const QString kPictureFolder = QStringLiteral("ScenePicture");
 const QString kDefaultEncoding = QStringLiteral("H.264");
-
-constexpr int kSceneFields = 5;
 
 int toIntOrZero(const QString& text)
 {
@@ -40,9 +38,9 @@ QStringList splitFields(const QString& line)
     return line.split(QLatin1Char(','), Qt::KeepEmptyParts);
 }
 
-QString picturePath(const QString& field)
+QString picturePath(const SceneTable::Row& row)
 {
-    return aptui::GetTargetPathFile(kPictureFolder) + QLatin1Char('/') + DeviceConfigStore::pictureFileName(field);
+    return aptui::GetTargetPathFile(SceneTable::pictureFolderName()) + QLatin1Char('/') + row.pictureName();
 }
 
 void appendUnique(QStringList& list, const QString& value)
@@ -55,8 +53,7 @@ void appendUnique(QStringList& list, const QString& value)
 
 QString DeviceConfigStore::pictureFileName(const QString& picturePath)
 {
-    const int cut = qMax(picturePath.lastIndexOf(QLatin1Char('/')), picturePath.lastIndexOf(QLatin1Char('\\')));
-    return picturePath.mid(cut + 1);
+    return SceneTable::pictureFileName(picturePath);
 }
 
 DeviceConfigStore::DeviceConfigStore()
@@ -64,7 +61,7 @@ DeviceConfigStore::DeviceConfigStore()
     ipcXmlPath = aptui::GetTargetPathFile(kIpcXml);
     dvrXmlPath = aptui::GetTargetPathFile(kDvrXml);
     frameXmlPath = aptui::GetTargetPathFile(kFrameXml);
-    sceneCsvPath = aptui::GetTargetPathFile(kSceneCsv);
+    sceneCsvPath = aptui::GetTargetPathFile(SceneTable::fileName());
     connectionXmlPath = aptui::GetTargetPathFile(kConnectionXml);
     currentEncoding = kDefaultEncoding;
 
@@ -270,20 +267,13 @@ double DeviceConfigStore::getConnectionBandwidth(const QString& type, const QStr
 
 DeviceConfigStore::SceneScan DeviceConfigStore::scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const
 {
-    QFile file(sceneCsvPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QVector<SceneTable::Row> rows;
+    if (!SceneTable::read(sceneCsvPath, rows))
         return SceneScan::Unreadable;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    QString line;
-    in.readLineInto(&line); // the header, whatever it says
-    while (in.readLineInto(&line)) {
-        if (line.isEmpty())
-            continue;
-        const QStringList fields = splitFields(line);
-        if (fields.size() < kSceneFields && !acceptShortRows)
+    for (const SceneTable::Row& row : std::as_const(rows)) {
+        if (!row.isComplete() && !acceptShortRows)
             return SceneScan::ShortRow;
-        if (!visit(fields))
+        if (!visit(row))
             return SceneScan::Stopped;
     }
     return SceneScan::Finished;
@@ -291,8 +281,8 @@ DeviceConfigStore::SceneScan DeviceConfigStore::scanScenes(const SceneRowVisitor
 
 bool DeviceConfigStore::getScenceNames(QStringList& out) const
 {
-    const SceneScan result = scanScenes([&out](const QStringList& fields) {
-        appendUnique(out, fields.at(0));
+    const SceneScan result = scanScenes([&out](const SceneTable::Row& row) {
+        appendUnique(out, row.scene);
         return true;
     }, true);
     return result != SceneScan::Unreadable;
@@ -300,9 +290,9 @@ bool DeviceConfigStore::getScenceNames(QStringList& out) const
 
 bool DeviceConfigStore::getScenceResolutions(const QString& scene, QStringList& out) const
 {
-    const SceneScan result = scanScenes([&](const QStringList& fields) {
-        if (fields.at(0) == scene)
-            appendUnique(out, fields.at(2));
+    const SceneScan result = scanScenes([&](const SceneTable::Row& row) {
+        if (row.scene == scene)
+            appendUnique(out, row.resolution);
         return true;
     }, false);
     return result == SceneScan::Finished;
@@ -310,9 +300,9 @@ bool DeviceConfigStore::getScenceResolutions(const QString& scene, QStringList& 
 
 bool DeviceConfigStore::getScenceEncodeTypes(const QString& scene, const QString& resolution, QStringList& out) const
 {
-    const SceneScan result = scanScenes([&](const QStringList& fields) {
-        if (fields.at(0) == scene && fields.at(2) == resolution)
-            appendUnique(out, fields.at(1));
+    const SceneScan result = scanScenes([&](const SceneTable::Row& row) {
+        if (row.scene == scene && row.resolution == resolution)
+            appendUnique(out, row.encoding);
         return true;
     }, false);
     return result == SceneScan::Finished;
@@ -322,14 +312,14 @@ QString DeviceConfigStore::getScencePicture(const QString& scene, const QString&
 {
     QString match;
     QString fallback;
-    const SceneScan result = scanScenes([&](const QStringList& fields) {
-        if (fields.at(0) != scene)
+    const SceneScan result = scanScenes([&](const SceneTable::Row& row) {
+        if (row.scene != scene)
             return true;
-        if (fields.at(1) == encoding && fields.at(2) == resolution) {
-            match = picturePath(fields.at(4));
+        if (row.encoding == encoding && row.resolution == resolution) {
+            match = picturePath(row);
             return false;
         }
-        fallback = picturePath(fields.at(4));
+        fallback = picturePath(row);
         return true;
     }, false);
     switch (result) {
@@ -347,9 +337,9 @@ QString DeviceConfigStore::getScencePicture(const QString& scene, const QString&
 int DeviceConfigStore::getScenceBitrate(const QString& scene, const QString& encoding, const QString& resolution) const
 {
     int bitrate = -1;
-    const SceneScan result = scanScenes([&](const QStringList& fields) {
-        if (fields.at(0) == scene && fields.at(1) == encoding && fields.at(2) == resolution) {
-            bitrate = toIntOrZero(fields.at(3));
+    const SceneScan result = scanScenes([&](const SceneTable::Row& row) {
+        if (row.scene == scene && row.encoding == encoding && row.resolution == resolution) {
+            bitrate = row.bitrateKbps();
             return false;
         }
         return true;

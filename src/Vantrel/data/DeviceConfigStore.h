@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceTypes.h"
+#include "SceneTable.h"
 
 #include <Fenwork/GenericDS.h>
 
@@ -21,9 +22,7 @@ public:
 
     bool isLoaded() const { return loaded; }
 
-    // A scene row names its picture by a path of the machine where the table
-    // was filled in (D:\scene\a.png); only the text after the last "/" or
-    // "\" counts.
+    // The picture-name rule of the scene table (SceneTable).
     static QString pictureFileName(const QString& picturePath);
 
     bool getResolutions(QStringList& out, int type) const;
@@ -49,7 +48,7 @@ public:
 
 private:
     enum class SceneScan { Finished, Stopped, ShortRow, Unreadable };
-    using SceneRowVisitor = std::function<bool(const QStringList& fields)>;
+    using SceneRowVisitor = std::function<bool(const SceneTable::Row& row)>;
 
     void loadXmlFiles();
     void loadEncodingTables();

@@ -1,36 +1,42 @@
 #pragma once
 
+#include "SceneTableCheck.h"
+
 #include <QString>
 
-// Replaces the program's scene table ("Scene.csv") and copies the pictures
-// it names into "ScenePicture". Nothing is lost on failure: the table and
-// each picture are written to a temporary file beside the target and put in
-// place in one step, so a failed import leaves the old files as they were.
+// Replaces the program's scene table ("Scene.csv") and its pictures
+// ("ScenePicture") with the rows of a chosen CSV that pass the check; refused
+// rows are left out. Nothing is written unless at least one row passes, and
+// the switch from the old set to the new one is all or nothing
+// (SceneSetInstaller), keeping the old set as a backup.
 class SceneTableImporter
 {
 public:
     enum class Outcome {
         Imported,
         Unreadable,      // the chosen file cannot be read
-        NotASceneTable,  // empty, binary, or no row with all five fields
-        CannotWrite      // the program folder refused the new table
+        NotASceneTable,  // not UTF-8 text, or no row that passes the check
+        CannotWrite      // the program folder refused the new set
     };
 
     struct Result
     {
         Outcome outcome = Outcome::Unreadable;
         int picturesCopied = 0;
-        int picturesMissing = 0;
+        int picturesMissing = 0; // rows whose picture is missing are refused, so always 0
+        QString error;           // why, naming the file, line or picture
         bool ok() const { return outcome == Outcome::Imported; }
     };
 
-    // Reads the chosen file and, if it is a scene table, installs it.
+    // Looks at the file without writing anything.
+    static SceneTableCheck check(const QString& sourcePath);
+    // Installs the accepted rows and their pictures.
+    static Result install(const SceneTableCheck& check);
+    // check() and install() in one go, for callers that do not ask first.
     static Result importFrom(const QString& sourcePath);
+    // Brings back the table and pictures the program was installed with.
+    static Result restoreShipped();
 
     // The picture file name a row names: the text after the last "/" or "\".
     static QString pictureName(const QString& picturePath);
-
-private:
-    static bool replaceFile(const QString& target, const QByteArray& content);
-    static QString locatePicture(const QString& picturePath, const QString& tableFolder);
 };

@@ -1,18 +1,58 @@
 #include <data/DeviceConfigStore.h>
+#include <data/SceneSetInstaller.h>
 #include <data/SceneTableImporter.h>
+#include <data/SceneTableValidator.h>
+
+#include <Fenwork/SafeFileWriter.h>
 
 #include <TempProgramDir.h>
 
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
-const QByteArray kOldTable = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
-                             "Office,H.264,720P,800,office.png\n";
+const QByteArray kHeader = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
 
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The scene set as the program sees it: the table and every picture.
+QMap<QString, QByteArray> sceneSet(const QString& folder)
+{
+    QMap<QString, QByteArray> set;
+    set.insert(QStringLiteral("Scene.csv"), readFile(folder + QStringLiteral("/Scene.csv")));
+    const QDir pictures(folder + QStringLiteral("/ScenePicture"));
+    for (const QString& name : pictures.entryList(QDir::Files))
+        set.insert(name, readFile(pictures.filePath(name)));
+    return set;
+}
+
+// A PNG; noisy ones do not compress, for a file larger than a small disk.
+QByteArray png(int size, bool noisy = false)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    for (int y = 0; noisy && y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            image.setPixel(x, y, QRandomGenerator::global()->generate());
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool write(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 } // namespace
 
@@ -22,148 +62,190 @@ class tst_SceneTableImporter : public QObject
 
 private Q_SLOTS:
     void importsTableAndPictures();
-    void rejectedFilesKeepTheOldTable_data();
-    void rejectedFilesKeepTheOldTable();
-    void shortRowsAndMissingPictures();
-    void unsafePictureNamesAreSkipped();
-    void readOnlyProgramFolder();
+    void refusalsLeaveTheSetAsItWas_data();
+    void refusalsLeaveTheSetAsItWas();
+    void refusedRowsAreLeftOut();
+    void writeFailuresLeaveTheSetAsItWas();
+    void fullDiskLeavesTheSetAsItWas();
+    void killedImportLeavesOneWholeSet();
     void pictureName_data();
     void pictureName();
 };
 
 void tst_SceneTableImporter::importsTableAndPictures()
 {
-    TempProgramDir program;
-    program.write(QStringLiteral("Scene.csv"), kOldTable);
-    program.write(QStringLiteral("ScenePicture/hospital1.png"), "old picture");
+    TempProgramDir program(TempProgramDir::ShippedData);
+    const QMap<QString, QByteArray> old = sceneSet(program.path());
     QTemporaryDir source;
-    const QByteArray table = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\r\n"
-                             "Hospital,H.265,720P,1204,D:\\scene\\hospital1.png\r\n"
-                             "Hospital,H.264,1080P,2048," + source.filePath(QStringLiteral("pics/h2.png")).toUtf8() + "\r\n";
-    QDir(source.path()).mkpath(QStringLiteral("pics"));
-    {
-        QFile file(source.filePath(QStringLiteral("table.csv")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(table);
-        QFile picture1(source.filePath(QStringLiteral("hospital1.png")));
-        QVERIFY(picture1.open(QIODevice::WriteOnly));
-        picture1.write("new picture 1");
-        QFile picture2(source.filePath(QStringLiteral("pics/h2.png")));
-        QVERIFY(picture2.open(QIODevice::WriteOnly));
-        picture2.write("new picture 2");
-    }
+    const QByteArray rows[] = {"Hospital,H.265,720P(1280x720),1204,D:\\scene\\hospital1.png",
+                               "Hospital,H.264,1080P(1920x1080),2048," + source.filePath("pics/h2.png").toUtf8()};
+    QVERIFY(write(source.filePath("table.csv"), "h\r\n" + rows[0] + "\r\n\r\n" + rows[1] + "\r\n"));
+    QVERIFY(write(source.filePath("hospital1.png"), png(8)));
+    QVERIFY(write(source.filePath("pics/h2.png"), png(9)));
 
-    const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath(QStringLiteral("table.csv")));
-    QVERIFY(result.ok());
+    const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("table.csv"));
+    QVERIFY2(result.ok(), qPrintable(result.error));
     QCOMPARE(result.picturesCopied, 2);
-    QCOMPARE(result.picturesMissing, 0);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), table);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("ScenePicture/hospital1.png"))), QByteArray("new picture 1"));
-    QCOMPARE(readFile(program.filePath(QStringLiteral("ScenePicture/h2.png"))), QByteArray("new picture 2"));
+    QCOMPARE(sceneSet(program.path()),
+             (QMap<QString, QByteArray>{{"Scene.csv", kHeader + rows[0] + '\n' + rows[1] + '\n'},
+                                        {"hospital1.png", png(8)},
+                                        {"h2.png", png(9)}}));
+    QCOMPARE(sceneSet(program.filePath("SceneBackup")), old);
+    QVERIFY(!QFileInfo::exists(program.filePath("SceneSwitch")));
 
     // The store sees the new table at once.
     const DeviceConfigStore store;
-    QCOMPARE(store.getScenceBitrate(QStringLiteral("Hospital"), QStringLiteral("H.265"), QStringLiteral("720P")), 1204);
-    QVERIFY(QFileInfo(store.getScencePicture(QStringLiteral("Hospital"), QStringLiteral("H.265"), QStringLiteral("720P"))).isFile());
+    QCOMPARE(store.getScenceBitrate("Hospital", "H.265", "720P(1280x720)"), 1204);
+    QVERIFY(QFileInfo(store.getScencePicture("Hospital", "H.265", "720P(1280x720)")).isFile());
 }
 
-void tst_SceneTableImporter::rejectedFilesKeepTheOldTable_data()
+void tst_SceneTableImporter::refusalsLeaveTheSetAsItWas_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("outcome");
-    const int notTable = int(SceneTableImporter::Outcome::NotASceneTable);
-    QTest::newRow("empty") << QByteArray("") << notTable;
-    QTest::newRow("header only") << QByteArray("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n") << notTable;
-    QTest::newRow("rows of four fields") << QByteArray("h\nA,H.264,720P,100\nB,H.264,720P,100\n") << notTable;
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR,a,b,c,d,e\n", 22) << notTable;
-    QTest::newRow("not UTF-8") << QByteArray("h\nB\xfcro,H.264,720P,100,x.png\n") << notTable;
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("empty") << QByteArray() << "the file holds no scene rows";
+    QTest::newRow("header only") << kHeader << "the file holds no scene rows";
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR,a,b,c,d,e\n", 22) << "not a UTF-8 text file";
+    QTest::newRow("not UTF-8") << QByteArray("h\nB\xfcro,H.264,720P(1280x720),100,lab.png\n") << "not a UTF-8 text file";
+    QTest::newRow("four fields") << QByteArray("h\nLab,H.264,720P(1280x720),900\n") << "line 2: 4 fields, expected 5";
+    QTest::newRow("rate") << QByteArray("h\n\nLab,H.264,720P(1280x720),abc,lab.png\n")
+                          << "line 3: rate 'abc' is not a whole number from 1 to 1048576";
+    QTest::newRow("rate zero") << QByteArray("h\nLab,H.264,720P(1280x720),0,lab.png\n") << "line 2: rate '0'";
+    QTest::newRow("rate too high") << QByteArray("h\nLab,H.264,720P(1280x720),1048577,lab.png\n") << "line 2: rate";
+    QTest::newRow("encoding") << QByteArray("h\nLab,H.266,720P(1280x720),900,lab.png\n") << "line 2: encoding 'H.266'";
+    QTest::newRow("resolution") << QByteArray("h\nLab,H.264,720P,900,lab.png\n")
+                                << "line 2: resolution '720P' is not in the H.264 bitrate table";
+    QTest::newRow("missing picture") << QByteArray("h\nLab,H.264,720P(1280x720),900,road_8k.png\n")
+                                     << "line 2: picture road_8k.png not found";
+    QTest::newRow("not a PNG") << QByteArray("h\nLab,H.264,720P(1280x720),900,fake.png\n") << "is not a PNG image";
+    QTest::newRow("dot dot") << QByteArray("h\nLab,H.264,720P(1280x720),900,..\n") << "line 2: picture name '..'";
+    QTest::newRow("folder") << QByteArray("h\nLab,H.264,720P(1280x720),900,dir/\n") << "line 2: picture name 'dir/'";
+    QTest::newRow("control") << QByteArray("h\nLab,H.264,720P(1280x720),900,a\x01.png\n") << "line 2: picture name";
 }
 
-void tst_SceneTableImporter::rejectedFilesKeepTheOldTable()
+void tst_SceneTableImporter::refusalsLeaveTheSetAsItWas()
 {
     QFETCH(QByteArray, content);
-    QFETCH(int, outcome);
-    TempProgramDir program;
-    program.write(QStringLiteral("Scene.csv"), kOldTable);
+    QFETCH(QString, reason);
+    TempProgramDir program(TempProgramDir::ShippedData);
+    const QMap<QString, QByteArray> old = sceneSet(program.path());
     QTemporaryDir source;
-    QFile file(source.filePath(QStringLiteral("bad.csv")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    QCOMPARE(int(SceneTableImporter::importFrom(file.fileName()).outcome), outcome);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), kOldTable);
+    QVERIFY(write(source.filePath("bad.csv"), content));
+    QVERIFY(write(source.filePath("lab.png"), png(8)));
+    QVERIFY(write(source.filePath("fake.png"), "not a picture"));
 
-    QCOMPARE(SceneTableImporter::importFrom(source.filePath(QStringLiteral("missing.csv"))).outcome,
+    const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("bad.csv"));
+    QCOMPARE(result.outcome, SceneTableImporter::Outcome::NotASceneTable);
+    QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+    QCOMPARE(sceneSet(program.path()), old);
+
+    QCOMPARE(SceneTableImporter::importFrom(source.filePath("missing.csv")).outcome,
              SceneTableImporter::Outcome::Unreadable);
     QCOMPARE(SceneTableImporter::importFrom(source.path()).outcome, SceneTableImporter::Outcome::Unreadable);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), kOldTable);
+    QCOMPARE(sceneSet(program.path()), old);
 }
 
-void tst_SceneTableImporter::shortRowsAndMissingPictures()
+void tst_SceneTableImporter::refusedRowsAreLeftOut()
 {
-    TempProgramDir program;
+    TempProgramDir program(TempProgramDir::ShippedData);
     QTemporaryDir source;
-    const QByteArray table = "h\nRoad,H.264,720P,1500,road.png\nShort,H.264,720P,900\n";
-    QFile file(source.filePath(QStringLiteral("t.csv")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(table);
-    file.close();
-    const SceneTableImporter::Result result = SceneTableImporter::importFrom(file.fileName());
-    QVERIFY(result.ok());
-    QCOMPARE(result.picturesCopied, 0);
-    QCOMPARE(result.picturesMissing, 1);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), table);
-    QVERIFY(!QFile::exists(program.filePath(QStringLiteral("ScenePicture/road.png"))));
+    QVERIFY(write(source.filePath("t.csv"), kHeader + "Lab,H.264,720P(1280x720),900,office_720p.png\n"
+                                                      "Lab,H.264,720P(1280x720),abc,lab.png\n"
+                                                      "Yard,H.265,4K(3840x2160),5000,C:\\p\\yard.png\n"));
+    const SceneTableCheck check = SceneTableValidator::check(source.filePath("t.csv"));
+    QCOMPARE(check.toJson(),
+             QByteArray("{\"rows\":1,\"scenes\":[\"Lab\"],\"problems\":["
+                        "{\"line\":3,\"reason\":\"rate 'abc' is not a whole number from 1 to 1048576\"},"
+                        "{\"line\":4,\"reason\":\"picture yard.png not found\"}]}"));
+
+    // The shipped picture the row reuses comes along; the refused rows do not.
+    const QByteArray picture = readFile(program.filePath("ScenePicture/office_720p.png"));
+    QVERIFY(SceneTableImporter::install(check).ok());
+    QCOMPARE(sceneSet(program.path()),
+             (QMap<QString, QByteArray>{{"Scene.csv", kHeader + "Lab,H.264,720P(1280x720),900,office_720p.png\n"},
+                                        {"office_720p.png", picture}}));
 }
 
-void tst_SceneTableImporter::unsafePictureNamesAreSkipped()
+void tst_SceneTableImporter::writeFailuresLeaveTheSetAsItWas()
 {
-    TempProgramDir program;
-    program.write(QStringLiteral("keep.txt"), "keep");
+    TempProgramDir program(TempProgramDir::ShippedData);
+    const QMap<QString, QByteArray> old = sceneSet(program.path());
     QTemporaryDir source;
-    QFile file(source.filePath(QStringLiteral("t.csv")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("h\nA,H.264,720P,1,..\nB,H.264,720P,1,C:\\pics\\.\nC,H.264,720P,1,dir/\nD,H.264,720P,1,../keep.txt\n");
-    file.close();
-    const SceneTableImporter::Result result = SceneTableImporter::importFrom(file.fileName());
-    QVERIFY(result.ok());
-    QCOMPARE(result.picturesCopied, 0);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("keep.txt"))), QByteArray("keep"));
-    const QStringList pictures = QDir(program.filePath(QStringLiteral("ScenePicture"))).entryList(QDir::Files);
-    QVERIFY2(pictures.isEmpty(), qPrintable(pictures.join(',')));
-}
+    QVERIFY(write(source.filePath("t.csv"), "h\nA,H.264,720P(1280x720),900,a.png\nB,H.264,720P(1280x720),900,b.png\n"));
+    QVERIFY(write(source.filePath("a.png"), png(8)));
+    QVERIFY(write(source.filePath("b.png"), png(9)));
 
-void tst_SceneTableImporter::readOnlyProgramFolder()
-{
-    {
-        // A target that cannot be replaced (even by root): reported, not hidden.
-        TempProgramDir program;
-        QDir(program.path()).mkpath(QStringLiteral("Scene.csv/inside"));
-        QTemporaryDir source;
-        QFile file(source.filePath(QStringLiteral("t.csv")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("h\nRoad,H.264,720P,1500,road.png\n");
-        file.close();
-        QCOMPARE(SceneTableImporter::importFrom(file.fileName()).outcome, SceneTableImporter::Outcome::CannotWrite);
-        QVERIFY(QFileInfo(program.filePath(QStringLiteral("Scene.csv/inside"))).isDir());
+    // The table, then each picture, then the copy of the old table.
+    for (int n = 1; n <= 4; ++n) {
+        aptui::SafeFileWriter::failWriteNumber(n);
+        const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("t.csv"));
+        aptui::SafeFileWriter::failWriteNumber(0);
+        QCOMPARE(result.outcome, SceneTableImporter::Outcome::CannotWrite);
+        QVERIFY2(!result.error.isEmpty(), qPrintable(QString::number(n)));
+        QCOMPARE(sceneSet(program.path()), old);
+        QVERIFY(!QFileInfo::exists(program.filePath("SceneStaging")));
     }
+    aptui::SafeFileWriter::failWriteNumber(3);
+    const QString error = SceneTableImporter::importFrom(source.filePath("t.csv")).error;
+    aptui::SafeFileWriter::failWriteNumber(0);
+    QVERIFY2(error.contains("Cannot copy the pictures b.png"), qPrintable(error));
+}
 
+void tst_SceneTableImporter::fullDiskLeavesTheSetAsItWas()
+{
     TempProgramDir program;
-    program.write(QStringLiteral("Scene.csv"), kOldTable);
-    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (program.write(QStringLiteral("probe"), "x")) {
-        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QSKIP("this user writes into read-only folders (root)");
-    }
+    QProcess mount;
+    mount.start("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", program.path()});
+    if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+        QSKIP("mounting a small tmpfs is not allowed here (needs root)");
+    const auto unmount = qScopeGuard([&program] { QProcess::execute("umount", {program.path()}); });
+
+    // The bitrate tables from the build, the scene set small enough to fit.
+    const QString shipped = TempProgramDir::shippedDataPath();
+    for (const char* name : {"IPCBitrate/H.264.csv", "DVRBitrate/H.264.csv"})
+        QVERIFY(write(program.filePath(name), readFile(shipped + name)));
+    QVERIFY(write(program.filePath("Scene.csv"), kHeader + "Old,H.264,720P(1280x720),900,old.png\n"));
+    QVERIFY(write(program.filePath("ScenePicture/old.png"), png(8)));
+    const QMap<QString, QByteArray> old = sceneSet(program.path());
     QTemporaryDir source;
-    QFile file(source.filePath(QStringLiteral("t.csv")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("h\nRoad,H.264,720P,1500,road.png\n");
-    file.close();
-    const SceneTableImporter::Outcome outcome = SceneTableImporter::importFrom(file.fileName()).outcome;
-    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(outcome, SceneTableImporter::Outcome::CannotWrite);
-    QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), kOldTable);
+    QVERIFY(write(source.filePath("t.csv"), "h\nNew,H.264,720P(1280x720),900,big.png\n"));
+    QVERIFY(write(source.filePath("big.png"), png(160, true)));
+
+    const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("t.csv"));
+    QCOMPARE(result.outcome, SceneTableImporter::Outcome::CannotWrite);
+    QVERIFY2(result.error.contains("big.png"), qPrintable(result.error));
+    QCOMPARE(sceneSet(program.path()), old);
+}
+
+void tst_SceneTableImporter::killedImportLeavesOneWholeSet()
+{
+    QTemporaryDir source;
+    QVERIFY(write(source.filePath("t.csv"), "h\nNew,H.264,720P(1280x720),900,new.png\n"));
+    QVERIFY(write(source.filePath("new.png"), png(8)));
+    const QMap<QString, QByteArray> newSet{{"Scene.csv", kHeader + "New,H.264,720P(1280x720),900,new.png\n"},
+                                           {"new.png", png(8)}};
+
+    for (const auto step : {SceneSetInstaller::Step::Staged, SceneSetInstaller::Step::Committed,
+                            SceneSetInstaller::Step::PicturesSwitched, SceneSetInstaller::Step::TableSwitched}) {
+        TempProgramDir program(TempProgramDir::ShippedData);
+        const QMap<QString, QByteArray> old = sceneSet(program.path());
+        QProcess helper;
+        helper.start(QCoreApplication::applicationDirPath() + "/scene_import_helper",
+                     {program.path(), source.filePath("t.csv"), QString::number(int(step))});
+        while (!helper.readAllStandardOutput().contains("paused"))
+            QVERIFY2(helper.waitForReadyRead(20000), qPrintable(helper.errorString()));
+        helper.kill();
+        QVERIFY(helper.waitForFinished());
+
+        // Before the decisive rename nothing of the new set shows; after it
+        // the next start finishes the switch.
+        if (step == SceneSetInstaller::Step::Staged)
+            QCOMPARE(sceneSet(program.path()), old);
+        QVERIFY(SceneSetInstaller::recover());
+        QCOMPARE(sceneSet(program.path()), step == SceneSetInstaller::Step::Staged ? old : newSet);
+        if (step != SceneSetInstaller::Step::Staged)
+            QCOMPARE(sceneSet(program.filePath("SceneBackup")), old);
+    }
 }
 
 void tst_SceneTableImporter::pictureName_data()

@@ -1,5 +1,6 @@
 #include "UpdateDialog/UpdateDialog.h"
 
+#include <ModalAnswer.h>
 #include <TempProgramDir.h>
 
 #include <QLabel>
@@ -21,6 +22,22 @@ QByteArray readFile(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The scene set as the program sees it: the table and every picture.
+QMap<QString, QByteArray> sceneSet(const QString& folder)
+{
+    QMap<QString, QByteArray> set;
+    set.insert(QStringLiteral("Scene.csv"), readFile(folder + QStringLiteral("/Scene.csv")));
+    const QDir pictures(folder + QStringLiteral("/ScenePicture"));
+    for (const QString& name : pictures.entryList(QDir::Files))
+        set.insert(name, readFile(pictures.filePath(name)));
+    return set;
+}
+
+QString statusText(const UpdateDialog& dialog)
+{
+    return dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text();
+}
 } // namespace
 
 class tst_UpdateDialog : public QObject
@@ -34,6 +51,7 @@ private Q_SLOTS:
     void cancelledDialogsClearTheStatus();
     void importThroughTheButton();
     void importFailureKeepsTable();
+    void templateImportAsksThenRestoreBringsShippedScenesBack();
 };
 
 void tst_UpdateDialog::form()
@@ -45,6 +63,7 @@ void tst_UpdateDialog::form()
     QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("UpdateDialog_m_borderWidget")));
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("m_btnExport"))->text(), QStringLiteral("Export Data"));
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("m_btnImport"))->text(), QStringLiteral("Import Templete"));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("m_btnRestore"))->text(), QStringLiteral("Restore shipped scenes"));
     QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("m_labelTip"))->isHidden());
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text(), QString());
 }
@@ -65,10 +84,10 @@ void tst_UpdateDialog::exportReplacesExistingFile()
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnExport")), Qt::LeftButton);
     QCOMPARE(start, QDir::home().filePath(QStringLiteral("Template.csv")));
     QCOMPARE(readFile(path), QByteArray("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
-                                        "Hospital,H.265,720P,1204,D:\\scene\\hospital1.png\n"
-                                        "Hospital,H.264,1080P,2048,D:\\scene\\hospital2.png\n"
+                                        "Hospital,H.265,720P(1280x720),1204,D:\\scene\\hospital_720p.png\n"
+                                        "Hospital,H.264,1080P(1920x1080),2048,D:\\scene\\hospital_1080p.png\n"
                                         "\n"));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text(), QStringLiteral("Export Success."));
+    QCOMPARE(statusText(dialog), QStringLiteral("Export Success.\n") + QDir::toNativeSeparators(path));
 }
 
 void tst_UpdateDialog::exportFailureKeepsExistingFile()
@@ -77,7 +96,8 @@ void tst_UpdateDialog::exportFailureKeepsExistingFile()
     UpdateDialog dialog;
     dialog.setSaveFileAsker(answer(program.filePath(QStringLiteral("no/such/folder/T.csv"))));
     dialog.onExportTemplate();
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text(), QStringLiteral("Export Failure."));
+    QVERIFY2(statusText(dialog).startsWith(QStringLiteral("Export Failure.\nCannot write ")), qPrintable(statusText(dialog)));
+    QVERIFY(statusText(dialog).contains(QStringLiteral("T.csv")));
 }
 
 void tst_UpdateDialog::cancelledDialogsClearTheStatus()
@@ -95,24 +115,23 @@ void tst_UpdateDialog::cancelledDialogsClearTheStatus()
 
 void tst_UpdateDialog::importThroughTheButton()
 {
-    TempProgramDir program;
+    TempProgramDir program(TempProgramDir::ShippedData);
     QTemporaryDir source;
     const QString table = source.filePath(QStringLiteral("scenes.csv"));
     QFile file(table);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\nLab,H.264,720P,900,lab.png\n");
+    file.write("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\nLab,H.264,720P(1280x720),900,lab.png\n");
     file.close();
-    QFile picture(source.filePath(QStringLiteral("lab.png")));
-    QVERIFY(picture.open(QIODevice::WriteOnly));
-    picture.write("png");
-    picture.close();
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(source.filePath(QStringLiteral("lab.png")), "PNG"));
 
     UpdateDialog dialog;
     dialog.setOpenFileAsker(answer(table));
+    ModalAnswer::answerNext(QDialog::Accepted);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnImport")), Qt::LeftButton);
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text(),
-             QStringLiteral("Import Success, Restart Software to Work."));
-    QCOMPARE(readFile(program.filePath(QStringLiteral("ScenePicture/lab.png"))), QByteArray("png"));
+    QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
+    QCOMPARE(readFile(program.filePath(QStringLiteral("ScenePicture/lab.png"))), readFile(source.filePath(QStringLiteral("lab.png"))));
 }
 
 void tst_UpdateDialog::importFailureKeepsTable()
@@ -127,8 +146,41 @@ void tst_UpdateDialog::importFailureKeepsTable()
     UpdateDialog dialog;
     dialog.setOpenFileAsker(answer(table));
     dialog.onImportScene();
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text(), QStringLiteral("Import Failure."));
+    QCOMPARE(statusText(dialog), QStringLiteral("Import Failure.\nthe file holds no scene rows"));
     QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), QByteArray("h\nOld,H.264,720P,1,o.png\n"));
+}
+
+void tst_UpdateDialog::templateImportAsksThenRestoreBringsShippedScenesBack()
+{
+    TempProgramDir program(TempProgramDir::ShippedData);
+    const QMap<QString, QByteArray> shipped = sceneSet(TempProgramDir::shippedDataPath());
+    QCOMPARE(sceneSet(program.path()), shipped);
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("Template.csv"));
+    UpdateDialog dialog;
+    dialog.setSaveFileAsker(answer(path));
+    dialog.setOpenFileAsker(answer(path));
+    dialog.onExportTemplate();
+
+    // Declined: nothing changes, the summary said what would come.
+    QString question;
+    ModalAnswer::answerNext(QDialog::Rejected, 5000, &question);
+    dialog.onImportScene();
+    QCOMPARE(question, QStringLiteral("2 rows in 1 scenes. Replace the scene table?"));
+    QCOMPARE(sceneSet(program.path()), shipped);
+    QCOMPARE(statusText(dialog), QString());
+
+    ModalAnswer::answerNext(QDialog::Accepted);
+    dialog.onImportScene();
+    QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
+    const QMap<QString, QByteArray> imported = sceneSet(program.path());
+    QCOMPARE(imported.keys(), QStringList({QStringLiteral("Scene.csv"), QStringLiteral("hospital_1080p.png"),
+                                           QStringLiteral("hospital_720p.png")}));
+    QCOMPARE(imported.value(QStringLiteral("hospital_720p.png")), shipped.value(QStringLiteral("hospital_720p.png")));
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnRestore")), Qt::LeftButton);
+    QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
+    QCOMPARE(sceneSet(program.path()), shipped);
 }
 
 QTEST_MAIN(tst_UpdateDialog)

@@ -4,10 +4,12 @@
 
 #include <data/SceneTableImporter.h>
 
+#include <Fenwork/SafeFileWriter.h>
+#include <Fenwork/WarningDlg.h>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QPixmap>
-#include <QSaveFile>
 
 namespace {
 const QString kIconOk = QStringLiteral(":/CommonSkin/Morvane/Images/Morvane/DeviceInfo/icon_state_ok.png");
@@ -32,6 +34,8 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     SetFixedSize(400, 300);
     connect(m_ui->m_btnExport, &QPushButton::clicked, this, &UpdateDialog::onExportTemplate);
     connect(m_ui->m_btnImport, &QPushButton::clicked, this, &UpdateDialog::onImportScene);
+    connect(m_ui->m_btnRestore, &QPushButton::clicked, this, &UpdateDialog::onRestoreShippedScenes);
+    m_ui->m_tipText->setWordWrap(true);
     showStatus(StatusKind::None);
     m_ui->m_labelTip->hide();
 }
@@ -51,8 +55,8 @@ void UpdateDialog::setOpenFileAsker(FileAsker asker)
 QString UpdateDialog::templateText() const
 {
     return tr("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n")
-        + tr("Hospital,H.265,720P,1204,D:\\scene\\hospital1.png\n")
-        + tr("Hospital,H.264,1080P,2048,D:\\scene\\hospital2.png\n")
+        + tr("Hospital,H.265,720P(1280x720),1204,D:\\scene\\hospital_720p.png\n")
+        + tr("Hospital,H.264,1080P(1920x1080),2048,D:\\scene\\hospital_1080p.png\n")
         + QLatin1Char('\n');
 }
 
@@ -65,12 +69,11 @@ void UpdateDialog::onExportTemplate()
         showStatus(StatusKind::None);
         return;
     }
-    // Written aside and renamed in one step: a failed export never destroys
-    // a file that was already there.
-    QSaveFile file(path);
-    const QByteArray content = templateText().toUtf8();
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-    showStatus(StatusKind::Export, written);
+    QString error;
+    if (aptui::SafeFileWriter::writeFile(path, templateText().toUtf8(), &error))
+        showStatus(StatusKind::Export, true, QDir::toNativeSeparators(path));
+    else
+        showStatus(StatusKind::Export, false, error);
 }
 
 void UpdateDialog::onImportScene()
@@ -80,11 +83,36 @@ void UpdateDialog::onImportScene()
         showStatus(StatusKind::None);
         return;
     }
-    showStatus(StatusKind::Import, SceneTableImporter::importFrom(path).ok());
+    const SceneTableCheck check = SceneTableImporter::check(path);
+    if (check.canImport() && !confirmImport(check)) {
+        showStatus(StatusKind::None);
+        return;
+    }
+    const SceneTableImporter::Result result = SceneTableImporter::install(check);
+    showStatus(StatusKind::Import, result.ok(), result.error);
 }
 
-void UpdateDialog::showStatus(StatusKind kind, bool ok)
+bool UpdateDialog::confirmImport(const SceneTableCheck& check)
 {
+    const QString question = check.problems.isEmpty()
+        ? tr("%1 rows in %2 scenes. Replace the scene table?").arg(check.rows.size()).arg(check.scenes.size())
+        : tr("%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?")
+              .arg(check.rows.size())
+              .arg(check.scenes.size())
+              .arg(check.problems.size())
+              .arg(check.problemSummary());
+    return aptui::WarningDlg::CheckMessageInfo(tr("Update Data"), question, this) == 1;
+}
+
+void UpdateDialog::onRestoreShippedScenes()
+{
+    const SceneTableImporter::Result result = SceneTableImporter::restoreShipped();
+    showStatus(StatusKind::Import, result.ok(), result.error);
+}
+
+void UpdateDialog::showStatus(StatusKind kind, bool ok, const QString& detail)
+{
+    m_ui->m_tipText->setToolTip(detail);
     if (kind == StatusKind::None) {
         m_ui->m_tipText->setText(QString());
         m_ui->m_tipIcon->setPixmap(QPixmap());
@@ -93,8 +121,10 @@ void UpdateDialog::showStatus(StatusKind kind, bool ok)
     m_ui->m_tipText->show();
     m_ui->m_tipIcon->show();
     m_ui->m_tipIcon->setPixmap(QPixmap(ok ? kIconOk : kIconError));
+    QString text;
     if (kind == StatusKind::Export)
-        m_ui->m_tipText->setText(ok ? tr("Export Success.") : tr("Export Failure."));
+        text = ok ? tr("Export Success.") : tr("Export Failure.");
     else
-        m_ui->m_tipText->setText(ok ? tr("Import Success, Restart Software to Work.") : tr("Import Failure."));
+        text = ok ? tr("Import Success, Restart Software to Work.") : tr("Import Failure.");
+    m_ui->m_tipText->setText(detail.isEmpty() ? text : text + QLatin1Char('\n') + detail);
 }

@@ -5,12 +5,15 @@
 #include <functional>
 #include <memory>
 
+class SceneTableCheck;
+
 namespace Ui {
 class UpdateDialog;
 }
 
-// Writes a scene table template for the user to fill in, and imports a
-// filled table with its pictures. The scene list is read at start-up, so a
+// Writes a scene table template for the user to fill in, imports a filled
+// table with its pictures after showing what would be taken and refused, and
+// brings the shipped scenes back. The scene list is read at start-up, so a
 // successful import asks for a restart.
 class UpdateDialog : public aptui::BaseDialog
 {
@@ -33,10 +36,13 @@ public:
 public Q_SLOTS:
     void onExportTemplate();
     void onImportScene();
+    void onRestoreShippedScenes();
 
 private:
     enum class StatusKind { None, Export, Import };
-    void showStatus(StatusKind kind, bool ok = false);
+    // The detail (a file name, a reason) goes on a second line.
+    void showStatus(StatusKind kind, bool ok = false, const QString& detail = QString());
+    bool confirmImport(const SceneTableCheck& check);
 
     std::unique_ptr<Ui::UpdateDialog> m_ui;
     QWidget* m_borderWidget = nullptr;

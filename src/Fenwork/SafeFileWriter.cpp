@@ -1,0 +1,124 @@
+#include "SafeFileWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <atomic>
+
+namespace aptui {
+
+namespace {
+std::atomic<int> g_writesUntilFailure{0};
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("aptui::SafeFileWriter", text);
+}
+
+bool injectedFailure()
+{
+    int left = g_writesUntilFailure.load();
+    while (left > 0) {
+        if (g_writesUntilFailure.compare_exchange_weak(left, left - 1))
+            return left == 1;
+    }
+    return false;
+}
+} // namespace
+
+SafeFileWriter::SafeFileWriter(const QString& path)
+    : m_file(path)
+{
+    // Some file systems cannot rename over a file; a half-written direct
+    // write is exactly what this class exists to avoid.
+    m_file.setDirectWriteFallback(false);
+}
+
+SafeFileWriter::~SafeFileWriter()
+{
+    if (m_file.isOpen())
+        m_file.cancelWriting();
+}
+
+void SafeFileWriter::failWriteNumber(int n)
+{
+    g_writesUntilFailure.store(n > 0 ? n : 0);
+}
+
+bool SafeFileWriter::fail(const QString& reason)
+{
+    if (m_error.isEmpty())
+        m_error = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_file.fileName()), reason);
+    if (m_file.isOpen())
+        m_file.cancelWriting();
+    return false;
+}
+
+bool SafeFileWriter::open()
+{
+    m_error.clear();
+    if (!m_file.open(QIODevice::WriteOnly))
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool SafeFileWriter::write(const QByteArray& data)
+{
+    if (!m_error.isEmpty() || !m_file.isOpen())
+        return fail(tr("the file is not open"));
+    if (injectedFailure())
+        return fail(tr("No space left on device"));
+    if (m_file.write(data) != data.size())
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool SafeFileWriter::commit()
+{
+    if (!m_error.isEmpty() || !m_file.isOpen())
+        return fail(tr("the file is not open"));
+    // QSaveFile buffers: a full disk often shows only here, and commit()
+    // alone would not stop the rename of what little reached the disk.
+    if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
+        return fail(m_file.errorString());
+    if (!m_file.commit())
+        return fail(m_file.errorString());
+    return true;
+}
+
+bool SafeFileWriter::writeFile(const QString& path, const QByteArray& content, QString* error)
+{
+    SafeFileWriter writer(path);
+    const bool ok = writer.open() && writer.write(content) && writer.commit();
+    if (!ok && error)
+        *error = writer.errorString();
+    return ok;
+}
+
+bool SafeFileWriter::copyFile(const QString& from, const QString& to, QString* error)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(from), source.errorString());
+        return false;
+    }
+    SafeFileWriter writer(to);
+    bool ok = writer.open();
+    while (ok && !source.atEnd()) {
+        const QByteArray piece = source.read(64 * 1024);
+        if (piece.isEmpty() && source.error() != QFileDevice::NoError) {
+            if (error)
+                *error = tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(from), source.errorString());
+            return false;
+        }
+        ok = writer.write(piece);
+    }
+    ok = ok && writer.commit();
+    if (!ok && error)
+        *error = writer.errorString();
+    return ok;
+}
+
+} // namespace aptui

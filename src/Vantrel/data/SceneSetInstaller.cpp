@@ -1,0 +1,197 @@
+#include "SceneSetInstaller.h"
+
+#include "SceneTable.h"
+
+#include <Fenwork/SafeFileWriter.h>
+#include <Fenwork/TargetPath.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+SceneSetInstaller::StepHook g_stepHook;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SceneSetInstaller", text);
+}
+
+QString inProgram(const QString& name)
+{
+    return aptui::GetTargetPathFile(name);
+}
+
+void reached(SceneSetInstaller::Step step)
+{
+    if (g_stepHook)
+        g_stepHook(step);
+}
+
+// Replaces a file or an empty folder in one step where QFile::rename would
+// refuse an existing target.
+bool moveOver(const QString& from, const QString& to, QString* error)
+{
+    std::error_code code;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), code);
+    if (!code)
+        return true;
+    if (error) {
+        *error = tr("Cannot move %1 to %2: %3")
+                     .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
+                          QString::fromLocal8Bit(code.message()));
+    }
+    return false;
+}
+
+bool removeFolder(const QString& path, QString* error)
+{
+    if (!QFileInfo::exists(path) || QDir(path).removeRecursively())
+        return true;
+    if (error)
+        *error = tr("Cannot remove %1").arg(QDir::toNativeSeparators(path));
+    return false;
+}
+} // namespace
+
+QString SceneSetInstaller::stagingFolderName()
+{
+    return QStringLiteral("SceneStaging");
+}
+
+QString SceneSetInstaller::switchFolderName()
+{
+    return QStringLiteral("SceneSwitch");
+}
+
+QString SceneSetInstaller::backupFolderName()
+{
+    return QStringLiteral("SceneBackup");
+}
+
+QString SceneSetInstaller::shippedFolderName()
+{
+    return QStringLiteral("SceneShipped");
+}
+
+void SceneSetInstaller::setStepHook(StepHook hook)
+{
+    g_stepHook = std::move(hook);
+}
+
+bool SceneSetInstaller::install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error)
+{
+    if (!recover(error))
+        return false;
+    const QString staging = inProgram(stagingFolderName());
+    if (!stage(staging, table, pictures, error)) {
+        QDir(staging).removeRecursively();
+        return false;
+    }
+    reached(Step::Staged);
+    if (!moveOver(staging, inProgram(switchFolderName()), error)) {
+        QDir(staging).removeRecursively();
+        return false;
+    }
+    reached(Step::Committed);
+    return rollForward(error);
+}
+
+bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
+                              const QMap<QString, QString>& pictures, QString* error)
+{
+    const QString pictureFolder = staging + QLatin1Char('/') + SceneTable::pictureFolderName();
+    const QString previous = staging + QStringLiteral("/Previous");
+    if (!removeFolder(staging, error))
+        return false;
+    if (!QDir().mkpath(pictureFolder) || !QDir().mkpath(previous)) {
+        if (error)
+            *error = tr("Cannot create %1").arg(QDir::toNativeSeparators(staging));
+        return false;
+    }
+    if (!aptui::SafeFileWriter::writeFile(staging + QLatin1Char('/') + SceneTable::fileName(), table, error))
+        return false;
+
+    QStringList failed;
+    QString firstError;
+    for (auto it = pictures.constBegin(); it != pictures.constEnd(); ++it) {
+        QString pictureError;
+        if (!aptui::SafeFileWriter::copyFile(it.value(), pictureFolder + QLatin1Char('/') + it.key(), &pictureError)) {
+            failed.append(it.key());
+            if (firstError.isEmpty())
+                firstError = pictureError;
+        }
+    }
+    if (!failed.isEmpty()) {
+        if (error)
+            *error = tr("Cannot copy the pictures %1 (%2)").arg(failed.join(QStringLiteral(", ")), firstError);
+        return false;
+    }
+
+    // The live pictures become the backup when they leave; the live table is
+    // replaced in place, so its copy goes along now.
+    const QString liveTable = inProgram(SceneTable::fileName());
+    if (QFileInfo(liveTable).isFile()
+        && !aptui::SafeFileWriter::copyFile(liveTable, previous + QLatin1Char('/') + SceneTable::fileName(), error))
+        return false;
+    return true;
+}
+
+bool SceneSetInstaller::rollForward(QString* error)
+{
+    const QString switching = inProgram(switchFolderName());
+    const QString newPictures = switching + QLatin1Char('/') + SceneTable::pictureFolderName();
+    const QString newTable = switching + QLatin1Char('/') + SceneTable::fileName();
+    const QString previous = switching + QStringLiteral("/Previous");
+    const QString livePictures = inProgram(SceneTable::pictureFolderName());
+
+    if (QFileInfo(newPictures).isDir()) {
+        const QString oldPictures = previous + QLatin1Char('/') + SceneTable::pictureFolderName();
+        QDir().mkpath(previous);
+        if (QFileInfo::exists(livePictures)) {
+            if (QFileInfo::exists(oldPictures) ? !removeFolder(livePictures, error)
+                                               : !moveOver(livePictures, oldPictures, error))
+                return false;
+        }
+        if (!moveOver(newPictures, livePictures, error))
+            return false;
+    }
+    reached(Step::PicturesSwitched);
+
+    if (QFileInfo(newTable).isFile() && !moveOver(newTable, inProgram(SceneTable::fileName()), error))
+        return false;
+    reached(Step::TableSwitched);
+
+    const QString backup = inProgram(backupFolderName());
+    if (QFileInfo(previous).isDir() && (!removeFolder(backup, error) || !moveOver(previous, backup, error)))
+        return false;
+    return removeFolder(switching, error);
+}
+
+bool SceneSetInstaller::recover(QString* error)
+{
+    if (QFileInfo(inProgram(switchFolderName())).isDir() && !rollForward(error))
+        return false;
+    return removeFolder(inProgram(stagingFolderName()), error);
+}
+
+bool SceneSetInstaller::restoreShipped(QString* error)
+{
+    const QString shipped = inProgram(shippedFolderName());
+    const QString table = shipped + QLatin1Char('/') + SceneTable::fileName();
+    QFile file(table);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("The shipped scenes are missing: %1").arg(QDir::toNativeSeparators(table));
+        return false;
+    }
+    QMap<QString, QString> pictures;
+    const QDir pictureFolder(shipped + QLatin1Char('/') + SceneTable::pictureFolderName());
+    for (const QFileInfo& info : pictureFolder.entryInfoList(QDir::Files))
+        pictures.insert(info.fileName(), info.absoluteFilePath());
+    return install(file.readAll(), pictures, error);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+
+// Replaces the scene set (the table "Scene.csv" and the folder
+// "ScenePicture") so that readers see either the old set or the new one.
+// The new set is staged in "SceneStaging"; renaming that folder to
+// "SceneSwitch" is the moment the new set wins. Then the pictures folder and,
+// last, the table are moved in, and the old set becomes "SceneBackup". A
+// process killed after the moment of the switch leaves "SceneSwitch"
+// behind, and recover() finishes the move; one killed before it leaves the
+// old set untouched and a staging folder that recover() drops.
+class SceneSetInstaller
+{
+public:
+    enum class Step { Staged, Committed, PicturesSwitched, TableSwitched };
+    using StepHook = std::function<void(Step)>;
+
+    static QString stagingFolderName();  // "SceneStaging"
+    static QString switchFolderName();   // "SceneSwitch"
+    static QString backupFolderName();   // "SceneBackup"
+    static QString shippedFolderName();  // "SceneShipped", the set as installed
+
+    // pictures: file name in "ScenePicture" -> file to copy it from.
+    static bool install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error);
+    // Installs the copy of the shipped table and pictures, byte for byte.
+    static bool restoreShipped(QString* error);
+    // Finishes a switch that was interrupted after its decisive rename, and
+    // drops a staging folder that never got there.
+    static bool recover(QString* error = nullptr);
+
+    // Test seam: called as each step is done.
+    static void setStepHook(StepHook hook);
+
+private:
+    static bool stage(const QString& staging, const QByteArray& table, const QMap<QString, QString>& pictures,
+                      QString* error);
+    static bool rollForward(QString* error);
+};
