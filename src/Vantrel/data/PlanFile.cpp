@@ -1,6 +1,6 @@
 #include "PlanFile.h"
 
-#include "SafeFileWriter.h"
+#include <Fenwork/SafeFileWriter.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -351,5 +351,5 @@ PlanFile::ReadResult PlanFile::read(const QString& path)
 
 bool PlanFile::write(const QString& path, const PlanData& plan, QString* error)
 {
-    return SafeFileWriter::write(path, toJson(plan), error);
+    return aptui::SafeFileWriter::writeFile(path, toJson(plan), error);
 }

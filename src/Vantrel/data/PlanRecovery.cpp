@@ -1,7 +1,7 @@
 #include "PlanRecovery.h"
 
 #include "Plan.h"
-#include "SafeFileWriter.h"
+#include <Fenwork/SafeFileWriter.h>
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +68,6 @@ void PlanRecovery::writeSnapshot()
         QDir().mkpath(QFileInfo(path).absolutePath());
         // A failed write leaves the previous snapshot; there is no one to
         // tell on this thread, and the next change tries again.
-        SafeFileWriter::write(path, PlanFile::toJson(snapshot, source), nullptr);
+        aptui::SafeFileWriter::writeFile(path, PlanFile::toJson(snapshot, source), nullptr);
     });
 }
