@@ -5,6 +5,7 @@
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "DeviceListWidget/DeviceListWidget.h"
 
+#include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
 
 #include <algorithm>
@@ -156,9 +157,10 @@ void DeviceAddPage::Counts::add(const StructDeviceItem& group)
     // A negative count is no count of channels at all.
     const qint64 channels = std::max(group.channelCount, 0);
     all += channels;
-    if (group.deviceType == QLatin1String("IPC"))
+    const std::optional<DeviceKind> kind = deviceKindFromText(group.deviceType);
+    if (kind == DeviceKind::Ipc)
         ipc += channels;
-    else if (group.deviceType == QLatin1String("DVR"))
+    else if (kind == DeviceKind::Dvr)
         dvr += channels;
 }
 
@@ -188,18 +190,15 @@ void DeviceAddPage::convertCard(DeviceItemWidget* card, VideoStandard target)
     const QString newFrameRate = convertedFrameRate(group.frameRate, target);
     if (newFrameRate.isEmpty())
         return;
-    int kind = 0;
-    if (group.deviceType == QLatin1String("IPC"))
-        kind = 0;
-    else if (group.deviceType == QLatin1String("DVR"))
-        kind = 1;
-    else
+    const std::optional<DeviceKind> deviceKind = deviceKindFromText(group.deviceType);
+    if (!deviceKind)
         return;
+    const int kind = encodingCode(*deviceKind);
 
     // The four convertible texts are all plain numbers.
     const double oldRecommended = m_calculator->calculateBitrate(kind, group.resolution, group.frameRate.toDouble());
     double rate = group.bitrate;
-    if (DeviceItemWidget::wholeKbps(oldRecommended) == DeviceItemWidget::wholeKbps(group.bitrate))
+    if (wholeKbps(oldRecommended) == wholeKbps(group.bitrate))
         rate = m_calculator->calculateBitrate(kind, group.resolution, newFrameRate.toDouble());
     card->setFrameRateAndBitRate(newFrameRate, rate);
 }
