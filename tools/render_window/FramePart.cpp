@@ -27,8 +27,8 @@ bool renderFrame(const QDir& outDir)
     if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
         QApplication::setStyle(style);
     // The program's style sheets only, as the shell reads them.
-    qApp->setStyleSheet(
-        apt::StyleSheetBuilder::readFolder(apt::StyleSheetBuilder::programFolder(QStringLiteral("Vantrel"))));
+    qApp->setStyleSheet(apt::StyleSheetBuilder::withPalette(
+        apt::StyleSheetBuilder::readFolder(apt::StyleSheetBuilder::programFolder(QStringLiteral("Vantrel")))));
 
     aptui::ToolMainWindow window;
     window.setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));

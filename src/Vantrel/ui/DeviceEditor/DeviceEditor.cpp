@@ -2,6 +2,8 @@
 
 #include "ui_DeviceEditor.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include <Fenwork/IntValidator.h>
 #include <Fenwork/ShareTools.h>
 #include <Sarnet/ToolApplicationHull.h>
@@ -81,8 +83,8 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     ui->m_lineEditScenceRecommandRate->setValidator(new aptui::IntValidator(0, kMaxRate, this));
     // The skin may restyle the frame; without one a rejected rate still
     // shows red.
-    ui->m_lineEditScenceRecommandRate->setStyleSheet(QStringLiteral(
-        "QLineEdit#m_lineEditScenceRecommandRate[invalid=\"true\"]{border: 1px solid #e0443e;}"));
+    ui->m_lineEditScenceRecommandRate->setStyleSheet(SkinColours::resolve(QStringLiteral(
+        "QLineEdit#m_lineEditScenceRecommandRate[invalid=\"true\"]{border: 1px solid @danger;}")));
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
 
     ui->m_widgetShadow->installEventFilter(this);
