@@ -3,6 +3,8 @@
 
 #include <data/BandwidthTotal.h>
 
+#include <DeviceGroupBuilder.h>
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -19,17 +21,10 @@ constexpr int kGroups = 1000;
 
 StructDeviceItem makeGroup(int number)
 {
-    StructDeviceItem group;
-    group.deviceType = number % 3 == 0 ? QStringLiteral("DVR") : QStringLiteral("IPC");
-    group.channelName = QStringLiteral("Channel Name(%1)").arg(number);
-    group.encodingType = QStringLiteral("H.264");
-    group.streamCount = 2;
-    group.channelCount = 16;
-    group.resolution = QStringLiteral("1080P(1920x1080)");
-    group.frameRate = QStringLiteral("25");
-    group.bitrate = number % 3 == 0 ? 4096 : 4000;
-    group.groupNumber = number;
-    return group;
+    const bool dvr = number % 3 == 0;
+    return DeviceGroupBuilder(dvr ? QStringLiteral("DVR") : QStringLiteral("IPC"), QStringLiteral("Channel Name"), number)
+        .channels(16, 2)
+        .rate(dvr ? 4096 : 4000);
 }
 
 void settle()

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FenworkGlobal.h"
+#include "FenworkCoreGlobal.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace aptui {
 
-class FENWORK_EXPORT File
+class FENWORK_CORE_EXPORT File
 {
 public:
     // The text of the named files in dir, in the given order, joined with a

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FenworkGlobal.h"
+#include "FenworkCoreGlobal.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -11,7 +11,7 @@ namespace aptui {
 // An XML element handed around by value. Copies share the document, so a
 // child taken with GetChild() stays valid as long as any copy lives.
 // A missing child reads as a null element whose value is the empty text.
-class FENWORK_EXPORT GenericDS
+class FENWORK_CORE_EXPORT GenericDS
 {
 public:
     GenericDS();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FenworkGlobal.h"
+#include "FenworkCoreGlobal.h"
 
 #include <QSaveFile>
 #include <QString>
@@ -12,7 +12,7 @@ namespace aptui {
 // flush are checked, and only then is the temporary file renamed over the
 // target. A full disk therefore ends as a failure with the old file intact,
 // never as an empty or cut file under the old name.
-class FENWORK_EXPORT SafeFileWriter
+class FENWORK_CORE_EXPORT SafeFileWriter
 {
 public:
     explicit SafeFileWriter(const QString& path);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FenworkGlobal.h"
+#include "FenworkCoreGlobal.h"
 
 #include <QString>
 
@@ -8,11 +8,11 @@ namespace aptui {
 
 // The program's own folder, always ending in "/". Data files, plugins and
 // translations are found there.
-FENWORK_EXPORT QString GetTargetPath();
-FENWORK_EXPORT QString GetTargetPathFile(const QString& name);
+FENWORK_CORE_EXPORT QString GetTargetPath();
+FENWORK_CORE_EXPORT QString GetTargetPathFile(const QString& name);
 
 // Points the program folder elsewhere (an empty path restores the folder of
 // the executable). Tests use it to run against data files they wrote.
-FENWORK_EXPORT void SetTargetPath(const QString& path);
+FENWORK_CORE_EXPORT void SetTargetPath(const QString& path);
 
 } // namespace aptui

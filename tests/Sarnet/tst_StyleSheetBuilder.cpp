@@ -51,6 +51,22 @@ private Q_SLOTS:
         QCOMPARE(StyleSheetBuilder::build(QStringLiteral("NoSuchProgram")),
                  StyleSheetBuilder::readFolder(StyleSheetBuilder::toolkitFolder(), QStringLiteral("MacSpecial.qss")));
     }
+
+    void paletteNamesAreReplaced()
+    {
+        const QString sheet = QStringLiteral("@accent: #5e6fec;\n"
+                                             "  @accent-hover :#6f7ff0 ;\n"
+                                             "A { color: @accent; }\n"
+                                             "A:hover { color: @accent-hover; image: url(:/x/arrow@2x.png); }\n"
+                                             "B { color: @unknown; }\n");
+        QCOMPARE(StyleSheetBuilder::withPalette(sheet),
+                 QStringLiteral("\n\n"
+                                "A { color: #5e6fec; }\n"
+                                "A:hover { color: #6f7ff0; image: url(:/x/arrow@2x.png); }\n"
+                                "B { color: @unknown; }\n"));
+        // A sheet without definitions passes unchanged.
+        QCOMPARE(StyleSheetBuilder::withPalette(QStringLiteral("A { color: @a; }")), QStringLiteral("A { color: @a; }"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStyleSheetBuilder)

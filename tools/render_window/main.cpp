@@ -1,111 +1,68 @@
-// Renders the main window offscreen with the skin the shell loads, driven
-// through its widgets as a user would, so the finished look can be checked by
-// eye. Run from the program's folder (setup.xml, plug-ins, data):
-//   QT_QPA_PLATFORM=offscreen ./render_window [output folder]
+// Renders the program's screens offscreen into PNG files, so a change of a
+// layout or a style sheet can be looked at, and compared, without a desktop.
+// Run from the program's folder (setup.xml, plug-ins, data):
+//   QT_QPA_PLATFORM=offscreen ./render_window [--part <part>] [--geometry] [output folder]
+// Parts:
+//   window    the whole main window dressed by the shell's skin: both tabs
+//             with device groups, the editor's other states, the about popup,
+//             the scene data update dialog and a question under the cover
+//             (the default)
+//   add-page  the device add page with three cards at three widths
+//             (--geometry also prints where each card's widgets ended up)
+//   capacity  the capacity page, the bandwidth figures and the section bar
+//   editor    the device editor in its states
+//   frame     the toolkit's frame, about popup and cover with the skin
+// The output folder defaults to /tmp/render_window.
 
-#include "UpdateDialog/UpdateDialog.h"
-#include "Vantrel.h"
+#include "Parts.h"
 
-#include <Fenwork/BaseDialog.h>
-#include <Fenwork/Menu.h>
-#include <Fenwork/TargetPath.h>
-#include <Sarnet/SkinLoader.h>
-#include <Sarnet/StyleSheetBuilder.h>
-#include <Sarnet/ToolApplicationHull.h>
-
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QAbstractItemView>
-#include <QDir>
-#include <QFile>
 #include <QFont>
-#include <QIcon>
-#include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
-#include <QSpinBox>
-#include <QStyle>
 #include <QStyleFactory>
 #include <QTextStream>
 
+#include <cstring>
+
 namespace {
 
-QDir g_outDir;
-bool g_ok = true;
-
-void settle()
+struct Options
 {
-    // Lists lay out their rows from timers, the cards follow: let every
-    // round of posted work finish before drawing.
-    for (int round = 0; round < 8; ++round)
-        QApplication::processEvents();
-}
+    QString part = QStringLiteral("window");
+    QString outDir = QStringLiteral("/tmp/render_window");
+    bool geometry = false;
+    bool valid = true;
+};
 
-void save(QWidget* widget, const QString& name)
+// Read before any application object exists: the window part lets the shell
+// create it.
+Options parse(int argc, char** argv)
 {
-    settle();
-    const QString path = g_outDir.filePath(name);
-    const bool saved = widget && widget->grab().save(path);
-    QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << '\n';
-    g_ok &= saved;
-}
-
-template<typename T>
-T* child(QWidget* window, const char* name)
-{
-    T* widget = window->findChild<T*>(QLatin1String(name));
-    if (!widget) {
-        QTextStream(stderr) << "no widget named " << name << '\n';
-        g_ok = false;
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--part") == 0 && i + 1 < argc)
+            options.part = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--geometry") == 0)
+            options.geometry = true;
+        else if (argv[i][0] == '-')
+            options.valid = false;
+        else
+            options.outDir = QString::fromLocal8Bit(argv[i]);
     }
-    return widget;
+    return options;
 }
 
-void click(QWidget* window, const char* name)
+// The 9 point font the shell gives the program. The family falls back to the
+// system's sans, or stays the platform's when the figures' own "Arial" should
+// find its metric twin.
+void shellFontSize(bool shellFamily)
 {
-    if (auto* button = child<QAbstractButton>(window, name))
-        button->click();
-    settle();
-}
-
-void choose(QWidget* window, const char* comboName, const QString& text)
-{
-    auto* box = child<QComboBox>(window, comboName);
-    if (!box)
-        return;
-    const int index = box->findText(text, Qt::MatchStartsWith);
-    if (index < 0) {
-        QTextStream(stderr) << comboName << " offers no " << text << '\n';
-        return;
+    QFont font = QApplication::font();
+    if (shellFamily) {
+        font = QFont(QStringLiteral("Microsoft YaHei"));
+        font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
     }
-    box->setCurrentIndex(index);
-}
-
-void setNumber(QWidget* window, const char* spinName, int value)
-{
-    if (auto* spin = child<QSpinBox>(window, spinName))
-        spin->setValue(value);
-}
-
-void setText(QWidget* window, const char* editName, const QString& text)
-{
-    if (auto* edit = child<QLineEdit>(window, editName))
-        edit->setText(text);
-}
-
-// The shell's start-up without the single-instance question, which could
-// stop an offscreen run while the program is open elsewhere.
-void dressLikeTheShell()
-{
-    QFont font(QStringLiteral("Microsoft YaHei"), 9);
-    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    font.setPointSize(9);
     QApplication::setFont(font);
-    apt::SkinLoader::load(aptui::GetTargetPath() + QStringLiteral("plugins/skins/"), QStringLiteral("CommonSkin"));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
-        QApplication::setStyle(style);
-    qApp->setStyleSheet(apt::StyleSheetBuilder::build(QStringLiteral("Vantrel")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
 }
 
 } // namespace
@@ -114,153 +71,36 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
-    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
-    hull->setAppName(QObject::tr("Vantrel"));
-    dressLikeTheShell();
-
-    const QStringList arguments = QApplication::arguments();
-    g_outDir = QDir(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("/tmp/render_window"));
-    g_outDir.mkpath(QStringLiteral("."));
-
-    Vantrel window;
-    window.resize(1200, 750);
-    window.show();
-    save(&window, QStringLiteral("bandwidth-empty.png"));
-
-    // Three groups through the editor: two fixed-rate groups and a scene group.
-    choose(&window, "m_comboBoxDeviceType", QStringLiteral("IPC"));
-    choose(&window, "m_comboBoxResolution", QStringLiteral("1080P"));
-    setText(&window, "m_lineEditChannelName", QStringLiteral("Lobby"));
-    setNumber(&window, "channelCountsEdit", 8);
-    setNumber(&window, "streamCountsEdit", 2);
-    click(&window, "m_btnAddDevice");
-
-    choose(&window, "m_comboBoxDeviceType", QStringLiteral("DVR"));
-    choose(&window, "m_comboBoxResolution", QStringLiteral("4K"));
-    setText(&window, "m_lineEditChannelName", QStringLiteral("Store Room Recorder"));
-    setNumber(&window, "channelCountsEdit", 16);
-    setNumber(&window, "streamCountsEdit", 1);
-    click(&window, "m_btnAddDevice");
-
-    choose(&window, "m_comboBoxDeviceType", QStringLiteral("IPC"));
-    click(&window, "m_radioButtonVarRate");
-    const QList<QAbstractButton*> scenes =
-        child<QWidget>(&window, "m_listWidgetScences")->findChildren<QAbstractButton*>();
-    if (scenes.size() > 2)
-        scenes.at(2)->click();
-    settle();
-    setText(&window, "m_lineEditChannelName", QStringLiteral("Car Park"));
-    setNumber(&window, "channelCountsEdit", 4);
-    click(&window, "m_btnAddDevice");
-    save(&window, QStringLiteral("bandwidth-variable.png"));
-
-    setText(&window, "m_lineEditScenceRecommandRate", QStringLiteral("-5"));
-    click(&window, "m_btnAddDevice");
-    save(&window, QStringLiteral("bandwidth-rate-rejected.png"));
-    click(&window, "m_radioButtonFixedRate");
-    // The scene mode's wider editor made the window grow; back to the start size.
-    window.resize(1200, 750);
-    save(&window, QStringLiteral("bandwidth-tab.png"));
-
-    if (auto* resolutions = child<QComboBox>(&window, "m_comboBoxResolution")) {
-        resolutions->showPopup();
-        save(resolutions->view()->window(), QStringLiteral("combo-popup.png"));
-        resolutions->hidePopup();
+    const Options options = parse(argc, argv);
+    const QStringList parts = {QStringLiteral("window"), QStringLiteral("add-page"), QStringLiteral("capacity"),
+                               QStringLiteral("editor"), QStringLiteral("frame")};
+    if (!options.valid || !parts.contains(options.part)) {
+        QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
+                            << "] [--geometry] [output folder]\n";
+        return 2;
     }
+    const QDir outDir(options.outDir);
+    outDir.mkpath(QStringLiteral("."));
 
-    click(&window, "m_checkBoxSpread");
-    save(&window, QStringLiteral("bandwidth-collapsed.png"));
-    click(&window, "m_checkBoxSpread");
+    if (options.part == QLatin1String("window"))
+        return renderWindow(argc, argv, outDir) ? 0 : 1;
 
-    click(&window, "encodingBtn");
-    save(&window, QStringLiteral("encoding-tab.png"));
-    click(&window, "customBandCheckbox_2");
-    save(&window, QStringLiteral("encoding-custom.png"));
-    click(&window, "customBandCheckbox_2");
-
-    window.showAboutMenu();
-    save(window.aboutMenu(), QStringLiteral("about-menu.png"));
-    window.aboutMenu()->close();
-
-    window.enableCover();
-    {
-        UpdateDialog dialog(&window);
-        dialog.show();
-        save(&dialog, QStringLiteral("update-dialog-start.png"));
-        // A template written to a scratch file shows the status line.
-        const QString scratch = QDir::temp().filePath(QStringLiteral("render_window_template.csv"));
-        dialog.setSaveFileAsker([scratch](QWidget*, const QString&, const QString&, const QString&) { return scratch; });
-        dialog.onExportTemplate();
-        save(&dialog, QStringLiteral("update-dialog.png"));
-        QFile::remove(scratch);
-    }
-    {
-        // The question the "Clear" button and closing the window ask.
-        aptui::BaseDialog question(false, false, false, false, true, true, true, &window);
-        question.setObjectName(QStringLiteral("APP_WARNINGDLG"));
-        question.setTitle(QCoreApplication::translate("CapacityCalculation", "Clear"));
-        question.setDefaultText(QCoreApplication::translate("CapacityCalculation", "Clear all the channels?"));
-        question.SetFixedSize(400, 220);
-        question.show();
-        save(&question, QStringLiteral("question-dialog.png"));
-    }
-    save(&window, QStringLiteral("window-covered.png"));
-    window.disableCover();
-
-    click(&window, "bandwidthBtn");
-    window.resize(1400, 900);
-    save(&window, QStringLiteral("bandwidth-large.png"));
-    window.resize(1024, 720);
-    save(&window, QStringLiteral("bandwidth-small.png"));
-    click(&window, "encodingBtn");
-    save(&window, QStringLiteral("encoding-small.png"));
-
-    // Hover looks, side by side: each control as the pointer over it shows it.
-    {
-        const char* hoverable[] = {"bandwidthBtn", "encodingBtn", "m_checkBoxSpread", "m_btnAddDevice",
-                                   "m_btnDelete", "m_btnClear", "m_comboBoxDeviceType", "m_lineEditChannelName"};
-        QList<QPixmap> shots;
-        for (const char* name : hoverable) {
-            QWidget* widget = child<QWidget>(&window, name);
-            if (!widget)
-                continue;
-            widget->setAttribute(Qt::WA_UnderMouse, true);
-            widget->update();
-            settle();
-            shots.append(widget->grab());
-            widget->setAttribute(Qt::WA_UnderMouse, false);
-            widget->update();
+    QApplication app(argc, argv);
+    bool ok = false;
+    if (options.part == QLatin1String("frame")) {
+        ok = renderFrame(outDir);
+    } else {
+        // The widgets alone, without the skin.
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        if (options.part == QLatin1String("add-page")) {
+            ok = renderAddPage(outDir, options.geometry);
+        } else if (options.part == QLatin1String("capacity")) {
+            shellFontSize(false);
+            ok = renderCapacity(outDir);
+        } else {
+            shellFontSize(true);
+            ok = renderEditor(outDir);
         }
-        int width = 10;
-        int height = 0;
-        for (const QPixmap& shot : shots) {
-            width += shot.width() + 10;
-            height = qMax(height, shot.height());
-        }
-        QPixmap sheet(width, height + 20);
-        sheet.fill(QColor(0xf2, 0xf3, 0xf7));
-        QPainter painter(&sheet);
-        int x = 10;
-        for (const QPixmap& shot : shots) {
-            painter.drawPixmap(x, 10, shot);
-            x += shot.width() + 10;
-        }
-        painter.end();
-        const QString path = g_outDir.filePath(QStringLiteral("hover-states.png"));
-        g_ok &= sheet.save(path);
-        QTextStream(stdout) << "wrote " << path << '\n';
     }
-
-    // Enough groups to scroll the list.
-    click(&window, "bandwidthBtn");
-    window.resize(1200, 750);
-    for (int group = 0; group < 6; ++group) {
-        choose(&window, "m_comboBoxDeviceType", group % 2 ? QStringLiteral("DVR") : QStringLiteral("IPC"));
-        setText(&window, "m_lineEditChannelName", QStringLiteral("Corridor"));
-        setNumber(&window, "channelCountsEdit", 2 + group);
-        click(&window, "m_btnAddDevice");
-    }
-    save(&window, QStringLiteral("bandwidth-scrolling.png"));
-    return g_ok ? 0 : 1;
+    return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "BandwidthTotal.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -65,4 +66,13 @@ QString BandwidthTotal::text() const
         break;
     }
     return QString::asprintf("%0.1f", kbps);
+}
+
+qint64 wholeKbps(double kbps)
+{
+    if (std::isnan(kbps))
+        return 0;
+    // Clamp first: converting a double beyond the integer range is undefined.
+    constexpr double limit = 9.0e15;
+    return static_cast<qint64>(std::trunc(std::clamp(kbps, -limit, limit)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // The total network load of the device groups as the bandwidth tab shows it:
 // the summed group loads get a margin (the load is 70 % of the total), are
@@ -35,3 +36,7 @@ private:
 
     double m_sum = 0.0;
 };
+
+// A rate in kbps as the program shows and compares it: truncated toward
+// zero, and 0 for what is no number at all.
+qint64 wholeKbps(double kbps);

@@ -180,7 +180,8 @@ void DeviceConfigStore::loadEncodingTables()
 
 bool DeviceConfigStore::getResolutions(QStringList& out, int type) const
 {
-    const QVector<BitrateEntry>& table = type == 1 ? ipcDefaultTable : dvrDefaultTable;
+    const bool ipc = deviceKindFromDefaultTableCode(type) == DeviceKind::Ipc;
+    const QVector<BitrateEntry>& table = ipc ? ipcDefaultTable : dvrDefaultTable;
     for (const BitrateEntry& entry : table)
         out.append(entry.resolution);
     return true;
@@ -218,11 +219,10 @@ QStringList DeviceConfigStore::getEncodeTypes() const
 
 QVector<BitrateEntry> DeviceConfigStore::getEncodingTable(const QString& encoding, int type) const
 {
-    if (type == 0)
-        return ipcEncodingTables.value(encoding);
-    if (type == 1)
-        return dvrEncodingTables.value(encoding);
-    return {};
+    const std::optional<DeviceKind> kind = deviceKindFromEncodingCode(type);
+    if (!kind)
+        return {};
+    return (*kind == DeviceKind::Ipc ? ipcEncodingTables : dvrEncodingTables).value(encoding);
 }
 
 void DeviceConfigStore::setCurrentEncoding(const QString& encoding)
@@ -232,7 +232,8 @@ void DeviceConfigStore::setCurrentEncoding(const QString& encoding)
 
 int DeviceConfigStore::getDefaultEncodingBitrate(const QString& resolution, int type) const
 {
-    const auto& tables = type == 1 ? ipcEncodingTables : dvrEncodingTables;
+    const bool ipc = deviceKindFromDefaultTableCode(type) == DeviceKind::Ipc;
+    const auto& tables = ipc ? ipcEncodingTables : dvrEncodingTables;
     const auto table = tables.constFind(currentEncoding);
     if (table == tables.constEnd())
         return 0;

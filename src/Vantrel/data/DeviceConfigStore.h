@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceKind.h"
 #include "DeviceTypes.h"
 #include "SceneTable.h"
 
@@ -25,15 +26,18 @@ public:
     // The picture-name rule of the scene table (SceneTable).
     static QString pictureFileName(const QString& picturePath);
 
+    // type 1 = IPC, any other = DVR (defaultTableCode)
     bool getResolutions(QStringList& out, int type) const;
     QStringList getFrameRateTexts(VideoStandard standard) const;
     double getFrameRateValue(const QString& show, int standard) const;
     QVector<ShowValueItem> getFrameRateTable(int standard) const;
 
     QStringList getEncodeTypes() const;
+    // type 0 = IPC, 1 = DVR (encodingCode)
     QVector<BitrateEntry> getEncodingTable(const QString& encoding, int type) const;
     void setCurrentEncoding(const QString& encoding);
     QString currentEncodingType() const { return currentEncoding; }
+    // type 1 = IPC, any other = DVR (defaultTableCode)
     int getDefaultEncodingBitrate(const QString& resolution, int type) const;
 
     void getConnectionTypes(QStringList& out) const;

@@ -7,9 +7,9 @@ DeviceInfoManager::DeviceInfoManager(QObject* parent)
     , m_store(std::make_unique<DeviceConfigStore>())
 {
     QStringList ipc;
-    m_store->getResolutions(ipc, 1);
+    m_store->getResolutions(ipc, defaultTableCode(DeviceKind::Ipc));
     QStringList dvr;
-    m_store->getResolutions(dvr, 2);
+    m_store->getResolutions(dvr, defaultTableCode(DeviceKind::Dvr));
     resolutionLists << ipc << dvr;
     m_store->getScenceNames(sceneNames);
 }
@@ -18,9 +18,9 @@ DeviceInfoManager::~DeviceInfoManager() = default;
 
 QStringList DeviceInfoManager::getResolutions(int type) const
 {
-    if (type == 1)
+    if (type == resolutionListCode(DeviceKind::Ipc))
         return resolutionLists.at(0);
-    if (type == 2)
+    if (type == resolutionListCode(DeviceKind::Dvr))
         return resolutionLists.at(1);
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceKind.h"
 #include "DeviceTypes.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ public:
     explicit DeviceInfoManager(QObject* parent = nullptr);
     ~DeviceInfoManager() override;
 
-    // type 1 = IPC, 2 = DVR
+    // type 1 = IPC, 2 = DVR (resolutionListCode)
     QStringList getResolutions(int type) const;
     QStringList getScenceNames() const;
     QString getScenceName(int index) const;

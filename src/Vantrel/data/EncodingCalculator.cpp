@@ -6,14 +6,21 @@
 
 namespace {
 
-// Rows skipped before a sub-stream search: the main-stream resolutions.
+// A sub stream never gets the main-stream resolutions at the top of the
+// tables. A camera's frame-rate-first search starts lower than its
+// resolution-first one: it was tuned to offer more frames at a smaller
+// picture before it ever gave up a sub-stream resolution.
+constexpr int kDvrSubStreamRow = 6;
+constexpr int kIpcSubStreamRowFrameRateFirst = 8;
+constexpr int kIpcSubStreamRowResolutionFirst = 18;
+
 int startRow(const CodeParameter& parameter, bool frameRateFirst)
 {
     if (parameter.streamType == 0)
         return 0;
-    if (parameter.deviceType == 1)
-        return 6;
-    return frameRateFirst ? 8 : 18;
+    if (deviceKindFromEncodingCode(parameter.deviceType) == DeviceKind::Dvr)
+        return kDvrSubStreamRow;
+    return frameRateFirst ? kIpcSubStreamRowFrameRateFirst : kIpcSubStreamRowResolutionFirst;
 }
 
 } // namespace
@@ -35,12 +42,13 @@ double EncodingCalculator::calculateBitrate(int deviceType, const QString& resol
 {
     m_store->setCurrentEncoding(m_encodingType);
     const double F = kReferenceFrameRate;
-    if (deviceType == 1) {
+    // Any code but the recorder's is computed as a camera.
+    const DeviceKind kind = deviceKindFromEncodingCode(deviceType).value_or(DeviceKind::Ipc);
+    const double d = m_store->getDefaultEncodingBitrate(resolution, defaultTableCode(kind));
+    if (kind == DeviceKind::Dvr) {
         // A recorder keeps a fifth of the table rate at any frame rate.
-        const double d = m_store->getDefaultEncodingBitrate(resolution, 2);
         return d / 5.0 + (frameRate * 4.0 * d) / (5.0 * F);
     }
-    const double d = m_store->getDefaultEncodingBitrate(resolution, 1);
     if (frameRate >= 10.0)
         return d * frameRate / F;
     // Below 10 fps a camera's rate decays by 0.9 per frame, flat below 1 fps.
@@ -53,21 +61,39 @@ double EncodingCalculator::calculateBandwidth(double bitrate, int channelCount, 
     return static_cast<double>(channelCount) * bitrate * static_cast<double>(streamCount);
 }
 
+std::optional<EncodingFit> EncodingCalculator::resolutionFirst(const CodeParameter& parameter)
+{
+    return search(parameter, SearchOrder::ResolutionFirst);
+}
+
+std::optional<EncodingFit> EncodingCalculator::frameRateFirst(const CodeParameter& parameter)
+{
+    return search(parameter, SearchOrder::FrameRateFirst);
+}
+
 bool EncodingCalculator::calculateResolutionFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter)
 {
-    return search(resolution, frameRate, parameter, SearchOrder::ResolutionFirst);
+    return copyTexts(resolutionFirst(parameter), resolution, frameRate);
 }
 
 bool EncodingCalculator::calculateFrameRateFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter)
 {
-    return search(resolution, frameRate, parameter, SearchOrder::FrameRateFirst);
+    return copyTexts(frameRateFirst(parameter), resolution, frameRate);
 }
 
-bool EncodingCalculator::search(QString& resolution, QString& frameRate, const CodeParameter& parameter,
-                                SearchOrder order)
+bool EncodingCalculator::copyTexts(const std::optional<EncodingFit>& fit, QString& resolution, QString& frameRate)
+{
+    if (!fit)
+        return false;
+    resolution = fit->resolution;
+    frameRate = fit->frameRateText;
+    return true;
+}
+
+std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& parameter, SearchOrder order)
 {
     if (parameter.streamCount < 1)
-        return false;
+        return std::nullopt;
     const double budget = parameter.bandwidth / parameter.streamCount * kLinkUsage;
     const QVector<ShowValueItem> rates = m_store->getFrameRateTable(parameter.videoStandard);
     const QVector<BitrateEntry> rows = m_store->getEncodingTable(parameter.encodingType, parameter.deviceType);
@@ -84,15 +110,12 @@ bool EncodingCalculator::search(QString& resolution, QString& frameRate, const C
 
     for (int outer = outerStart; outer < outerCount; ++outer) {
         for (int inner = innerStart; inner < innerCount; ++inner) {
-            const int row = frameRateFirst ? inner : outer;
-            const int rate = frameRateFirst ? outer : inner;
-            const double bitrate = calculateBitrate(parameter.deviceType, rows.at(row).resolution, rates.at(rate).value);
-            if (budget - bitrate >= 0) {
-                resolution = rows.at(row).resolution;
-                frameRate = rates.at(rate).show;
-                return true;
-            }
+            const BitrateEntry& row = rows.at(frameRateFirst ? inner : outer);
+            const ShowValueItem& rate = rates.at(frameRateFirst ? outer : inner);
+            const double bitrate = calculateBitrate(parameter.deviceType, row.resolution, rate.value);
+            if (budget - bitrate >= 0)
+                return EncodingFit{row.resolution, rate.show, rate.value, bitrate};
         }
     }
-    return false;
+    return std::nullopt;
 }

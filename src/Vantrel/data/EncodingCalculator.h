@@ -1,10 +1,13 @@
 #pragma once
 
+#include "DeviceKind.h"
 #include "DeviceTypes.h"
+#include "EncodingFit.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class DeviceConfigStore;
 
@@ -30,6 +33,15 @@ public:
     double calculateBitrate(int deviceType, const QString& resolution, double frameRate);
     double calculateBandwidth(double bitrate, int channelCount, int streamCount) const;
 
+    // The first resolution (from the top of the table) that fits at some
+    // frame rate, and the first frame rate that fits with it.
+    std::optional<EncodingFit> resolutionFirst(const CodeParameter& parameter);
+    // The first frame rate that fits with some resolution, and the first
+    // resolution that fits at it.
+    std::optional<EncodingFit> frameRateFirst(const CodeParameter& parameter);
+
+    // The same searches for callers that want the two texts only; on false
+    // both outputs are left as they were.
     bool calculateResolutionFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter);
     bool calculateFrameRateFirst(QString& resolution, QString& frameRate, const CodeParameter& parameter);
 
@@ -37,7 +49,8 @@ public:
 
 private:
     enum class SearchOrder { ResolutionFirst, FrameRateFirst };
-    bool search(QString& resolution, QString& frameRate, const CodeParameter& parameter, SearchOrder order);
+    std::optional<EncodingFit> search(const CodeParameter& parameter, SearchOrder order);
+    static bool copyTexts(const std::optional<EncodingFit>& fit, QString& resolution, QString& frameRate);
 
     QString m_encodingType;
     std::unique_ptr<DeviceConfigStore> m_store;

@@ -1,5 +1,7 @@
 #include "PlanTotals.h"
 
+#include "DeviceKind.h"
+
 #include <algorithm>
 
 PlanTotals::PlanTotals(const QVector<PlanGroup>& groups)
@@ -13,9 +15,10 @@ void PlanTotals::add(const StructDeviceItem& group)
     // A negative count is no count of channels at all.
     const qint64 channels = std::max(group.channelCount, 0);
     m_channels += channels;
-    if (group.deviceType == QLatin1String("IPC"))
+    const std::optional<DeviceKind> kind = deviceKindFromText(group.deviceType);
+    if (kind == DeviceKind::Ipc)
         m_ipc += channels;
-    else if (group.deviceType == QLatin1String("DVR"))
+    else if (kind == DeviceKind::Dvr)
         m_dvr += channels;
     m_bandwidth.add(groupLoad(group));
 }

@@ -172,6 +172,16 @@ void tst_EncodingCalculator::searchOrder()
     QVERIFY(calculator.calculateFrameRateFirst(resolution, frameRate, p));
     QCOMPARE(resolution, QStringLiteral("R5"));
     QCOMPARE(frameRate, QStringLiteral("25"));
+
+    // The fit carries the numbers the search judged by: "1/2" is 0.5 fps,
+    // and its rate is the bitrate at that frame rate, not at 0 fps.
+    const std::optional<EncodingFit> fit = calculator.resolutionFirst(p);
+    QVERIFY(fit);
+    QCOMPARE(fit->resolution, QStringLiteral("R2"));
+    QCOMPARE(fit->frameRateText, QStringLiteral("1/2"));
+    QCOMPARE(fit->frameRate, 0.5);
+    QCOMPARE(fit->kbps, calculator.calculateBitrate(0, QStringLiteral("R2"), 0.5));
+    QVERIFY(!calculator.frameRateFirst(parameter(0)));
 }
 
 void tst_EncodingCalculator::budgetExactlyEqualFits()

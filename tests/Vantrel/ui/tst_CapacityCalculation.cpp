@@ -9,6 +9,7 @@
 #include <data/DeviceConfigStore.h>
 #include <data/EncodingCalculator.h>
 
+#include <DeviceGroupBuilder.h>
 #include <ModalAnswer.h>
 
 #include <QLayout>
@@ -59,17 +60,10 @@ CodeParameter parameter(double mbps, int streams, int deviceType, int standard, 
 
 StructDeviceItem group(int number, int channels)
 {
-    StructDeviceItem item;
-    item.deviceType = QStringLiteral("IPC");
-    item.channelName = QStringLiteral("Lobby(%1)").arg(number);
-    item.encodingType = QStringLiteral("H.264");
-    item.streamCount = 1;
-    item.channelCount = channels;
-    item.resolution = QStringLiteral("1080P");
-    item.frameRate = QStringLiteral("25");
-    item.bitrate = 2048;
-    item.groupNumber = number;
-    return item;
+    return DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Lobby"), number)
+        .channels(channels)
+        .resolution(QStringLiteral("1080P"))
+        .rate(2048);
 }
 
 void compareAnswer(const EncodeingPage* page, const Answer& expected)

@@ -4,6 +4,8 @@
 
 #include <data/EncodingCalculator.h>
 
+#include <DeviceGroupBuilder.h>
+
 #include <QLabel>
 #include <QToolButton>
 #include <QtTest>
@@ -16,17 +18,7 @@ const QString k1080p = QStringLiteral("1080P(1920x1080)");
 
 StructDeviceItem group(const QString& type, int channels, int streams, double bitrate, int number = 1)
 {
-    StructDeviceItem item;
-    item.deviceType = type;
-    item.channelName = QStringLiteral("Group(%1)").arg(number);
-    item.encodingType = QStringLiteral("H.264");
-    item.channelCount = channels;
-    item.streamCount = streams;
-    item.resolution = k1080p;
-    item.frameRate = QStringLiteral("25");
-    item.bitrate = bitrate;
-    item.groupNumber = number;
-    return item;
+    return DeviceGroupBuilder(type, QStringLiteral("Group"), number).channels(channels, streams).rate(bitrate);
 }
 
 StructDeviceItem atFrameRate(StructDeviceItem item, const QString& frameRate, double bitrate)

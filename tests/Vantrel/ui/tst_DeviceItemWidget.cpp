@@ -1,5 +1,7 @@
 #include "DeviceItemWidget/DeviceItemWidget.h"
 
+#include <DeviceGroupBuilder.h>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -7,29 +9,19 @@
 
 namespace {
 
+DeviceGroupBuilder lobby()
+{
+    return DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Lobby"), 3).channels(8, 2).rate(2048);
+}
+
 StructDeviceItem fixedGroup()
 {
-    StructDeviceItem group;
-    group.deviceType = QStringLiteral("IPC");
-    group.channelName = QStringLiteral("Lobby(3)");
-    group.encodingType = QStringLiteral("H.264");
-    group.streamCount = 2;
-    group.channelCount = 8;
-    group.resolution = QStringLiteral("1080P(1920x1080)");
-    group.frameRate = QStringLiteral("25");
-    group.bitrate = 2048;
-    group.groupNumber = 3;
-    return group;
+    return lobby();
 }
 
 StructDeviceItem sceneGroup()
 {
-    StructDeviceItem group = fixedGroup();
-    group.sceneName = QStringLiteral("Parking Lot");
-    group.encodingType = QStringLiteral("H.265+");
-    group.frameRate.clear();
-    group.bitrate = 2457.6;
-    return group;
+    return lobby().scene(QStringLiteral("Parking Lot")).encoding(QStringLiteral("H.265+")).rate(2457.6);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "ui_BandWidthPage.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -39,7 +41,8 @@ QString countTemplate(const QString& colour, const QString& captionLead)
                           "<span style=\" font-family:'Arial'; font-size:30px; font-weight:600; color:")
         + colour
         + QStringLiteral(";\">\t\t%1\t\t</span>\t\t<br></br>\t\t"
-                         "<span style=\" font-family:'Arial'; font-size:14px; color:#959595;\">\t\t")
+                         "<span style=\" font-family:'Arial'; font-size:14px; color:")
+        + SkinColours::value("text-secondary") + QStringLiteral(";\">\t\t")
         + captionLead
         + QStringLiteral("%2\t\t</span></p>\t\t</body></html>");
 }
@@ -52,14 +55,14 @@ BandWidthPage::BandWidthPage(QWidget* parent)
 {
     m_ui->setupUi(this);
 
-    m_channelTemplate = countTemplate(QStringLiteral("#5e6fec"), QString());
-    m_IPCTemplate = countTemplate(QStringLiteral("#00c8ec"), QString());
-    m_DVRTemplate = countTemplate(QStringLiteral("#a2e4c4"), QStringLiteral(" "));
-    m_bandWidthTemplate = QStringLiteral(
+    m_channelTemplate = countTemplate(SkinColours::value("accent"), QString());
+    m_IPCTemplate = countTemplate(SkinColours::value("ipc"), QString());
+    m_DVRTemplate = countTemplate(SkinColours::value("dvr"), QStringLiteral(" "));
+    m_bandWidthTemplate = SkinColours::resolve(QStringLiteral(
         "<html><head/><body>\t\t<p align=\"center\">\t\t"
-        "<span style=\" font-family:'Arial'; font-size:72px; font-weight:600; color:#0098f8;\">%1</span>\t\t<br/>\t\t"
+        "<span style=\" font-family:'Arial'; font-size:72px; font-weight:600; color:@total;\">%1</span>\t\t<br/>\t\t"
         "<span style=\" font-family:'Arial'; color:#dedede;\">----</span>\t\t<br/><br/>\t\t"
-        "<span style=\" font-family:'Arial'; font-size:14px; color:#959595;\">%2</span>\t\t</p>\t\t</body></html>");
+        "<span style=\" font-family:'Arial'; font-size:14px; color:@text-secondary;\">%2</span>\t\t</p>\t\t</body></html>"));
 
     // Placeholders until the device add page reports its first totals.
     onSetAllCount(QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),

@@ -6,7 +6,7 @@
 
 #include <Fenwork/ShareTools.h>
 #include <Fenwork/WarningDlg.h>
-#include <data/DeviceConfigStore.h>
+#include <data/BandwidthTotal.h>
 #include <data/EncodingCalculator.h>
 
 namespace {
@@ -100,40 +100,14 @@ void CapacityCalculation::onClearDeviceItems()
 void CapacityCalculation::onCalculationCodeParameter(CodeParameter codeParameter)
 {
     m_calculator->setEncodeType(codeParameter.encodingType);
-
-    QString resolution = kNoFigure;
-    QString frameRate = kNoFigure;
-    if (m_calculator->calculateResolutionFirst(resolution, frameRate, codeParameter))
-        m_ui->resolutionPage->setAllInformation(resolution, frameRate,
-                                                bitRateText(codeParameter, resolution, frameRate));
-    else
-        m_ui->resolutionPage->setAllInformation(kNoFigure, kNoFigure, kNoFigure);
-
-    resolution = kNoFigure;
-    frameRate = kNoFigure;
-    if (m_calculator->calculateFrameRateFirst(resolution, frameRate, codeParameter))
-        m_ui->frameRatePage->setAllInformation(resolution, frameRate,
-                                               bitRateText(codeParameter, resolution, frameRate));
-    else
-        m_ui->frameRatePage->setAllInformation(kNoFigure, kNoFigure, kNoFigure);
+    showFit(m_ui->resolutionPage, m_calculator->resolutionFirst(codeParameter));
+    showFit(m_ui->frameRatePage, m_calculator->frameRateFirst(codeParameter));
 }
 
-QString CapacityCalculation::bitRateText(const CodeParameter& codeParameter, const QString& resolution,
-                                         const QString& frameRate)
+void CapacityCalculation::showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit)
 {
-    const double bitRate = m_calculator->calculateBitrate(codeParameter.deviceType, resolution,
-                                                          frameRateValue(frameRate, codeParameter.videoStandard));
-    return QString::number(static_cast<qint64>(bitRate));
-}
-
-double CapacityCalculation::frameRateValue(const QString& frameRate, int videoStandard) const
-{
-    // Fractional rates are shown as "1/2", "1/4", ...: read their number
-    // from the frame-rate table the search picked them from, so the bitrate
-    // belongs to the rate on screen and not to 0 fps.
-    for (const ShowValueItem& item : m_calculator->store().getFrameRateTable(videoStandard)) {
-        if (item.show == frameRate)
-            return item.value;
-    }
-    return frameRate.toDouble();
+    if (fit)
+        page->setAllInformation(fit->resolution, fit->frameRateText, QString::number(wholeKbps(fit->kbps)));
+    else
+        page->setAllInformation(kNoFigure, kNoFigure, kNoFigure);
 }

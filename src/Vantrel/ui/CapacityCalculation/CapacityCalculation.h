@@ -2,10 +2,13 @@
 
 #include <Fenwork/Widget.h>
 #include <data/DeviceTypes.h>
+#include <data/EncodingFit.h>
 
 #include <memory>
+#include <optional>
 
 class DeviceAddPage;
+class EncodeingPage;
 class EncodingCalculator;
 class WidgetDeviceListBorder;
 
@@ -44,9 +47,8 @@ public Q_SLOTS:
     void onCalculationCodeParameter(CodeParameter codeParameter);
 
 private:
-    // The kbps of one stream at the frame rate a search picked.
-    QString bitRateText(const CodeParameter& codeParameter, const QString& resolution, const QString& frameRate);
-    double frameRateValue(const QString& frameRate, int videoStandard) const;
+    // A search's answer, or "0" three times when nothing fits.
+    static void showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit);
 
     std::unique_ptr<Ui::CapacityCalculation> m_ui;
     aptui::StackedWidget* m_stackedWidget = nullptr;

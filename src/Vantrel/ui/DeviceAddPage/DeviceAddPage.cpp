@@ -5,6 +5,7 @@
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "DeviceListWidget/DeviceListWidget.h"
 
+#include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
 #include <data/PlanTotals.h>
 #include <edit/PlanEditor.h>
@@ -281,17 +282,14 @@ bool DeviceAddPage::convertGroup(StructDeviceItem& group, VideoStandard target)
     const QString newFrameRate = convertedFrameRate(group.frameRate, target);
     if (newFrameRate.isEmpty())
         return false;
-    int kind = 0;
-    if (group.deviceType == QLatin1String("IPC"))
-        kind = 0;
-    else if (group.deviceType == QLatin1String("DVR"))
-        kind = 1;
-    else
+    const std::optional<DeviceKind> deviceKind = deviceKindFromText(group.deviceType);
+    if (!deviceKind)
         return false;
+    const int kind = encodingCode(*deviceKind);
 
     // The four convertible texts are all plain numbers.
     const double oldRecommended = m_calculator->calculateBitrate(kind, group.resolution, group.frameRate.toDouble());
-    if (DeviceItemWidget::wholeKbps(oldRecommended) == DeviceItemWidget::wholeKbps(group.bitrate))
+    if (wholeKbps(oldRecommended) == wholeKbps(group.bitrate))
         group.bitrate = m_calculator->calculateBitrate(kind, group.resolution, newFrameRate.toDouble());
     group.frameRate = newFrameRate;
     return true;

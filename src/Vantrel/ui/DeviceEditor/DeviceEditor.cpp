@@ -2,9 +2,12 @@
 
 #include "ui_DeviceEditor.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include <Fenwork/IntValidator.h>
 #include <Fenwork/ShareTools.h>
 #include <Sarnet/ToolApplicationHull.h>
+#include <data/BandwidthTotal.h>
 #include <data/DeviceConfigStore.h>
 #include <data/DeviceInfoManager.h>
 #include <data/EncodingCalculator.h>
@@ -85,8 +88,8 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     ui->m_lineEditScenceRecommandRate->setValidator(new aptui::IntValidator(0, kMaxRate, this));
     // The skin may restyle the frame; without one a rejected rate still
     // shows red.
-    ui->m_lineEditScenceRecommandRate->setStyleSheet(QStringLiteral(
-        "QLineEdit#m_lineEditScenceRecommandRate[invalid=\"true\"]{border: 1px solid #e0443e;}"));
+    ui->m_lineEditScenceRecommandRate->setStyleSheet(SkinColours::resolve(QStringLiteral(
+        "QLineEdit#m_lineEditScenceRecommandRate[invalid=\"true\"]{border: 1px solid @danger;}")));
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
 
     ui->m_widgetShadow->installEventFilter(this);
@@ -266,9 +269,11 @@ void DeviceEditor::selectFixedRate()
     // Plain refill: the first type reaches the calculator through the slot.
     refillPlainly(ui->m_comboxEncodingType, offeredEncodingTypes(true));
 
-    const int resolutionType = ui->m_comboBoxDeviceType->currentIndex() == 0 ? 1 : 2;
+    // Entries beyond the two built-in types get the recorders' resolutions.
+    const DeviceKind kind =
+        deviceKindFromEncodingCode(ui->m_comboBoxDeviceType->currentIndex()).value_or(DeviceKind::Dvr);
     refillFirstItem(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
-                    m_deviceInfoManager->getResolutions(resolutionType), "DeviceEditor::selectFixedRate");
+                    m_deviceInfoManager->getResolutions(resolutionListCode(kind)), "DeviceEditor::selectFixedRate");
 }
 
 void DeviceEditor::onRateSelected()
@@ -347,19 +352,21 @@ void DeviceEditor::refreshFixedRate()
 
     // Only the two built-in device types are known to the calculator; any
     // other entry is computed as the first one.
-    const int deviceType = ui->m_comboBoxDeviceType->currentIndex() == 1 ? 1 : 0;
+    const DeviceKind kind =
+        deviceKindFromEncodingCode(ui->m_comboBoxDeviceType->currentIndex()).value_or(DeviceKind::Ipc);
     const QString resolution = ui->m_comboBoxResolution->currentText();
     const double frameRate = m_configStore->getFrameRateValue(ui->m_comboxFrameRate->currentText(), m_videoStandard);
-    const int rate = static_cast<int>(m_calculator->calculateBitrate(deviceType, resolution, frameRate));
+    const qint64 rate = wholeKbps(m_calculator->calculateBitrate(encodingCode(kind), resolution, frameRate));
     ui->m_lineEditScenceRecommandRate->setText(QString::number(rate));
 }
 
 void DeviceEditor::onDeviceTypeChanged(int type)
 {
-    if (!m_ui->m_radioButtonFixedRate->isChecked() || (type != 0 && type != 1))
+    const std::optional<DeviceKind> kind = deviceKindFromEncodingCode(type);
+    if (!m_ui->m_radioButtonFixedRate->isChecked() || !kind)
         return;
     refillFirstItem(m_ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
-                    m_deviceInfoManager->getResolutions(type == 0 ? 1 : 2), "DeviceEditor::onDeviceTypeChanged");
+                    m_deviceInfoManager->getResolutions(resolutionListCode(*kind)), "DeviceEditor::onDeviceTypeChanged");
     refreshFixedRate();
 }
 
@@ -617,7 +624,8 @@ void DeviceEditor::onCodeParameterChanged()
     parameter.streamCount = ui->streamCountSpinBox_2->text().toInt(nullptr, 10);
     // The boxes hold translations, but the words compared are the source
     // texts.
-    parameter.deviceType = ui->deviceTypeCombox_2->currentText() == QLatin1String("IPC") ? 0 : 1;
+    parameter.deviceType =
+        encodingCode(deviceKindFromText(ui->deviceTypeCombox_2->currentText()).value_or(DeviceKind::Dvr));
     parameter.videoStandard = ui->sSystemCombox_2->currentText() == QLatin1String("PAL") ? 0 : 1;
     parameter.encodingType = ui->encodingTypeCombox_2->currentText();
     parameter.streamType = ui->streamTypeCombox_2->currentIndex() == 0 ? 0 : 1;

@@ -2,6 +2,9 @@
 
 #include "ui_DeviceItemWidget.h"
 
+#include <data/BandwidthTotal.h>
+#include <data/DeviceKind.h>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -77,15 +80,6 @@ StructDeviceItem DeviceItemWidget::deviceItem() const
     return m_item;
 }
 
-qint64 DeviceItemWidget::wholeKbps(double bitrate)
-{
-    if (std::isnan(bitrate))
-        return 0;
-    // Clamp first: converting a double beyond the integer range is undefined.
-    constexpr double limit = 9.0e15;
-    return static_cast<qint64>(std::trunc(std::clamp(bitrate, -limit, limit)));
-}
-
 void DeviceItemWidget::setFrameRateAndBitRate(const QString& frameRate, double bitrate)
 {
     m_ui->m_labelDeviceResolution->setText(tr("Frame Rate : %1").arg(frameRate));
@@ -137,7 +131,7 @@ bool DeviceItemWidget::eventFilter(QObject* watched, QEvent* event)
 void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
 {
     Ui::DeviceItemWidget& ui = *m_ui;
-    const bool isDvr = deviceItem.deviceType.toUpper() == QLatin1String("DVR");
+    const bool isDvr = deviceKindFromText(deviceItem.deviceType.toUpper()) == DeviceKind::Dvr;
     ui.m_labelDeviceTypeIconDVR->setVisible(isDvr);
     ui.m_labelDeviceTypeIconIPC->setVisible(!isDvr);
     ui.m_labelChannelGroupName->setText(deviceItem.channelName);

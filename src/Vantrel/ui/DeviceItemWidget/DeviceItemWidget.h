@@ -34,10 +34,6 @@ public:
     // frame rate, and maybe at another rate.
     void setFrameRateAndBitRate(const QString& frameRate, double bitrate);
 
-    // A rate in kbps as the card shows it: truncated toward zero, and 0 for
-    // what is no number at all.
-    static qint64 wholeKbps(double bitrate);
-
     // The card's widths below which the fields take a second row.
     static constexpr int kOneRowWidth = 900;
     static constexpr int kRateInLowerRowWidth = 720;

@@ -2,6 +2,8 @@
 
 #include "ui_EncodeingPage.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include <QResizeEvent>
 
 namespace {
@@ -15,8 +17,8 @@ const QString kUnitValue = QStringLiteral("%unit_value%");
 const QString kSection = QStringLiteral("%section%");
 
 const QString kTimes = QStringLiteral("&times;");
-const QString kAccent = QStringLiteral("#5e6fec");
-const QString kGrey = QStringLiteral("#959595");
+const QString kAccent = SkinColours::value("accent");
+const QString kGrey = SkinColours::value("text-secondary");
 
 // Font sizes as shares of the page height.
 constexpr double kTitleFactor = 0.06;
@@ -62,22 +64,22 @@ EncodeingPage::EncodeingPage(QWidget* parent, ValuePreferSection prefer)
 {
     m_ui->setupUi(this);
 
-    m_titleTemplate = QStringLiteral(
+    m_titleTemplate = SkinColours::resolve(QStringLiteral(
         "<html><head/><body><p>\t"
-        "<span style=\" font-size:%number_big%px; font-weight:600; font-family:'Arial' ;color:#5a5a5a;\">%text_pre%</span>\t"
-        "<span style=\" font-size:%number_small%px; font-weight:600; font-family:'Arial';color:#5a5a5a\">%text_next%</span>\t"
-        "</p></body></html>");
-    m_resolutionUnitTemplate = QStringLiteral(
+        "<span style=\" font-size:%number_big%px; font-weight:600; font-family:'Arial' ;color:@text;\">%text_pre%</span>\t"
+        "<span style=\" font-size:%number_small%px; font-weight:600; font-family:'Arial';color:@text\">%text_next%</span>\t"
+        "</p></body></html>"));
+    m_resolutionUnitTemplate = SkinColours::resolve(QStringLiteral(
         "<html><head/><body><p align=\"center\">\t"
-        "<span style=\" font-family:'Arial'; font-size:%number_big%px; font-weight:600; color:#5e6fec;\">%count_value%</span>\t<br/>\t"
-        "<span style=\" font-family:'Arial'; font-size:%number_big%px; color:#5e6fec;\">%unit_value%</span>\t<br/>\t"
-        "<span style=\" font-family:'Arial'; font-size:%number_small%px; color:#959595;\">%section%</span>\t"
-        "</p></body></html>");
-    const QString valueTemplate = QStringLiteral(
+        "<span style=\" font-family:'Arial'; font-size:%number_big%px; font-weight:600; color:@accent;\">%count_value%</span>\t<br/>\t"
+        "<span style=\" font-family:'Arial'; font-size:%number_big%px; color:@accent;\">%unit_value%</span>\t<br/>\t"
+        "<span style=\" font-family:'Arial'; font-size:%number_small%px; color:@text-secondary;\">%section%</span>\t"
+        "</p></body></html>"));
+    const QString valueTemplate = SkinColours::resolve(QStringLiteral(
         "<html><head/><body><p align=\"center\">\t"
-        "<span style=\" font-family:'Arial'; font-size:%number_big%px; font-weight:600; color:#5e6fec;\">%count_value%</span>\t<br/>\t"
-        "<span style=\" font-family:'Arial'; font-size:%number_small%px; color:#959595;\">%section%</span>\t"
-        "</p></body></html>");
+        "<span style=\" font-family:'Arial'; font-size:%number_big%px; font-weight:600; color:@accent;\">%count_value%</span>\t<br/>\t"
+        "<span style=\" font-family:'Arial'; font-size:%number_small%px; color:@text-secondary;\">%section%</span>\t"
+        "</p></body></html>"));
     m_resolutionTemplate = valueTemplate;
     m_frameRateTemplate = valueTemplate;
     m_bitRateTemplate = valueTemplate;

@@ -1,40 +1,24 @@
-// Renders the toolkit's window frame offscreen with the shipped skin, so a
-// change of the frame or its style sheet can be looked at without a desktop.
+// The toolkit's window frame with the shipped skin, its about popup and its
+// cover, without the program's widgets in it.
+
+#include "Parts.h"
+#include "RenderSupport.h"
 
 #include <Fenwork/DialogAbout.h>
-#include <Fenwork/File.h>
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolMainWindow.h>
 #include <Fenwork/ToolTitleBar.h>
+#include <Sarnet/StyleSheetBuilder.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPluginLoader>
 #include <QPushButton>
 #include <QStyleFactory>
-#include <QTest>
 #include <QTextStream>
 
-namespace {
-bool save(QWidget* widget, const QString& folder, const QString& name)
+bool renderFrame(const QDir& outDir)
 {
-    const QString path = QDir(folder).filePath(name);
-    const bool ok = widget->grab().save(path);
-    QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << '\n';
-    return ok;
-}
-} // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: render_frame <output folder>\n";
-        return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
     const QString bin = QCoreApplication::applicationDirPath();
     QPluginLoader skin(bin + QStringLiteral("/plugins/skins/libCommonSkin.so"));
     if (!skin.instance())
@@ -42,9 +26,9 @@ int main(int argc, char** argv)
     QCoreApplication::addLibraryPath(bin + QStringLiteral("/plugins"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
         QApplication::setStyle(style);
-    // Every style sheet of the program's skin folder, in name order, as the shell reads them.
-    const QString sheets = QStringLiteral(":/AppSkin/Qss/Vantrel/");
-    app.setStyleSheet(aptui::File::ReadAll(QDir(sheets).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase), sheets));
+    // The program's style sheets only, as the shell reads them.
+    qApp->setStyleSheet(apt::StyleSheetBuilder::withPalette(
+        apt::StyleSheetBuilder::readFolder(apt::StyleSheetBuilder::programFolder(QStringLiteral("Vantrel")))));
 
     aptui::ToolMainWindow window;
     window.setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
@@ -68,15 +52,12 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
     window.windowTitle()->setRestoreSize(QSize(1024, 720), QSize(10000, 10000));
     window.show();
-    QTest::qWait(50);
 
-    bool ok = save(&window, out, QStringLiteral("frame.png"));
+    bool ok = saveShot(window, outDir, QStringLiteral("frame.png"));
     window.showAboutMenu();
-    QTest::qWait(50);
-    ok &= save(window.aboutMenu(), out, QStringLiteral("frame_about.png"));
+    ok &= saveShot(*window.aboutMenu(), outDir, QStringLiteral("frame_about.png"));
     window.aboutMenu()->close();
     window.enableCover();
-    QTest::qWait(20);
-    ok &= save(&window, out, QStringLiteral("frame_cover.png"));
-    return ok ? 0 : 1;
+    ok &= saveShot(window, outDir, QStringLiteral("frame_cover.png"));
+    return ok;
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDir>
+
+// The parts render_window can draw. The window part starts the shell (which
+// creates the application object); the others run in a plain application
+// with the Fusion style, the frame part with the shipped skin.
+bool renderWindow(int& argc, char** argv, const QDir& outDir);
+bool renderAddPage(const QDir& outDir, bool printGeometry);
+bool renderCapacity(const QDir& outDir);
+bool renderEditor(const QDir& outDir);
+bool renderFrame(const QDir& outDir);
