@@ -100,6 +100,22 @@
         <source>Kpbs</source>
         <translation>Kbps</translation>
     </message>
+    <message>
+        <source>Replace all groups</source>
+        <translation>Replace all groups</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -234,6 +250,14 @@ background:Transparent
         <source>Enter a rate from 0 to %1 kbps.</source>
         <translation>Enter a rate from 0 to %1 kbps.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Save changes</translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
@@ -334,6 +358,211 @@ background:Transparent
     <message>
         <source>   EXCEL</source>
         <translation>   Excel</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Change plan settings</source>
+        <translation>Change plan settings</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <translation>Clear all groups</translation>
+    </message>
+    <message>
+        <source>Switch to %1</source>
+        <translation>Switch to %1</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>a text</source>
+        <translation>a text</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>one of %1</translation>
+    </message>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation>a number above %1 and at most %2</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is %3, expected %4.</source>
+        <translation>%1key &quot;%2&quot; is %3, expected %4.</translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is missing.</source>
+        <translation>%1key &quot;%2&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>not a plan file (no JSON object: %1 at byte %2).</source>
+        <translation>not a plan file (no JSON object: %1 at byte %2).</translation>
+    </message>
+    <message>
+        <source>another JSON value</source>
+        <translation>another JSON value</translation>
+    </message>
+    <message>
+        <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
+        <translation>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
+        <translation>written by a newer version of the program (plan version %1; this one reads %2).</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>a list of groups</source>
+        <translation>a list of groups</translation>
+    </message>
+    <message>
+        <source>not an object.</source>
+        <translation>not an object.</translation>
+    </message>
+    <message>
+        <source>the name of a scene (the group uses a scene rate)</source>
+        <translation>the name of a scene (the group uses a scene rate)</translation>
+    </message>
+    <message>
+        <source>a number no other group has</source>
+        <translation>a number no other group has</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1: cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>storage:</source>
+        <translation>storage:</translation>
+    </message>
+    <message>
+        <source>group %1 (%2):</source>
+        <translation>group %1 (%2):</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): recording:</source>
+        <translation>group %1 (%2): recording:</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFileController</name>
+    <message>
+        <source>New plan</source>
+        <translation>New plan</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation>Recent plans</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Vantrel plans (*.vantrel)</source>
+        <translation>Vantrel plans (*.vantrel)</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Open plan</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Save plan</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>The plan was not opened; the open plan is unchanged.
+%1</source>
+        <translation>The plan was not opened; the open plan is unchanged.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved.
+%1</source>
+        <translation>The plan was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation>The plan %1 has unsaved changes. Save them?</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
+        <translation>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</translation>
     </message>
 </context>
 <context>
@@ -563,6 +792,10 @@ background:Transparent
     <message>
         <source>Exit the Morvane software?</source>
         <translation>Exit Vantrel?</translation>
+    </message>
+    <message>
+        <source>%1 - Vantrel</source>
+        <translation>%1 - Vantrel</translation>
     </message>
 </context>
 <context>

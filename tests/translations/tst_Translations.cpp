@@ -380,7 +380,7 @@ private Q_SLOTS:
     {
         // Only the texts that are data, names or format words may stay Latin.
         const QSet<QString> latinAllowed = {
-            QStringLiteral("Vantrel"), QStringLiteral("v3.0.0.1build"), QStringLiteral("Gpbs"),
+            QStringLiteral("Vantrel"), QStringLiteral("%1 - Vantrel"), QStringLiteral("v3.0.0.1build"), QStringLiteral("Gpbs"),
             QStringLiteral("Mpbs"), QStringLiteral("Kpbs"), QStringLiteral("   PDF"), QStringLiteral("   EXCEL"),
         };
         QStringList faults;

@@ -265,7 +265,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     plan.videoStandard = top.choice("videoStandard", { QStringLiteral("PAL"), QStringLiteral("NTSC") },
                                     QStringLiteral("PAL")) == QLatin1String("NTSC") ? NTSC : PAL;
     {
-        FieldReader storage(top.object("storage"), file + tr("storage: "));
+        FieldReader storage(top.object("storage"), file + tr("storage:") + QLatin1Char(' '));
         plan.storage.diskTB = storage.number("diskTB", 0, StorageSettings::kMaxDiskTB, 8, true);
         plan.storage.raid = *raidFromName(storage.choice("raid",
             { QStringLiteral("none"), QStringLiteral("RAID1"), QStringLiteral("RAID5"), QStringLiteral("RAID6"),
@@ -291,7 +291,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     for (int i = 0; i < groupArray.size(); ++i) {
         const QJsonObject object = groupArray.at(i).toObject();
         const QString name = object.value(QLatin1String("name")).toString();
-        FieldReader reader(object, file + tr("group %1 (%2): ").arg(i + 1).arg(name));
+        FieldReader reader(object, file + tr("group %1 (%2):").arg(i + 1).arg(name) + QLatin1Char(' '));
         if (!groupArray.at(i).isObject())
             reader.setError(tr("not an object."));
         PlanGroup group;
@@ -314,7 +314,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         device.bitrate = reader.number("bitrateKbps", 0, kMaxBitrateKbps, 0, true, true);
         device.channelName = plainName + QLatin1Char('(') + QString::number(device.groupNumber) + QLatin1Char(')');
 
-        FieldReader recording(reader.object("recording"), file + tr("group %1 (%2): recording: ").arg(i + 1).arg(name));
+        FieldReader recording(reader.object("recording"), file + tr("group %1 (%2): recording:").arg(i + 1).arg(name) + QLatin1Char(' '));
         RecordingSettings& rec = group.recording;
         rec.mode = *recordingModeFromName(recording.choice(
             "mode", { QStringLiteral("continuous"), QStringLiteral("event") }, QStringLiteral("continuous")));
