@@ -134,7 +134,7 @@ public:
         const bool inRange = value.isDouble() && std::isfinite(x) && (lowOpen ? x > low : x >= low) && x <= high;
         if (!inRange) {
             const QString range = lowOpen ? tr("a number above %1 and at most %2") : tr("a number from %1 to %2");
-            return refuse(key, range.arg(low).arg(high)), fallback;
+            return refuse(key, range.arg(QString::number(low, 'g', 12), QString::number(high, 'g', 12))), fallback;
         }
         return x;
     }

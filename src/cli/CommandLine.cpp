@@ -1,0 +1,238 @@
+#include "CommandLine.h"
+
+#include <Fenwork/TargetPath.h>
+#include <data/BandwidthTotal.h>
+#include <data/DeviceConfigStore.h>
+#include <data/DeviceKind.h>
+#include <data/EncodingCalculator.h>
+#include <data/PlanFile.h>
+#include <data/PlanTotals.h>
+#include <data/SceneTableValidator.h>
+#include <data/StorageCalculator.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QTextStream>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr double kKbpsPerMbps = 1024.0;
+
+// Units as a script reads them; the window shows its own translated words.
+QString unitName(BandwidthTotal::Unit unit)
+{
+    switch (unit) {
+    case BandwidthTotal::Unit::Gpbs:
+        return QStringLiteral("Gbps");
+    case BandwidthTotal::Unit::Mpbs:
+        return QStringLiteral("Mbps");
+    case BandwidthTotal::Unit::Kpbs:
+        break;
+    }
+    return QStringLiteral("Kbps");
+}
+
+QString jsonString(const QString& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{ text }).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+// One answer as the Encoding tab shows it: the whole kbps of one stream.
+QString fitJson(const std::optional<EncodingFit>& fit)
+{
+    if (!fit)
+        return QStringLiteral("null");
+    return QStringLiteral("{\"resolution\":%1,\"frameRate\":%2,\"kbps\":%3}")
+        .arg(jsonString(fit->resolution), jsonString(fit->frameRateText),
+             QString::number(static_cast<double>(wholeKbps(fit->kbps)), 'f', 1));
+}
+
+// "--name value" pairs; false when an option has no value or is unknown.
+bool readOptions(const QStringList& arguments, const QStringList& known, QHash<QString, QString>& values,
+                 QString& error)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& name = arguments.at(i);
+        if (!known.contains(name)) {
+            error = QStringLiteral("unknown option %1").arg(name);
+            return false;
+        }
+        if (i + 1 >= arguments.size()) {
+            error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        values.insert(name, arguments.at(++i));
+    }
+    return true;
+}
+
+} // namespace
+
+CommandLine::CommandLine(QTextStream& out, QTextStream& err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "usage: vantrel-cli [--data DIR] COMMAND ...\n"
+        "  totals PLAN                 channel counts and total bandwidth of a plan\n"
+        "  fit --mbps X --streams N --device IPC|DVR --standard PAL|NTSC\n"
+        "      --stream main|sub --encoding NAME\n"
+        "                              resolution and frame rate that fit a link\n"
+        "  storage PLAN                recording storage and disks of a plan\n"
+        "  check-scenes FILE.csv       what a scene table import would take\n"
+        "  --help                      this text\n"
+        "Prints JSON. Exit codes: 0 done, 1 input refused, 2 wrong usage.\n"
+        "--data DIR reads the data tables from DIR instead of the program's folder.\n");
+}
+
+int CommandLine::run(QStringList arguments)
+{
+    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--data")) {
+        const QString folder = arguments.at(1);
+        if (!QFileInfo(folder).isDir())
+            return wrongUsage(QStringLiteral("--data %1 is not a folder").arg(folder));
+        aptui::SetTargetPath(QDir(folder).absolutePath());
+        arguments = arguments.mid(2);
+    }
+    if (arguments.isEmpty())
+        return wrongUsage(QStringLiteral("no command"));
+    const QString command = arguments.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        m_out << usage();
+        return Done;
+    }
+    if (command == QLatin1String("totals"))
+        return totals(arguments);
+    if (command == QLatin1String("fit"))
+        return fit(arguments);
+    if (command == QLatin1String("storage"))
+        return storage(arguments);
+    if (command == QLatin1String("check-scenes"))
+        return checkScenes(arguments);
+    return wrongUsage(QStringLiteral("unknown command %1").arg(command));
+}
+
+int CommandLine::wrongUsage(const QString& why)
+{
+    m_err << "vantrel-cli: " << why << "\n" << usage();
+    return WrongUsage;
+}
+
+bool CommandLine::readPlan(const QStringList& arguments, PlanData& plan)
+{
+    const PlanFile::ReadResult result = PlanFile::read(arguments.first());
+    if (!result.ok) {
+        m_err << "vantrel-cli: " << result.error << "\n";
+        return false;
+    }
+    plan = result.plan;
+    return true;
+}
+
+int CommandLine::totals(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return wrongUsage(QStringLiteral("totals takes one plan file"));
+    PlanData plan;
+    if (!readPlan(arguments, plan))
+        return Refused;
+    const PlanTotals totals(plan.groups);
+    const BandwidthTotal& total = totals.bandwidth();
+    m_out << QStringLiteral("{\"channels\":%1,\"ipc\":%2,\"dvr\":%3,\"totalKbps\":%4,\"text\":%5,\"unit\":%6}\n")
+                 .arg(totals.channels())
+                 .arg(totals.ipcChannels())
+                 .arg(totals.dvrChannels())
+                 .arg(QString::number(total.total(), 'f', 0), jsonString(total.text()),
+                      jsonString(unitName(total.unit())));
+    return Done;
+}
+
+int CommandLine::fit(const QStringList& arguments)
+{
+    const QStringList known = { QStringLiteral("--mbps"), QStringLiteral("--streams"), QStringLiteral("--device"),
+                                QStringLiteral("--standard"), QStringLiteral("--stream"),
+                                QStringLiteral("--encoding") };
+    QHash<QString, QString> values;
+    QString error;
+    if (!readOptions(arguments, known, values, error))
+        return wrongUsage(error);
+    for (const QString& name : known) {
+        if (!values.contains(name))
+            return wrongUsage(QStringLiteral("fit needs %1").arg(name));
+    }
+
+    bool ok = false;
+    const double mbps = values.value(QStringLiteral("--mbps")).toDouble(&ok);
+    if (!ok || !std::isfinite(mbps) || mbps <= 0) {
+        m_err << "vantrel-cli: --mbps " << values.value(QStringLiteral("--mbps")) << " is not a positive number\n";
+        return Refused;
+    }
+    const int streams = values.value(QStringLiteral("--streams")).toInt(&ok);
+    if (!ok || streams < 1) {
+        m_err << "vantrel-cli: --streams " << values.value(QStringLiteral("--streams"))
+              << " is not a whole number of at least 1\n";
+        return Refused;
+    }
+    const std::optional<DeviceKind> kind = deviceKindFromText(values.value(QStringLiteral("--device")));
+    const QString standard = values.value(QStringLiteral("--standard"));
+    const QString stream = values.value(QStringLiteral("--stream"));
+    if (!kind)
+        return wrongUsage(QStringLiteral("--device must be IPC or DVR"));
+    if (standard != QLatin1String("PAL") && standard != QLatin1String("NTSC"))
+        return wrongUsage(QStringLiteral("--standard must be PAL or NTSC"));
+    if (stream != QLatin1String("main") && stream != QLatin1String("sub"))
+        return wrongUsage(QStringLiteral("--stream must be main or sub"));
+
+    EncodingCalculator calculator;
+    const QString encoding = values.value(QStringLiteral("--encoding"));
+    if (!calculator.store().getEncodeTypes().contains(encoding)) {
+        m_err << "vantrel-cli: --encoding " << encoding << " is not one of "
+              << calculator.store().getEncodeTypes().join(QStringLiteral(", ")) << "\n";
+        return Refused;
+    }
+    CodeParameter parameter;
+    parameter.bandwidth = mbps * kKbpsPerMbps;
+    parameter.streamCount = streams;
+    parameter.deviceType = encodingCode(*kind);
+    parameter.videoStandard = standard == QLatin1String("PAL") ? PAL : NTSC;
+    parameter.streamType = stream == QLatin1String("main") ? 0 : 1;
+    parameter.encodingType = encoding;
+    calculator.setEncodeType(encoding);
+    const std::optional<EncodingFit> resolutionFirst = calculator.resolutionFirst(parameter);
+    const std::optional<EncodingFit> frameRateFirst = calculator.frameRateFirst(parameter);
+    m_out << QStringLiteral("{\"resolutionFirst\":%1,\"frameRateFirst\":%2}\n")
+                 .arg(fitJson(resolutionFirst), fitJson(frameRateFirst));
+    return Done;
+}
+
+int CommandLine::storage(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return wrongUsage(QStringLiteral("storage takes one plan file"));
+    PlanData plan;
+    if (!readPlan(arguments, plan))
+        return Refused;
+    m_out << QString::fromUtf8(StorageCalculator::size(plan.groups, plan.storage).toJson()) << "\n";
+    return Done;
+}
+
+int CommandLine::checkScenes(const QStringList& arguments)
+{
+    if (arguments.size() != 1)
+        return wrongUsage(QStringLiteral("check-scenes takes one CSV file"));
+    const SceneTableCheck check = SceneTableValidator::check(arguments.first());
+    m_out << QString::fromUtf8(check.toJson()) << "\n";
+    return check.problems.isEmpty() ? Done : Refused;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+struct PlanData;
+
+// vantrel-cli: the plan's figures as JSON on standard output, for scripts.
+// Exit codes: 0 done, 1 input refused (the reason on standard error), 2
+// wrong usage. The JSON shapes are a contract other tools rely on.
+class CommandLine
+{
+public:
+    enum ExitCode { Done = 0, Refused = 1, WrongUsage = 2 };
+
+    CommandLine(QTextStream& out, QTextStream& err);
+
+    // arguments without the program name.
+    int run(QStringList arguments);
+
+    static QString usage();
+
+private:
+    int totals(const QStringList& arguments);
+    int fit(const QStringList& arguments);
+    int storage(const QStringList& arguments);
+    int checkScenes(const QStringList& arguments);
+    int wrongUsage(const QString& why);
+    bool readPlan(const QStringList& arguments, PlanData& plan);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+};

@@ -1,0 +1,166 @@
+#include <data/PlanFile.h>
+#include <data/PlanRecovery.h>
+
+#include <DeviceGroupBuilder.h>
+#include <Fenwork/SafeFileWriter.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+PlanData samplePlan()
+{
+    PlanData plan;
+    plan.siteName = QStringLiteral("Warehouse \"North\" 北");
+    plan.notes = QStringLiteral("Line one\nline two\ttabbed \\ backslash");
+    plan.videoStandard = NTSC;
+    plan.storage = { 12, StorageSettings::Raid::Raid6, 2, 0.1 };
+    PlanGroup lobby{ DeviceGroupBuilder("IPC", "Lobby", 3).channels(8, 2).rate(4096).frameRate("30"),
+                     RecordingSettings() };
+    lobby.recording = { RecordingSettings::Mode::Event, 12.5, 0.25, 90, 2 };
+    PlanGroup yard{ DeviceGroupBuilder("DVR", "Yard(2)", 1).scene("Road").encoding("H.265").rate(1536.5),
+                    RecordingSettings() };
+    plan.groups = { lobby, yard };
+    return plan;
+}
+
+QByteArray groupJson(const QString& fields)
+{
+    return QStringLiteral("{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{\"number\":1,\"name\":\"Gate\","
+                          "\"deviceType\":\"IPC\",\"channels\":4,\"streams\":1,\"bitrateKbps\":2048%1}]}")
+        .arg(fields)
+        .toUtf8();
+}
+
+} // namespace
+
+class tst_PlanFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripKeepsEverything();
+    void refusals_data();
+    void refusals();
+    void unknownKeysAndTablesOutsideTheDataStillOpen();
+    void failedWriteKeepsTheOldFile();
+    void recoverySurvivesAKill();
+};
+
+void tst_PlanFile::roundTripKeepsEverything()
+{
+    const PlanData plan = samplePlan();
+    const QByteArray json = PlanFile::toJson(plan);
+    const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("a.vantrel"));
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(PlanFile::toJson(read.plan), json);
+    QCOMPARE(read.plan.siteName, plan.siteName);
+    QCOMPARE(read.plan.groups.at(0).device.channelName, QStringLiteral("Lobby(3)"));
+    // A name that itself ends in brackets keeps them.
+    QCOMPARE(read.plan.groups.at(1).device.channelName, QStringLiteral("Yard(2)(1)"));
+    QCOMPARE(read.plan.groups.at(1).device.frameRate, QString());
+    QVERIFY(read.plan.groups.at(0).recording == plan.groups.at(0).recording);
+    QVERIFY(read.plan.storage == plan.storage);
+    // Keys in the documented order, so files diff well.
+    const QList<QByteArray> order = { "\"format\"", "\"version\"", "\"site\"", "\"notes\"", "\"videoStandard\"",
+                                      "\"storage\"", "\"groups\"" };
+    for (int i = 1; i < order.size(); ++i)
+        QVERIFY(json.indexOf(order.at(i - 1)) < json.indexOf(order.at(i)));
+}
+
+void tst_PlanFile::refusals_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("named"); // what the message must name
+    QTest::newRow("not JSON") << QByteArray("{\"format\": ") << QStringList{ "plan.vantrel", "not a plan file" };
+    QTest::newRow("other format") << QByteArray("{\"format\":\"csv\",\"version\":1}")
+                                  << QStringList{ "plan.vantrel", "format" };
+    QTest::newRow("newer version") << QByteArray("{\"format\":\"vantrel-plan\",\"version\":2}")
+                                   << QStringList{ "newer version", "2" };
+    QTest::newRow("missing rate") << groupJson("").replace(",\"bitrateKbps\":2048", "")
+                                  << QStringList{ "group 1 (Gate)", "\"bitrateKbps\"", "missing" };
+    QTest::newRow("channels 0") << groupJson("").replace("\"channels\":4", "\"channels\":0")
+                                << QStringList{ "group 1 (Gate)", "\"channels\"", "1 to 512" };
+    QTest::newRow("rate too high") << groupJson("").replace("2048", "2000000")
+                                   << QStringList{ "\"bitrateKbps\"", "1048576" };
+    QTest::newRow("fraction of a channel") << groupJson("").replace("\"channels\":4", "\"channels\":4.5")
+                                           << QStringList{ "\"channels\"", "whole number" };
+    QTest::newRow("more recorded streams than streams")
+        << groupJson(",\"recording\":{\"recordedStreams\":2}") << QStringList{ "recording", "\"recordedStreams\"" };
+    QTest::newRow("event share 0") << groupJson(",\"recording\":{\"eventShare\":0}")
+                                   << QStringList{ "\"eventShare\"" };
+    QTest::newRow("scene without a name") << groupJson(",\"rateMode\":\"scene\"") << QStringList{ "\"scene\"" };
+    QTest::newRow("bad raid") << QByteArray("{\"format\":\"vantrel-plan\",\"version\":1,\"storage\":{\"raid\":\"RAID7\"}}")
+                              << QStringList{ "storage", "\"raid\"" };
+    QByteArray twice = groupJson("");
+    twice.replace("}]}", "},{\"number\":1,\"deviceType\":\"DVR\",\"channels\":1,\"streams\":1,\"bitrateKbps\":1}]}");
+    QTest::newRow("number twice") << twice << QStringList{ "group 2", "\"number\"" };
+}
+
+void tst_PlanFile::refusals()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, named);
+    const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("plan.vantrel"));
+    QVERIFY(!read.ok);
+    for (const QString& part : named)
+        QVERIFY2(read.error.contains(part), qPrintable(read.error));
+}
+
+void tst_PlanFile::unknownKeysAndTablesOutsideTheDataStillOpen()
+{
+    QByteArray json = groupJson(",\"resolution\":\"9K(9999x9999)\",\"encoding\":\"H.267\",\"colour\":\"red\"");
+    json.replace("\"version\":1", "\"version\":1,\"futureKey\":[1,2]");
+    const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("plan.vantrel"));
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(read.plan.groups.at(0).device.resolution, QStringLiteral("9K(9999x9999)"));
+    QCOMPARE(read.plan.groups.at(0).device.bitrate, 2048.0);
+    QCOMPARE(read.plan.videoStandard, PAL);
+    QCOMPARE(read.plan.groups.at(0).recording.retentionDays, 30);
+}
+
+void tst_PlanFile::failedWriteKeepsTheOldFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("site.vantrel"));
+    QString error;
+    QVERIFY(PlanFile::write(path, samplePlan(), &error));
+    const QByteArray before = PlanFile::toJson(samplePlan());
+
+    PlanData bigger = samplePlan();
+    bigger.groups.append(bigger.groups);
+    aptui::SafeFileWriter::failWriteNumber(1);
+    QVERIFY(!PlanFile::write(path, bigger, &error));
+    aptui::SafeFileWriter::failWriteNumber(0);
+    QVERIFY2(error.contains(QStringLiteral("site.vantrel")), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+void tst_PlanFile::recoverySurvivesAKill()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("recovery.vantrel"));
+    QProcess child;
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/plan_recovery_helper"),
+                { path, QStringLiteral("40") });
+    QVERIFY(child.waitForStarted());
+    // The helper says when its last change has had its second to reach the
+    // file, then waits to be killed mid-plan.
+    QVERIFY(child.waitForReadyRead(10000));
+    QCOMPARE(child.readAll().trimmed(), QByteArray("40"));
+    child.kill();
+    QVERIFY(child.waitForFinished());
+
+    const auto pending = PlanRecovery::pending(path);
+    QVERIFY(pending.has_value());
+    QCOMPARE(pending->plan.groups.size(), 40);
+    QCOMPARE(pending->plan.groups.last().device.groupNumber, 40);
+    QCOMPARE(pending->recoveredFrom, QStringLiteral("/plans/site.vantrel"));
+}
+
+QTEST_GUILESS_MAIN(tst_PlanFile)
+#include "tst_PlanFile.moc"

@@ -1,0 +1,296 @@
+#include "Vantrel.h"
+
+#include "CapacityCalculation/CapacityCalculation.h"
+#include "DeviceAddPage/DeviceAddPage.h"
+#include "DeviceEditor/DeviceEditor.h"
+#include "DeviceItemWidget/DeviceItemWidget.h"
+#include "PlanFileController.h"
+
+#include <Fenwork/SafeFileWriter.h>
+#include <Fenwork/Switch.h>
+#include <ModalAnswer.h>
+#include <TempProgramDir.h>
+#include <data/PlanFile.h>
+#include <data/PlanRecovery.h>
+#include <edit/PlanEditor.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QtTest>
+
+// Plans as a user keeps them: every edit undone and redone, saved, opened,
+// refused, and offered back after a crash. The window is driven through its
+// widgets; only the file dialogs and questions are answered through seams.
+class tst_PlanWorkflow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyEditUndoesAndTheFileRoundTrips();
+    void refusedFilesAndFailedSavesChangeNothing();
+    void unsavedChangesAreAskedAbout();
+    void startOffersCrashedWorkThenTheNamedPlan();
+
+private:
+    template<typename T>
+    T* child(const char* name) const
+    {
+        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no widget named %s", name);
+        return widget;
+    }
+    void addGroup(int deviceTypeIndex, const QString& resolution, int channels, int streams);
+    QList<DeviceItemWidget*> cards() const;
+    QByteArray snapshot() const { return PlanFile::toJson(plan()->data()); }
+    const Plan* plan() const { return m_window->capacityCalculation()->deviceAddPage()->planEditor()->plan(); }
+    QString total() const { return child<QLabel>("bandWidthLabel")->text(); }
+    void newWindow();
+
+    std::unique_ptr<TempProgramDir> m_program;
+    std::unique_ptr<Vantrel> m_window;
+    QString m_nextPath;
+    PlanFileController::SaveChoice m_nextChoice = PlanFileController::SaveChoice::Cancel;
+    bool m_confirm = true;
+    QStringList m_notices;
+};
+
+void tst_PlanWorkflow::initTestCase()
+{
+    // Recent plans and the recovery file go to a throw-away profile.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("VantrelTests"));
+    QFile::remove(PlanRecovery::defaultPath());
+}
+
+void tst_PlanWorkflow::init()
+{
+    m_program = std::make_unique<TempProgramDir>(TempProgramDir::ShippedData);
+    newWindow();
+}
+
+void tst_PlanWorkflow::newWindow()
+{
+    m_window = std::make_unique<Vantrel>();
+    PlanFileController::Prompts prompts;
+    prompts.openPath = [this](const QString&) { return m_nextPath; };
+    prompts.savePath = [this](const QString&) { return m_nextPath; };
+    prompts.saveChoice = [this](const QString&) { return m_nextChoice; };
+    prompts.confirm = [this](const QString&) { return m_confirm; };
+    prompts.notice = [this](const QString& text) { m_notices << text; };
+    m_window->planFiles()->setPrompts(prompts);
+    m_window->resize(1200, 750);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void tst_PlanWorkflow::cleanup()
+{
+    m_window.reset();
+    m_program.reset();
+    m_notices.clear();
+    QFile::remove(PlanRecovery::defaultPath());
+}
+
+void tst_PlanWorkflow::addGroup(int deviceTypeIndex, const QString& resolution, int channels, int streams)
+{
+    child<QComboBox>("m_comboBoxDeviceType")->setCurrentIndex(deviceTypeIndex);
+    auto* resolutions = child<QComboBox>("m_comboBoxResolution");
+    resolutions->setCurrentIndex(resolutions->findText(resolution));
+    child<QSpinBox>("channelCountsEdit")->setValue(channels);
+    child<QSpinBox>("streamCountsEdit")->setValue(streams);
+    QTest::mouseClick(child<QPushButton>("m_btnAddDevice"), Qt::LeftButton);
+}
+
+QList<DeviceItemWidget*> tst_PlanWorkflow::cards() const
+{
+    // In list order, without cards already on their way out.
+    QList<DeviceItemWidget*> result;
+    const Plan* groups = plan();
+    for (int row = 0; row < groups->groupCount(); ++row)
+        result << m_window->capacityCalculation()->deviceAddPage()->cardOf(groups->groupAt(row).device.groupNumber);
+    return result;
+}
+
+void tst_PlanWorkflow::everyEditUndoesAndTheFileRoundTrips()
+{
+    QList<QByteArray> states{ snapshot() };
+    addGroup(0, QStringLiteral("1080P(1920x1080)"), 4, 1);
+    states << snapshot();
+    addGroup(1, QStringLiteral("1080P(1920x1080)"), 8, 2);
+    states << snapshot();
+    addGroup(0, QStringLiteral("720P(1280x720)"), 1, 1);
+    states << snapshot();
+    QVERIFY(m_window->appTitle().contains(QLatin1Char('*')));
+
+    // Edit the recorder group in place: double-click, change, save.
+    QTest::mouseDClick(cards().at(1), Qt::LeftButton);
+    auto* addButton = child<QPushButton>("m_btnAddDevice");
+    QCOMPARE(addButton->text(), QStringLiteral("Save changes"));
+    QVERIFY(child<QPushButton>("m_btnCancelEdit")->isVisible());
+    child<QSpinBox>("channelCountsEdit")->setValue(6);
+    QTest::mouseClick(addButton, Qt::LeftButton);
+    QCOMPARE(addButton->text(), QStringLiteral("+ Add"));
+    QCOMPARE(plan()->groupAt(1).device.channelCount, 6);
+    QCOMPARE(plan()->groupAt(1).device.groupNumber, 2);
+    QCOMPARE(plan()->groupCount(), 3);
+    states << snapshot();
+
+    // Duplicate it from the card's menu: the copy gets the next number.
+    QTimer picker;
+    connect(&picker, &QTimer::timeout, this, [&picker] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            picker.stop();
+            QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Duplicate"));
+            menu->setActiveAction(menu->actions().at(1));
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    picker.start(10);
+    Q_EMIT cards().at(1)->customContextMenuRequested(QPoint(5, 5));
+    QCOMPARE(plan()->groupCount(), 4);
+    QCOMPARE(plan()->groupAt(3).device.groupNumber, 4);
+    QCOMPARE(plan()->groupAt(3).device.channelName, QStringLiteral("Channel Name(4)"));
+    states << snapshot();
+
+    QTest::mouseClick(cards().at(1)->findChild<QToolButton*>(QStringLiteral("m_btnDelete")), Qt::LeftButton);
+    QCOMPARE(plan()->groupCount(), 3);
+    states << snapshot();
+    auto* standard = child<aptui::Switch>("PalNtscSwitch");
+    QTest::mouseClick(standard, Qt::LeftButton);
+    QCOMPARE(plan()->videoStandard(), NTSC);
+    states << snapshot();
+    ModalAnswer::answerNext(QDialog::Accepted);
+    QTest::mouseClick(child<QPushButton>("m_btnClear"), Qt::LeftButton);
+    QCOMPARE(plan()->groupCount(), 0);
+    states << snapshot();
+
+    // Back through every edit, then forward again, by the keys.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    for (int i = states.size() - 2; i >= 0; --i) {
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(snapshot(), states.at(i));
+        QCOMPARE(cards().size(), plan()->groupCount());
+        if (i == 5) // before the delete: group 2 is back in its place
+            QCOMPARE(plan()->groupAt(1).device.groupNumber, 2);
+        if (i == 6) // before the switch: the editor shows PAL again
+            QVERIFY(standard->isOn());
+    }
+    QVERIFY(!m_window->appTitle().contains(QLatin1Char('*')));
+    for (int i = 1; i < states.size(); ++i) {
+        QTest::keyClick(m_window.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(snapshot(), states.at(i));
+    }
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier); // the clear
+    const QString shownTotal = total();
+
+    // Save, start anew, open again: the same plan and the same figures.
+    QTemporaryDir folder;
+    m_nextPath = folder.filePath(QStringLiteral("site"));
+    QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY2(m_notices.isEmpty(), qPrintable(m_notices.join('\n')));
+    m_nextPath += QStringLiteral(".vantrel");
+    QVERIFY(QFile::exists(m_nextPath));
+    QCOMPARE(m_window->appTitle(), QStringLiteral("site.vantrel - Vantrel"));
+    const QByteArray saved = snapshot();
+    QTest::keyClick(m_window.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(plan()->groupCount(), 0);
+    QTest::keyClick(m_window.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(snapshot(), saved);
+    QCOMPARE(total(), shownTotal);
+    QCOMPARE(PlanFileController::recentPlans().value(0), QFileInfo(m_nextPath).absoluteFilePath());
+    // The opened plan holds its numbers: a new group takes a free one.
+    addGroup(0, QStringLiteral("720P(1280x720)"), 1, 1);
+    QCOMPARE(plan()->groupAt(plan()->groupCount() - 1).device.groupNumber, 2);
+}
+
+void tst_PlanWorkflow::refusedFilesAndFailedSavesChangeNothing()
+{
+    QTemporaryDir folder;
+    m_nextPath = folder.filePath(QStringLiteral("kept.vantrel"));
+    addGroup(0, QStringLiteral("720P(1280x720)"), 2, 1);
+    m_window->planFiles()->save();
+    const QByteArray onDisk = snapshot();
+    addGroup(1, QStringLiteral("720P(1280x720)"), 3, 1);
+    const QByteArray before = snapshot();
+
+    const QString bad = folder.filePath(QStringLiteral("bad.vantrel"));
+    QVERIFY(aptui::SafeFileWriter::writeFile(bad, "{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{}]}"));
+    QVERIFY(!m_window->planFiles()->openFile(bad));
+    QCOMPARE(m_notices.size(), 1);
+    QVERIFY2(m_notices.last().contains(QStringLiteral("bad.vantrel: group 1")), qPrintable(m_notices.last()));
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(m_window->appTitle(), QStringLiteral("kept.vantrel* - Vantrel"));
+
+    // A write that fails (a full disk) keeps the old file and the mark.
+    aptui::SafeFileWriter::failWriteNumber(1);
+    QVERIFY(!m_window->planFiles()->save());
+    aptui::SafeFileWriter::failWriteNumber(0);
+    QCOMPARE(m_notices.size(), 2);
+    QVERIFY(m_notices.last().contains(QStringLiteral("kept.vantrel")));
+    QFile file(m_nextPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), onDisk);
+    QVERIFY(m_window->appTitle().contains(QLatin1Char('*')));
+}
+
+void tst_PlanWorkflow::unsavedChangesAreAskedAbout()
+{
+    addGroup(0, QStringLiteral("720P(1280x720)"), 2, 1);
+    m_nextChoice = PlanFileController::SaveChoice::Cancel;
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->planFiles()->newPlan());
+    QCOMPARE(plan()->groupCount(), 1);
+
+    m_nextChoice = PlanFileController::SaveChoice::Discard;
+    QVERIFY(m_window->close());
+    // A clean exit leaves no recovery file behind.
+    QVERIFY(!QFile::exists(PlanRecovery::defaultPath()));
+}
+
+void tst_PlanWorkflow::startOffersCrashedWorkThenTheNamedPlan()
+{
+    QTemporaryDir folder;
+    const QString named = folder.filePath(QStringLiteral("named.vantrel"));
+    PlanData one;
+    one.groups.append(PlanGroup{ StructDeviceItem(), RecordingSettings() });
+    one.groups[0].device = { QStringLiteral("IPC"), QStringLiteral("A(1)"), {}, false, {}, QStringLiteral("H.264"),
+                             1, 1, QStringLiteral("720P(1280x720)"), QStringLiteral("25"), 2048, 1 };
+    QVERIFY(PlanFile::write(named, one, nullptr));
+    PlanData three = one;
+    three.groups << one.groups << one.groups;
+    three.groups[1].device.groupNumber = 2;
+    three.groups[2].device.groupNumber = 3;
+    QVERIFY(QDir().mkpath(QFileInfo(PlanRecovery::defaultPath()).absolutePath()));
+    QVERIFY(aptui::SafeFileWriter::writeFile(PlanRecovery::defaultPath(), PlanFile::toJson(three, named)));
+
+    // Declined: the recovery file goes, the named plan opens.
+    m_confirm = false;
+    m_window->openAtStart({ QStringLiteral("Vantrel"), named });
+    QCOMPARE(plan()->groupCount(), 1);
+    QVERIFY(!QFile::exists(PlanRecovery::defaultPath()));
+
+    // Accepted: the crashed work comes back, unsaved, under its file's name.
+    QVERIFY(aptui::SafeFileWriter::writeFile(PlanRecovery::defaultPath(), PlanFile::toJson(three, named)));
+    newWindow();
+    m_confirm = true;
+    m_window->openAtStart({ QStringLiteral("Vantrel"), named });
+    QCOMPARE(plan()->groupCount(), 3);
+    QCOMPARE(cards().size(), 3);
+    QCOMPARE(m_window->appTitle(), QStringLiteral("named.vantrel* - Vantrel"));
+    QVERIFY(child<QWidget>("m_CapacityStackedWidget")->isVisible());
+}
+
+QTEST_MAIN(tst_PlanWorkflow)
+#include "tst_PlanWorkflow.moc"

@@ -1,0 +1,163 @@
+#include "Vantrel.h"
+
+#include "CapacityCalculation/CapacityCalculation.h"
+#include "DeviceAddPage/DeviceAddPage.h"
+#include "EncodeingPage/EncodeingPage.h"
+#include "PlanFileController.h"
+
+#include <TempProgramDir.h>
+#include <data/PlanFile.h>
+#include <edit/PlanEditor.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QtTest>
+
+// vantrel-cli and the window agree: the same plan gives the same totals,
+// the same link the same two answers, on the shipped tables and on a data
+// folder of the test's own.
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void agreesWithTheWindow_data();
+    void agreesWithTheWindow();
+    void refusesAndExplains();
+
+private:
+    static QJsonObject run(const QStringList& arguments);
+    static int exitCode(const QStringList& arguments);
+};
+
+QJsonObject tst_CommandLine::run(const QStringList& arguments)
+{
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-cli"), arguments);
+    if (!cli.waitForFinished(10000) || cli.exitCode() != 0) {
+        qWarning() << "vantrel-cli" << arguments << cli.exitCode() << cli.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+int tst_CommandLine::exitCode(const QStringList& arguments)
+{
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-cli"), arguments);
+    if (!cli.waitForFinished(10000))
+        return -1;
+    // Every refusal says why on standard error.
+    if (cli.exitCode() != 0 && cli.readAllStandardError().isEmpty())
+        return -2;
+    return cli.exitCode();
+}
+
+void tst_CommandLine::agreesWithTheWindow_data()
+{
+    QTest::addColumn<bool>("ownData");
+    QTest::newRow("shipped tables") << false;
+    QTest::newRow("--data folder") << true;
+}
+
+void tst_CommandLine::agreesWithTheWindow()
+{
+    QFETCH(bool, ownData);
+    TempProgramDir program(TempProgramDir::ShippedData);
+    if (ownData) {
+        // Other rates than the shipped ones, so an answer from the wrong
+        // tables cannot pass.
+        QVERIFY(program.writeLines(QStringLiteral("IPCBitrate/H.264.csv"),
+                                   { "8MP(3840x2160),9000", "1080P(1920x1080),3000", "720P(1280x720),1500",
+                                     "D1(704x576),700", "CIF(352x288),300", "QCIF(176x144),100" }));
+    }
+    const QStringList dataOption = ownData ? QStringList{ QStringLiteral("--data"), program.path() } : QStringList();
+
+    Vantrel window;
+    window.resize(1200, 750);
+    window.show();
+    auto pick = [&](const char* name, const QString& text) {
+        auto* box = window.findChild<QComboBox*>(QString::fromLatin1(name));
+        box->setCurrentIndex(box->findText(text));
+        QCOMPARE(box->currentText(), text);
+    };
+    auto add = [&](const QString& type, const QString& resolution, int channels, int streams) {
+        pick("m_comboBoxDeviceType", type);
+        pick("m_comboBoxResolution", resolution);
+        pick("m_comboxEncodingType", QStringLiteral("H.264"));
+        window.findChild<QSpinBox*>(QStringLiteral("channelCountsEdit"))->setValue(channels);
+        window.findChild<QSpinBox*>(QStringLiteral("streamCountsEdit"))->setValue(streams);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_btnAddDevice")), Qt::LeftButton);
+    };
+    QSignalSpy figures(window.capacityCalculation()->deviceAddPage(), &DeviceAddPage::signalDeviceChanged);
+    add(QStringLiteral("IPC"), QStringLiteral("1080P(1920x1080)"), 16, 2);
+    add(QStringLiteral("DVR"), QStringLiteral("720P(1280x720)"), 12, 1);
+    add(QStringLiteral("IPC"), QStringLiteral("720P(1280x720)"), 300, 1);
+    const QVariantList shown = figures.last();
+
+    QTemporaryDir folder;
+    const QString planPath = folder.filePath(QStringLiteral("site.vantrel"));
+    QVERIFY(PlanFile::write(planPath, window.capacityCalculation()->deviceAddPage()->planEditor()->plan()->data(),
+                            nullptr));
+    const QJsonObject totals = run(dataOption + QStringList{ QStringLiteral("totals"), planPath });
+    QCOMPARE(QString::number(totals.value("channels").toInt()), shown.at(0).toString());
+    QCOMPARE(QString::number(totals.value("ipc").toInt()), shown.at(1).toString());
+    QCOMPARE(QString::number(totals.value("dvr").toInt()), shown.at(2).toString());
+    QCOMPARE(totals.value("text").toString(), shown.at(3).toString());
+    // The window's unit words keep their historic spelling; scripts get the
+    // usual one.
+    QCOMPARE(totals.value("unit").toString(), QString(shown.at(4).toString()).replace(QStringLiteral("pbs"), QStringLiteral("bps")));
+
+    // The Encoding tab: 10.5 Mbps shared by 3 main streams of cameras.
+    QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("encodingBtn")), Qt::LeftButton);
+    auto* custom = window.findChild<QCheckBox*>(QStringLiteral("customBandCheckbox_2"));
+    QTest::mouseClick(custom, Qt::LeftButton);
+    auto* bandwidth = window.findChild<QLineEdit*>(QStringLiteral("customBandEdit"));
+    bandwidth->clear();
+    QTest::keyClicks(bandwidth, QStringLiteral("10.5"));
+    window.findChild<QSpinBox*>(QStringLiteral("streamCountSpinBox_2"))->setValue(3);
+    pick("encodingTypeCombox_2", QStringLiteral("H.264"));
+    const QJsonObject fit = run(dataOption + QStringList{ "fit", "--mbps", "10.5", "--streams", "3", "--device", "IPC",
+                                                           "--standard", "PAL", "--stream", "main", "--encoding",
+                                                           "H.264" });
+    for (const auto& [key, page] : { std::pair{ "resolutionFirst", "resolutionPage" },
+                                     std::pair{ "frameRateFirst", "frameRatePage" } }) {
+        const QJsonObject answer = fit.value(QLatin1String(key)).toObject();
+        const auto* shownPage = window.findChild<EncodeingPage*>(QLatin1String(page));
+        QVERIFY2(!answer.isEmpty(), key);
+        QCOMPARE(answer.value("resolution").toString().replace(QLatin1Char('x'), QStringLiteral("&times;")),
+                 shownPage->resolution());
+        QCOMPARE(answer.value("frameRate").toString(), shownPage->frameRate());
+        QCOMPARE(QString::number(answer.value("kbps").toDouble()), shownPage->bitRate());
+    }
+}
+
+void tst_CommandLine::refusesAndExplains()
+{
+    QTemporaryDir folder;
+    const QString bad = folder.filePath(QStringLiteral("bad.vantrel"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{\"number\":1}]}");
+    file.close();
+    QCOMPARE(exitCode({ QStringLiteral("totals"), bad }), 1);
+    QCOMPARE(exitCode({ QStringLiteral("storage"), bad }), 1);
+    QCOMPARE(exitCode({ "fit", "--mbps", "-1", "--streams", "1", "--device", "IPC", "--standard", "PAL", "--stream",
+                        "main", "--encoding", "H.264" }),
+             1);
+    QCOMPARE(exitCode({ QStringLiteral("fit"), QStringLiteral("--mbps") }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("frobnicate") }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("--data"), bad, QStringLiteral("totals"), bad }), 2);
+}
+
+QTEST_MAIN(tst_CommandLine)
+#include "tst_CommandLine.moc"
