@@ -100,6 +100,22 @@
         <source>Kpbs</source>
         <translation>Kbps</translation>
     </message>
+    <message>
+        <source>Replace all groups</source>
+        <translation>Replace all groups</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -234,6 +250,14 @@ background:Transparent
         <source>Enter a rate from 0 to %1 kbps.</source>
         <translation>Enter a rate from 0 to %1 kbps.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>Save changes</translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
@@ -337,10 +361,431 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>PdfReportWriter</name>
+    <message>
+        <source>Cannot write %1: the PDF could not be drawn</source>
+        <translation>Cannot write %1: the PDF could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Add %1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Delete %1</translation>
+    </message>
+    <message>
+        <source>Change plan settings</source>
+        <translation>Change plan settings</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <translation>Clear all groups</translation>
+    </message>
+    <message>
+        <source>Switch to %1</source>
+        <translation>Switch to %1</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>a text</source>
+        <translation>a text</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>one of %1</translation>
+    </message>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation>a number above %1 and at most %2</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is %3, expected %4.</source>
+        <translation>%1key &quot;%2&quot; is %3, expected %4.</translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is missing.</source>
+        <translation>%1key &quot;%2&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>not a plan file (no JSON object: %1 at byte %2).</source>
+        <translation>not a plan file (no JSON object: %1 at byte %2).</translation>
+    </message>
+    <message>
+        <source>another JSON value</source>
+        <translation>another JSON value</translation>
+    </message>
+    <message>
+        <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
+        <translation>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
+        <translation>written by a newer version of the program (plan version %1; this one reads %2).</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>storage: </source>
+        <translation>storage: </translation>
+    </message>
+    <message>
+        <source>a list of groups</source>
+        <translation>a list of groups</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): </source>
+        <translation>group %1 (%2): </translation>
+    </message>
+    <message>
+        <source>not an object.</source>
+        <translation>not an object.</translation>
+    </message>
+    <message>
+        <source>the name of a scene (the group uses a scene rate)</source>
+        <translation>the name of a scene (the group uses a scene rate)</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): recording: </source>
+        <translation>group %1 (%2): recording: </translation>
+    </message>
+    <message>
+        <source>a number no other group has</source>
+        <translation>a number no other group has</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1: cannot be read (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFileController</name>
+    <message>
+        <source>New plan</source>
+        <translation>New plan</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation>Recent plans</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Vantrel plans (*.vantrel)</source>
+        <translation>Vantrel plans (*.vantrel)</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>Open plan</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>Save plan</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>The plan was not opened; the open plan is unchanged.
+%1</source>
+        <translation>The plan was not opened; the open plan is unchanged.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved.
+%1</source>
+        <translation>The plan was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation>The plan %1 has unsaved changes. Save them?</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
+        <translation>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExporter</name>
+    <message>
+        <source>Print...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>The report was saved to %1.</translation>
+    </message>
+    <message>
+        <source>The report was not saved.
+%1</source>
+        <translation>The report was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Export the report as PDF</source>
+        <translation>Export the report as PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the report for Excel</source>
+        <translation>Export the report for Excel</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
+        <translation>Excel workbooks (*.xlsx);;CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save a screenshot</source>
+        <translation>Save a screenshot</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the window could not be captured</source>
+        <translation>Cannot write %1: the window could not be captured</translation>
+    </message>
+    <message>
+        <source>The screenshot was saved to %1.</source>
+        <translation>The screenshot was saved to %1.</translation>
+    </message>
+    <message>
+        <source>The screenshot was not saved.
+%1</source>
+        <translation>The screenshot was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on %1.</source>
+        <translation>The report could not be printed on %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Network plan</source>
+        <translation>Network plan</translation>
+    </message>
+    <message>
+        <source>Network plan: %1</source>
+        <translation>Network plan: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Streams</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>Rate (kbps)</source>
+        <translation>Rate (kbps)</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>Bandwidth (kbps)</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>Share (%)</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>Storage (TB)</translation>
+    </message>
+    <message>
+        <source>Channels × streams</source>
+        <translation>Channels × streams</translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation>Scene: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Device groups</source>
+        <translation>Device groups</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Storage</translation>
+    </message>
+    <message>
+        <source>Bandwidth per group</source>
+        <translation>Bandwidth per group</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>IPC channels</source>
+        <translation>IPC channels</translation>
+    </message>
+    <message>
+        <source>DVR channels</source>
+        <translation>DVR channels</translation>
+    </message>
+    <message>
+        <source>Total bandwidth</source>
+        <translation>Total bandwidth</translation>
+    </message>
+    <message>
+        <source>Total bandwidth (kbps)</source>
+        <translation>Total bandwidth (kbps)</translation>
+    </message>
+    <message>
+        <source>Recorded data (TB)</source>
+        <translation>Recorded data (TB)</translation>
+    </message>
+    <message>
+        <source>Data disks</source>
+        <translation>Data disks</translation>
+    </message>
+    <message>
+        <source>Disks to buy</source>
+        <translation>Disks to buy</translation>
+    </message>
+    <message>
+        <source>RAID</source>
+        <translation>RAID</translation>
+    </message>
+    <message>
+        <source>Disk size (TB)</source>
+        <translation>Disk size (TB)</translation>
+    </message>
+    <message>
+        <source>Hot spares</source>
+        <translation>Hot spares</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1009,10 @@ background:Transparent
         <source>Exit the Morvane software?</source>
         <translation>Exit Vantrel?</translation>
     </message>
+    <message>
+        <source>%1 - Vantrel</source>
+        <translation>%1 - Vantrel</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
@@ -574,6 +1023,17 @@ background:Transparent
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;No devices. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please add a device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReportWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>the workbook could not be started</translation>
     </message>
 </context>
 </TS>

@@ -100,6 +100,22 @@
         <source>Kpbs</source>
         <translation>Kbps</translation>
     </message>
+    <message>
+        <source>Replace all groups</source>
+        <translation>替换所有设备组</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -234,6 +250,14 @@ background:Transparent
         <source>Enter a rate from 0 to %1 kbps.</source>
         <translation>请输入 0 到 %1 kbps 之间的码率。</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation>保存修改</translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
@@ -337,10 +361,431 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>PdfReportWriter</name>
+    <message>
+        <source>Cannot write %1: the PDF could not be drawn</source>
+        <translation>无法写入 %1：PDF 无法生成</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Add %1</source>
+        <translation>添加 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>Change plan settings</source>
+        <translation>修改方案设置</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>编辑 %1</translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <translation>清空所有设备组</translation>
+    </message>
+    <message>
+        <source>Switch to %1</source>
+        <translation>切换到 %1</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>a text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>%1 之一</translation>
+    </message>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation>大于 %1 且不超过 %2 的数</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>%1 到 %2 之间的数</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>%1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>对象</translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is %3, expected %4.</source>
+        <translation>%1键“%2”的值为 %3，应为 %4。</translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is missing.</source>
+        <translation>%1缺少键“%2”。</translation>
+    </message>
+    <message>
+        <source>not a plan file (no JSON object: %1 at byte %2).</source>
+        <translation>不是方案文件（不是 JSON 对象：%1，位于第 %2 字节）。</translation>
+    </message>
+    <message>
+        <source>another JSON value</source>
+        <translation>其他 JSON 值</translation>
+    </message>
+    <message>
+        <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
+        <translation>不是方案文件（“format”不是“%1”）。</translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
+        <translation>由更新版本的程序写入（方案版本 %1；本程序可读取 %2）。</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>storage: </source>
+        <translation>存储： </translation>
+    </message>
+    <message>
+        <source>a list of groups</source>
+        <translation>设备组列表</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): </source>
+        <translation>设备组 %1（%2）： </translation>
+    </message>
+    <message>
+        <source>not an object.</source>
+        <translation>不是对象。</translation>
+    </message>
+    <message>
+        <source>the name of a scene (the group uses a scene rate)</source>
+        <translation>场景名称（该设备组使用场景码率）</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): recording: </source>
+        <translation>设备组 %1（%2）：录像： </translation>
+    </message>
+    <message>
+        <source>a number no other group has</source>
+        <translation>其他设备组未使用的编号</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1：无法读取（%2）。</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFileController</name>
+    <message>
+        <source>New plan</source>
+        <translation>新建方案</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>打开...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation>最近的方案</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Vantrel plans (*.vantrel)</source>
+        <translation>Vantrel 方案 (*.vantrel)</translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation>打开方案</translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation>保存方案</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>未保存的修改</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>The plan was not opened; the open plan is unchanged.
+%1</source>
+        <translation>方案未打开；当前方案保持不变。
+%1</translation>
+    </message>
+    <message>
+        <source>The plan was not saved.
+%1</source>
+        <translation>方案未保存。
+%1</translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation>方案 %1 有未保存的修改。是否保存？</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
+        <translation>Vantrel 上次未正常关闭。是否恢复当时正在编辑的方案（%1 个设备组）？</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExporter</name>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>报告已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The report was not saved.
+%1</source>
+        <translation>报告未保存。
+%1</translation>
+    </message>
+    <message>
+        <source>Export the report as PDF</source>
+        <translation>将报告导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the report for Excel</source>
+        <translation>将报告导出为 Excel</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
+        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save a screenshot</source>
+        <translation>保存截图</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the window could not be captured</source>
+        <translation>无法写入 %1：无法截取窗口</translation>
+    </message>
+    <message>
+        <source>The screenshot was saved to %1.</source>
+        <translation>截图已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The screenshot was not saved.
+%1</source>
+        <translation>截图未保存。
+%1</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on %1.</source>
+        <translation>无法在 %1 上打印报告。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Network plan</source>
+        <translation>网络规划</translation>
+    </message>
+    <message>
+        <source>Network plan: %1</source>
+        <translation>网络规划：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>码流数</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Rate (kbps)</source>
+        <translation>码率 (kbps)</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>占比 (%)</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>存储 (TB)</translation>
+    </message>
+    <message>
+        <source>Channels × streams</source>
+        <translation>通道数 × 码流数</translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation>场景：%1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Device groups</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Bandwidth per group</source>
+        <translation>各设备组带宽</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>IPC channels</source>
+        <translation>IPC 通道数</translation>
+    </message>
+    <message>
+        <source>DVR channels</source>
+        <translation>DVR 通道数</translation>
+    </message>
+    <message>
+        <source>Total bandwidth</source>
+        <translation>总带宽</translation>
+    </message>
+    <message>
+        <source>Total bandwidth (kbps)</source>
+        <translation>总带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Recorded data (TB)</source>
+        <translation>录像数据量 (TB)</translation>
+    </message>
+    <message>
+        <source>Data disks</source>
+        <translation>数据盘数</translation>
+    </message>
+    <message>
+        <source>Disks to buy</source>
+        <translation>需购硬盘数</translation>
+    </message>
+    <message>
+        <source>RAID</source>
+        <translation>RAID 级别</translation>
+    </message>
+    <message>
+        <source>Disk size (TB)</source>
+        <translation>硬盘容量 (TB)</translation>
+    </message>
+    <message>
+        <source>Hot spares</source>
+        <translation>热备盘数</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1009,10 @@ background:Transparent
         <source>Exit the Morvane software?</source>
         <translation>确定退出 Vantrel 吗？</translation>
     </message>
+    <message>
+        <source>%1 - Vantrel</source>
+        <translation>%1 - Vantrel 网络规划</translation>
+    </message>
 </context>
 <context>
     <name>WidgetDeviceListBorder</name>
@@ -574,6 +1023,17 @@ background:Transparent
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReportWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>无法创建工作簿</translation>
     </message>
 </context>
 </TS>
