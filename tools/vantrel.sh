@@ -13,7 +13,8 @@ mode="${1:-}"
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools qt6-translations-l10n libgl-dev
-          libbenchmark-dev fonts-noto-cjk fonts-liberation2)
+          libbenchmark-dev fonts-noto-cjk fonts-liberation2
+          libxlsxwriter-dev poppler-utils python3-openpyxl)
 
 usage() {
     echo "usage: $0 run|test" >&2

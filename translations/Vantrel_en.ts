@@ -361,6 +361,13 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>PdfReportWriter</name>
+    <message>
+        <source>Cannot write %1: the PDF could not be drawn</source>
+        <translation>Cannot write %1: the PDF could not be drawn</translation>
+    </message>
+</context>
+<context>
     <name>PlanEditor</name>
     <message>
         <source>Add %1</source>
@@ -570,6 +577,215 @@ background:Transparent
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExporter</name>
+    <message>
+        <source>Print...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>The report was saved to %1.</translation>
+    </message>
+    <message>
+        <source>The report was not saved.
+%1</source>
+        <translation>The report was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Export the report as PDF</source>
+        <translation>Export the report as PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the report for Excel</source>
+        <translation>Export the report for Excel</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
+        <translation>Excel workbooks (*.xlsx);;CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save a screenshot</source>
+        <translation>Save a screenshot</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the window could not be captured</source>
+        <translation>Cannot write %1: the window could not be captured</translation>
+    </message>
+    <message>
+        <source>The screenshot was saved to %1.</source>
+        <translation>The screenshot was saved to %1.</translation>
+    </message>
+    <message>
+        <source>The screenshot was not saved.
+%1</source>
+        <translation>The screenshot was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on %1.</source>
+        <translation>The report could not be printed on %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Network plan</source>
+        <translation>Network plan</translation>
+    </message>
+    <message>
+        <source>Network plan: %1</source>
+        <translation>Network plan: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Streams</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>Rate (kbps)</source>
+        <translation>Rate (kbps)</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>Bandwidth (kbps)</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>Share (%)</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>Storage (TB)</translation>
+    </message>
+    <message>
+        <source>Channels × streams</source>
+        <translation>Channels × streams</translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation>Scene: %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Device groups</source>
+        <translation>Device groups</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Storage</translation>
+    </message>
+    <message>
+        <source>Bandwidth per group</source>
+        <translation>Bandwidth per group</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>IPC channels</source>
+        <translation>IPC channels</translation>
+    </message>
+    <message>
+        <source>DVR channels</source>
+        <translation>DVR channels</translation>
+    </message>
+    <message>
+        <source>Total bandwidth</source>
+        <translation>Total bandwidth</translation>
+    </message>
+    <message>
+        <source>Total bandwidth (kbps)</source>
+        <translation>Total bandwidth (kbps)</translation>
+    </message>
+    <message>
+        <source>Recorded data (TB)</source>
+        <translation>Recorded data (TB)</translation>
+    </message>
+    <message>
+        <source>Data disks</source>
+        <translation>Data disks</translation>
+    </message>
+    <message>
+        <source>Disks to buy</source>
+        <translation>Disks to buy</translation>
+    </message>
+    <message>
+        <source>RAID</source>
+        <translation>RAID</translation>
+    </message>
+    <message>
+        <source>Disk size (TB)</source>
+        <translation>Disk size (TB)</translation>
+    </message>
+    <message>
+        <source>Hot spares</source>
+        <translation>Hot spares</translation>
     </message>
 </context>
 <context>
@@ -807,6 +1023,17 @@ background:Transparent
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;No devices. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please add a device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReportWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>the workbook could not be started</translation>
     </message>
 </context>
 </TS>

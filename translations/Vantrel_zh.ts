@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Replace all groups</source>
-        <translation>替换全部分组</translation>
+        <translation>替换所有设备组</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -361,6 +361,13 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>PdfReportWriter</name>
+    <message>
+        <source>Cannot write %1: the PDF could not be drawn</source>
+        <translation>无法写入 %1：PDF 无法生成</translation>
+    </message>
+</context>
+<context>
     <name>PlanEditor</name>
     <message>
         <source>Add %1</source>
@@ -380,7 +387,7 @@ background:Transparent
     </message>
     <message>
         <source>Clear all groups</source>
-        <translation>清空全部分组</translation>
+        <translation>清空所有设备组</translation>
     </message>
     <message>
         <source>Switch to %1</source>
@@ -403,7 +410,7 @@ background:Transparent
     </message>
     <message>
         <source>one of %1</source>
-        <translation>以下之一：%1</translation>
+        <translation>%1 之一</translation>
     </message>
     <message>
         <source>a number above %1 and at most %2</source>
@@ -423,7 +430,7 @@ background:Transparent
     </message>
     <message>
         <source>%1key &quot;%2&quot; is %3, expected %4.</source>
-        <translation>%1键“%2”的值为 %3，应为%4。</translation>
+        <translation>%1键“%2”的值为 %3，应为 %4。</translation>
     </message>
     <message>
         <source>%1key &quot;%2&quot; is missing.</source>
@@ -443,7 +450,7 @@ background:Transparent
     </message>
     <message>
         <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
-        <translation>由更新版本的程序写入（方案版本 %1；本程序可读版本 %2）。</translation>
+        <translation>由更新版本的程序写入（方案版本 %1；本程序可读取 %2）。</translation>
     </message>
     <message>
         <source>unknown</source>
@@ -451,7 +458,7 @@ background:Transparent
     </message>
     <message>
         <source>a list of groups</source>
-        <translation>分组列表</translation>
+        <translation>设备组列表</translation>
     </message>
     <message>
         <source>not an object.</source>
@@ -459,11 +466,11 @@ background:Transparent
     </message>
     <message>
         <source>the name of a scene (the group uses a scene rate)</source>
-        <translation>场景名称（该分组使用场景码率）</translation>
+        <translation>场景名称（该设备组使用场景码率）</translation>
     </message>
     <message>
         <source>a number no other group has</source>
-        <translation>其他分组未使用的编号</translation>
+        <translation>其他设备组未使用的编号</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2).</source>
@@ -547,7 +554,7 @@ background:Transparent
     <message>
         <source>The plan was not opened; the open plan is unchanged.
 %1</source>
-        <translation>方案未打开，当前方案保持不变。
+        <translation>方案未打开；当前方案保持不变。
 %1</translation>
     </message>
     <message>
@@ -562,7 +569,7 @@ background:Transparent
     </message>
     <message>
         <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
-        <translation>Vantrel 上次未正常关闭。是否恢复当时正在编辑的方案（%1 个分组）？</translation>
+        <translation>Vantrel 上次未正常关闭。是否恢复当时正在编辑的方案（%1 个设备组）？</translation>
     </message>
 </context>
 <context>
@@ -570,6 +577,215 @@ background:Transparent
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExporter</name>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>报告已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The report was not saved.
+%1</source>
+        <translation>报告未保存。
+%1</translation>
+    </message>
+    <message>
+        <source>Export the report as PDF</source>
+        <translation>将报告导出为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the report for Excel</source>
+        <translation>将报告导出为 Excel</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
+        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save a screenshot</source>
+        <translation>保存截图</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the window could not be captured</source>
+        <translation>无法写入 %1：无法截取窗口</translation>
+    </message>
+    <message>
+        <source>The screenshot was saved to %1.</source>
+        <translation>截图已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The screenshot was not saved.
+%1</source>
+        <translation>截图未保存。
+%1</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on %1.</source>
+        <translation>无法在 %1 上打印报告。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Network plan</source>
+        <translation>网络规划</translation>
+    </message>
+    <message>
+        <source>Network plan: %1</source>
+        <translation>网络规划：%1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日期：%1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>码流数</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Rate (kbps)</source>
+        <translation>码率 (kbps)</translation>
+    </message>
+    <message>
+        <source>Bandwidth (kbps)</source>
+        <translation>带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>占比 (%)</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>存储 (TB)</translation>
+    </message>
+    <message>
+        <source>Channels × streams</source>
+        <translation>通道数 × 码流数</translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation>场景：%1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Device groups</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Bandwidth per group</source>
+        <translation>各设备组带宽</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>IPC channels</source>
+        <translation>IPC 通道数</translation>
+    </message>
+    <message>
+        <source>DVR channels</source>
+        <translation>DVR 通道数</translation>
+    </message>
+    <message>
+        <source>Total bandwidth</source>
+        <translation>总带宽</translation>
+    </message>
+    <message>
+        <source>Total bandwidth (kbps)</source>
+        <translation>总带宽 (kbps)</translation>
+    </message>
+    <message>
+        <source>Recorded data (TB)</source>
+        <translation>录像数据量 (TB)</translation>
+    </message>
+    <message>
+        <source>Data disks</source>
+        <translation>数据盘数</translation>
+    </message>
+    <message>
+        <source>Disks to buy</source>
+        <translation>需购硬盘数</translation>
+    </message>
+    <message>
+        <source>RAID</source>
+        <translation>RAID 级别</translation>
+    </message>
+    <message>
+        <source>Disk size (TB)</source>
+        <translation>硬盘容量 (TB)</translation>
+    </message>
+    <message>
+        <source>Hot spares</source>
+        <translation>热备盘数</translation>
     </message>
 </context>
 <context>
@@ -795,7 +1011,7 @@ background:Transparent
     </message>
     <message>
         <source>%1 - Vantrel</source>
-        <translation>%1 - Vantrel</translation>
+        <translation>%1 - Vantrel 网络规划</translation>
     </message>
 </context>
 <context>
@@ -807,6 +1023,17 @@ background:Transparent
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReportWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>the workbook could not be started</source>
+        <translation>无法创建工作簿</translation>
     </message>
 </context>
 </TS>

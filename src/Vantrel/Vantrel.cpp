@@ -5,6 +5,7 @@
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
 #include "PlanFileController.h"
+#include "ReportExporter.h"
 #include "SectionBar/SectionBar.h"
 #include "UpdateDialog/UpdateDialog.h"
 
@@ -48,6 +49,7 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     setAboutDialog(m_aboutDialog);
     m_planFiles = new PlanFileController(m_capacityCalculation->deviceAddPage()->planEditor(), this,
                                          PlanRecovery::defaultPath());
+    m_reports = new ReportExporter(m_capacityCalculation->deviceAddPage()->planEditor()->plan(), m_planFiles, this);
     addFileMenu();
     windowTitle()->setRestoreSize(QSize(1024, 720), QSize(10000, 10000));
     setMinimumSize(1024, 720);
@@ -71,6 +73,9 @@ void Vantrel::connectChildren()
     DeviceAddPage* addPage = m_capacityCalculation->deviceAddPage();
     connect(m_sectionBar, &SectionBar::signalSwitchNetTab, this, &Vantrel::switchNetTab);
     connect(m_sectionBar, &SectionBar::signalSwitchEncodingTab, this, &Vantrel::switchEncodingTab);
+    connect(m_sectionBar, &SectionBar::signalExportPdf, m_reports, &ReportExporter::exportPdf);
+    connect(m_sectionBar, &SectionBar::signalExportExcel, m_reports, &ReportExporter::exportExcel);
+    connect(m_sectionBar, &SectionBar::signalExportScreenshot, m_reports, &ReportExporter::exportScreenshot);
     connect(m_deviceEditor, &DeviceEditor::signalAddDevice, addPage, &DeviceAddPage::onAddDeviceTypeItem);
     connect(addPage, &DeviceAddPage::signalDeviceDelete, m_deviceEditor, &DeviceEditor::onDeleteChannelGroupNumber);
     connect(m_deviceEditor, &DeviceEditor::signalAppStart, m_capacityCalculation, &CapacityCalculation::showNormalPage);
@@ -110,6 +115,7 @@ void Vantrel::addFileMenu()
     QAction* about = menu->actions().value(0);
     const QList<QAction*> fileActions = m_planFiles->fileActions();
     menu->insertActions(about, fileActions);
+    menu->insertAction(about, m_reports->printAction());
     menu->insertMenu(about, m_planFiles->recentMenu());
     menu->insertSeparator(about);
     menu->insertAction(about, m_planFiles->undoAction());
@@ -117,6 +123,7 @@ void Vantrel::addFileMenu()
     menu->insertSeparator(about);
     // The shortcuts work with the menu closed too.
     addActions(fileActions);
+    addAction(m_reports->printAction());
     addAction(m_planFiles->undoAction());
     addAction(m_planFiles->redoAction());
     showPlanTitle(m_planFiles->titleText());

@@ -6,6 +6,7 @@ class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
 class PlanFileController;
+class ReportExporter;
 class QCloseEvent;
 class QHBoxLayout;
 class QKeyEvent;
@@ -27,6 +28,7 @@ public:
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
     AboutDialog* aboutBox() const { return m_aboutDialog; }
     PlanFileController* planFiles() const { return m_planFiles; }
+    ReportExporter* reports() const { return m_reports; }
 
     // At start: a crashed run's work is offered back first; otherwise the
     // plan named on the command line (if any) is opened.
@@ -65,5 +67,6 @@ private:
     CapacityCalculation* m_capacityCalculation = nullptr;
     AboutDialog* m_aboutDialog = nullptr;
     PlanFileController* m_planFiles = nullptr;
+    ReportExporter* m_reports = nullptr;
     bool m_onBandwidthTab = true;
 };

@@ -23,8 +23,6 @@ ExportMenuAction::ExportMenuAction(QObject* parent)
     setDefaultWidget(holder.release());
 
     qRegisterMetaType<ExportMenuAction::ExportType>("ExportMenuAction::ExportType");
-
-    m_ui->btnExportScreentShot->hide();
 }
 
 ExportMenuAction::~ExportMenuAction() = default;

@@ -24,9 +24,6 @@ SectionBar::SectionBar(QWidget* parent)
     m_exportMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_exportMenu->setFocusPolicy(Qt::NoFocus);
 
-    m_ui->btnExport->hide();
-    m_ui->line_2->hide();
-
     connect(m_ui->encodingBtn, &QToolButton::clicked, this, &SectionBar::switchEncodingTab);
     connect(m_ui->bandwidthBtn, &QToolButton::clicked, this, &SectionBar::switchNetTab);
     connect(m_ui->btnExport, &QToolButton::clicked, this, &SectionBar::onPopupExport);
@@ -72,6 +69,7 @@ void SectionBar::onExport(ExportMenuAction::ExportType type)
         Q_EMIT signalExportExcel();
         break;
     case ExportMenuAction::ExportScreenshot:
+        Q_EMIT signalExportScreenshot();
         break;
     }
 }

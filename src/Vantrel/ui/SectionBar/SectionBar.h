@@ -15,8 +15,8 @@ class Menu;
 }
 
 // The narrow bar beside the main window's client area: the Bandwidth and
-// Encoding tab buttons, and an export button with its popup menu (kept
-// hidden; the export ends at signalExportPdf / signalExportExcel).
+// Encoding tab buttons, and an export button with its popup menu: PDF,
+// EXCEL and Screenshot, each announced by its own signal.
 class SectionBar : public aptui::Widget
 {
     Q_OBJECT
@@ -30,6 +30,7 @@ Q_SIGNALS:
     void signalSwitchEncodingTab();
     void signalExportPdf();
     void signalExportExcel();
+    void signalExportScreenshot();
 
 public Q_SLOTS:
     void switchNetTab();

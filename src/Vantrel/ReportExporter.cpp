@@ -1,0 +1,149 @@
+#include "ReportExporter.h"
+
+#include "PlanFileController.h"
+
+#include <data/Plan.h>
+#include <data/PlanReport.h>
+#include <report/CsvReportWriter.h>
+#include <report/PdfReportWriter.h>
+#include <report/ReportPages.h>
+#include <report/XlsxReportWriter.h>
+
+#include <Fenwork/SafeFileWriter.h>
+#include <Fenwork/WarningDlg.h>
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QWidget>
+
+ReportExporter::ReportExporter(const Plan* plan, const PlanFileController* files, QWidget* window)
+    : QObject(window)
+    , m_plan(plan)
+    , m_files(files)
+    , m_window(window)
+{
+    m_prompts = defaultPrompts();
+    m_printAction = new QAction(tr("Print..."), this);
+    m_printAction->setObjectName(QStringLiteral("actionPrintReport"));
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_printAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_printAction, &QAction::triggered, this, &ReportExporter::print);
+}
+
+ReportExporter::~ReportExporter() = default;
+
+ReportExporter::Prompts ReportExporter::defaultPrompts()
+{
+    Prompts prompts;
+    prompts.savePath = [this](const QString& title, const QString& start, const QString& filters) {
+        return QFileDialog::getSaveFileName(m_window, title, start, filters);
+    };
+    prompts.printSetup = [this](QPrinter* printer) {
+        QPrintDialog dialog(printer, m_window);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    prompts.notice = [this](const QString& message) {
+        aptui::WarningDlg::ShowMessageInfo(tr("Vantrel"), message, m_window);
+    };
+    return prompts;
+}
+
+QString ReportExporter::suggestedPath(const QString& suffix) const
+{
+    const QString planPath = m_files->filePath();
+    QString name;
+    QDir folder = QDir::home();
+    if (!planPath.isEmpty()) {
+        const QFileInfo plan(planPath);
+        folder = plan.absoluteDir();
+        name = plan.completeBaseName();
+    }
+    if (name.isEmpty())
+        name = m_plan->data().siteName.trimmed();
+    // A site name may hold characters no file name can.
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (name.isEmpty())
+        name = PlanFileController::untitledName();
+    return folder.filePath(name + QLatin1Char('.') + suffix);
+}
+
+QString ReportExporter::askPath(const QString& title, const QString& suffix, const QString& filters) const
+{
+    QString path = m_prompts.savePath(title, suggestedPath(suffix), filters);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + suffix;
+    return path;
+}
+
+bool ReportExporter::report(bool written, const QString& path, const QString& error)
+{
+    if (written)
+        m_prompts.notice(tr("The report was saved to %1.").arg(QDir::toNativeSeparators(path)));
+    else
+        m_prompts.notice(tr("The report was not saved.\n%1").arg(error));
+    return written;
+}
+
+bool ReportExporter::exportPdf()
+{
+    const QString path = askPath(tr("Export the report as PDF"), QStringLiteral("pdf"), tr("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    const bool written = PdfReportWriter::write(PlanReport(m_plan->data(), QDate::currentDate()), path, &error);
+    return report(written, path, error);
+}
+
+bool ReportExporter::exportExcel()
+{
+    const QString path = askPath(tr("Export the report for Excel"), QStringLiteral("xlsx"),
+                                 tr("Excel workbooks (*.xlsx);;CSV files (*.csv)"));
+    if (path.isEmpty())
+        return false;
+    const PlanReport planReport(m_plan->data(), QDate::currentDate());
+    QString error;
+    const bool csv = QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    const bool written = csv ? CsvReportWriter::write(planReport, path, &error)
+                             : XlsxReportWriter::write(planReport, path, &error);
+    return report(written, path, error);
+}
+
+bool ReportExporter::exportScreenshot()
+{
+    const QString path = askPath(tr("Save a screenshot"), QStringLiteral("png"), tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return false;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    bool written = m_window->grab().save(&buffer, "PNG");
+    if (!written)
+        error = tr("Cannot write %1: the window could not be captured").arg(QDir::toNativeSeparators(path));
+    written = written && aptui::SafeFileWriter::writeFile(path, png, &error);
+    if (written)
+        m_prompts.notice(tr("The screenshot was saved to %1.").arg(QDir::toNativeSeparators(path)));
+    else
+        m_prompts.notice(tr("The screenshot was not saved.\n%1").arg(error));
+    return written;
+}
+
+bool ReportExporter::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QFileInfo(suggestedPath(QStringLiteral("pdf"))).completeBaseName());
+    if (!m_prompts.printSetup(&printer))
+        return false;
+    if (!ReportPages::paint(PlanReport(m_plan->data(), QDate::currentDate()), &printer)) {
+        m_prompts.notice(tr("The report could not be printed on %1.").arg(printer.printerName()));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class Plan;
+class PlanFileController;
+class QAction;
+class QPrinter;
+class QWidget;
+
+// The window's exports: the plan's report as PDF, Excel workbook (or CSV)
+// and print-out, and a screenshot of the window. Every place that asks the
+// user goes through a prompt that tests can answer without a window.
+class ReportExporter : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Prompts
+    {
+        // A file to save to, starting at a suggested path; empty cancels.
+        std::function<QString(const QString& title, const QString& start, const QString& filters)> savePath;
+        // Lets the user choose printer and pages; false cancels.
+        std::function<bool(QPrinter* printer)> printSetup;
+        std::function<void(const QString& message)> notice;
+    };
+
+    ReportExporter(const Plan* plan, const PlanFileController* files, QWidget* window);
+    ~ReportExporter() override;
+
+    void setPrompts(const Prompts& prompts) { m_prompts = prompts; }
+    Prompts prompts() const { return m_prompts; }
+
+    // "Print..." with Ctrl+P, for the title bar's menu.
+    QAction* printAction() const { return m_printAction; }
+
+    // Where a save dialog starts: the plan file's folder (else the home
+    // folder) and the plan's name with the suffix.
+    QString suggestedPath(const QString& suffix) const;
+
+public Q_SLOTS:
+    bool exportPdf();
+    // A workbook, or CSV when the user picks that type or suffix.
+    bool exportExcel();
+    bool exportScreenshot();
+    bool print();
+
+private:
+    // Asks for the path and adds the first filter's suffix when none was typed.
+    QString askPath(const QString& title, const QString& suffix, const QString& filters) const;
+    bool report(bool written, const QString& path, const QString& error);
+    Prompts defaultPrompts();
+
+    const Plan* m_plan;
+    const PlanFileController* m_files;
+    QWidget* m_window;
+    Prompts m_prompts;
+    QAction* m_printAction = nullptr;
+};

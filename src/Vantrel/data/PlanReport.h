@@ -1,0 +1,66 @@
+#pragma once
+
+#include "PlanTotals.h"
+#include "PlanTypes.h"
+#include "ReportStorage.h"
+
+#include <QDate>
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+// A plan as a customer reads it: every figure of the report worked out once,
+// so the PDF, the workbook and the CSV cannot disagree. Figures stay numbers
+// here; each output writes them in its own way.
+class PlanReport
+{
+public:
+    struct Group
+    {
+        int number = 0;
+        QString name;
+        QString deviceType;
+        int channels = 0;
+        int streams = 0;
+        QString resolution;
+        // Empty for a group that takes its rate from a scene.
+        QString frameRate;
+        QString scene;
+        QString encoding;
+        // One stream's rate.
+        double rateKbps = 0;
+        // The group's load with the bandwidth tab's margin (× 10 / 7), so the
+        // groups add up to the shown total rather than to 70 % of it.
+        double bandwidthKbps = 0;
+        // Of the plan's summed load, 0 to 1; 0 when the plan carries nothing.
+        double share = 0;
+        // Present when the report has its storage part.
+        std::optional<long double> storageBytes;
+    };
+
+    enum class StoragePart { Included, Left };
+
+    PlanReport(const PlanData& plan, const QDate& date, StoragePart storage = StoragePart::Included);
+
+    const QString& siteName() const { return m_siteName; }
+    const QString& notes() const { return m_notes; }
+    const QDate& date() const { return m_date; }
+    VideoStandard videoStandard() const { return m_videoStandard; }
+    const QVector<Group>& groups() const { return m_groups; }
+    // The figures of the bandwidth tab, its rounding and unit included.
+    const PlanTotals& totals() const { return m_totals; }
+    const std::optional<ReportStorage>& storage() const { return m_storage; }
+
+    // Headroom the bandwidth tab puts on the summed load.
+    static double withMargin(double loadKbps) { return loadKbps * 10.0 / 7.0; }
+
+private:
+    QString m_siteName;
+    QString m_notes;
+    QDate m_date;
+    VideoStandard m_videoStandard = PAL;
+    QVector<Group> m_groups;
+    PlanTotals m_totals;
+    std::optional<ReportStorage> m_storage;
+};

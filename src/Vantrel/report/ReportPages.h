@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class PlanReport;
+class QPagedPaintDevice;
+
+// Draws a report onto a paged device, a PDF writer or a printer alike: the
+// text cut into the device's pages (whole lines and table rows only), the
+// groups table's heading row repeated on each page, and a footer with the
+// title and the page number.
+class ReportPages
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportPages)
+
+public:
+    // Uses the device's page size and margins; false when the device cannot
+    // be painted on. pageCount receives the number of pages drawn.
+    static bool paint(const PlanReport& report, QPagedPaintDevice* device, int* pageCount = nullptr);
+};

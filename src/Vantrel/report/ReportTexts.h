@@ -1,0 +1,66 @@
+#pragma once
+
+#include <data/BandwidthTotal.h>
+#include <data/PlanReport.h>
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// The words and number forms every report output shares, so a heading reads
+// the same in the PDF, the workbook and the CSV, and one translation serves
+// them all.
+class ReportTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportTexts)
+
+public:
+    static QString title(const PlanReport& report);
+    static QString dateLine(const PlanReport& report);
+    // The report's date as a customer anywhere reads it unambiguously.
+    static QString dateText(const QDate& date) { return date.toString(Qt::ISODate); }
+
+    static QString notesHeading() { return tr("Notes"); }
+    static QString groupsHeading() { return tr("Device groups"); }
+    static QString totalsHeading() { return tr("Totals"); }
+    static QString storageHeading() { return tr("Storage"); }
+    static QString chartHeading() { return tr("Bandwidth per group"); }
+
+    // Sheet names of the workbook.
+    static QString groupsSheet() { return tr("Groups"); }
+    static QString totalsSheet() { return tr("Totals"); }
+
+    // Group columns, one figure each (the workbook and the CSV).
+    static QStringList groupColumns(bool withStorage);
+    // The printed table joins channels and streams into one column.
+    static QStringList printedColumns(bool withStorage);
+    static QString channelsTimesStreams(const PlanReport::Group& group);
+    // The frame rate, or the scene a group takes its rate from.
+    static QString frameRateOrScene(const PlanReport::Group& group);
+
+    static QString groupCountLabel() { return tr("Groups"); }
+    static QString channelsLabel() { return tr("Channels"); }
+    static QString ipcLabel() { return tr("IPC channels"); }
+    static QString dvrLabel() { return tr("DVR channels"); }
+    static QString totalBandwidthLabel() { return tr("Total bandwidth"); }
+    static QString totalKbpsLabel() { return tr("Total bandwidth (kbps)"); }
+    // The unit word exactly as the bandwidth tab shows it (its own
+    // translation, so both always agree).
+    static QString unitText(BandwidthTotal::Unit unit);
+
+    static QString storedLabel() { return tr("Recorded data (TB)"); }
+    static QString dataDisksLabel() { return tr("Data disks"); }
+    static QString disksLabel() { return tr("Disks to buy"); }
+    static QString raidLabel() { return tr("RAID"); }
+    static QString diskSizeLabel() { return tr("Disk size (TB)"); }
+    static QString hotSparesLabel() { return tr("Hot spares"); }
+    static QString raidText(StorageSettings::Raid raid);
+
+    // Figures in text outputs: a dot for decimals and no grouping, so what
+    // a customer reads is also what a program parses.
+    static QString kbps(double value) { return QString::number(value, 'f', 1); }
+    static QString rate(double value) { return QString::number(value, 'g', 12); }
+    static QString percent(double share) { return QString::number(share * 100.0, 'f', 1); }
+    static QString tb(long double bytes) { return QString::number(double(bytes / ReportStorage::kBytesPerTB), 'f', 2); }
+    static QString diskSize(double tb) { return QString::number(tb, 'g', 6); }
+};

@@ -1,0 +1,270 @@
+#include "XlsxReportWriter.h"
+
+#include "ReportTexts.h"
+
+#include <data/PlanReport.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <utility>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool g_failNextClose = false;
+
+// Excel's own limits: 31 characters for a sheet name, and a chart stops
+// growing at about 169 000 pixels.
+constexpr int kChartRowPixels = 18;
+constexpr double kChartDefaultHeight = 288.0;
+constexpr double kChartMaxScale = 500.0;
+
+enum Column { Number, Name, Type, Channels, Streams, Resolution, FrameRate, Encoding, Rate, Bandwidth, Share, Storage };
+
+struct Formats
+{
+    lxw_format* heading = nullptr;
+    lxw_format* title = nullptr;
+    lxw_format* whole = nullptr;
+    lxw_format* kbps = nullptr;
+    lxw_format* percent = nullptr;
+    lxw_format* tb = nullptr;
+};
+
+Formats makeFormats(lxw_workbook* book)
+{
+    Formats formats;
+    formats.heading = workbook_add_format(book);
+    format_set_bold(formats.heading);
+    format_set_bg_color(formats.heading, 0xE4E8FC);
+    format_set_bottom(formats.heading, LXW_BORDER_THIN);
+    formats.title = workbook_add_format(book);
+    format_set_bold(formats.title);
+    format_set_font_size(formats.title, 14);
+    formats.whole = workbook_add_format(book);
+    format_set_num_format(formats.whole, "#,##0");
+    formats.kbps = workbook_add_format(book);
+    format_set_num_format(formats.kbps, "#,##0.0");
+    formats.percent = workbook_add_format(book);
+    format_set_num_format(formats.percent, "0.0%");
+    formats.tb = workbook_add_format(book);
+    format_set_num_format(formats.tb, "#,##0.00");
+    return formats;
+}
+
+// Collects the first error of the many calls that build a workbook, so the
+// code reads as a list of cells and still never loses a failure.
+class Checked
+{
+public:
+    void operator()(lxw_error result)
+    {
+        if (result != LXW_NO_ERROR && m_first == LXW_NO_ERROR)
+            m_first = result;
+    }
+    lxw_error first() const { return m_first; }
+
+private:
+    lxw_error m_first = LXW_NO_ERROR;
+};
+
+QByteArray utf8(const QString& text)
+{
+    return text.toUtf8();
+}
+
+void writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check)
+{
+    const bool withStorage = report.storage().has_value();
+    const QStringList columns = ReportTexts::groupColumns(withStorage);
+    for (int column = 0; column < columns.size(); ++column)
+        check(worksheet_write_string(sheet, 0, lxw_col_t(column), utf8(columns.at(column)).constData(), f.heading));
+    worksheet_freeze_panes(sheet, 1, 0);
+    check(worksheet_set_column(sheet, Name, Name, 24, nullptr));
+    check(worksheet_set_column(sheet, Resolution, Resolution, 18, nullptr));
+    check(worksheet_set_column(sheet, FrameRate, FrameRate, 12, nullptr));
+    check(worksheet_set_column(sheet, Rate, Storage, 16, nullptr));
+
+    lxw_row_t row = 1;
+    for (const PlanReport::Group& group : report.groups()) {
+        check(worksheet_write_number(sheet, row, Number, group.number, nullptr));
+        check(worksheet_write_string(sheet, row, Name, utf8(group.name).constData(), nullptr));
+        check(worksheet_write_string(sheet, row, Type, utf8(group.deviceType).constData(), nullptr));
+        check(worksheet_write_number(sheet, row, Channels, group.channels, f.whole));
+        check(worksheet_write_number(sheet, row, Streams, group.streams, f.whole));
+        check(worksheet_write_string(sheet, row, Resolution, utf8(group.resolution).constData(), nullptr));
+        // A frame rate is a number where it is one, so it sorts and sums.
+        bool isNumber = false;
+        const double frameRate = group.frameRate.toDouble(&isNumber);
+        if (isNumber)
+            check(worksheet_write_number(sheet, row, FrameRate, frameRate, nullptr));
+        else
+            check(worksheet_write_string(sheet, row, FrameRate,
+                                         utf8(ReportTexts::frameRateOrScene(group)).constData(), nullptr));
+        check(worksheet_write_string(sheet, row, Encoding, utf8(group.encoding).constData(), nullptr));
+        check(worksheet_write_number(sheet, row, Rate, group.rateKbps, f.kbps));
+        check(worksheet_write_number(sheet, row, Bandwidth, group.bandwidthKbps, f.kbps));
+        check(worksheet_write_number(sheet, row, Share, group.share, f.percent));
+        if (withStorage)
+            check(worksheet_write_number(sheet, row, Storage,
+                                         double(group.storageBytes.value_or(0) / ReportStorage::kBytesPerTB), f.tb));
+        ++row;
+    }
+}
+
+void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport& report, const Formats& f,
+                      Checked& check)
+{
+    check(worksheet_set_column(sheet, 0, 0, 26, nullptr));
+    check(worksheet_set_column(sheet, 1, 2, 14, nullptr));
+    lxw_row_t row = 0;
+    auto text = [&](lxw_col_t column, const QString& value, lxw_format* format = nullptr) {
+        check(worksheet_write_string(sheet, row, column, utf8(value).constData(), format));
+    };
+    auto number = [&](const QString& label, double value, lxw_format* format) {
+        text(0, label);
+        check(worksheet_write_number(sheet, row, 1, value, format));
+        ++row;
+    };
+
+    text(0, ReportTexts::title(report), f.title);
+    ++row;
+    text(0, ReportTexts::dateLine(report));
+    ++row;
+    if (!report.notes().isEmpty()) {
+        text(0, ReportTexts::notesHeading());
+        text(1, report.notes());
+        ++row;
+    }
+    ++row;
+
+    const PlanTotals& totals = report.totals();
+    const BandwidthTotal& bandwidth = totals.bandwidth();
+    text(0, ReportTexts::totalsHeading(), f.heading);
+    ++row;
+    number(ReportTexts::groupCountLabel(), report.groups().size(), f.whole);
+    number(ReportTexts::channelsLabel(), double(totals.channels()), f.whole);
+    number(ReportTexts::ipcLabel(), double(totals.ipcChannels()), f.whole);
+    number(ReportTexts::dvrLabel(), double(totals.dvrChannels()), f.whole);
+    // As the bandwidth tab shows it: its rounded text and its unit word.
+    text(0, ReportTexts::totalBandwidthLabel());
+    text(1, bandwidth.text());
+    text(2, ReportTexts::unitText(bandwidth.unit()));
+    ++row;
+    number(ReportTexts::totalKbpsLabel(), bandwidth.total(), f.whole);
+
+    if (const auto& storage = report.storage()) {
+        ++row;
+        text(0, ReportTexts::storageHeading(), f.heading);
+        ++row;
+        number(ReportTexts::storedLabel(), storage->tbText().toDouble(), f.kbps);
+        number(ReportTexts::dataDisksLabel(), double(storage->dataDisks()), f.whole);
+        number(ReportTexts::disksLabel(), double(storage->disks()), f.whole);
+        text(0, ReportTexts::raidLabel());
+        text(1, ReportTexts::raidText(storage->settings().raid));
+        ++row;
+        number(ReportTexts::diskSizeLabel(), storage->settings().diskTB, nullptr);
+        number(ReportTexts::hotSparesLabel(), storage->settings().hotSpares, f.whole);
+    }
+
+    const int groups = int(report.groups().size());
+    if (groups == 0)
+        return;
+    lxw_chart* chart = workbook_add_chart(book, LXW_CHART_BAR);
+    const QByteArray groupsSheet = utf8(ReportTexts::groupsSheet());
+    lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+    chart_series_set_categories(series, groupsSheet.constData(), 1, Name, lxw_row_t(groups), Name);
+    chart_series_set_values(series, groupsSheet.constData(), 1, Bandwidth, lxw_row_t(groups), Bandwidth);
+    chart_series_set_name(series, utf8(ReportTexts::groupColumns(false).value(Bandwidth)).constData());
+    chart_title_set_name(chart, utf8(ReportTexts::chartHeading()).constData());
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+    // Groups top to bottom in plan order, as in the table.
+    chart_axis_set_reverse(chart->y_axis);
+    chart_axis_set_num_format(chart->x_axis, "#,##0");
+
+    lxw_chart_options options{};
+    options.x_scale = 1.5;
+    options.y_scale = std::clamp(groups * kChartRowPixels / kChartDefaultHeight, 1.0, kChartMaxScale);
+    check(worksheet_insert_chart_opt(sheet, 0, 4, chart, &options));
+}
+
+QString describe(lxw_error result)
+{
+    QString reason = QString::fromUtf8(lxw_strerror(result));
+    if (errno != 0)
+        reason += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    return reason;
+}
+
+} // namespace
+
+void XlsxReportWriter::failNextClose()
+{
+    g_failNextClose = true;
+}
+
+bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QString* error)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    auto fail = [&](const QString& reason) {
+        if (error)
+            *error = tr("Cannot write %1: %2").arg(shownPath, reason);
+        return false;
+    };
+
+    // Beside the target, so the final rename stays on one file system and
+    // replaces the old file in one step.
+    const QFileInfo target(path);
+    QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!scratch.open())
+        return fail(scratch.errorString());
+    // The report is for others to read, unlike a private temporary file.
+    scratch.setPermissions(target.exists() ? QFile::permissions(path)
+                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray scratchName = QFile::encodeName(scratch.fileName());
+    scratch.close();
+
+    lxw_workbook* book = workbook_new(scratchName.constData());
+    if (!book)
+        return fail(tr("the workbook could not be started"));
+
+    Checked check;
+    const Formats formats = makeFormats(book);
+    lxw_worksheet* groupsSheet = workbook_add_worksheet(book, utf8(ReportTexts::groupsSheet()).constData());
+    lxw_worksheet* totalsSheet = workbook_add_worksheet(book, utf8(ReportTexts::totalsSheet()).constData());
+    if (groupsSheet && totalsSheet) {
+        writeGroupsSheet(groupsSheet, report, formats, check);
+        writeTotalsSheet(book, totalsSheet, report, formats, check);
+    } else {
+        check(LXW_ERROR_SHEETNAME_ALREADY_USED);
+    }
+
+    lxw_doc_properties properties{};
+    const QByteArray title = utf8(ReportTexts::title(report));
+    properties.title = const_cast<char*>(title.constData());
+    check(workbook_set_properties(book, &properties));
+
+    errno = 0;
+    // Closing writes the file and frees the workbook, whatever happened.
+    lxw_error closed = workbook_close(book);
+    if (std::exchange(g_failNextClose, false))
+        closed = LXW_ERROR_CREATING_XLSX_FILE;
+    if (check.first() != LXW_NO_ERROR)
+        return fail(describe(check.first()));
+    if (closed != LXW_NO_ERROR)
+        return fail(describe(closed));
+
+    if (std::rename(scratchName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    scratch.setAutoRemove(false);
+    return true;
+}

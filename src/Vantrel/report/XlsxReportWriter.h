@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class PlanReport;
+
+// The report as an Excel workbook: a "Groups" sheet with one typed row per
+// group under a frozen heading row, and a "Totals" sheet with the totals,
+// the storage summary and a native bar chart of the bandwidth per group.
+// The workbook is built in a temporary file beside the target and renamed
+// over it only when every step succeeded, so a failure leaves the old file
+// whole.
+class XlsxReportWriter
+{
+    Q_DECLARE_TR_FUNCTIONS(XlsxReportWriter)
+
+public:
+    static bool write(const PlanReport& report, const QString& path, QString* error);
+
+    // Test seam: the next workbook's close reports the library's file error,
+    // as a full disk would.
+    static void failNextClose();
+};

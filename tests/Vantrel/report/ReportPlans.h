@@ -1,0 +1,44 @@
+#pragma once
+
+#include <data/PlanTypes.h>
+
+#include <QString>
+
+// Plans for the report tests: varied types, counts, rates and recording,
+// names that need quoting in CSV, and optionally Chinese text.
+namespace ReportPlans {
+
+inline PlanData plan(int groups, bool chinese = false)
+{
+    PlanData plan;
+    plan.siteName = chinese ? QStringLiteral("北区仓库") : QStringLiteral("Warehouse North");
+    plan.notes = chinese ? QStringLiteral("夜间录像") : QStringLiteral("Cameras at the gates, \"night\" mode");
+    plan.storage.diskTB = 8;
+    plan.storage.raid = StorageSettings::Raid::Raid6;
+    plan.storage.hotSpares = 1;
+    const QStringList resolutions{QStringLiteral("1080P(1920x1080)"), QStringLiteral("720P(1280x720)"),
+                                  QStringLiteral("4MP(2560x1440)")};
+    for (int index = 0; index < groups; ++index) {
+        PlanGroup group;
+        StructDeviceItem& device = group.device;
+        device.groupNumber = index + 1;
+        const QString name = chinese ? QStringLiteral("大厅%1").arg(index + 1)
+                                     : index % 3 == 1 ? QStringLiteral("Gate %1, east").arg(index + 1)
+                                                      : QStringLiteral("Lobby %1").arg(index + 1);
+        device.channelName = name + QStringLiteral("(%1)").arg(index + 1);
+        device.deviceType = index % 4 == 3 ? QStringLiteral("DVR") : QStringLiteral("IPC");
+        device.channelCount = 1 + (index * 7) % 16;
+        device.streamCount = 1 + index % 2;
+        device.resolution = resolutions.at(index % resolutions.size());
+        device.frameRate = index % 5 == 4 ? QString() : QStringLiteral("25");
+        device.sceneName = index % 5 == 4 ? QStringLiteral("Street") : QString();
+        device.encodingType = index % 2 ? QStringLiteral("H.265") : QStringLiteral("H.264");
+        device.bitrate = 512 + 256 * (index % 13);
+        group.recording.retentionDays = 7 + index % 30;
+        group.recording.mode = index % 3 ? RecordingSettings::Mode::Continuous : RecordingSettings::Mode::Event;
+        plan.groups.append(group);
+    }
+    return plan;
+}
+
+} // namespace ReportPlans
