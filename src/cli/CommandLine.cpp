@@ -9,6 +9,7 @@
 #include <data/PlanTotals.h>
 #include <data/SceneTableValidator.h>
 #include <data/StorageCalculator.h>
+#include <report/ReportWriter.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +93,8 @@ QString CommandLine::usage()
         "                              resolution and frame rate that fit a link\n"
         "  storage PLAN                recording storage and disks of a plan\n"
         "  check-scenes FILE.csv       what a scene table import would take\n"
+        "  report PLAN --pdf OUT.pdf | --xlsx OUT.xlsx | --csv OUT.csv\n"
+        "                              writes the plan's report\n"
         "  --help                      this text\n"
         "Prints JSON. Exit codes: 0 done, 1 input refused, 2 wrong usage.\n"
         "--data DIR reads the data tables from DIR instead of the program's folder.\n");
@@ -121,6 +124,8 @@ int CommandLine::run(QStringList arguments)
         return storage(arguments);
     if (command == QLatin1String("check-scenes"))
         return checkScenes(arguments);
+    if (command == QLatin1String("report"))
+        return report(arguments);
     return wrongUsage(QStringLiteral("unknown command %1").arg(command));
 }
 
@@ -235,4 +240,37 @@ int CommandLine::checkScenes(const QStringList& arguments)
     const SceneTableCheck check = SceneTableValidator::check(arguments.first());
     m_out << QString::fromUtf8(check.toJson()) << "\n";
     return check.problems.isEmpty() ? Done : Refused;
+}
+
+bool CommandLine::needsGui(const QStringList& arguments)
+{
+    return arguments.contains(QLatin1String("report")) && arguments.contains(QLatin1String("--pdf"));
+}
+
+int CommandLine::report(const QStringList& arguments)
+{
+    if (arguments.size() != 3)
+        return wrongUsage(QStringLiteral("report takes a plan file and one of --pdf, --xlsx or --csv with a file"));
+    const QString format = arguments.at(1);
+    const QString target = arguments.at(2);
+    using Writer = bool (*)(const PlanData&, const QString&, QString*, const QDate&);
+    Writer writer = nullptr;
+    if (format == QLatin1String("--pdf"))
+        writer = &ReportWriter::writePdf;
+    else if (format == QLatin1String("--xlsx"))
+        writer = &ReportWriter::writeXlsx;
+    else if (format == QLatin1String("--csv"))
+        writer = &ReportWriter::writeCsv;
+    else
+        return wrongUsage(QStringLiteral("unknown report format %1").arg(format));
+    PlanData plan;
+    if (!readPlan(arguments.mid(0, 1), plan))
+        return Refused;
+    QString error;
+    if (!writer(plan, target, &error, QDate::currentDate())) {
+        m_err << "vantrel-cli: " << error << "\n";
+        return Refused;
+    }
+    m_out << QStringLiteral("{\"written\":%1}\n").arg(jsonString(target));
+    return Done;
 }

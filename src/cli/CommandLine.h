@@ -19,12 +19,15 @@ public:
     int run(QStringList arguments);
 
     static QString usage();
+    // Whether a command draws (a PDF report) and so needs a GUI application.
+    static bool needsGui(const QStringList& arguments);
 
 private:
     int totals(const QStringList& arguments);
     int fit(const QStringList& arguments);
     int storage(const QStringList& arguments);
     int checkScenes(const QStringList& arguments);
+    int report(const QStringList& arguments);
     int wrongUsage(const QString& why);
     bool readPlan(const QStringList& arguments, PlanData& plan);
 

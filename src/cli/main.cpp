@@ -1,13 +1,26 @@
 #include "CommandLine.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Only a PDF needs fonts and a paint engine; everything else starts as a
+    // plain console program, also where no display is.
+    std::unique_ptr<QCoreApplication> application;
+    if (CommandLine::needsGui(arguments)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLine commandLine(out, err);

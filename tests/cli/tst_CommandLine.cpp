@@ -33,6 +33,7 @@ private Q_SLOTS:
     void agreesWithTheWindow_data();
     void agreesWithTheWindow();
     void refusesAndExplains();
+    void writesEachReport();
 
 private:
     static QJsonObject run(const QStringList& arguments);
@@ -157,6 +158,29 @@ void tst_CommandLine::refusesAndExplains()
     QCOMPARE(exitCode({ QStringLiteral("fit"), QStringLiteral("--mbps") }), 2);
     QCOMPARE(exitCode({ QStringLiteral("frobnicate") }), 2);
     QCOMPARE(exitCode({ QStringLiteral("--data"), bad, QStringLiteral("totals"), bad }), 2);
+}
+
+void tst_CommandLine::writesEachReport()
+{
+    QTemporaryDir folder;
+    PlanData plan;
+    plan.siteName = QStringLiteral("Depot");
+    plan.groups.append(PlanGroup{ StructDeviceItem(), RecordingSettings() });
+    plan.groups[0].device = { QStringLiteral("IPC"), QStringLiteral("Gate(1)"), {}, false, {}, QStringLiteral("H.264"),
+                              4, 1, QStringLiteral("720P(1280x720)"), QStringLiteral("25"), 2048, 1 };
+    const QString planPath = folder.filePath(QStringLiteral("depot.vantrel"));
+    QVERIFY(PlanFile::write(planPath, plan, nullptr));
+    const QList<std::pair<QString, QByteArray>> formats = { { QStringLiteral("pdf"), "%PDF" },
+                                                            { QStringLiteral("xlsx"), "PK" },
+                                                            { QStringLiteral("csv"), "\xEF\xBB\xBF" } };
+    for (const auto& [format, magic] : formats) {
+        const QString out = folder.filePath(QStringLiteral("report.") + format);
+        const QJsonObject written = run({ QStringLiteral("report"), planPath, QStringLiteral("--") + format, out });
+        QCOMPARE(written.value("written").toString(), out);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.read(magic.size()) == magic, qPrintable(format));
+    }
 }
 
 QTEST_MAIN(tst_CommandLine)
