@@ -116,6 +116,10 @@
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>%1 days, %2 TB</source>
+        <translation>%1 days, %2 TB</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -580,6 +584,49 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>RecordingEditor</name>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Mode :</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source> h/day</source>
+        <translation> h/day</translation>
+    </message>
+    <message>
+        <source>Hours :</source>
+        <translation>Hours :</translation>
+    </message>
+    <message>
+        <source>Events :</source>
+        <translation>Events :</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>Keep :</source>
+        <translation>Keep :</translation>
+    </message>
+    <message>
+        <source>Recorded streams :</source>
+        <translation>Recorded streams :</translation>
+    </message>
+</context>
+<context>
     <name>ReportExporter</name>
     <message>
         <source>Print...</source>
@@ -908,6 +955,65 @@ background:Transparent
     <message>
         <source>Encoidng</source>
         <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Storage</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Storage</source>
+        <translation>Storage</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Disk size :</source>
+        <translation>Disk size :</translation>
+    </message>
+    <message>
+        <source>RAID :</source>
+        <translation>RAID :</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>Hot spares :</translation>
+    </message>
+    <message>
+        <source>File system overhead :</source>
+        <translation>File system overhead :</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>Retention</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>Storage (TB)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Total storage: %1 TB</source>
+        <translation>Total storage: %1 TB</translation>
+    </message>
+    <message>
+        <source>Data disks: %1    Disks to buy: %2</source>
+        <translation>Data disks: %1    Disks to buy: %2</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 days</translation>
     </message>
 </context>
 <context>

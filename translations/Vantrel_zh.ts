@@ -116,6 +116,10 @@
         <source>Delete</source>
         <translation>删除</translation>
     </message>
+    <message>
+        <source>%1 days, %2 TB</source>
+        <translation>%1 天，%2 TB</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -580,6 +584,49 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>RecordingEditor</name>
+    <message>
+        <source>Recording</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Mode :</source>
+        <translation>模式：</translation>
+    </message>
+    <message>
+        <source> h/day</source>
+        <translation> 小时/天</translation>
+    </message>
+    <message>
+        <source>Hours :</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Events :</source>
+        <translation>事件占比：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Keep :</source>
+        <translation>保存：</translation>
+    </message>
+    <message>
+        <source>Recorded streams :</source>
+        <translation>录像码流数：</translation>
+    </message>
+</context>
+<context>
     <name>ReportExporter</name>
     <message>
         <source>Print...</source>
@@ -908,6 +955,65 @@ background:Transparent
     <message>
         <source>Encoidng</source>
         <translation>编码</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+</context>
+<context>
+    <name>StoragePage</name>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Disk size :</source>
+        <translation>硬盘容量：</translation>
+    </message>
+    <message>
+        <source>RAID :</source>
+        <translation>RAID 级别：</translation>
+    </message>
+    <message>
+        <source>Hot spares :</source>
+        <translation>热备盘：</translation>
+    </message>
+    <message>
+        <source>File system overhead :</source>
+        <translation>文件系统开销：</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>Retention</source>
+        <translation>保存天数</translation>
+    </message>
+    <message>
+        <source>Storage (TB)</source>
+        <translation>存储 (TB)</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>占比</translation>
+    </message>
+    <message>
+        <source>Total storage: %1 TB</source>
+        <translation>总存储：%1 TB</translation>
+    </message>
+    <message>
+        <source>Data disks: %1    Disks to buy: %2</source>
+        <translation>数据盘：%1    需购硬盘：%2</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 天</translation>
     </message>
 </context>
 <context>

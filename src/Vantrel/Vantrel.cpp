@@ -7,6 +7,7 @@
 #include "PlanFileController.h"
 #include "ReportExporter.h"
 #include "SectionBar/SectionBar.h"
+#include "StoragePage/StoragePage.h"
 #include "UpdateDialog/UpdateDialog.h"
 
 #include <data/PlanRecovery.h>
@@ -42,6 +43,9 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_deviceEditor->setFixedWidth(kEditorWidth);
     m_capacityCalculation = new CapacityCalculation(this);
     m_mainLayout->addWidget(m_capacityCalculation, 0);
+    m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(), this);
+    m_storagePage->hide();
+    m_mainLayout->addWidget(m_storagePage, 1);
 
     setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
     setAppTitle(tr("Vantrel"));
@@ -73,10 +77,14 @@ void Vantrel::connectChildren()
     DeviceAddPage* addPage = m_capacityCalculation->deviceAddPage();
     connect(m_sectionBar, &SectionBar::signalSwitchNetTab, this, &Vantrel::switchNetTab);
     connect(m_sectionBar, &SectionBar::signalSwitchEncodingTab, this, &Vantrel::switchEncodingTab);
+    connect(m_sectionBar, &SectionBar::signalSwitchStorageTab, this, &Vantrel::switchStorageTab);
     connect(m_sectionBar, &SectionBar::signalExportPdf, m_reports, &ReportExporter::exportPdf);
     connect(m_sectionBar, &SectionBar::signalExportExcel, m_reports, &ReportExporter::exportExcel);
     connect(m_sectionBar, &SectionBar::signalExportScreenshot, m_reports, &ReportExporter::exportScreenshot);
-    connect(m_deviceEditor, &DeviceEditor::signalAddDevice, addPage, &DeviceAddPage::onAddDeviceTypeItem);
+    // A new group records as the editor's recording section says.
+    connect(m_deviceEditor, &DeviceEditor::signalAddDevice, addPage, [this, addPage](const StructDeviceItem& item) {
+        addPage->onAddGroup(PlanGroup{ item, m_deviceEditor->recordingSettings() });
+    });
     connect(addPage, &DeviceAddPage::signalDeviceDelete, m_deviceEditor, &DeviceEditor::onDeleteChannelGroupNumber);
     connect(m_deviceEditor, &DeviceEditor::signalAppStart, m_capacityCalculation, &CapacityCalculation::showNormalPage);
     connect(m_capacityCalculation, &CapacityCalculation::signalCover, this, &Vantrel::enableCover);
@@ -94,15 +102,24 @@ void Vantrel::connectChildren()
 
     // Plans: edits of a group, numbers that come back, the standard of an
     // opened or undone plan, and the title with its unsaved mark.
-    connect(m_deviceEditor, &DeviceEditor::signalReplaceDevice, addPage, &DeviceAddPage::onReplaceDeviceItem);
+    connect(m_deviceEditor, &DeviceEditor::signalReplaceDevice, addPage, [this, addPage](const StructDeviceItem& item) {
+        addPage->onReplaceGroup(PlanGroup{ item, m_deviceEditor->recordingSettings() });
+    });
     connect(addPage, &DeviceAddPage::signalGroupNumberInUse, m_deviceEditor,
             &DeviceEditor::onReserveChannelGroupNumber);
-    connect(addPage, &DeviceAddPage::signalEditDevice, this, [this](const StructDeviceItem& item) {
-        switchNetTab();
-        m_deviceEditor->onEditDevice(item);
-    });
-    connect(addPage, &DeviceAddPage::signalDuplicateDevice, m_deviceEditor, &DeviceEditor::onDuplicateDevice);
     const Plan* plan = addPage->planEditor()->plan();
+    connect(addPage, &DeviceAddPage::signalEditDevice, this, [this, plan](const StructDeviceItem& item) {
+        m_sectionBar->switchNetTab();
+        m_deviceEditor->onEditDevice(item);
+        const int row = plan->rowOfNumber(item.groupNumber);
+        if (row >= 0)
+            m_deviceEditor->setRecordingSettings(plan->groupAt(row).recording);
+    });
+    connect(addPage, &DeviceAddPage::signalDuplicateDevice, this, [this, addPage, plan](const StructDeviceItem& item) {
+        const int row = plan->rowOfNumber(item.groupNumber);
+        const RecordingSettings recording = row >= 0 ? plan->groupAt(row).recording : RecordingSettings();
+        addPage->onAddGroup(PlanGroup{ m_deviceEditor->duplicateOf(item), recording });
+    });
     connect(plan, &Plan::settingsChanged, this, [this, plan] { m_deviceEditor->showVideoStandard(plan->videoStandard()); });
     connect(plan, &Plan::changed, this, &Vantrel::showBandwidthContent);
     connect(m_planFiles, &PlanFileController::titleChanged, this, &Vantrel::showPlanTitle);
@@ -165,8 +182,24 @@ void Vantrel::showBandwidthContent()
     }
 }
 
+void Vantrel::showSection(QWidget* area)
+{
+    m_capacityCalculation->setVisible(area == m_capacityCalculation);
+    m_storagePage->setVisible(area == m_storagePage);
+}
+
+void Vantrel::switchStorageTab()
+{
+    // The editor stays on the groups, so a group can be added or changed
+    // while its storage is in view.
+    m_deviceEditor->setCurrentPage(0);
+    m_onBandwidthTab = false;
+    showSection(m_storagePage);
+}
+
 void Vantrel::switchNetTab()
 {
+    showSection(m_capacityCalculation);
     m_deviceEditor->setCurrentPage(0);
     m_capacityCalculation->setCurrentSection(0);
     m_capacityCalculation->setMinimumWidth(kBandwidthTabMinimumWidth);
@@ -183,6 +216,7 @@ void Vantrel::switchNetTab()
 
 void Vantrel::switchEncodingTab()
 {
+    showSection(m_capacityCalculation);
     m_deviceEditor->setCurrentPage(1);
     m_capacityCalculation->setCurrentSection(1);
     m_capacityCalculation->setMinimumWidth(kEncodingTabMinimumWidth);

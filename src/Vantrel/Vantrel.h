@@ -11,6 +11,7 @@ class QCloseEvent;
 class QHBoxLayout;
 class QKeyEvent;
 class SectionBar;
+class StoragePage;
 
 // The program's main window: a frameless toolkit window with the section
 // bar in its title area, the device editor on the left and the capacity
@@ -28,6 +29,7 @@ public:
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
     AboutDialog* aboutBox() const { return m_aboutDialog; }
     PlanFileController* planFiles() const { return m_planFiles; }
+    StoragePage* storagePage() const { return m_storagePage; }
     ReportExporter* reports() const { return m_reports; }
 
     // At start: a crashed run's work is offered back first; otherwise the
@@ -40,6 +42,7 @@ Q_SIGNALS:
 public Q_SLOTS:
     void switchNetTab();
     void switchEncodingTab();
+    void switchStorageTab();
     void onMenuHelpClicked();
     void onMenuUpdateClicked();
 
@@ -56,6 +59,8 @@ private:
     // cutting off the result column.
     void growToFitContent();
     void addFileMenu();
+    // The area right of the editor: the capacity page or the storage page.
+    void showSection(QWidget* area);
     void showPlanTitle(const QString& title);
     // The empty-list picture while the plan has no group, the list and
     // figures otherwise.
@@ -67,6 +72,7 @@ private:
     CapacityCalculation* m_capacityCalculation = nullptr;
     AboutDialog* m_aboutDialog = nullptr;
     PlanFileController* m_planFiles = nullptr;
+    StoragePage* m_storagePage = nullptr;
     ReportExporter* m_reports = nullptr;
     bool m_onBandwidthTab = true;
 };

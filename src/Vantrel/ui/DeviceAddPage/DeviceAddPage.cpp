@@ -8,6 +8,7 @@
 #include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
 #include <data/PlanTotals.h>
+#include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
 #include <QMenu>
@@ -108,7 +109,15 @@ void DeviceAddPage::onSetDeviceTypeData(QVector<StructDeviceItem> deviceItems)
 
 void DeviceAddPage::onAddDeviceTypeItem(StructDeviceItem deviceTypeItem)
 {
-    m_planEditor->addGroup(PlanGroup{ deviceTypeItem, RecordingSettings() });
+    onAddGroup(PlanGroup{ deviceTypeItem, RecordingSettings() });
+}
+
+void DeviceAddPage::onAddGroup(const PlanGroup& group)
+{
+    PlanGroup added = group;
+    added.recording.recordedStreams =
+        std::clamp(added.recording.recordedStreams, 1, std::max(added.device.streamCount, 1));
+    m_planEditor->addGroup(added);
 }
 
 void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
@@ -125,14 +134,16 @@ void DeviceAddPage::onReplaceDeviceItem(const StructDeviceItem& item)
 {
     const Plan* plan = m_planEditor->plan();
     const int row = plan->rowOfNumber(item.groupNumber);
-    if (row < 0) {
-        m_planEditor->addGroup(PlanGroup{ item, RecordingSettings() });
-        return;
-    }
-    PlanGroup group = plan->groupAt(row);
-    group.device = item;
-    group.recording.recordedStreams = std::clamp(group.recording.recordedStreams, 1, std::max(item.streamCount, 1));
-    m_planEditor->replaceGroup(group);
+    onReplaceGroup(PlanGroup{ item, row >= 0 ? plan->groupAt(row).recording : RecordingSettings() });
+}
+
+void DeviceAddPage::onReplaceGroup(const PlanGroup& group)
+{
+    PlanGroup replaced = group;
+    replaced.recording.recordedStreams =
+        std::clamp(replaced.recording.recordedStreams, 1, std::max(replaced.device.streamCount, 1));
+    if (!m_planEditor->replaceGroup(replaced))
+        m_planEditor->addGroup(replaced); // deleted meanwhile: nothing is lost
 }
 
 int DeviceAddPage::getDeviceGroupNumber() const
@@ -183,9 +194,9 @@ void DeviceAddPage::onFrametareStandardChanged(VideoStandard videoStandardValue)
 
 void DeviceAddPage::onGroupInserted(int row)
 {
-    const StructDeviceItem& item = m_planEditor->plan()->groupAt(row).device;
-    m_ui->deviceListWidget->insertCell(row, makeCard(item), DeviceListWidget::cellSizeForWidth(width()));
-    Q_EMIT signalGroupNumberInUse(item.groupNumber);
+    const PlanGroup& group = m_planEditor->plan()->groupAt(row);
+    m_ui->deviceListWidget->insertCell(row, makeCard(group), DeviceListWidget::cellSizeForWidth(width()));
+    Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
     updateTotals();
 }
 
@@ -209,6 +220,7 @@ void DeviceAddPage::onGroupsReplaced(const QVector<int>& rows)
             card->setFrameRateAndBitRate(item.frameRate, item.bitrate);
         else
             card->setDeviceItem(item);
+        showRecording(card, plan->groupAt(row));
     }
     updateTotals();
 }
@@ -220,16 +232,24 @@ void DeviceAddPage::onGroupsReset()
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
     const QSize cellSize = DeviceListWidget::cellSizeForWidth(width());
     for (const PlanGroup& group : groups)
-        list->addCell(makeCard(group.device), cellSize);
+        list->addCell(makeCard(group), cellSize);
     updateTotals();
     Q_EMIT signalDeviceDelete(0);
     for (const PlanGroup& group : groups)
         Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
 }
 
-DeviceItemWidget* DeviceAddPage::makeCard(const StructDeviceItem& item)
+void DeviceAddPage::showRecording(DeviceItemWidget* card, const PlanGroup& group)
 {
-    auto* card = new DeviceItemWidget(m_ui->deviceListWidget, item); // the list owns its cells
+    card->setRecordingSummary(tr("%1 days, %2 TB")
+                                  .arg(group.recording.retentionDays)
+                                  .arg(StorageCalculator::tbText(StorageCalculator::groupBytes(group))));
+}
+
+DeviceItemWidget* DeviceAddPage::makeCard(const PlanGroup& group)
+{
+    auto* card = new DeviceItemWidget(m_ui->deviceListWidget, group.device); // the list owns its cells
+    showRecording(card, group);
     connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::onDeleteDeviceItem);
     connect(card, &DeviceItemWidget::signalEditClicked, this,
             [this, card] { Q_EMIT signalEditDevice(card->deviceItem()); });

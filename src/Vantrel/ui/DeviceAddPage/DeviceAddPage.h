@@ -64,6 +64,9 @@ public Q_SLOTS:
     // Replaces the group with the same number in place, keeping how it
     // records; a group deleted meanwhile comes back at the end.
     void onReplaceDeviceItem(const StructDeviceItem& item);
+    // A group with how it records: the editor's add and edit, a duplicate.
+    void onAddGroup(const PlanGroup& group);
+    void onReplaceGroup(const PlanGroup& group);
 
 private:
     void onGroupInserted(int row);
@@ -72,7 +75,8 @@ private:
     void onGroupsReset();
     void showCardMenu(DeviceItemWidget* card, const QPoint& globalPos);
 
-    DeviceItemWidget* makeCard(const StructDeviceItem& item);
+    DeviceItemWidget* makeCard(const PlanGroup& group);
+    static void showRecording(DeviceItemWidget* card, const PlanGroup& group);
     DeviceItemWidget* cardAt(int row) const;
     void updateTotals();
     // The group converted to the other standard, or nothing when it keeps

@@ -12,6 +12,8 @@
 #include <data/DeviceInfoManager.h>
 #include <data/EncodingCalculator.h>
 
+#include "RecordingEditor/RecordingEditor.h"
+
 #include <Fenwork/PushButton.h>
 
 #include <QBoxLayout>
@@ -94,14 +96,22 @@ DeviceEditor::DeviceEditor(QWidget* parent)
 
     ui->m_widgetShadow->installEventFilter(this);
 
+    QBoxLayout* buttonLayout = layoutHolding(ui->m_btnAddDevice->parentWidget()->layout(), ui->m_btnAddDevice);
+    // How the group records, between the rate and "+ Add".
+    m_recordingEditor = new RecordingEditor(ui->m_btnAddDevice->parentWidget());
+    CHECK_CONNECT(connect(ui->streamCountsEdit, &QSpinBox::valueChanged, m_recordingEditor,
+                          &RecordingEditor::setStreamLimit), kFunction);
     // Beside "+ Add" while a group is being changed.
     m_cancelEditButton = new aptui::PushButton(ui->m_btnAddDevice->parentWidget());
     m_cancelEditButton->setText(tr("Cancel"));
     m_cancelEditButton->setObjectName(QStringLiteral("m_btnCancelEdit"));
     m_cancelEditButton->setMinimumHeight(ui->m_btnAddDevice->minimumHeight());
     m_cancelEditButton->setMaximumHeight(ui->m_btnAddDevice->maximumHeight());
-    if (auto* box = qobject_cast<QBoxLayout*>(ui->m_btnAddDevice->parentWidget()->layout())) {
-        box->insertWidget(box->indexOf(ui->m_btnAddDevice) + 1, m_cancelEditButton);
+    if (buttonLayout) {
+        const int button = buttonLayout->indexOf(ui->m_btnAddDevice);
+        buttonLayout->insertWidget(button + 1, m_cancelEditButton);
+        // Above the spacer that keeps the button at the bottom.
+        buttonLayout->insertWidget(std::max(button - 1, 0), m_recordingEditor);
     }
     m_cancelEditButton->hide();
     CHECK_CONNECT(connect(m_cancelEditButton, &QPushButton::clicked, this, &DeviceEditor::onCancelEdit), kFunction);
@@ -538,14 +548,38 @@ void DeviceEditor::onCancelEdit()
     m_cancelEditButton->hide();
 }
 
-void DeviceEditor::onDuplicateDevice(const StructDeviceItem& item)
+StructDeviceItem DeviceEditor::duplicateOf(const StructDeviceItem& item)
 {
     StructDeviceItem copy = item;
     const QString suffix = QLatin1Char('(') + QString::number(item.groupNumber) + QLatin1Char(')');
     const QString name = item.channelName.endsWith(suffix) ? item.channelName.chopped(suffix.size()) : item.channelName;
     copy.groupNumber = m_deviceInfoManager->takeGroupNumber();
     copy.channelName = name + QLatin1Char('(') + QString::number(copy.groupNumber) + QLatin1Char(')');
-    Q_EMIT signalAddDevice(copy);
+    return copy;
+}
+
+QBoxLayout* DeviceEditor::layoutHolding(QLayout* layout, QWidget* widget)
+{
+    if (!layout)
+        return nullptr;
+    if (layout->indexOf(widget) >= 0)
+        return qobject_cast<QBoxLayout*>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QBoxLayout* found = layoutHolding(layout->itemAt(i)->layout(), widget))
+            return found;
+    }
+    return nullptr;
+}
+
+RecordingSettings DeviceEditor::recordingSettings() const
+{
+    return m_recordingEditor->settings();
+}
+
+void DeviceEditor::setRecordingSettings(const RecordingSettings& settings)
+{
+    m_recordingEditor->setStreamLimit(m_ui->streamCountsEdit->value());
+    m_recordingEditor->setSettings(settings);
 }
 
 void DeviceEditor::selectText(QComboBox* box, const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <data/DeviceTypes.h>
+#include <data/PlanTypes.h>
 
 #include <QMap>
 #include <QString>
@@ -14,7 +15,10 @@ class DeviceConfigStore;
 class DeviceInfoManager;
 class EncodingCalculator;
 class QComboBox;
+class QBoxLayout;
+class QLayout;
 class QPushButton;
+class RecordingEditor;
 class QResizeEvent;
 
 namespace Ui {
@@ -38,6 +42,9 @@ public:
     // The group number "+ Add" would save changes to, 0 while adding.
     int editedGroupNumber() const { return m_editedGroupNumber; }
     QPushButton* cancelEditButton() const { return m_cancelEditButton; }
+    // How the next group (or the one being changed) records.
+    RecordingSettings recordingSettings() const;
+    void setRecordingSettings(const RecordingSettings& settings);
 
     // The encoding types offered in a language: language 0 keeps "H.264+"
     // and drops "Smart H.264", every other language the reverse.
@@ -78,8 +85,8 @@ public Q_SLOTS:
     // Loads a group to change it; "+ Add" then saves the changes.
     void onEditDevice(const StructDeviceItem& item);
     void onCancelEdit();
-    // Adds a copy of a group under a new number.
-    void onDuplicateDevice(const StructDeviceItem& item);
+    // A copy of a group under a new number, named after it.
+    StructDeviceItem duplicateOf(const StructDeviceItem& item);
     // Shows the plan's standard (undo, an opened plan) without announcing a
     // switch of it.
     void showVideoStandard(VideoStandard standard);
@@ -114,6 +121,7 @@ private:
     void switchFrameStandard(VideoStandard standard, const char* function, bool announce = true);
     void loadGroup(const StructDeviceItem& item);
     static void selectText(QComboBox* box, const QString& text);
+    static QBoxLayout* layoutHolding(QLayout* layout, QWidget* widget);
     void showSceneRate(const QString& scene, const QString& encoding, const QString& resolution);
     bool rateFieldAcceptable() const;
     void markRateFieldInvalid(bool invalid);
@@ -131,4 +139,5 @@ private:
     bool m_connected = false;
     int m_editedGroupNumber = 0;
     QPushButton* m_cancelEditButton = nullptr;
+    RecordingEditor* m_recordingEditor = nullptr;
 };

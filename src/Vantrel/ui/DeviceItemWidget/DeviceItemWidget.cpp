@@ -66,6 +66,9 @@ DeviceItemWidget::DeviceItemWidget(QWidget* parent, const StructDeviceItem& devi
     // Long resolution and encoding names do not fit the fixed field widths.
     for (QLabel* label : fieldLabels())
         label->installEventFilter(this);
+    m_recordingSummary = new QLabel(this);
+    m_recordingSummary->setObjectName(QStringLiteral("m_labelRecordingSummary"));
+    m_ui->m_hlayoutTitle->addWidget(m_recordingSummary);
     // A clicked card takes the focus, so Enter can edit it; it never takes
     // it by itself, which would scroll the list.
     setFocusPolicy(Qt::ClickFocus);
@@ -91,6 +94,12 @@ void DeviceItemWidget::setFrameRateAndBitRate(const QString& frameRate, double b
 void DeviceItemWidget::OnDeleteButtonClicked()
 {
     Q_EMIT signalDeleteClicked(this, m_item.groupNumber);
+}
+
+void DeviceItemWidget::setRecordingSummary(const QString& summary)
+{
+    m_recordingSummary->setText(summary);
+    m_recordingSummary->setToolTip(summary);
 }
 
 void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent* event)

@@ -30,6 +30,10 @@ public:
     // Shows another group (an edit of this one).
     void setDeviceItem(const StructDeviceItem& deviceItem) { showGroup(deviceItem); }
 
+    // How long the group's recordings are kept and what they take on disk,
+    // shown after its name.
+    void setRecordingSummary(const QString& summary);
+
     // After a change of the video standard: the group now runs at another
     // frame rate, and maybe at another rate.
     void setFrameRateAndBitRate(const QString& frameRate, double bitrate);
@@ -62,6 +66,7 @@ private:
     QList<QLabel*> fieldLabels() const;
 
     std::unique_ptr<Ui::DeviceItemWidget> m_ui;
+    QLabel* m_recordingSummary = nullptr; // child of the card
     StructDeviceItem m_item;
     Arrangement m_arrangement = Arrangement::None;
 };

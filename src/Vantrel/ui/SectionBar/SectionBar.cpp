@@ -3,6 +3,9 @@
 #include "ui_SectionBar.h"
 
 #include <Fenwork/Menu.h>
+#include <Fenwork/ToolButton.h>
+
+#include <QStyle>
 
 namespace {
 // Where the export menu opens relative to the export button: above it, so
@@ -24,7 +27,17 @@ SectionBar::SectionBar(QWidget* parent)
     m_exportMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_exportMenu->setFocusPolicy(Qt::NoFocus);
 
+    // The third tab follows the two of the form, in their size and style.
+    m_storageButton = new aptui::ToolButton(this);
+    m_storageButton->setObjectName(QStringLiteral("storageBtn"));
+    m_storageButton->setText(tr("Storage"));
+    m_storageButton->setFixedSize(m_ui->encodingBtn->minimumSize());
+    m_storageButton->setCheckable(true);
+    m_storageButton->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->encodingBtn) + 1, m_storageButton);
+
     connect(m_ui->encodingBtn, &QToolButton::clicked, this, &SectionBar::switchEncodingTab);
+    connect(m_storageButton, &QToolButton::clicked, this, &SectionBar::switchStorageTab);
     connect(m_ui->bandwidthBtn, &QToolButton::clicked, this, &SectionBar::switchNetTab);
     connect(m_ui->btnExport, &QToolButton::clicked, this, &SectionBar::onPopupExport);
     connect(m_exportAction, &ExportMenuAction::signalExport, this, &SectionBar::onExport);
@@ -34,22 +47,31 @@ SectionBar::SectionBar(QWidget* parent)
 
 SectionBar::~SectionBar() = default;
 
+void SectionBar::checkOnly(QToolButton* tab)
+{
+    for (QToolButton* button : { static_cast<QToolButton*>(m_ui->bandwidthBtn),
+                                 static_cast<QToolButton*>(m_ui->encodingBtn), m_storageButton }) {
+        button->setCheckable(true);
+        button->setChecked(button == tab);
+    }
+}
+
 void SectionBar::switchNetTab()
 {
-    m_ui->bandwidthBtn->setCheckable(true);
-    m_ui->bandwidthBtn->setChecked(true);
-    m_ui->encodingBtn->setCheckable(true);
-    m_ui->encodingBtn->setChecked(false);
+    checkOnly(m_ui->bandwidthBtn);
     Q_EMIT signalSwitchNetTab();
 }
 
 void SectionBar::switchEncodingTab()
 {
-    m_ui->encodingBtn->setCheckable(true);
-    m_ui->encodingBtn->setChecked(true);
-    m_ui->bandwidthBtn->setCheckable(true);
-    m_ui->bandwidthBtn->setChecked(false);
+    checkOnly(m_ui->encodingBtn);
     Q_EMIT signalSwitchEncodingTab();
+}
+
+void SectionBar::switchStorageTab()
+{
+    checkOnly(m_storageButton);
+    Q_EMIT signalSwitchStorageTab();
 }
 
 void SectionBar::onPopupExport()

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QToolButton;
+
 namespace Ui {
 class SectionBar;
 }
@@ -14,8 +16,8 @@ namespace aptui {
 class Menu;
 }
 
-// The narrow bar beside the main window's client area: the Bandwidth and
-// Encoding tab buttons, and an export button with its popup menu: PDF,
+// The narrow bar beside the main window's client area: the Bandwidth,
+// Encoding and Storage tab buttons, and an export button with its popup menu: PDF,
 // EXCEL and Screenshot, each announced by its own signal.
 class SectionBar : public aptui::Widget
 {
@@ -28,6 +30,7 @@ public:
 Q_SIGNALS:
     void signalSwitchNetTab();
     void signalSwitchEncodingTab();
+    void signalSwitchStorageTab();
     void signalExportPdf();
     void signalExportExcel();
     void signalExportScreenshot();
@@ -35,11 +38,17 @@ Q_SIGNALS:
 public Q_SLOTS:
     void switchNetTab();
     void switchEncodingTab();
+    void switchStorageTab();
     void onPopupExport();
     void onExport(ExportMenuAction::ExportType type);
 
 private:
+    // The tab buttons act as one group: the given one checked, the others
+    // not.
+    void checkOnly(QToolButton* tab);
+
     std::unique_ptr<Ui::SectionBar> m_ui;
+    QToolButton* m_storageButton = nullptr; // child of the bar
     aptui::Menu* m_exportMenu = nullptr;           // child of the bar
     ExportMenuAction* m_exportAction = nullptr;    // child of the menu
 };

@@ -1,0 +1,99 @@
+#include "RecordingEditor.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSpinBox>
+
+#include <cmath>
+
+namespace {
+
+QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, const QString& suffix)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(low, high);
+    box->setSuffix(suffix);
+    // Typed beyond the range, the box stops at the limit instead of taking
+    // the first digits.
+    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    return box;
+}
+
+} // namespace
+
+RecordingEditor::RecordingEditor(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RecordingEditor"));
+    auto* layout = new QFormLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(4);
+
+    auto* title = new QLabel(tr("Recording"), this);
+    title->setObjectName(QStringLiteral("m_labelRecording"));
+    layout->addRow(title);
+
+    m_mode = new QComboBox(this);
+    m_mode->setObjectName(QStringLiteral("m_comboRecordingMode"));
+    m_mode->addItem(tr("Continuous"));
+    m_mode->addItem(tr("Event"));
+    layout->addRow(tr("Mode :"), m_mode);
+
+    m_hours = spinBox(this, "m_spinHoursPerDay", 0, 24, tr(" h/day"));
+    layout->addRow(tr("Hours :"), m_hours);
+    m_eventShare = spinBox(this, "m_spinEventShare", 1, 100, QStringLiteral(" %"));
+    m_eventShareLabel = new QLabel(tr("Events :"), this);
+    layout->addRow(m_eventShareLabel, m_eventShare);
+    m_retention = spinBox(this, "m_spinRetentionDays", 1, RecordingSettings::kMaxRetentionDays, tr(" days"));
+    layout->addRow(tr("Keep :"), m_retention);
+    m_recordedStreams = spinBox(this, "m_spinRecordedStreams", 1, 1, QString());
+    layout->addRow(tr("Recorded streams :"), m_recordedStreams);
+
+    setSettings(RecordingSettings());
+
+    connect(m_mode, &QComboBox::currentIndexChanged, this, &RecordingEditor::showEventShare);
+    connect(m_mode, &QComboBox::currentIndexChanged, this, &RecordingEditor::settingsChanged);
+    for (QSpinBox* box : { m_hours, m_eventShare, m_retention, m_recordedStreams })
+        connect(box, &QSpinBox::valueChanged, this, &RecordingEditor::settingsChanged);
+}
+
+RecordingEditor::~RecordingEditor() = default;
+
+RecordingSettings RecordingEditor::settings() const
+{
+    RecordingSettings settings;
+    settings.mode = m_mode->currentIndex() == 1 ? RecordingSettings::Mode::Event : RecordingSettings::Mode::Continuous;
+    settings.hoursPerDay = m_hours->value();
+    settings.eventShare = m_eventShare->value() / 100.0;
+    settings.retentionDays = m_retention->value();
+    settings.recordedStreams = m_recordedStreams->value();
+    return settings;
+}
+
+void RecordingEditor::setSettings(const RecordingSettings& settings)
+{
+    const QSignalBlocker blockMode(m_mode);
+    m_mode->setCurrentIndex(settings.mode == RecordingSettings::Mode::Event ? 1 : 0);
+    // Plan files may hold half hours; the field shows whole ones.
+    m_hours->setValue(static_cast<int>(std::lround(settings.hoursPerDay)));
+    m_eventShare->setValue(static_cast<int>(std::lround(settings.eventShare * 100.0)));
+    m_retention->setValue(settings.retentionDays);
+    m_recordedStreams->setMaximum(std::max(m_recordedStreams->maximum(), settings.recordedStreams));
+    m_recordedStreams->setValue(settings.recordedStreams);
+    showEventShare();
+}
+
+void RecordingEditor::setStreamLimit(int streams)
+{
+    m_recordedStreams->setMaximum(std::max(streams, 1));
+}
+
+void RecordingEditor::showEventShare()
+{
+    const bool event = m_mode->currentIndex() == 1;
+    m_eventShareLabel->setVisible(event);
+    m_eventShare->setVisible(event);
+}

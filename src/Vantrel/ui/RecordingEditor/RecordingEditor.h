@@ -1,0 +1,39 @@
+#pragma once
+
+#include <data/PlanTypes.h>
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+// The compact "Recording" section of the device editor: how a group
+// records, which is what its storage is computed from. Every field has its
+// range, so nothing out of range can be entered.
+class RecordingEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RecordingEditor(QWidget* parent = nullptr);
+    ~RecordingEditor() override;
+
+    RecordingSettings settings() const;
+    void setSettings(const RecordingSettings& settings);
+    // The group's streams per channel: the most that can be recorded.
+    void setStreamLimit(int streams);
+
+Q_SIGNALS:
+    void settingsChanged();
+
+private:
+    void showEventShare();
+
+    QComboBox* m_mode = nullptr;
+    QSpinBox* m_hours = nullptr;
+    QLabel* m_eventShareLabel = nullptr;
+    QSpinBox* m_eventShare = nullptr;
+    QSpinBox* m_retention = nullptr;
+    QSpinBox* m_recordedStreams = nullptr;
+};
