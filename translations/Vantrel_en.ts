@@ -56,6 +56,25 @@
     </message>
 </context>
 <context>
+    <name>BitrateTableCheck</name>
+    <message>
+        <source>the row has no resolution name</source>
+        <translation>the row has no resolution name</translation>
+    </message>
+    <message>
+        <source>the rate &quot;%1&quot; of %2 is not a whole number from %3 to %4 kbps</source>
+        <translation>the rate &quot;%1&quot; of %2 is not a whole number from %3 to %4 kbps</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first row is kept</source>
+        <translation>%1 is listed twice; the first row is kept</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the row before it; the rows must run from the largest picture to the smallest</source>
+        <translation>%1 is larger than the row before it; the rows must run from the largest picture to the smallest</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
@@ -87,6 +106,17 @@
     </message>
 </context>
 <context>
+    <name>DataProblemsNotice</name>
+    <message>
+        <source>Data files</source>
+        <translation>Data files</translation>
+    </message>
+    <message>
+        <source>These rows of the data files were left out; the other rows are in use. Mend the files beside the program and start it again.</source>
+        <translation>These rows of the data files were left out; the other rows are in use. Mend the files beside the program and start it again.</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAddPage</name>
     <message>
         <source>Gpbs</source>
@@ -100,12 +130,51 @@
         <source>Kpbs</source>
         <translation>Kbps</translation>
     </message>
+    <message>
+        <source>Replace all groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
     <message>
         <source>DeviceAddPage</source>
         <translation>DeviceAddPage</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigStore</name>
+    <message>
+        <source>the file is missing or is not well-formed XML</source>
+        <translation>the file is missing or is not well-formed XML</translation>
+    </message>
+    <message>
+        <source>the link type %1 is listed twice; the first one is kept</source>
+        <translation>the link type %1 is listed twice; the first one is kept</translation>
+    </message>
+    <message>
+        <source>the folder of bitrate tables is missing</source>
+        <translation>the folder of bitrate tables is missing</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>the line has no rate after a comma</source>
+        <translation>the line has no rate after a comma</translation>
     </message>
 </context>
 <context>
@@ -234,6 +303,14 @@ background:Transparent
         <source>Enter a rate from 0 to %1 kbps.</source>
         <translation>Enter a rate from 0 to %1 kbps.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
@@ -334,6 +411,209 @@ background:Transparent
     <message>
         <source>   EXCEL</source>
         <translation>   Excel</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Add %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change plan settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation type="unfinished">NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation type="unfinished">PAL</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is %3, expected %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a plan file (no JSON object: %1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another JSON value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storage: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group %1 (%2): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of a scene (the group uses a scene rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group %1 (%2): recording: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number no other group has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanFileController</name>
+    <message>
+        <source>New plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantrel plans (*.vantrel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation type="unfinished">Vantrel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was not opened; the open plan is unchanged.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was not saved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -466,6 +746,17 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>ShowValueListCheck</name>
+    <message>
+        <source>the value &quot;%1&quot; of %2 is not a number above 0 and at most %3</source>
+        <translation>the value &quot;%1&quot; of %2 is not a number above 0 and at most %3</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first one is kept</source>
+        <translation>%1 is listed twice; the first one is kept</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>UpdateDialog</source>
@@ -563,6 +854,10 @@ background:Transparent
     <message>
         <source>Exit the Morvane software?</source>
         <translation>Exit Vantrel?</translation>
+    </message>
+    <message>
+        <source>%1 - Vantrel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

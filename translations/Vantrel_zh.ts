@@ -56,6 +56,25 @@
     </message>
 </context>
 <context>
+    <name>BitrateTableCheck</name>
+    <message>
+        <source>the row has no resolution name</source>
+        <translation>该行没有分辨率名称</translation>
+    </message>
+    <message>
+        <source>the rate &quot;%1&quot; of %2 is not a whole number from %3 to %4 kbps</source>
+        <translation>%2 的码率“%1”不是 %3 到 %4 kbps 之间的整数</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first row is kept</source>
+        <translation>%1 重复出现；保留第一行</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the row before it; the rows must run from the largest picture to the smallest</source>
+        <translation>%1 大于前一行；各行须按画面从大到小排列</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
@@ -87,6 +106,17 @@
     </message>
 </context>
 <context>
+    <name>DataProblemsNotice</name>
+    <message>
+        <source>Data files</source>
+        <translation>数据文件</translation>
+    </message>
+    <message>
+        <source>These rows of the data files were left out; the other rows are in use. Mend the files beside the program and start it again.</source>
+        <translation>数据文件中的以下各行已被略去，其余各行照常使用。请修正程序旁的文件后重新启动程序。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAddPage</name>
     <message>
         <source>Gpbs</source>
@@ -100,12 +130,51 @@
         <source>Kpbs</source>
         <translation>Kbps</translation>
     </message>
+    <message>
+        <source>Replace all groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
     <message>
         <source>DeviceAddPage</source>
         <translation>设备添加页</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigStore</name>
+    <message>
+        <source>the file is missing or is not well-formed XML</source>
+        <translation>文件缺失或不是格式正确的 XML</translation>
+    </message>
+    <message>
+        <source>the link type %1 is listed twice; the first one is kept</source>
+        <translation>链路类型 %1 重复出现；保留第一个</translation>
+    </message>
+    <message>
+        <source>the folder of bitrate tables is missing</source>
+        <translation>码率表文件夹缺失</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>the line has no rate after a comma</source>
+        <translation>该行逗号后没有码率</translation>
     </message>
 </context>
 <context>
@@ -234,6 +303,14 @@ background:Transparent
         <source>Enter a rate from 0 to %1 kbps.</source>
         <translation>请输入 0 到 %1 kbps 之间的码率。</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>
@@ -334,6 +411,209 @@ background:Transparent
     <message>
         <source>   EXCEL</source>
         <translation>   Excel</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <source>Add %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change plan settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation type="unfinished">NTSC</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation type="unfinished">PAL</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is %3, expected %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1key &quot;%2&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a plan file (no JSON object: %1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another JSON value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>storage: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group %1 (%2): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of a scene (the group uses a scene rate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group %1 (%2): recording: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number no other group has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanFileController</name>
+    <message>
+        <source>New plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantrel plans (*.vantrel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation type="unfinished">Vantrel</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was not opened; the open plan is unchanged.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan was not saved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -466,6 +746,17 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>ShowValueListCheck</name>
+    <message>
+        <source>the value &quot;%1&quot; of %2 is not a number above 0 and at most %3</source>
+        <translation>%2 的数值“%1”不是大于 0 且不超过 %3 的数</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first one is kept</source>
+        <translation>%1 重复出现；保留第一个</translation>
+    </message>
+</context>
+<context>
     <name>UpdateDialog</name>
     <message>
         <source>UpdateDialog</source>
@@ -563,6 +854,10 @@ background:Transparent
     <message>
         <source>Exit the Morvane software?</source>
         <translation>确定退出 Vantrel 吗？</translation>
+    </message>
+    <message>
+        <source>%1 - Vantrel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

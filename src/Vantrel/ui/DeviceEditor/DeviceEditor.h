@@ -38,6 +38,8 @@ public:
     // The group number "+ Add" would save changes to, 0 while adding.
     int editedGroupNumber() const { return m_editedGroupNumber; }
     QPushButton* cancelEditButton() const { return m_cancelEditButton; }
+    // The data files as the editor loaded them, with what they refused.
+    const DeviceConfigStore& configStore() const { return *m_configStore; }
 
     // The encoding types offered in a language: language 0 keeps "H.264+"
     // and drops "Smart H.264", every other language the reverse.
