@@ -2,6 +2,8 @@
 
 #include "DeviceConfigStore.h"
 
+#include <QHash>
+
 #include <cmath>
 
 namespace {
@@ -14,6 +16,27 @@ int startRow(const CodeParameter& parameter, bool frameRateFirst)
     if (parameter.deviceType == 1)
         return 6;
     return frameRateFirst ? 8 : 18;
+}
+
+// The rate calculateBitrate() would look up for each row: that of the first
+// row of the same name. Looked up once per question, not once per trial, so
+// a long table costs its length and not its square.
+QVector<int> firstRatesByName(const QVector<BitrateEntry>& rows)
+{
+    QHash<QString, int> firstRate;
+    firstRate.reserve(rows.size());
+    QVector<int> rates;
+    rates.reserve(rows.size());
+    for (const BitrateEntry& row : rows) {
+        const auto found = firstRate.constFind(row.resolution);
+        if (found != firstRate.constEnd()) {
+            rates.append(*found);
+        } else {
+            firstRate.insert(row.resolution, row.bitrate);
+            rates.append(row.bitrate);
+        }
+    }
+    return rates;
 }
 
 } // namespace
@@ -34,13 +57,17 @@ void EncodingCalculator::setEncodeType(const QString& encodingType)
 double EncodingCalculator::calculateBitrate(int deviceType, const QString& resolution, double frameRate)
 {
     m_store->setCurrentEncoding(m_encodingType);
+    const double d = m_store->getDefaultEncodingBitrate(resolution, deviceType == 1 ? 2 : 1);
+    return bitrateFromTableRate(deviceType, d, frameRate);
+}
+
+double EncodingCalculator::bitrateFromTableRate(int deviceType, double d, double frameRate)
+{
     const double F = kReferenceFrameRate;
     if (deviceType == 1) {
         // A recorder keeps a fifth of the table rate at any frame rate.
-        const double d = m_store->getDefaultEncodingBitrate(resolution, 2);
         return d / 5.0 + (frameRate * 4.0 * d) / (5.0 * F);
     }
-    const double d = m_store->getDefaultEncodingBitrate(resolution, 1);
     if (frameRate >= 10.0)
         return d * frameRate / F;
     // Below 10 fps a camera's rate decays by 0.9 per frame, flat below 1 fps.
@@ -72,6 +99,8 @@ bool EncodingCalculator::search(QString& resolution, QString& frameRate, const C
     const QVector<ShowValueItem> rates = m_store->getFrameRateTable(parameter.videoStandard);
     const QVector<BitrateEntry> rows = m_store->getEncodingTable(parameter.encodingType, parameter.deviceType);
     setEncodeType(parameter.encodingType);
+    m_store->setCurrentEncoding(m_encodingType);
+    const QVector<int> tableRates = firstRatesByName(rows);
 
     const bool frameRateFirst = order == SearchOrder::FrameRateFirst;
     const int first = startRow(parameter, frameRateFirst);
@@ -86,7 +115,7 @@ bool EncodingCalculator::search(QString& resolution, QString& frameRate, const C
         for (int inner = innerStart; inner < innerCount; ++inner) {
             const int row = frameRateFirst ? inner : outer;
             const int rate = frameRateFirst ? outer : inner;
-            const double bitrate = calculateBitrate(parameter.deviceType, rows.at(row).resolution, rates.at(rate).value);
+            const double bitrate = bitrateFromTableRate(parameter.deviceType, tableRates.at(row), rates.at(rate).value);
             if (budget - bitrate >= 0) {
                 resolution = rows.at(row).resolution;
                 frameRate = rates.at(rate).show;

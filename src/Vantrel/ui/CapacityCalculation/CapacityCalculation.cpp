@@ -6,6 +6,7 @@
 
 #include <Fenwork/ShareTools.h>
 #include <Fenwork/WarningDlg.h>
+#include <data/ShownRate.h>
 #include <data/DeviceConfigStore.h>
 #include <data/EncodingCalculator.h>
 
@@ -123,7 +124,7 @@ QString CapacityCalculation::bitRateText(const CodeParameter& codeParameter, con
 {
     const double bitRate = m_calculator->calculateBitrate(codeParameter.deviceType, resolution,
                                                           frameRateValue(frameRate, codeParameter.videoStandard));
-    return QString::number(static_cast<qint64>(bitRate));
+    return QString::number(ShownRate::wholeKbps(bitRate));
 }
 
 double CapacityCalculation::frameRateValue(const QString& frameRate, int videoStandard) const

@@ -8,6 +8,7 @@
 #include <data/DeviceConfigStore.h>
 #include <data/DeviceInfoManager.h>
 #include <data/EncodingCalculator.h>
+#include <data/ShownRate.h>
 
 #include <Fenwork/PushButton.h>
 
@@ -350,7 +351,7 @@ void DeviceEditor::refreshFixedRate()
     const int deviceType = ui->m_comboBoxDeviceType->currentIndex() == 1 ? 1 : 0;
     const QString resolution = ui->m_comboBoxResolution->currentText();
     const double frameRate = m_configStore->getFrameRateValue(ui->m_comboxFrameRate->currentText(), m_videoStandard);
-    const int rate = static_cast<int>(m_calculator->calculateBitrate(deviceType, resolution, frameRate));
+    const int rate = ShownRate::wholeKbpsInt(m_calculator->calculateBitrate(deviceType, resolution, frameRate));
     ui->m_lineEditScenceRecommandRate->setText(QString::number(rate));
 }
 
