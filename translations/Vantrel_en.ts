@@ -132,19 +132,19 @@
     </message>
     <message>
         <source>Replace all groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace all groups</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicate</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
@@ -305,11 +305,11 @@ background:Transparent
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Save changes</translation>
     </message>
 </context>
 <context>
@@ -417,203 +417,205 @@ background:Transparent
     <name>PlanEditor</name>
     <message>
         <source>Add %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Add %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete %1</translation>
     </message>
     <message>
         <source>Change plan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Change plan settings</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit %1</translation>
     </message>
     <message>
         <source>Clear all groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear all groups</translation>
     </message>
     <message>
         <source>Switch to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch to %1</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>PlanFile</name>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>a text</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>one of %1</translation>
     </message>
     <message>
         <source>a number above %1 and at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a number above %1 and at most %2</translation>
     </message>
     <message>
         <source>a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a number from %1 to %2</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a whole number from %1 to %2</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>an object</translation>
     </message>
     <message>
         <source>%1key &quot;%2&quot; is %3, expected %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1key &quot;%2&quot; is %3, expected %4.</translation>
     </message>
     <message>
         <source>%1key &quot;%2&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1key &quot;%2&quot; is missing.</translation>
     </message>
     <message>
         <source>not a plan file (no JSON object: %1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>not a plan file (no JSON object: %1 at byte %2).</translation>
     </message>
     <message>
         <source>another JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>another JSON value</translation>
     </message>
     <message>
         <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</translation>
     </message>
     <message>
         <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>written by a newer version of the program (plan version %1; this one reads %2).</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown</translation>
     </message>
     <message>
         <source>storage: </source>
-        <translation type="unfinished"></translation>
+        <translation>storage: </translation>
     </message>
     <message>
         <source>a list of groups</source>
-        <translation type="unfinished"></translation>
+        <translation>a list of groups</translation>
     </message>
     <message>
         <source>group %1 (%2): </source>
-        <translation type="unfinished"></translation>
+        <translation>group %1 (%2): </translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>not an object.</translation>
     </message>
     <message>
         <source>the name of a scene (the group uses a scene rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>the name of a scene (the group uses a scene rate)</translation>
     </message>
     <message>
         <source>group %1 (%2): recording: </source>
-        <translation type="unfinished"></translation>
+        <translation>group %1 (%2): recording: </translation>
     </message>
     <message>
         <source>a number no other group has</source>
-        <translation type="unfinished"></translation>
+        <translation>a number no other group has</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cannot be read (%2).</translation>
     </message>
 </context>
 <context>
     <name>PlanFileController</name>
     <message>
         <source>New plan</source>
-        <translation type="unfinished"></translation>
+        <translation>New plan</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Open...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as...</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent plans</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>Vantrel plans (*.vantrel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel plans (*.vantrel)</translation>
     </message>
     <message>
         <source>Open plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Open plan</translation>
     </message>
     <message>
         <source>Save plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Save plan</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved changes</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Discard</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Vantrel</source>
-        <translation type="unfinished">Vantrel</translation>
+        <translation>Vantrel</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled</translation>
     </message>
     <message>
         <source>The plan was not opened; the open plan is unchanged.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The plan was not opened; the open plan is unchanged.
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The plan was not saved.
+%1</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>The plan %1 has unsaved changes. Save them?</translation>
     </message>
     <message>
         <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</translation>
     </message>
 </context>
 <context>
@@ -857,7 +859,7 @@ background:Transparent
     </message>
     <message>
         <source>%1 - Vantrel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Vantrel</translation>
     </message>
 </context>
 <context>

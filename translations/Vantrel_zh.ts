@@ -132,19 +132,19 @@
     </message>
     <message>
         <source>Replace all groups</source>
-        <translation type="unfinished"></translation>
+        <translation>替换全部分组</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>复制</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
 </context>
 <context>
@@ -305,11 +305,11 @@ background:Transparent
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>保存修改</translation>
     </message>
 </context>
 <context>
@@ -417,203 +417,205 @@ background:Transparent
     <name>PlanEditor</name>
     <message>
         <source>Add %1</source>
-        <translation type="unfinished"></translation>
+        <translation>添加 %1</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>删除 %1</translation>
     </message>
     <message>
         <source>Change plan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>修改方案设置</translation>
     </message>
     <message>
         <source>Edit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑 %1</translation>
     </message>
     <message>
         <source>Clear all groups</source>
-        <translation type="unfinished"></translation>
+        <translation>清空全部分组</translation>
     </message>
     <message>
         <source>Switch to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>切换到 %1</translation>
     </message>
     <message>
         <source>NTSC</source>
-        <translation type="unfinished">NTSC</translation>
+        <translation>NTSC</translation>
     </message>
     <message>
         <source>PAL</source>
-        <translation type="unfinished">PAL</translation>
+        <translation>PAL</translation>
     </message>
 </context>
 <context>
     <name>PlanFile</name>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>一段文字</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 之一</translation>
     </message>
     <message>
         <source>a number above %1 and at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>大于 %1 且不超过 %2 的数</translation>
     </message>
     <message>
         <source>a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 到 %2 之间的数</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 到 %2 之间的整数</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>一个对象</translation>
     </message>
     <message>
         <source>%1key &quot;%2&quot; is %3, expected %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1键“%2”为 %3，应为 %4。</translation>
     </message>
     <message>
         <source>%1key &quot;%2&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1缺少键“%2”。</translation>
     </message>
     <message>
         <source>not a plan file (no JSON object: %1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>不是方案文件（没有 JSON 对象：第 %2 字节处 %1）。</translation>
     </message>
     <message>
         <source>another JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>其他 JSON 值</translation>
     </message>
     <message>
         <source>not a plan file (&quot;format&quot; is not &quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>不是方案文件（“format”不是“%1”）。</translation>
     </message>
     <message>
         <source>written by a newer version of the program (plan version %1; this one reads %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>由更新版本的程序写入（方案版本 %1；本程序读取版本 %2）。</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>未知</translation>
     </message>
     <message>
         <source>storage: </source>
-        <translation type="unfinished"></translation>
+        <translation>存储： </translation>
     </message>
     <message>
         <source>a list of groups</source>
-        <translation type="unfinished"></translation>
+        <translation>分组列表</translation>
     </message>
     <message>
         <source>group %1 (%2): </source>
-        <translation type="unfinished"></translation>
+        <translation>分组 %1（%2）： </translation>
     </message>
     <message>
         <source>not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>不是对象。</translation>
     </message>
     <message>
         <source>the name of a scene (the group uses a scene rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>场景名称（该分组使用场景码率）</translation>
     </message>
     <message>
         <source>group %1 (%2): recording: </source>
-        <translation type="unfinished"></translation>
+        <translation>分组 %1（%2）：录像： </translation>
     </message>
     <message>
         <source>a number no other group has</source>
-        <translation type="unfinished"></translation>
+        <translation>其他分组未使用的编号</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法读取（%2）。</translation>
     </message>
 </context>
 <context>
     <name>PlanFileController</name>
     <message>
         <source>New plan</source>
-        <translation type="unfinished"></translation>
+        <translation>新建方案</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Save as...</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为...</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>最近的方案</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>重做</translation>
     </message>
     <message>
         <source>Vantrel plans (*.vantrel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel 方案 (*.vantrel)</translation>
     </message>
     <message>
         <source>Open plan</source>
-        <translation type="unfinished"></translation>
+        <translation>打开方案</translation>
     </message>
     <message>
         <source>Save plan</source>
-        <translation type="unfinished"></translation>
+        <translation>保存方案</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存的修改</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>放弃</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Vantrel</source>
-        <translation type="unfinished">Vantrel</translation>
+        <translation>Vantrel</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>未命名</translation>
     </message>
     <message>
         <source>The plan was not opened; the open plan is unchanged.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>方案未打开；当前方案保持不变。
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>方案未保存。
+%1</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>方案 %1 有未保存的修改。是否保存？</translation>
     </message>
     <message>
         <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel 上次未正常关闭。是否恢复您正在编辑的方案（%1 个分组）？</translation>
     </message>
 </context>
 <context>
@@ -857,7 +859,7 @@ background:Transparent
     </message>
     <message>
         <source>%1 - Vantrel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Vantrel 方案</translation>
     </message>
 </context>
 <context>
