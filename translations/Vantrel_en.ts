@@ -56,6 +56,25 @@
     </message>
 </context>
 <context>
+    <name>BitrateTableCheck</name>
+    <message>
+        <source>the row has no resolution name</source>
+        <translation>the row has no resolution name</translation>
+    </message>
+    <message>
+        <source>the rate &quot;%1&quot; of %2 is not a whole number from %3 to %4 kbps</source>
+        <translation>the rate &quot;%1&quot; of %2 is not a whole number from %3 to %4 kbps</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first row is kept</source>
+        <translation>%1 is listed twice; the first row is kept</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the row before it; the rows must run from the largest picture to the smallest</source>
+        <translation>%1 is larger than the row before it; the rows must run from the largest picture to the smallest</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
@@ -84,6 +103,17 @@
     <message>
         <source>Clear all the channels?</source>
         <translation>Clear all channels?</translation>
+    </message>
+</context>
+<context>
+    <name>DataProblemsNotice</name>
+    <message>
+        <source>Data files</source>
+        <translation>Data files</translation>
+    </message>
+    <message>
+        <source>These rows of the data files were left out; the other rows are in use. Mend the files beside the program and start it again.</source>
+        <translation>These rows of the data files were left out; the other rows are in use. Mend the files beside the program and start it again.</translation>
     </message>
 </context>
 <context>
@@ -126,6 +156,29 @@
     <message>
         <source>DeviceAddPage</source>
         <translation>DeviceAddPage</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigStore</name>
+    <message>
+        <source>the file is missing or is not well-formed XML</source>
+        <translation>the file is missing or is not well-formed XML</translation>
+    </message>
+    <message>
+        <source>the link type %1 is listed twice; the first one is kept</source>
+        <translation>the link type %1 is listed twice; the first one is kept</translation>
+    </message>
+    <message>
+        <source>the folder of bitrate tables is missing</source>
+        <translation>the folder of bitrate tables is missing</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>the line has no rate after a comma</source>
+        <translation>the line has no rate after a comma</translation>
     </message>
 </context>
 <context>
@@ -959,6 +1012,17 @@ background:Transparent
     <message>
         <source>Storage</source>
         <translation>Storage</translation>
+    </message>
+</context>
+<context>
+    <name>ShowValueListCheck</name>
+    <message>
+        <source>the value &quot;%1&quot; of %2 is not a number above 0 and at most %3</source>
+        <translation>the value &quot;%1&quot; of %2 is not a number above 0 and at most %3</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first one is kept</source>
+        <translation>%1 is listed twice; the first one is kept</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,25 @@
     </message>
 </context>
 <context>
+    <name>BitrateTableCheck</name>
+    <message>
+        <source>the row has no resolution name</source>
+        <translation>该行没有分辨率名称</translation>
+    </message>
+    <message>
+        <source>the rate &quot;%1&quot; of %2 is not a whole number from %3 to %4 kbps</source>
+        <translation>%2 的码率“%1”不是 %3 到 %4 kbps 之间的整数</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first row is kept</source>
+        <translation>%1 重复出现；保留第一行</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the row before it; the rows must run from the largest picture to the smallest</source>
+        <translation>%1 大于前一行；各行须按画面从大到小排列</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
@@ -84,6 +103,17 @@
     <message>
         <source>Clear all the channels?</source>
         <translation>确定清空所有通道吗？</translation>
+    </message>
+</context>
+<context>
+    <name>DataProblemsNotice</name>
+    <message>
+        <source>Data files</source>
+        <translation>数据文件</translation>
+    </message>
+    <message>
+        <source>These rows of the data files were left out; the other rows are in use. Mend the files beside the program and start it again.</source>
+        <translation>数据文件中的以下各行已被略去，其余各行照常使用。请修正程序旁的文件后重新启动程序。</translation>
     </message>
 </context>
 <context>
@@ -126,6 +156,29 @@
     <message>
         <source>DeviceAddPage</source>
         <translation>设备添加页</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigStore</name>
+    <message>
+        <source>the file is missing or is not well-formed XML</source>
+        <translation>文件缺失或不是格式正确的 XML</translation>
+    </message>
+    <message>
+        <source>the link type %1 is listed twice; the first one is kept</source>
+        <translation>链路类型 %1 重复出现；保留第一个</translation>
+    </message>
+    <message>
+        <source>the folder of bitrate tables is missing</source>
+        <translation>码率表文件夹缺失</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>the line has no rate after a comma</source>
+        <translation>该行逗号后没有码率</translation>
     </message>
 </context>
 <context>
@@ -959,6 +1012,17 @@ background:Transparent
     <message>
         <source>Storage</source>
         <translation>存储</translation>
+    </message>
+</context>
+<context>
+    <name>ShowValueListCheck</name>
+    <message>
+        <source>the value &quot;%1&quot; of %2 is not a number above 0 and at most %3</source>
+        <translation>%2 的数值“%1”不是大于 0 且不超过 %3 的数</translation>
+    </message>
+    <message>
+        <source>%1 is listed twice; the first one is kept</source>
+        <translation>%1 重复出现；保留第一个</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace aptui {
 
 GenericDS::GenericDS() = default;
@@ -80,6 +82,25 @@ GenericDS GenericDS::GetChild(int index) const
             return GenericDS(m_document, child);
     }
     return GenericDS();
+}
+
+GenericDS GenericDS::FirstChild() const
+{
+    if (m_element.isNull())
+        return GenericDS();
+    return GenericDS(m_document, m_element.firstChildElement());
+}
+
+GenericDS GenericDS::NextSibling() const
+{
+    if (m_element.isNull())
+        return GenericDS();
+    return GenericDS(m_document, m_element.nextSiblingElement());
+}
+
+int GenericDS::LineNumber() const
+{
+    return m_element.isNull() ? 0 : std::max(0, m_element.lineNumber());
 }
 
 int GenericDS::GetChildrenCount() const

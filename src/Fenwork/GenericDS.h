@@ -23,8 +23,16 @@ public:
     GenericDS CreateChild(const QString& name);
 
     GenericDS GetChildByName(const QString& name) const;
+    // Walks the siblings up to index on every call: loops over all children
+    // use FirstChild() and NextSibling(), which cost one step each.
     GenericDS GetChild(int index) const;
     int GetChildrenCount() const;
+    GenericDS FirstChild() const;
+    GenericDS NextSibling() const;
+
+    // Line of the element's start tag in the loaded file, for messages that
+    // point at the place to mend; 0 when unknown.
+    int LineNumber() const;
 
     QString GetName() const;
     QString GetValue() const;

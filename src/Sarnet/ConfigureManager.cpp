@@ -28,9 +28,7 @@ bool ConfigureManager::load(const QString& path)
     if (!root.loadXML(path))
         return false;
     m_fileName = path;
-    const int count = root.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const aptui::GenericDS child = root.GetChild(i);
+    for (aptui::GenericDS child = root.FirstChild(); !child.isNull(); child = child.NextSibling()) {
         const QString value = child.GetChildByName(QStringLiteral("Value")).GetValue();
         m_items.push_back(std::make_unique<Configure>(child.GetName(), value));
     }

@@ -1,7 +1,10 @@
 #include "InstanceLock.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QSysInfo>
 #include <QStandardPaths>
 
 namespace SharedTools {
@@ -45,7 +48,15 @@ InstanceLock::InstanceLock(const QString& id)
     , m_file(m_path)
 {
     // The holder keeps the lock for as long as it runs, however long that
-    // is: never judge a lock by its age, only by whether its process lives.
+    // is: a lock of this host is judged by whether its process lives, never
+    // by its age (only one of another host, whose process cannot be asked).
+    m_file.setStaleLockTime(0);
+}
+
+InstanceLock::InstanceLock(const QString& id, const QString& folder)
+    : m_path(QDir(folder).filePath(QFileInfo(lockFilePath(id)).fileName()))
+    , m_file(m_path)
+{
     m_file.setStaleLockTime(0);
 }
 
@@ -56,7 +67,39 @@ bool InstanceLock::tryAcquire()
     if (m_file.isLocked())
         return true;
     // tryLock removes a lock file whose process is gone before it retries.
-    return m_file.tryLock(0);
+    if (m_file.tryLock(0)) {
+        m_unavailable = false;
+        return true;
+    }
+    if (m_file.error() == QLockFile::LockFailedError) {
+        m_unavailable = false;
+        if (!foreignLockIsAbandoned())
+            return false;
+        m_file.removeStaleLockFile();
+        return m_file.tryLock(0);
+    }
+    // Saying "already running" here would keep the program from ever
+    // starting on a machine without a writable folder: say what failed.
+    if (!m_unavailable) {
+        qWarning("[Tool]Cannot create the single-instance lock %s; starting without the check",
+                 qPrintable(QDir::toNativeSeparators(m_path)));
+    }
+    m_unavailable = true;
+    return false;
+}
+
+bool InstanceLock::foreignLockIsAbandoned() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!m_file.getLockInfo(&pid, &host, &application))
+        return false;
+    // On this host the process check of tryLock() has already spoken.
+    if (host.isEmpty() || host == QSysInfo::machineHostName())
+        return false;
+    const QDateTime written = QFileInfo(m_path).lastModified();
+    return written.isValid() && written.secsTo(QDateTime::currentDateTime()) > kForeignLockAgeSeconds;
 }
 
 bool InstanceLock::isHeld() const

@@ -43,7 +43,11 @@ QString QtSingleApplication::id() const
 
 bool QtSingleApplication::isRunning()
 {
-    return !m_lock->tryAcquire();
+    if (m_lock->tryAcquire())
+        return false;
+    // Without a lock file nothing is known of another instance, and refusing
+    // to start would be wrong every time: the lock has warned, go on.
+    return !m_lock->isUnavailable();
 }
 
 } // namespace SharedTools

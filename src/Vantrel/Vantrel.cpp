@@ -2,6 +2,7 @@
 
 #include "AboutDialog/AboutDialog.h"
 #include "CapacityCalculation/CapacityCalculation.h"
+#include "DataProblemsNotice/DataProblemsNotice.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
 #include "PlanFileController.h"
@@ -10,6 +11,7 @@
 #include "StoragePage/StoragePage.h"
 #include "UpdateDialog/UpdateDialog.h"
 
+#include <data/DeviceConfigStore.h>
 #include <data/PlanRecovery.h>
 #include <edit/PlanEditor.h>
 
@@ -156,6 +158,8 @@ void Vantrel::showPlanTitle(const QString& title)
 
 void Vantrel::openAtStart(const QStringList& arguments)
 {
+    // Before a plan opens: its figures depend on the rows left out.
+    DataProblemsNotice::showModal(m_deviceEditor->configStore().loadProblems(), this);
     if (m_planFiles->offerRecovery())
         return;
     for (const QString& argument : arguments.mid(1)) {

@@ -2,6 +2,7 @@
 
 #include <Fenwork/TargetPath.h>
 #include <data/BandwidthTotal.h>
+#include <data/ShownRate.h>
 #include <data/DeviceConfigStore.h>
 #include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
@@ -53,7 +54,7 @@ QString fitJson(const std::optional<EncodingFit>& fit)
         return QStringLiteral("null");
     return QStringLiteral("{\"resolution\":%1,\"frameRate\":%2,\"kbps\":%3}")
         .arg(jsonString(fit->resolution), jsonString(fit->frameRateText),
-             QString::number(static_cast<double>(wholeKbps(fit->kbps)), 'f', 1));
+             QString::number(static_cast<double>(ShownRate::wholeKbps(fit->kbps)), 'f', 1));
 }
 
 // "--name value" pairs; false when an option has no value or is unknown.
@@ -116,6 +117,9 @@ int CommandLine::run(QStringList arguments)
         m_out << usage();
         return Done;
     }
+    // Whatever the data files hold that was refused is said, never silent.
+    for (const DataProblem& problem : DeviceConfigStore().loadProblems())
+        m_err << "vantrel-cli: " << problem.text() << "\n";
     if (command == QLatin1String("totals"))
         return totals(arguments);
     if (command == QLatin1String("fit"))

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using SharedTools::InstanceLock;
@@ -163,6 +165,44 @@ private Q_SLOTS:
         file.close();
         InstanceLock lock(id);
         QVERIFY(lock.tryAcquire());
+    }
+
+    void oldLockOfAnotherHostIsTakenOver()
+    {
+        const QString id = uniqueId(QStringLiteral("Foreign"));
+        QFile file(InstanceLock::lockFilePath(id));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("4242\nVantrel\nsome-other-host\n");
+        file.flush();
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-InstanceLock::kForeignLockAgeSeconds - 60),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        InstanceLock lock(id);
+        QVERIFY(lock.tryAcquire());
+        lock.release();
+
+        // A fresh one of another host may belong to a live process: it holds.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("4242\nVantrel\nsome-other-host\n");
+        file.close();
+        InstanceLock fresh(id);
+        QVERIFY(!fresh.tryAcquire());
+        QVERIFY(!fresh.isUnavailable());
+        QFile::remove(file.fileName());
+    }
+
+    void noWritableFolderIsNoSecondInstance()
+    {
+        // Folders below a plain file cannot be made, not even by root.
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath(QStringLiteral("file"));
+        QFile plain(blocker);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        InstanceLock lock(uniqueId(QStringLiteral("Nowhere")), blocker + QStringLiteral("/run"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Cannot create the single-instance lock")));
+        QVERIFY2(!lock.tryAcquire(), qPrintable(lock.filePath()));
+        QVERIFY(lock.isUnavailable());
     }
 
     void lockFileNames()

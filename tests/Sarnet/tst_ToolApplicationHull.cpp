@@ -63,6 +63,20 @@ void answerNext(QDialog::DialogCode answer, SeenDialog* seen)
     });
 }
 
+class QuitWatcher : public QObject
+{
+public:
+    bool sawQuit = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Quit)
+            sawQuit = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 class EventCounter : public QObject
 {
 public:
@@ -120,8 +134,11 @@ private Q_SLOTS:
         QCOMPARE(apt::ConfigureManager::instance()->count(), 8);
         QCOMPARE(hull()->language(), 0u);
         QCOMPARE(hull()->versionType(), 1);
-        // The blank-free id is the translation prefix: English, three files.
+        // English, three files; the program's own one is found only under the
+        // blank-free id ("Vantrel_en.qm" for "Van trel"), and it is the one
+        // that corrects this text.
         QCOMPARE(apt::LanaguageManager::instance()->translatorCount(), 3);
+        QCOMPARE(QCoreApplication::translate("AboutDialog", "User Help"), QStringLiteral("User Manual"));
         QVERIFY(QCoreApplication::libraryPaths().contains(QCoreApplication::applicationDirPath()
                                                           + QStringLiteral("/plugins")));
     }
@@ -207,10 +224,19 @@ private Q_SLOTS:
 
     void distoryLeavesASoleInstanceRunning()
     {
-        QPointer<QApplication> app = hull()->application();
-        hull()->distory();
-        QVERIFY(app);
-        hull()->release();
+        // distory() ends a running event loop only when another instance
+        // holds the lock; a sole instance's loop must go on to its own end.
+        QuitWatcher watcher;
+        qApp->installEventFilter(&watcher);
+        QMetaObject::invokeMethod(qApp, [] {
+            apt::ToolApplicationHull::instance()->distory();
+            // Queued behind anything distory() posted.
+            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(7); }, Qt::QueuedConnection);
+        }, Qt::QueuedConnection);
+        QCOMPARE(QCoreApplication::exec(), 7);
+        qApp->removeEventFilter(&watcher);
+        QVERIFY(!watcher.sawQuit);
+        QVERIFY(hull()->application());
     }
 };
 

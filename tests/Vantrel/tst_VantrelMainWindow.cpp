@@ -14,6 +14,12 @@
 
 #include <Fenwork/Switch.h>
 #include <ModalAnswer.h>
+
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <functional>
+#include <data/DeviceConfigStore.h>
 #include <TempProgramDir.h>
 
 #include <QCheckBox>
@@ -43,6 +49,7 @@ private Q_SLOTS:
     void sceneImportThroughTheAboutMenu();
     void f1OpensTheManual();
     void sceneModeWidensTheWindow();
+    void dataProblemsAreToldAtStart();
 
 private:
     template<typename T>
@@ -296,6 +303,35 @@ void tst_VantrelMainWindow::sceneModeWidensTheWindow()
     QTest::mouseClick(child<QToolButton>("bandwidthBtn"), Qt::LeftButton);
     QTRY_VERIFY(m_window->capacityCalculation()->width() >= 730);
     QVERIFY(m_window->capacityCalculation()->geometry().right() < m_window->getSetupUiWidget()->width());
+}
+
+void tst_VantrelMainWindow::dataProblemsAreToldAtStart()
+{
+    QFile table(m_program->filePath(QStringLiteral("IPCBitrate/H.264.csv")));
+    QVERIFY(table.open(QIODevice::Append));
+    table.write("ZERO,0\n");
+    table.close();
+    m_program->remove(QStringLiteral("Frame.xml"));
+    Vantrel window;
+
+    QString shown;
+    std::function<void()> answer = [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(10, this, answer);
+            return;
+        }
+        shown = dialog->findChild<QPlainTextEdit*>(QStringLiteral("DataProblemsNotice_list"))->toPlainText();
+        dialog->done(QDialog::Accepted);
+    };
+    QTimer::singleShot(0, this, answer);
+    window.openAtStart({QStringLiteral("Vantrel")});
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).startsWith(QStringLiteral("Frame.xml: ")), qPrintable(shown));
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("IPCBitrate/H.264.csv:25: ")), qPrintable(shown));
+    // The rest of the tables is in use.
+    QCOMPARE(window.deviceEditor()->configStore().getEncodingTable(QStringLiteral("H.264"), 0).size(), 24);
 }
 
 QTEST_MAIN(tst_VantrelMainWindow)

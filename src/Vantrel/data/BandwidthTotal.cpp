@@ -67,12 +67,3 @@ QString BandwidthTotal::text() const
     }
     return QString::asprintf("%0.1f", kbps);
 }
-
-qint64 wholeKbps(double kbps)
-{
-    if (std::isnan(kbps))
-        return 0;
-    // Clamp first: converting a double beyond the integer range is undefined.
-    constexpr double limit = 9.0e15;
-    return static_cast<qint64>(std::trunc(std::clamp(kbps, -limit, limit)));
-}

@@ -37,6 +37,3 @@ private:
     double m_sum = 0.0;
 };
 
-// A rate in kbps as the program shows and compares it: truncated toward
-// zero, and 0 for what is no number at all.
-qint64 wholeKbps(double kbps);

@@ -1,6 +1,8 @@
 #include "DeviceConfigStore.h"
 
+#include "BitrateTableCheck.h"
 #include "SceneTable.h"
+#include "ShowValueListCheck.h"
 
 #include <Fenwork/TargetPath.h>
 
@@ -18,20 +20,6 @@ const QString kConnectionXml = QStringLiteral("NetworkConnection.xml");
 const QString kIpcFolder = QStringLiteral("IPCBitrate");
 const QString kDvrFolder = QStringLiteral("DVRBitrate");
 const QString kDefaultEncoding = QStringLiteral("H.264");
-
-int toIntOrZero(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? value : 0;
-}
-
-double toDoubleOrZero(const QString& text)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok ? value : 0.0;
-}
 
 QStringList splitFields(const QString& line)
 {
@@ -72,48 +60,49 @@ DeviceConfigStore::DeviceConfigStore()
 
 void DeviceConfigStore::loadXmlFiles()
 {
-    // The files depend on each other's presence: the first one that fails to
-    // load ends this part, and the later files stay unread.
-    loaded = loadBitrateXml(ipcXmlPath, ipcDefaultTable, true);
-    if (!loaded)
-        return;
-    loaded = loadBitrateXml(dvrXmlPath, dvrDefaultTable, false);
-    if (!loaded)
-        return;
-    loaded = loadFrameXml();
-    if (!loaded)
-        return;
-    loaded = loadConnectionXml();
+    // Each file stands on its own: one that fails is reported and leaves only
+    // its own lists empty.
+    loadBitrateXml(ipcXmlPath, kIpcXml, ipcDefaultTable);
+    loadBitrateXml(dvrXmlPath, kDvrXml, dvrDefaultTable);
+    loadFrameXml();
+    loadConnectionXml();
 }
 
-bool DeviceConfigStore::loadBitrateXml(const QString& path, QVector<BitrateEntry>& table, bool skipUnnamed)
+bool DeviceConfigStore::loadXml(const QString& path, const QString& name)
 {
-    if (!xml.loadXML(path))
+    if (xml.loadXML(path))
+        return true;
+    problems.append({name, 0, tr("the file is missing or is not well-formed XML")});
+    return false;
+}
+
+bool DeviceConfigStore::loadBitrateXml(const QString& path, const QString& name, QVector<BitrateEntry>& table)
+{
+    if (!loadXml(path, name))
         return false;
-    const int count = xml.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const aptui::GenericDS item = xml.GetChild(i);
-        const QString resolution = item.GetChildByName(QStringLiteral("Resolution")).GetValue();
-        if (skipUnnamed && resolution.isEmpty())
-            continue;
-        table.append({resolution, toIntOrZero(item.GetChildByName(QStringLiteral("Bitrate")).GetValue())});
+    BitrateTableCheck check(name, &problems);
+    for (aptui::GenericDS item = xml.FirstChild(); !item.isNull(); item = item.NextSibling()) {
+        check.addRow(item.GetChildByName(QStringLiteral("Resolution")).GetValue(),
+                     item.GetChildByName(QStringLiteral("Bitrate")).GetValue(), item.LineNumber());
     }
+    table = check.table();
     return true;
 }
 
 bool DeviceConfigStore::loadFrameXml()
 {
-    if (!xml.loadXML(frameXmlPath))
+    if (!loadXml(frameXmlPath, kFrameXml))
         return false;
     const auto readList = [this](const QString& name, QStringList& names, QVector<ShowValueItem>& table) {
+        ShowValueListCheck check(kFrameXml, kMaxFrameRate, &problems);
         const aptui::GenericDS list = xml.GetChildByName(name);
-        const int count = list.GetChildrenCount();
-        for (int i = 0; i < count; ++i) {
-            const aptui::GenericDS item = list.GetChild(i);
-            const QString show = item.GetChildByName(QStringLiteral("Show")).GetValue();
-            names.append(show);
-            table.append({show, toDoubleOrZero(item.GetChildByName(QStringLiteral("Value")).GetValue())});
+        for (aptui::GenericDS item = list.FirstChild(); !item.isNull(); item = item.NextSibling()) {
+            check.addItem(item.GetChildByName(QStringLiteral("Show")).GetValue(),
+                          item.GetChildByName(QStringLiteral("Value")).GetValue(), item.LineNumber());
         }
+        table = check.items();
+        for (const ShowValueItem& item : table)
+            names.append(item.show);
     };
     readList(QStringLiteral("NTSC"), ntscFrameNames, ntscFrameTable);
     readList(QStringLiteral("PAL"), palFrameNames, palFrameTable);
@@ -122,47 +111,62 @@ bool DeviceConfigStore::loadFrameXml()
 
 bool DeviceConfigStore::loadConnectionXml()
 {
-    if (!xml.loadXML(connectionXmlPath))
+    if (!loadXml(connectionXmlPath, kConnectionXml))
         return false;
-    const int typeCount = xml.GetChildrenCount();
-    for (int t = 0; t < typeCount; ++t) {
-        const aptui::GenericDS type = xml.GetChild(t);
+    for (aptui::GenericDS type = xml.FirstChild(); !type.isNull(); type = type.NextSibling()) {
         const QString name = type.GetChildByName(QStringLiteral("ConnectionType")).GetValue();
-        QVector<ShowValueItem> items;
-        const int count = type.GetChildrenCount();
-        for (int i = 1; i < count; ++i) {
-            const aptui::GenericDS item = type.GetChild(i);
-            items.append({item.GetChildByName(QStringLiteral("Show")).GetValue(),
-                          toDoubleOrZero(item.GetChildByName(QStringLiteral("Value")).GetValue())});
+        // The link box finds a type by its name: a second type of that name
+        // would hide the first one's bandwidths.
+        if (connectionTypes.contains(name)) {
+            problems.append({kConnectionXml, type.LineNumber(), tr("the link type %1 is listed twice; the first "
+                                                                   "one is kept").arg(name)});
+            continue;
         }
-        connectionTypes.insert(name, items);
+        ShowValueListCheck check(kConnectionXml, kMaxLinkMbps, &problems);
+        // The first child names the type; the bandwidths follow it.
+        for (aptui::GenericDS item = type.FirstChild().NextSibling(); !item.isNull(); item = item.NextSibling()) {
+            check.addItem(item.GetChildByName(QStringLiteral("Show")).GetValue(),
+                          item.GetChildByName(QStringLiteral("Value")).GetValue(), item.LineNumber());
+        }
+        connectionTypes.insert(name, check.items());
     }
     return true;
 }
 
-QMap<QString, QVector<BitrateEntry>> DeviceConfigStore::loadEncodingFolder(const QString& folder, QStringList* names)
+QMap<QString, QVector<BitrateEntry>> DeviceConfigStore::loadEncodingFolder(const QString& folderName, QStringList* names)
 {
     QMap<QString, QVector<BitrateEntry>> tables;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QDir folder(aptui::GetTargetPathFile(folderName));
+    if (!folder.exists()) {
+        problems.append({folderName, 0, tr("the folder of bitrate tables is missing")});
+        return tables;
+    }
+    const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : files) {
+        const QString name = folderName + QLatin1Char('/') + info.fileName();
         QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            problems.append({name, 0, tr("the file cannot be read")});
             continue;
+        }
         QTextStream in(&file);
         in.setEncoding(QStringConverter::Utf8);
-        QVector<BitrateEntry> table;
+        BitrateTableCheck check(name, &problems);
         QString line;
+        int lineNumber = 0;
         while (in.readLineInto(&line)) {
+            ++lineNumber;
             if (line.isEmpty())
                 continue;
             const QStringList fields = splitFields(line);
-            // A line without a bitrate is not a row of the table.
-            if (fields.size() < 2)
+            if (fields.size() < 2) {
+                problems.append({name, lineNumber, tr("the line has no rate after a comma")});
                 continue;
-            table.append({fields.at(0), toIntOrZero(fields.at(1))});
+            }
+            check.addRow(fields.at(0), fields.at(1), lineNumber);
         }
         const QString encoding = info.completeBaseName();
-        tables.insert(encoding, table);
+        tables.insert(encoding, check.table());
         if (names)
             names->append(encoding);
     }
@@ -171,8 +175,8 @@ QMap<QString, QVector<BitrateEntry>> DeviceConfigStore::loadEncodingFolder(const
 
 void DeviceConfigStore::loadEncodingTables()
 {
-    ipcEncodingTables = loadEncodingFolder(aptui::GetTargetPathFile(kIpcFolder), &encodingTypes);
-    dvrEncodingTables = loadEncodingFolder(aptui::GetTargetPathFile(kDvrFolder), nullptr);
+    ipcEncodingTables = loadEncodingFolder(kIpcFolder, &encodingTypes);
+    dvrEncodingTables = loadEncodingFolder(kDvrFolder, nullptr);
     // The folder tables are the reference: they replace what the XML files gave.
     ipcDefaultTable = ipcEncodingTables.value(currentEncoding);
     dvrDefaultTable = dvrEncodingTables.value(currentEncoding);

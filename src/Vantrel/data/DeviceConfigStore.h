@@ -1,11 +1,13 @@
 #pragma once
 
+#include "DataProblem.h"
 #include "DeviceKind.h"
 #include "DeviceTypes.h"
 #include "SceneTable.h"
 
 #include <Fenwork/GenericDS.h>
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -18,10 +20,20 @@
 // query, so a replaced table shows in the rates and pictures at once.
 class DeviceConfigStore
 {
+    Q_DECLARE_TR_FUNCTIONS(DeviceConfigStore)
+
 public:
+    // Beyond any camera; keeps a bitrate at this rate a finite figure.
+    static constexpr double kMaxFrameRate = 1000.0;
+    // 10 Tbps: beyond any link, and every kbps figure stays exact in a double.
+    static constexpr double kMaxLinkMbps = 10000000.0;
+
     DeviceConfigStore();
 
     bool isLoaded() const { return loaded; }
+    // Everything the loading refused or could not read, in file order; the
+    // rows named here are not in the tables.
+    const DataProblems& loadProblems() const { return problems; }
 
     // The picture-name rule of the scene table (SceneTable).
     static QString pictureFileName(const QString& picturePath);
@@ -56,10 +68,11 @@ private:
 
     void loadXmlFiles();
     void loadEncodingTables();
-    bool loadBitrateXml(const QString& path, QVector<BitrateEntry>& table, bool skipUnnamed);
+    bool loadXml(const QString& path, const QString& name);
+    bool loadBitrateXml(const QString& path, const QString& name, QVector<BitrateEntry>& table);
     bool loadFrameXml();
     bool loadConnectionXml();
-    static QMap<QString, QVector<BitrateEntry>> loadEncodingFolder(const QString& folder, QStringList* names);
+    QMap<QString, QVector<BitrateEntry>> loadEncodingFolder(const QString& folderName, QStringList* names);
     // Visits the scene rows after the header; the visitor returns false to
     // stop. Rows with fewer than five fields stop the scan unless accepted.
     SceneScan scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const;
@@ -82,4 +95,5 @@ private:
     QString currentEncoding;
     QMap<QString, QVector<ShowValueItem>> connectionTypes;
     QString connectionXmlPath;
+    DataProblems problems;
 };

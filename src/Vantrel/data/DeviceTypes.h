@@ -6,7 +6,9 @@
 
 // Value types that travel between the widgets through signals and slots.
 
-enum VideoStandard {
+// A fixed underlying type: a standard that arrives as a number (a signal, a
+// stored setting) may hold any int, and checking it must be well defined.
+enum VideoStandard : int {
     PAL = 0,
     NTSC = 1
 };

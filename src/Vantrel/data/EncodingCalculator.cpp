@@ -2,6 +2,8 @@
 
 #include "DeviceConfigStore.h"
 
+#include <QHash>
+
 #include <cmath>
 
 namespace {
@@ -23,6 +25,27 @@ int startRow(const CodeParameter& parameter, bool frameRateFirst)
     return frameRateFirst ? kIpcSubStreamRowFrameRateFirst : kIpcSubStreamRowResolutionFirst;
 }
 
+// The rate calculateBitrate() would look up for each row: that of the first
+// row of the same name. Looked up once per question, not once per trial, so
+// a long table costs its length and not its square.
+QVector<int> firstRatesByName(const QVector<BitrateEntry>& rows)
+{
+    QHash<QString, int> firstRate;
+    firstRate.reserve(rows.size());
+    QVector<int> rates;
+    rates.reserve(rows.size());
+    for (const BitrateEntry& row : rows) {
+        const auto found = firstRate.constFind(row.resolution);
+        if (found != firstRate.constEnd()) {
+            rates.append(*found);
+        } else {
+            firstRate.insert(row.resolution, row.bitrate);
+            rates.append(row.bitrate);
+        }
+    }
+    return rates;
+}
+
 } // namespace
 
 EncodingCalculator::EncodingCalculator()
@@ -41,10 +64,16 @@ void EncodingCalculator::setEncodeType(const QString& encodingType)
 double EncodingCalculator::calculateBitrate(int deviceType, const QString& resolution, double frameRate)
 {
     m_store->setCurrentEncoding(m_encodingType);
-    const double F = kReferenceFrameRate;
     // Any code but the recorder's is computed as a camera.
     const DeviceKind kind = deviceKindFromEncodingCode(deviceType).value_or(DeviceKind::Ipc);
     const double d = m_store->getDefaultEncodingBitrate(resolution, defaultTableCode(kind));
+    return bitrateFromTableRate(deviceType, d, frameRate);
+}
+
+double EncodingCalculator::bitrateFromTableRate(int deviceType, double d, double frameRate)
+{
+    const double F = kReferenceFrameRate;
+    const DeviceKind kind = deviceKindFromEncodingCode(deviceType).value_or(DeviceKind::Ipc);
     if (kind == DeviceKind::Dvr) {
         // A recorder keeps a fifth of the table rate at any frame rate.
         return d / 5.0 + (frameRate * 4.0 * d) / (5.0 * F);
@@ -98,6 +127,8 @@ std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& param
     const QVector<ShowValueItem> rates = m_store->getFrameRateTable(parameter.videoStandard);
     const QVector<BitrateEntry> rows = m_store->getEncodingTable(parameter.encodingType, parameter.deviceType);
     setEncodeType(parameter.encodingType);
+    m_store->setCurrentEncoding(m_encodingType);
+    const QVector<int> tableRates = firstRatesByName(rows);
 
     const bool frameRateFirst = order == SearchOrder::FrameRateFirst;
     const int first = startRow(parameter, frameRateFirst);
@@ -112,7 +143,8 @@ std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& param
         for (int inner = innerStart; inner < innerCount; ++inner) {
             const BitrateEntry& row = rows.at(frameRateFirst ? inner : outer);
             const ShowValueItem& rate = rates.at(frameRateFirst ? outer : inner);
-            const double bitrate = calculateBitrate(parameter.deviceType, row.resolution, rate.value);
+            const double bitrate = bitrateFromTableRate(parameter.deviceType,
+                                                        tableRates.at(frameRateFirst ? inner : outer), rate.value);
             if (budget - bitrate >= 0)
                 return EncodingFit{row.resolution, rate.show, rate.value, bitrate};
         }

@@ -31,6 +31,8 @@ public:
 
     // kbps of one stream; deviceType 0 = IPC, 1 = DVR.
     double calculateBitrate(int deviceType, const QString& resolution, double frameRate);
+    // The same formula for a table rate already looked up.
+    static double bitrateFromTableRate(int deviceType, double tableRate, double frameRate);
     double calculateBandwidth(double bitrate, int channelCount, int streamCount) const;
 
     // The first resolution (from the top of the table) that fits at some

@@ -16,9 +16,7 @@ const QString kValue = QStringLiteral("Value");
 QVector<ShowValueItem> readDiskSizes(const aptui::GenericDS& list)
 {
     QVector<ShowValueItem> sizes;
-    const int count = list.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const aptui::GenericDS item = list.GetChild(i);
+    for (aptui::GenericDS item = list.FirstChild(); !item.isNull(); item = item.NextSibling()) {
         const QString show = item.GetChildByName(kShow).GetValue().trimmed();
         bool ok = false;
         const double tb = item.GetChildByName(kValue).GetValue().trimmed().toDouble(&ok);
@@ -35,9 +33,7 @@ QVector<ShowValueItem> readDiskSizes(const aptui::GenericDS& list)
 QVector<StorageOptions::RaidChoice> readRaidLevels(const aptui::GenericDS& list)
 {
     QVector<StorageOptions::RaidChoice> levels;
-    const int count = list.GetChildrenCount();
-    for (int i = 0; i < count; ++i) {
-        const aptui::GenericDS item = list.GetChild(i);
+    for (aptui::GenericDS item = list.FirstChild(); !item.isNull(); item = item.NextSibling()) {
         const QString show = item.GetChildByName(kShow).GetValue().trimmed();
         const auto raid = raidFromName(item.GetChildByName(kValue).GetValue().trimmed());
         if (!raid || show.isEmpty())

@@ -19,7 +19,6 @@ private Q_SLOTS:
     void marginRoundsUpToWholeKbps();
     void badLoadsCountAsNothing();
     void hugeSumsStayCapped();
-    void wholeKbpsTruncates();
 };
 
 void TestBandwidthTotal::shownFigure_data()
@@ -97,14 +96,6 @@ void TestBandwidthTotal::hugeSumsStayCapped()
     const BandwidthTotal infinite(std::numeric_limits<double>::infinity());
     QCOMPARE(infinite.text(), QStringLiteral("999.9"));
     QCOMPARE(infinite.unit(), BandwidthTotal::Unit::Gpbs);
-}
-
-void TestBandwidthTotal::wholeKbpsTruncates()
-{
-    QCOMPARE(wholeKbps(1769.9), qint64(1769));
-    QCOMPARE(wholeKbps(-1.5), qint64(-1));
-    QCOMPARE(wholeKbps(std::nan("")), qint64(0));
-    QVERIFY(wholeKbps(std::numeric_limits<double>::infinity()) > 0);
 }
 
 QTEST_GUILESS_MAIN(TestBandwidthTotal)

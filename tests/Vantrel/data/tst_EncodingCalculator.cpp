@@ -1,5 +1,6 @@
 #include <data/DeviceConfigStore.h>
 #include <data/EncodingCalculator.h>
+#include <data/ShownRate.h>
 
 #include <TempProgramDir.h>
 
@@ -26,7 +27,7 @@ void writeTables(const TempProgramDir& dir, int ipcRows, int dvrRows)
     dir.write(QStringLiteral("Frame.xml"), kFrameXml);
     dir.write(QStringLiteral("NetworkConnection.xml"), "<L/>");
     QStringList ipc;
-    double rate = 1 << 24;
+    double rate = 1 << 20;
     for (int row = 0; row < ipcRows; ++row, rate /= 2)
         ipc << QStringLiteral("R%1,%2").arg(row).arg(qMax(1, int(rate)));
     dir.writeLines(QStringLiteral("IPCBitrate/H.264.csv"), ipc);
@@ -69,6 +70,8 @@ private Q_SLOTS:
     void subStreamStartRows_data();
     void subStreamStartRows();
     void searchSetsEncodingType();
+    void searchOverALongTable();
+    void shownRatesAreNeverNegative();
     void shippedTablesAnswerCommonLinks();
 };
 
@@ -161,9 +164,9 @@ void tst_EncodingCalculator::searchOrder()
     TempProgramDir dir;
     writeTables(dir, 6, 6);
     EncodingCalculator calculator;
-    // Budget 700000 kbps. R2 (4194304 base) is the largest row that fits at
-    // any rate, at 1/2 fps (0.155 x base); at 25 fps only R5 (524288) fits.
-    const CodeParameter p = parameter(1e6);
+    // Budget 43750 kbps. R2 (262144 base) is the largest row that fits at
+    // any rate, at 1/2 fps (0.155 x base); at 25 fps only R5 (32768) fits.
+    const CodeParameter p = parameter(62500);
     QString resolution;
     QString frameRate;
     QVERIFY(calculator.calculateResolutionFirst(resolution, frameRate, p));
@@ -297,6 +300,41 @@ void tst_EncodingCalculator::shippedTablesAnswerCommonLinks()
     QVERIFY(rate <= 10 * 1024 * 0.7);
     QVERIFY(calculator.calculateResolutionFirst(resolution, frameRate, parameter(10 * 1024)));
     QVERIFY(calculator.calculateBitrate(0, resolution, frameRate.toDouble()) <= 10 * 1024 * 0.7);
+}
+
+
+void tst_EncodingCalculator::searchOverALongTable()
+{
+    // Each trial once looked its row up by name: 100000 rows that never fit
+    // took hours. Now each row is looked up once per question.
+    TempProgramDir dir;
+    writeTables(dir, 1, 1);
+    QByteArray table;
+    for (int row = 0; row < 100000; ++row)
+        table += "R" + QByteArray::number(row) + "," + QByteArray::number(1048576 - row / 10) + "\n";
+    table += "Last,1\n";
+    dir.write(QStringLiteral("IPCBitrate/H.264.csv"), table);
+    EncodingCalculator calculator;
+    QString resolution;
+    QString frameRate;
+    // Only the last row fits, and only at 1/2 fps: every candidate is tried.
+    QVERIFY(calculator.calculateResolutionFirst(resolution, frameRate, parameter(0.155 / 0.7 + 0.01)));
+    QCOMPARE(resolution, QStringLiteral("Last"));
+    QCOMPARE(frameRate, QStringLiteral("1/2"));
+    QVERIFY(calculator.calculateFrameRateFirst(resolution, frameRate, parameter(0.155 / 0.7 + 0.01)));
+    QCOMPARE(resolution, QStringLiteral("Last"));
+}
+
+void tst_EncodingCalculator::shownRatesAreNeverNegative()
+{
+    // 2147483647 kbps at 50 fps once showed as -2147483648.
+    const double huge = EncodingCalculator::bitrateFromTableRate(0, 2147483647.0, 50);
+    QCOMPARE(ShownRate::wholeKbpsInt(huge), std::numeric_limits<int>::max());
+    QCOMPARE(ShownRate::wholeKbps(huge), qint64(4294967294));
+    QCOMPARE(ShownRate::wholeKbps(std::numeric_limits<double>::infinity()), ShownRate::kMaxWholeKbps);
+    QCOMPARE(ShownRate::wholeKbps(std::nan("")), qint64(0));
+    QCOMPARE(ShownRate::wholeKbpsInt(-3.5), 0);
+    QCOMPARE(ShownRate::wholeKbpsInt(4095.9), 4095);
 }
 
 QTEST_GUILESS_MAIN(tst_EncodingCalculator)

@@ -6,7 +6,7 @@
 
 #include <Fenwork/ShareTools.h>
 #include <Fenwork/WarningDlg.h>
-#include <data/BandwidthTotal.h>
+#include <data/ShownRate.h>
 #include <data/EncodingCalculator.h>
 
 namespace {
@@ -107,7 +107,7 @@ void CapacityCalculation::onCalculationCodeParameter(CodeParameter codeParameter
 void CapacityCalculation::showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit)
 {
     if (fit)
-        page->setAllInformation(fit->resolution, fit->frameRateText, QString::number(wholeKbps(fit->kbps)));
+        page->setAllInformation(fit->resolution, fit->frameRateText, QString::number(ShownRate::wholeKbps(fit->kbps)));
     else
         page->setAllInformation(kNoFigure, kNoFigure, kNoFigure);
 }

@@ -6,6 +6,7 @@
 #include "DeviceListWidget/DeviceListWidget.h"
 
 #include <data/DeviceKind.h>
+#include <data/ShownRate.h>
 #include <data/EncodingCalculator.h>
 #include <data/PlanTotals.h>
 #include <data/StorageCalculator.h>
@@ -309,7 +310,7 @@ bool DeviceAddPage::convertGroup(StructDeviceItem& group, VideoStandard target)
 
     // The four convertible texts are all plain numbers.
     const double oldRecommended = m_calculator->calculateBitrate(kind, group.resolution, group.frameRate.toDouble());
-    if (wholeKbps(oldRecommended) == wholeKbps(group.bitrate))
+    if (ShownRate::wholeKbps(oldRecommended) == ShownRate::wholeKbps(group.bitrate))
         group.bitrate = m_calculator->calculateBitrate(kind, group.resolution, newFrameRate.toDouble());
     group.frameRate = newFrameRate;
     return true;

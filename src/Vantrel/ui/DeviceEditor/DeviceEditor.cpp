@@ -11,6 +11,7 @@
 #include <data/DeviceConfigStore.h>
 #include <data/DeviceInfoManager.h>
 #include <data/EncodingCalculator.h>
+#include <data/ShownRate.h>
 
 #include "RecordingEditor/RecordingEditor.h"
 
@@ -366,7 +367,7 @@ void DeviceEditor::refreshFixedRate()
         deviceKindFromEncodingCode(ui->m_comboBoxDeviceType->currentIndex()).value_or(DeviceKind::Ipc);
     const QString resolution = ui->m_comboBoxResolution->currentText();
     const double frameRate = m_configStore->getFrameRateValue(ui->m_comboxFrameRate->currentText(), m_videoStandard);
-    const qint64 rate = wholeKbps(m_calculator->calculateBitrate(encodingCode(kind), resolution, frameRate));
+    const int rate = ShownRate::wholeKbpsInt(m_calculator->calculateBitrate(encodingCode(kind), resolution, frameRate));
     ui->m_lineEditScenceRecommandRate->setText(QString::number(rate));
 }
 

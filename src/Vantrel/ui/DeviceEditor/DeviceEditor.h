@@ -45,6 +45,8 @@ public:
     // How the next group (or the one being changed) records.
     RecordingSettings recordingSettings() const;
     void setRecordingSettings(const RecordingSettings& settings);
+    // The data files as the editor loaded them, with what they refused.
+    const DeviceConfigStore& configStore() const { return *m_configStore; }
 
     // The encoding types offered in a language: language 0 keeps "H.264+"
     // and drops "Smart H.264", every other language the reverse.

@@ -3,6 +3,7 @@
 #include "ui_DeviceItemWidget.h"
 
 #include <data/BandwidthTotal.h>
+#include <data/ShownRate.h>
 #include <data/DeviceKind.h>
 
 #include <QKeyEvent>
@@ -86,7 +87,7 @@ StructDeviceItem DeviceItemWidget::deviceItem() const
 void DeviceItemWidget::setFrameRateAndBitRate(const QString& frameRate, double bitrate)
 {
     m_ui->m_labelDeviceResolution->setText(tr("Frame Rate : %1").arg(frameRate));
-    m_ui->m_labelDeviceBitRate->setText(tr("Fixted Rate : %1 kbps").arg(wholeKbps(bitrate)));
+    m_ui->m_labelDeviceBitRate->setText(tr("Fixted Rate : %1 kbps").arg(ShownRate::wholeKbps(bitrate)));
     m_item.frameRate = frameRate;
     m_item.bitrate = bitrate;
 }

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the fuzz harnesses of tests/fuzz with clang's libFuzzer (with
+# AddressSanitizer and UndefinedBehaviorSanitizer, in build-fuzz/), replays
+# each harness's committed corpus, then fuzzes each one for a while.
+#   tools/fuzz.sh [seconds per harness]     default 600
+# New inputs go to a scratch folder; a crashing input is kept in
+# build-fuzz/findings/ and the script fails. Without clang it says so and
+# stops without failing, so CI machines without it still pass.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VANTREL_FUZZ_BUILD_DIR:-$here/build-fuzz}"
+seconds="${1:-600}"
+harnesses=(fuzz_data_files fuzz_scene_import fuzz_setup_xml fuzz_plan_file)
+
+if ! command -v clang++ >/dev/null; then
+    echo "clang++ is not installed: fuzzing skipped"
+    exit 0
+fi
+
+if [ ! -f "$build/build.ninja" ]; then
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVANTREL_FUZZ=ON -DVANTREL_SANITIZE=address,undefined -DVANTREL_BUILD_BENCH=OFF "${launcher[@]}"
+fi
+cmake --build "$build" --parallel "$(nproc)" --target fuzz_all
+
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$here/tools/sanitizer/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$build/findings"
+status=0
+for harness in "${harnesses[@]}"; do
+    corpus="$here/tests/fuzz/corpus/$harness"
+    scratch="$(mktemp -d)"
+    echo "== $harness: replaying $(ls "$corpus" | wc -l) committed inputs"
+    "$build/fuzz/$harness" -runs=0 "$corpus" 2>&1 | tail -n 2 || status=1
+    echo "== $harness: fuzzing for $seconds s"
+    "$build/fuzz/$harness" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
+        -artifact_prefix="$build/findings/$harness-" "$scratch" "$corpus" 2>&1 | tail -n 12 || status=1
+    rm -rf "$scratch"
+done
+exit $status
