@@ -118,7 +118,8 @@ int CommandLine::run(QStringList arguments)
         return Done;
     }
     // Whatever the data files hold that was refused is said, never silent.
-    for (const DataProblem& problem : DeviceConfigStore().loadProblems())
+    const DeviceConfigStore tables;
+    for (const DataProblem& problem : tables.loadProblems())
         m_err << "vantrel-cli: " << problem.text() << "\n";
     if (command == QLatin1String("totals"))
         return totals(arguments);
