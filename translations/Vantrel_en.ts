@@ -639,10 +639,6 @@ background:Transparent
 <context>
     <name>RecordingEditor</name>
     <message>
-        <source>Recording</source>
-        <translation>Recording</translation>
-    </message>
-    <message>
         <source>Continuous</source>
         <translation>Continuous</translation>
     </message>
@@ -651,32 +647,40 @@ background:Transparent
         <translation>Event</translation>
     </message>
     <message>
-        <source>Mode :</source>
-        <translation>Mode :</translation>
+        <source>Recording :</source>
+        <translation>Recording :</translation>
     </message>
     <message>
-        <source> h/day</source>
-        <translation> h/day</translation>
+        <source>Recorded streams per channel</source>
+        <translation>Recorded streams per channel</translation>
     </message>
     <message>
-        <source>Hours :</source>
-        <translation>Hours :</translation>
+        <source>Streams :</source>
+        <translation>Streams :</translation>
     </message>
     <message>
-        <source>Events :</source>
-        <translation>Events :</translation>
+        <source>Hours recorded per day</source>
+        <translation>Hours recorded per day</translation>
     </message>
     <message>
-        <source> days</source>
-        <translation> days</translation>
+        <source>Days the recordings are kept</source>
+        <translation>Days the recordings are kept</translation>
     </message>
     <message>
-        <source>Keep :</source>
-        <translation>Keep :</translation>
+        <source>Share of the hours with events, in percent</source>
+        <translation>Share of the hours with events, in percent</translation>
     </message>
     <message>
-        <source>Recorded streams :</source>
-        <translation>Recorded streams :</translation>
+        <source>Events % :</source>
+        <translation>Events % :</translation>
+    </message>
+    <message>
+        <source>Hours/day :</source>
+        <translation>Hours/day :</translation>
+    </message>
+    <message>
+        <source>Days kept :</source>
+        <translation>Days kept :</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1017,10 @@ background:Transparent
         <source>Storage</source>
         <translation>Storage</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
 </context>
 <context>
     <name>ShowValueListCheck</name>
@@ -1027,10 +1035,6 @@ background:Transparent
 </context>
 <context>
     <name>StoragePage</name>
-    <message>
-        <source>Storage</source>
-        <translation>Storage</translation>
-    </message>
     <message>
         <source>Custom</source>
         <translation>Custom</translation>
@@ -1078,6 +1082,10 @@ background:Transparent
     <message>
         <source>%1 days</source>
         <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Storage :</source>
+        <translation>Storage :</translation>
     </message>
 </context>
 <context>

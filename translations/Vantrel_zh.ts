@@ -639,10 +639,6 @@ background:Transparent
 <context>
     <name>RecordingEditor</name>
     <message>
-        <source>Recording</source>
-        <translation>录像</translation>
-    </message>
-    <message>
         <source>Continuous</source>
         <translation>连续</translation>
     </message>
@@ -651,32 +647,40 @@ background:Transparent
         <translation>事件</translation>
     </message>
     <message>
-        <source>Mode :</source>
-        <translation>模式：</translation>
+        <source>Recording :</source>
+        <translation>录像：</translation>
     </message>
     <message>
-        <source> h/day</source>
-        <translation> 小时/天</translation>
+        <source>Recorded streams per channel</source>
+        <translation>每个通道录像的码流数</translation>
     </message>
     <message>
-        <source>Hours :</source>
-        <translation>时长：</translation>
+        <source>Streams :</source>
+        <translation>码流：</translation>
     </message>
     <message>
-        <source>Events :</source>
-        <translation>事件占比：</translation>
+        <source>Hours recorded per day</source>
+        <translation>每天录像小时数</translation>
     </message>
     <message>
-        <source> days</source>
-        <translation> 天</translation>
+        <source>Days the recordings are kept</source>
+        <translation>录像保存天数</translation>
     </message>
     <message>
-        <source>Keep :</source>
-        <translation>保存：</translation>
+        <source>Share of the hours with events, in percent</source>
+        <translation>有事件的时长占比（百分比）</translation>
     </message>
     <message>
-        <source>Recorded streams :</source>
-        <translation>录像码流数：</translation>
+        <source>Events % :</source>
+        <translation>事件 %：</translation>
+    </message>
+    <message>
+        <source>Hours/day :</source>
+        <translation>每天小时数：</translation>
+    </message>
+    <message>
+        <source>Days kept :</source>
+        <translation>保存天数：</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1017,10 @@ background:Transparent
         <source>Storage</source>
         <translation>存储</translation>
     </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
 </context>
 <context>
     <name>ShowValueListCheck</name>
@@ -1027,10 +1035,6 @@ background:Transparent
 </context>
 <context>
     <name>StoragePage</name>
-    <message>
-        <source>Storage</source>
-        <translation>存储</translation>
-    </message>
     <message>
         <source>Custom</source>
         <translation>自定义</translation>
@@ -1078,6 +1082,10 @@ background:Transparent
     <message>
         <source>%1 days</source>
         <translation>%1 天</translation>
+    </message>
+    <message>
+        <source>Storage :</source>
+        <translation>存储：</translation>
     </message>
 </context>
 <context>

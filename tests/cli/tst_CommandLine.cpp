@@ -3,7 +3,10 @@
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "EncodeingPage/EncodeingPage.h"
+#include "DeviceItemWidget/DeviceItemWidget.h"
 #include "PlanFileController.h"
+#include "SectionBar/SectionBar.h"
+#include "StoragePage/StoragePage.h"
 
 #include <TempProgramDir.h>
 #include <data/PlanFile.h>
@@ -34,6 +37,7 @@ private Q_SLOTS:
     void agreesWithTheWindow();
     void refusesAndExplains();
     void writesEachReport();
+    void storageAgreesWithTheSection();
 
 private:
     static QJsonObject run(const QStringList& arguments);
@@ -181,6 +185,64 @@ void tst_CommandLine::writesEachReport()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.read(magic.size()) == magic, qPrintable(format));
     }
+}
+
+void tst_CommandLine::storageAgreesWithTheSection()
+{
+    TempProgramDir program(TempProgramDir::ShippedData);
+    Vantrel window;
+    window.resize(1200, 750);
+    window.show();
+    auto spin = [&](const char* name) { return window.findChild<QSpinBox*>(QString::fromLatin1(name)); };
+    auto combo = [&](const char* name) { return window.findChild<QComboBox*>(QString::fromLatin1(name)); };
+    // Cameras recording on events 12 h a day for a week; recorders all day
+    // for 90 days, both streams.
+    spin("channelCountsEdit")->setValue(24);
+    combo("m_comboRecordingMode")->setCurrentIndex(1);
+    spin("m_spinHoursPerDay")->setValue(12);
+    spin("m_spinEventShare")->setValue(25);
+    spin("m_spinRetentionDays")->setValue(7);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_btnAddDevice")), Qt::LeftButton);
+    combo("m_comboBoxDeviceType")->setCurrentIndex(1);
+    spin("streamCountsEdit")->setValue(2);
+    combo("m_comboRecordingMode")->setCurrentIndex(0);
+    spin("m_spinHoursPerDay")->setValue(24);
+    spin("m_spinRetentionDays")->setValue(90);
+    spin("m_spinRecordedStreams")->setValue(2);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_btnAddDevice")), Qt::LeftButton);
+
+    QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("storageBtn")), Qt::LeftButton);
+    StoragePage* page = window.storagePage();
+    QVERIFY(page->isVisible());
+    combo("m_comboDiskSize")->setCurrentIndex(combo("m_comboDiskSize")->findText(QStringLiteral("4 TB")));
+    combo("m_comboRaid")->setCurrentIndex(combo("m_comboRaid")->findText(QStringLiteral("RAID 5")));
+    spin("m_spinHotSpares")->setValue(1);
+
+    auto cliAgrees = [&] {
+        QTemporaryDir folder;
+        const QString planPath = folder.filePath(QStringLiteral("site.vantrel"));
+        const Plan* plan = window.capacityCalculation()->deviceAddPage()->planEditor()->plan();
+        QVERIFY(PlanFile::write(planPath, plan->data(), nullptr));
+        const QJsonObject storage = run({ QStringLiteral("storage"), planPath });
+        QCOMPARE(page->totalText(), QStringLiteral("Total storage: %1 TB").arg(QString::number(storage.value("tb").toDouble(), 'f', 1)));
+        QCOMPARE(page->dataDisks(), storage.value("dataDisks").toInt());
+        QCOMPARE(page->disks(), storage.value("disks").toInt());
+    };
+    cliAgrees();
+    const QString before = page->totalText();
+    QVERIFY(page->disks() >= 4); // RAID 5 on at least two data disks, one spare
+
+    // Keep the recorders' footage a year instead: an edit like any other,
+    // undone by Ctrl+Z.
+    auto* addPage = window.capacityCalculation()->deviceAddPage();
+    QTest::mouseDClick(addPage->cardOf(2), Qt::LeftButton);
+    spin("m_spinRetentionDays")->setValue(365);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_btnAddDevice")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("storageBtn")), Qt::LeftButton);
+    QVERIFY(page->totalText() != before);
+    cliAgrees();
+    window.planFiles()->undoAction()->trigger();
+    QCOMPARE(page->totalText(), before);
 }
 
 QTEST_MAIN(tst_CommandLine)

@@ -31,26 +31,30 @@ RecordingEditor::RecordingEditor(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(4);
-
-    auto* title = new QLabel(tr("Recording"), this);
-    title->setObjectName(QStringLiteral("m_labelRecording"));
-    layout->addRow(title);
+    layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
 
     m_mode = new QComboBox(this);
     m_mode->setObjectName(QStringLiteral("m_comboRecordingMode"));
     m_mode->addItem(tr("Continuous"));
     m_mode->addItem(tr("Event"));
-    layout->addRow(tr("Mode :"), m_mode);
+    auto* title = new QLabel(tr("Recording :"), this);
+    title->setObjectName(QStringLiteral("m_labelRecording"));
+    layout->addRow(title, m_mode);
 
-    m_hours = spinBox(this, "m_spinHoursPerDay", 0, 24, tr(" h/day"));
-    layout->addRow(tr("Hours :"), m_hours);
-    m_eventShare = spinBox(this, "m_spinEventShare", 1, 100, QStringLiteral(" %"));
-    m_eventShareLabel = new QLabel(tr("Events :"), this);
+    // The units are in the labels: the fields are too narrow to repeat them.
+    m_hours = spinBox(this, "m_spinHoursPerDay", 0, 24, QString());
+    m_hours->setToolTip(tr("Hours recorded per day"));
+    layout->addRow(tr("Hours/day :"), m_hours);
+    m_eventShare = spinBox(this, "m_spinEventShare", 1, 100, QString());
+    m_eventShare->setToolTip(tr("Share of the hours with events, in percent"));
+    m_eventShareLabel = new QLabel(tr("Events % :"), this);
     layout->addRow(m_eventShareLabel, m_eventShare);
-    m_retention = spinBox(this, "m_spinRetentionDays", 1, RecordingSettings::kMaxRetentionDays, tr(" days"));
-    layout->addRow(tr("Keep :"), m_retention);
+    m_retention = spinBox(this, "m_spinRetentionDays", 1, RecordingSettings::kMaxRetentionDays, QString());
+    m_retention->setToolTip(tr("Days the recordings are kept"));
+    layout->addRow(tr("Days kept :"), m_retention);
     m_recordedStreams = spinBox(this, "m_spinRecordedStreams", 1, 1, QString());
-    layout->addRow(tr("Recorded streams :"), m_recordedStreams);
+    m_recordedStreams->setToolTip(tr("Recorded streams per channel"));
+    layout->addRow(tr("Streams :"), m_recordedStreams);
 
     setSettings(RecordingSettings());
 

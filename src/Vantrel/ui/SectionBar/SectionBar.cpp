@@ -39,6 +39,7 @@ SectionBar::SectionBar(QWidget* parent)
     connect(m_ui->encodingBtn, &QToolButton::clicked, this, &SectionBar::switchEncodingTab);
     connect(m_storageButton, &QToolButton::clicked, this, &SectionBar::switchStorageTab);
     connect(m_ui->bandwidthBtn, &QToolButton::clicked, this, &SectionBar::switchNetTab);
+    m_ui->btnExport->setToolTip(tr("Export"));
     connect(m_ui->btnExport, &QToolButton::clicked, this, &SectionBar::onPopupExport);
     connect(m_exportAction, &ExportMenuAction::signalExport, this, &SectionBar::onExport);
 

@@ -4,6 +4,8 @@
 #include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
+#include "SkinColours/SkinColours.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -31,11 +33,15 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const double share = index.data(Qt::UserRole).toDouble();
+        // Bars are drawn against the largest share, so small groups still
+        // differ visibly; the figure beside them is the share itself.
+        const double largest = index.data(Qt::UserRole + 1).toDouble();
         const QRect area = option.rect.adjusted(4, 6, -48, -6);
         painter->save();
         painter->fillRect(area, QColor(0xee, 0xf0, 0xf8));
         QRect bar = area;
-        bar.setWidth(static_cast<int>(std::lround(area.width() * std::clamp(share, 0.0, 1.0))));
+        const double length = largest > 0 ? share / largest : 0.0;
+        bar.setWidth(static_cast<int>(std::lround(area.width() * std::clamp(length, 0.0, 1.0))));
         painter->fillRect(bar, QColor(0x5e, 0x6f, 0xec));
         painter->setPen(option.palette.color(QPalette::Text));
         painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
@@ -60,9 +66,13 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(12);
 
-    auto* title = new QLabel(tr("Storage"), this);
+    auto* title = new QLabel(tr("Storage :"), this);
     title->setObjectName(QStringLiteral("m_labelStorageTitle"));
     layout->addWidget(title);
+    setStyleSheet(SkinColours::resolve(QStringLiteral(
+        "QLabel#m_labelStorageTitle{font-size:14px;font-weight:bold;color:@text;}"
+        "QLabel#m_labelStorageTotal{font-size:28px;font-weight:600;color:@accent;}"
+        "QLabel#m_labelDiskCounts{font-size:14px;color:@text-secondary;}")));
 
     auto* settings = new QFormLayout;
     settings->setHorizontalSpacing(12);
@@ -98,7 +108,10 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_overhead->setSuffix(QStringLiteral(" %"));
     m_overhead->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     settings->addRow(tr("File system overhead :"), m_overhead);
-    layout->addLayout(settings);
+    auto* settingsRow = new QHBoxLayout;
+    settingsRow->addLayout(settings);
+    settingsRow->addStretch(1);
+    layout->addLayout(settingsRow);
 
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("m_labelStorageTotal"));
@@ -193,6 +206,9 @@ void StoragePage::refresh()
     m_diskCounts->setText(tr("Data disks: %1    Disks to buy: %2").arg(sizing.dataDisks).arg(sizing.disks));
 
     const QVector<PlanGroup>& groups = plan->groups();
+    double largestShare = 0;
+    for (const StorageSizing::Group& figures : sizing.groups)
+        largestShare = std::max(largestShare, figures.share);
     m_groups->setUpdatesEnabled(false);
     m_groups->setRowCount(groups.size());
     for (int row = 0; row < groups.size() && row < sizing.groups.size(); ++row) {
@@ -210,7 +226,9 @@ void StoragePage::refresh()
         setText(0, group.device.channelName);
         setText(1, tr("%1 days").arg(group.recording.retentionDays));
         setText(2, StorageCalculator::tbText(figures.bytes));
-        setText(kShareColumn, QString())->setData(Qt::UserRole, figures.share);
+        QTableWidgetItem* share = setText(kShareColumn, QString());
+        share->setData(Qt::UserRole, figures.share);
+        share->setData(Qt::UserRole + 1, largestShare);
     }
     m_groups->setUpdatesEnabled(true);
 }
