@@ -117,10 +117,13 @@ int CommandLine::run(QStringList arguments)
         m_out << usage();
         return Done;
     }
-    // Whatever the data files hold that was refused is said, never silent.
-    const DeviceConfigStore tables;
-    for (const DataProblem& problem : tables.loadProblems())
-        m_err << "vantrel-cli: " << problem.text() << "\n";
+    // The commands that read the data tables say what those refused, so
+    // nothing is silent; totals and storage come from the plan alone.
+    if (command == QLatin1String("fit") || command == QLatin1String("check-scenes")) {
+        const DeviceConfigStore tables;
+        for (const DataProblem& problem : tables.loadProblems())
+            m_err << "vantrel-cli: " << problem.text() << "\n";
+    }
     if (command == QLatin1String("totals"))
         return totals(arguments);
     if (command == QLatin1String("fit"))

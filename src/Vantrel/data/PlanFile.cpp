@@ -11,6 +11,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -95,7 +96,11 @@ class FieldReader
     Q_DECLARE_TR_FUNCTIONS(PlanFile)
 
 public:
-    FieldReader(const QJsonObject& object, QString where)
+    // where names the place in messages; it is only built for a refusal,
+    // so a long plan is not paid for in message texts nobody reads.
+    using Where = std::function<QString()>;
+
+    FieldReader(const QJsonObject& object, Where where)
         : m_object(object)
         , m_where(std::move(where))
     {
@@ -167,24 +172,24 @@ public:
         const QJsonValue value = m_object.value(QLatin1String(key));
         QString shown = value.isString() ? QLatin1Char('"') + value.toString() + QLatin1Char('"')
                                          : QString::fromUtf8(QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
-        m_error = tr("%1key \"%2\" is %3, expected %4.").arg(m_where, QLatin1String(key), shown, expected);
+        m_error = tr("%1key \"%2\" is %3, expected %4.").arg(m_where(), QLatin1String(key), shown, expected);
     }
 
     void setError(const QString& error)
     {
         if (!failed())
-            m_error = m_where + error;
+            m_error = m_where() + error;
     }
 
 private:
     void missing(const char* key)
     {
         if (!failed())
-            m_error = tr("%1key \"%2\" is missing.").arg(m_where, QLatin1String(key));
+            m_error = tr("%1key \"%2\" is missing.").arg(m_where(), QLatin1String(key));
     }
 
     QJsonObject m_object;
-    QString m_where;
+    Where m_where;
     QString m_error;
 };
 
@@ -245,7 +250,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         return result;
     }
     const QJsonObject root = document.object();
-    FieldReader top(root, file);
+    FieldReader top(root, [file] { return file; });
     if (root.value(QLatin1String("format")).toString() != kFormat) {
         result.error = file + tr("not a plan file (\"format\" is not \"%1\").").arg(kFormat);
         return result;
@@ -265,7 +270,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     plan.videoStandard = top.choice("videoStandard", { QStringLiteral("PAL"), QStringLiteral("NTSC") },
                                     QStringLiteral("PAL")) == QLatin1String("NTSC") ? NTSC : PAL;
     {
-        FieldReader storage(top.object("storage"), file + tr("storage:") + QLatin1Char(' '));
+        FieldReader storage(top.object("storage"), [file] { return file + tr("storage:") + QLatin1Char(' '); });
         plan.storage.diskTB = storage.number("diskTB", 0, StorageSettings::kMaxDiskTB, 8, true);
         plan.storage.raid = *raidFromName(storage.choice("raid",
             { QStringLiteral("none"), QStringLiteral("RAID1"), QStringLiteral("RAID5"), QStringLiteral("RAID6"),
@@ -290,8 +295,10 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     QSet<int> numbers;
     for (int i = 0; i < groupArray.size(); ++i) {
         const QJsonObject object = groupArray.at(i).toObject();
-        const QString name = object.value(QLatin1String("name")).toString();
-        FieldReader reader(object, file + tr("group %1 (%2):").arg(i + 1).arg(name) + QLatin1Char(' '));
+        const auto groupPlace = [&file, &object, i] {
+            return file + tr("group %1 (%2):").arg(i + 1).arg(object.value(QLatin1String("name")).toString());
+        };
+        FieldReader reader(object, [groupPlace] { return groupPlace() + QLatin1Char(' '); });
         if (!groupArray.at(i).isObject())
             reader.setError(tr("not an object."));
         PlanGroup group;
@@ -314,7 +321,10 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         device.bitrate = reader.number("bitrateKbps", 0, kMaxBitrateKbps, 0, true, true);
         device.channelName = plainName + QLatin1Char('(') + QString::number(device.groupNumber) + QLatin1Char(')');
 
-        FieldReader recording(reader.object("recording"), file + tr("group %1 (%2): recording:").arg(i + 1).arg(name) + QLatin1Char(' '));
+        FieldReader recording(reader.object("recording"), [&file, &object, i] {
+            return file + tr("group %1 (%2): recording:").arg(i + 1).arg(object.value(QLatin1String("name")).toString())
+                + QLatin1Char(' ');
+        });
         RecordingSettings& rec = group.recording;
         rec.mode = *recordingModeFromName(recording.choice(
             "mode", { QStringLiteral("continuous"), QStringLiteral("event") }, QStringLiteral("continuous")));
