@@ -10,6 +10,7 @@
 #include <Fenwork/Switch.h>
 #include <ModalAnswer.h>
 #include <TempProgramDir.h>
+#include <WidgetLookup.h>
 #include <data/PlanFile.h>
 #include <data/PlanRecovery.h>
 #include <edit/PlanEditor.h>
@@ -44,10 +45,7 @@ private:
     template<typename T>
     T* child(const char* name) const
     {
-        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget named %s", name);
-        return widget;
+        return childNamed<T>(m_window.get(), name);
     }
     void addGroup(int deviceTypeIndex, const QString& resolution, int channels, int streams);
     QList<DeviceItemWidget*> cards() const;

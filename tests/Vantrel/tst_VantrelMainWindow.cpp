@@ -21,6 +21,7 @@
 #include <functional>
 #include <data/DeviceConfigStore.h>
 #include <TempProgramDir.h>
+#include <WidgetLookup.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,10 +56,7 @@ private:
     template<typename T>
     T* child(const char* name) const
     {
-        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget named %s", name);
-        return widget;
+        return childNamed<T>(m_window.get(), name);
     }
     void addGroup(int deviceTypeIndex, const QString& resolution, int channels, int streams);
     QString figure(const char* label) const { return child<QLabel>(label)->text(); }

@@ -85,3 +85,19 @@ QString TempProgramDir::shippedDataPath()
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
+
+QByteArray TempProgramDir::readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QMap<QString, QByteArray> TempProgramDir::sceneSet(const QString& folder)
+{
+    QMap<QString, QByteArray> set;
+    set.insert(QStringLiteral("Scene.csv"), readFile(folder + QStringLiteral("/Scene.csv")));
+    const QDir pictures(folder + QStringLiteral("/ScenePicture"));
+    for (const QString& name : pictures.entryList(QDir::Files))
+        set.insert(name, readFile(pictures.filePath(name)));
+    return set;
+}

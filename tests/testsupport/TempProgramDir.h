@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,6 +29,12 @@ public:
 
     // The folder of the running executable, where the build put the data.
     static QString shippedDataPath();
+
+    // A file's bytes, empty when it cannot be read.
+    static QByteArray readFile(const QString& path);
+    // The scene set as the program sees it in a folder: the table and every
+    // picture, by name.
+    static QMap<QString, QByteArray> sceneSet(const QString& folder);
 
 private:
     QString m_shippedPath;

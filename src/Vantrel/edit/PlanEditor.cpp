@@ -1,6 +1,10 @@
 #include "PlanEditor.h"
 
-#include "PlanCommands.h"
+#include "AddGroupCommand.h"
+#include "PlanSettingsCommand.h"
+#include "RemoveGroupCommand.h"
+#include "ReplaceGroupsCommand.h"
+#include "ResetGroupsCommand.h"
 
 #include <QUndoStack>
 

@@ -15,23 +15,6 @@
 namespace {
 const QByteArray kHeader = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The scene set as the program sees it: the table and every picture.
-QMap<QString, QByteArray> sceneSet(const QString& folder)
-{
-    QMap<QString, QByteArray> set;
-    set.insert(QStringLiteral("Scene.csv"), readFile(folder + QStringLiteral("/Scene.csv")));
-    const QDir pictures(folder + QStringLiteral("/ScenePicture"));
-    for (const QString& name : pictures.entryList(QDir::Files))
-        set.insert(name, readFile(pictures.filePath(name)));
-    return set;
-}
-
 // A PNG; noisy ones do not compress, for a file larger than a small disk.
 QByteArray png(int size, bool noisy = false)
 {
@@ -75,7 +58,7 @@ private Q_SLOTS:
 void tst_SceneTableImporter::importsTableAndPictures()
 {
     TempProgramDir program(TempProgramDir::ShippedData);
-    const QMap<QString, QByteArray> old = sceneSet(program.path());
+    const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
     QTemporaryDir source;
     const QByteArray rows[] = {"Hospital,H.265,720P(1280x720),1204,D:\\scene\\hospital1.png",
                                "Hospital,H.264,1080P(1920x1080),2048," + source.filePath("pics/h2.png").toUtf8()};
@@ -86,11 +69,11 @@ void tst_SceneTableImporter::importsTableAndPictures()
     const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("table.csv"));
     QVERIFY2(result.ok(), qPrintable(result.error));
     QCOMPARE(result.picturesCopied, 2);
-    QCOMPARE(sceneSet(program.path()),
+    QCOMPARE(TempProgramDir::sceneSet(program.path()),
              (QMap<QString, QByteArray>{{"Scene.csv", kHeader + rows[0] + '\n' + rows[1] + '\n'},
                                         {"hospital1.png", png(8)},
                                         {"h2.png", png(9)}}));
-    QCOMPARE(sceneSet(program.filePath("SceneBackup")), old);
+    QCOMPARE(TempProgramDir::sceneSet(program.filePath("SceneBackup")), old);
     QVERIFY(!QFileInfo::exists(program.filePath("SceneSwitch")));
 
     // The store sees the new table at once.
@@ -128,7 +111,7 @@ void tst_SceneTableImporter::refusalsLeaveTheSetAsItWas()
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
     TempProgramDir program(TempProgramDir::ShippedData);
-    const QMap<QString, QByteArray> old = sceneSet(program.path());
+    const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
     QTemporaryDir source;
     QVERIFY(write(source.filePath("bad.csv"), content));
     QVERIFY(write(source.filePath("lab.png"), png(8)));
@@ -137,12 +120,12 @@ void tst_SceneTableImporter::refusalsLeaveTheSetAsItWas()
     const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("bad.csv"));
     QCOMPARE(result.outcome, SceneTableImporter::Outcome::NotASceneTable);
     QVERIFY2(result.error.contains(reason), qPrintable(result.error));
-    QCOMPARE(sceneSet(program.path()), old);
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
 
     QCOMPARE(SceneTableImporter::importFrom(source.filePath("missing.csv")).outcome,
              SceneTableImporter::Outcome::Unreadable);
     QCOMPARE(SceneTableImporter::importFrom(source.path()).outcome, SceneTableImporter::Outcome::Unreadable);
-    QCOMPARE(sceneSet(program.path()), old);
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
 }
 
 void tst_SceneTableImporter::refusedRowsAreLeftOut()
@@ -159,9 +142,9 @@ void tst_SceneTableImporter::refusedRowsAreLeftOut()
                         "{\"line\":4,\"reason\":\"picture yard.png not found\"}]}"));
 
     // The shipped picture the row reuses comes along; the refused rows do not.
-    const QByteArray picture = readFile(program.filePath("ScenePicture/office_720p.png"));
+    const QByteArray picture = TempProgramDir::readFile(program.filePath("ScenePicture/office_720p.png"));
     QVERIFY(SceneTableImporter::install(check).ok());
-    QCOMPARE(sceneSet(program.path()),
+    QCOMPARE(TempProgramDir::sceneSet(program.path()),
              (QMap<QString, QByteArray>{{"Scene.csv", kHeader + "Lab,H.264,720P(1280x720),900,office_720p.png\n"},
                                         {"office_720p.png", picture}}));
 }
@@ -169,7 +152,7 @@ void tst_SceneTableImporter::refusedRowsAreLeftOut()
 void tst_SceneTableImporter::writeFailuresLeaveTheSetAsItWas()
 {
     TempProgramDir program(TempProgramDir::ShippedData);
-    const QMap<QString, QByteArray> old = sceneSet(program.path());
+    const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
     QTemporaryDir source;
     QVERIFY(write(source.filePath("t.csv"), "h\nA,H.264,720P(1280x720),900,a.png\nB,H.264,720P(1280x720),900,b.png\n"));
     QVERIFY(write(source.filePath("a.png"), png(8)));
@@ -182,7 +165,7 @@ void tst_SceneTableImporter::writeFailuresLeaveTheSetAsItWas()
         aptui::SafeFileWriter::failWriteNumber(0);
         QCOMPARE(result.outcome, SceneTableImporter::Outcome::CannotWrite);
         QVERIFY2(!result.error.isEmpty(), qPrintable(QString::number(n)));
-        QCOMPARE(sceneSet(program.path()), old);
+        QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
         QVERIFY(!QFileInfo::exists(program.filePath("SceneStaging")));
     }
     aptui::SafeFileWriter::failWriteNumber(3);
@@ -203,10 +186,10 @@ void tst_SceneTableImporter::fullDiskLeavesTheSetAsItWas()
     // The bitrate tables from the build, the scene set small enough to fit.
     const QString shipped = TempProgramDir::shippedDataPath();
     for (const char* name : {"IPCBitrate/H.264.csv", "DVRBitrate/H.264.csv"})
-        QVERIFY(write(program.filePath(name), readFile(shipped + name)));
+        QVERIFY(write(program.filePath(name), TempProgramDir::readFile(shipped + name)));
     QVERIFY(write(program.filePath("Scene.csv"), kHeader + "Old,H.264,720P(1280x720),900,old.png\n"));
     QVERIFY(write(program.filePath("ScenePicture/old.png"), png(8)));
-    const QMap<QString, QByteArray> old = sceneSet(program.path());
+    const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
     QTemporaryDir source;
     QVERIFY(write(source.filePath("t.csv"), "h\nNew,H.264,720P(1280x720),900,big.png\n"));
     QVERIFY(write(source.filePath("big.png"), png(160, true)));
@@ -214,7 +197,7 @@ void tst_SceneTableImporter::fullDiskLeavesTheSetAsItWas()
     const SceneTableImporter::Result result = SceneTableImporter::importFrom(source.filePath("t.csv"));
     QCOMPARE(result.outcome, SceneTableImporter::Outcome::CannotWrite);
     QVERIFY2(result.error.contains("big.png"), qPrintable(result.error));
-    QCOMPARE(sceneSet(program.path()), old);
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
 }
 
 void tst_SceneTableImporter::killedImportLeavesOneWholeSet()
@@ -228,7 +211,7 @@ void tst_SceneTableImporter::killedImportLeavesOneWholeSet()
     for (const auto step : {SceneSetInstaller::Step::Staged, SceneSetInstaller::Step::Committed,
                             SceneSetInstaller::Step::PicturesSwitched, SceneSetInstaller::Step::TableSwitched}) {
         TempProgramDir program(TempProgramDir::ShippedData);
-        const QMap<QString, QByteArray> old = sceneSet(program.path());
+        const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
         QProcess helper;
         helper.start(QCoreApplication::applicationDirPath() + "/scene_import_helper",
                      {program.path(), source.filePath("t.csv"), QString::number(int(step))});
@@ -240,11 +223,11 @@ void tst_SceneTableImporter::killedImportLeavesOneWholeSet()
         // Before the decisive rename nothing of the new set shows; after it
         // the next start finishes the switch.
         if (step == SceneSetInstaller::Step::Staged)
-            QCOMPARE(sceneSet(program.path()), old);
+            QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
         QVERIFY(SceneSetInstaller::recover());
-        QCOMPARE(sceneSet(program.path()), step == SceneSetInstaller::Step::Staged ? old : newSet);
+        QCOMPARE(TempProgramDir::sceneSet(program.path()), step == SceneSetInstaller::Step::Staged ? old : newSet);
         if (step != SceneSetInstaller::Step::Staged)
-            QCOMPARE(sceneSet(program.filePath("SceneBackup")), old);
+            QCOMPARE(TempProgramDir::sceneSet(program.filePath("SceneBackup")), old);
     }
 }
 

@@ -17,23 +17,6 @@ UpdateDialog::FileAsker answer(const QString& path, QString* startPath = nullptr
     };
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The scene set as the program sees it: the table and every picture.
-QMap<QString, QByteArray> sceneSet(const QString& folder)
-{
-    QMap<QString, QByteArray> set;
-    set.insert(QStringLiteral("Scene.csv"), readFile(folder + QStringLiteral("/Scene.csv")));
-    const QDir pictures(folder + QStringLiteral("/ScenePicture"));
-    for (const QString& name : pictures.entryList(QDir::Files))
-        set.insert(name, readFile(pictures.filePath(name)));
-    return set;
-}
-
 QString statusText(const UpdateDialog& dialog)
 {
     return dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text();
@@ -83,7 +66,7 @@ void tst_UpdateDialog::exportReplacesExistingFile()
     dialog.setSaveFileAsker(answer(path, &start));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnExport")), Qt::LeftButton);
     QCOMPARE(start, QDir::home().filePath(QStringLiteral("Template.csv")));
-    QCOMPARE(readFile(path), QByteArray("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
+    QCOMPARE(TempProgramDir::readFile(path), QByteArray("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
                                         "Hospital,H.265,720P(1280x720),1204,D:\\scene\\hospital_720p.png\n"
                                         "Hospital,H.264,1080P(1920x1080),2048,D:\\scene\\hospital_1080p.png\n"
                                         "\n"));
@@ -131,7 +114,7 @@ void tst_UpdateDialog::importThroughTheButton()
     ModalAnswer::answerNext(QDialog::Accepted);
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnImport")), Qt::LeftButton);
     QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
-    QCOMPARE(readFile(program.filePath(QStringLiteral("ScenePicture/lab.png"))), readFile(source.filePath(QStringLiteral("lab.png"))));
+    QCOMPARE(TempProgramDir::readFile(program.filePath(QStringLiteral("ScenePicture/lab.png"))), TempProgramDir::readFile(source.filePath(QStringLiteral("lab.png"))));
 }
 
 void tst_UpdateDialog::importFailureKeepsTable()
@@ -147,14 +130,14 @@ void tst_UpdateDialog::importFailureKeepsTable()
     dialog.setOpenFileAsker(answer(table));
     dialog.onImportScene();
     QCOMPARE(statusText(dialog), QStringLiteral("Import Failure.\nthe file holds no scene rows"));
-    QCOMPARE(readFile(program.filePath(QStringLiteral("Scene.csv"))), QByteArray("h\nOld,H.264,720P,1,o.png\n"));
+    QCOMPARE(TempProgramDir::readFile(program.filePath(QStringLiteral("Scene.csv"))), QByteArray("h\nOld,H.264,720P,1,o.png\n"));
 }
 
 void tst_UpdateDialog::templateImportAsksThenRestoreBringsShippedScenesBack()
 {
     TempProgramDir program(TempProgramDir::ShippedData);
-    const QMap<QString, QByteArray> shipped = sceneSet(TempProgramDir::shippedDataPath());
-    QCOMPARE(sceneSet(program.path()), shipped);
+    const QMap<QString, QByteArray> shipped = TempProgramDir::sceneSet(TempProgramDir::shippedDataPath());
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), shipped);
     QTemporaryDir target;
     const QString path = target.filePath(QStringLiteral("Template.csv"));
     UpdateDialog dialog;
@@ -167,20 +150,20 @@ void tst_UpdateDialog::templateImportAsksThenRestoreBringsShippedScenesBack()
     ModalAnswer::answerNext(QDialog::Rejected, 5000, &question);
     dialog.onImportScene();
     QCOMPARE(question, QStringLiteral("2 rows in 1 scenes. Replace the scene table?"));
-    QCOMPARE(sceneSet(program.path()), shipped);
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), shipped);
     QCOMPARE(statusText(dialog), QString());
 
     ModalAnswer::answerNext(QDialog::Accepted);
     dialog.onImportScene();
     QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
-    const QMap<QString, QByteArray> imported = sceneSet(program.path());
+    const QMap<QString, QByteArray> imported = TempProgramDir::sceneSet(program.path());
     QCOMPARE(imported.keys(), QStringList({QStringLiteral("Scene.csv"), QStringLiteral("hospital_1080p.png"),
                                            QStringLiteral("hospital_720p.png")}));
     QCOMPARE(imported.value(QStringLiteral("hospital_720p.png")), shipped.value(QStringLiteral("hospital_720p.png")));
 
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnRestore")), Qt::LeftButton);
     QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
-    QCOMPARE(sceneSet(program.path()), shipped);
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), shipped);
 }
 
 QTEST_MAIN(tst_UpdateDialog)
