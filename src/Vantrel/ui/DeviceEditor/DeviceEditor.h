@@ -17,6 +17,10 @@ class QComboBox;
 class QPushButton;
 class QResizeEvent;
 
+namespace aptui {
+class IntValidator;
+}
+
 namespace Ui {
 class DeviceEditor;
 }
@@ -88,6 +92,7 @@ private Q_SLOTS:
     void onSetFrameByStandard(int type);
     void onSetBandWidthByConnectionType(int index);
     void onRateTextChanged(const QString& text);
+    void onChannelNameChanged(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -131,4 +136,5 @@ private:
     bool m_connected = false;
     int m_editedGroupNumber = 0;
     QPushButton* m_cancelEditButton = nullptr;
+    aptui::IntValidator* m_rateValidator = nullptr; // child of the editor
 };
