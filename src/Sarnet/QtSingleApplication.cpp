@@ -1,5 +1,6 @@
 #include "QtSingleApplication.h"
 
+#include "InstanceBell.h"
 #include "InstanceLock.h"
 
 #include <cstdlib>
@@ -23,8 +24,11 @@ QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** ar
     : QApplication(argc, argv)
     , m_id(id)
     , m_lock(std::make_unique<InstanceLock>(id))
+    , m_bell(new InstanceBell(id, this))
 {
-    m_lock->tryAcquire();
+    connect(m_bell, &InstanceBell::rung, this, &QtSingleApplication::activationRequested);
+    if (m_lock->tryAcquire())
+        holdId();
     static const bool registered = std::atexit(&releaseProcessLock) == 0;
     Q_UNUSED(registered)
     s_processLock = m_lock.get();
@@ -43,7 +47,21 @@ QString QtSingleApplication::id() const
 
 bool QtSingleApplication::isRunning()
 {
-    return !m_lock->tryAcquire();
+    if (!m_lock->tryAcquire())
+        return true;
+    holdId();
+    return false;
+}
+
+void QtSingleApplication::holdId()
+{
+    if (!m_bell->isListening())
+        m_bell->listen();
+}
+
+bool QtSingleApplication::activateRunningInstance()
+{
+    return m_bell->ring();
 }
 
 } // namespace SharedTools
