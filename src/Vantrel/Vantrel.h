@@ -48,13 +48,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // F1 opens the user manual.
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectChildren();
-    // The editor widens in scene mode; the window grows with it rather than
-    // cutting off the result column.
-    void growToFitContent();
     void addFileMenu();
     void showPlanTitle(const QString& title);
     // The empty-list picture while the plan has no group, the list and

@@ -108,7 +108,9 @@ void DeviceAddPage::onSetDeviceTypeData(QVector<StructDeviceItem> deviceItems)
 
 void DeviceAddPage::onAddDeviceTypeItem(StructDeviceItem deviceTypeItem)
 {
+    m_scrollToInserted = true;
     m_planEditor->addGroup(PlanGroup{ deviceTypeItem, RecordingSettings() });
+    m_scrollToInserted = false;
 }
 
 void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
@@ -184,7 +186,12 @@ void DeviceAddPage::onFrametareStandardChanged(VideoStandard videoStandardValue)
 void DeviceAddPage::onGroupInserted(int row)
 {
     const StructDeviceItem& item = m_planEditor->plan()->groupAt(row).device;
-    m_ui->deviceListWidget->insertCell(row, makeCard(item), DeviceListWidget::cellSizeForWidth(width()));
+    DeviceListWidget* list = m_ui->deviceListWidget;
+    list->insertCell(row, makeCard(item), DeviceListWidget::cellSizeForWidth(list->viewport()->width()));
+    // The group the user just added is the one to see; an undo or an opened
+    // plan leaves the view where it is.
+    if (m_scrollToInserted)
+        list->scrollToItem(list->item(row));
     Q_EMIT signalGroupNumberInUse(item.groupNumber);
     updateTotals();
 }
@@ -218,7 +225,7 @@ void DeviceAddPage::onGroupsReset()
     DeviceListWidget* list = m_ui->deviceListWidget;
     list->clearCell();
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
-    const QSize cellSize = DeviceListWidget::cellSizeForWidth(width());
+    const QSize cellSize = DeviceListWidget::cellSizeForWidth(list->viewport()->width());
     for (const PlanGroup& group : groups)
         list->addCell(makeCard(group.device), cellSize);
     updateTotals();

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 
 namespace Ui {
@@ -37,6 +38,9 @@ public:
     // The card's widths below which the fields take a second row.
     static constexpr int kOneRowWidth = 900;
     static constexpr int kRateInLowerRowWidth = 720;
+    // Below this the fields take three rows, each of them as wide as it may.
+    static constexpr int kTwoRowWidth = 460;
+    static constexpr int kMinimumWidth = 240;
 
 Q_SIGNALS:
     void signalDeleteClicked(QWidget* cell, int deviceGroupNumber);
@@ -53,7 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Arrangement { None, RateInUpperRow, RateInLowerRow, OneRow };
+    enum class Arrangement { None, ThreeRows, RateInUpperRow, RateInLowerRow, OneRow };
 
     void showGroup(const StructDeviceItem& deviceItem);
     void relayout(int width);
@@ -62,6 +66,7 @@ private:
     QList<QLabel*> fieldLabels() const;
 
     std::unique_ptr<Ui::DeviceItemWidget> m_ui;
+    QHBoxLayout* m_middleRow = nullptr; // the third row's, between the form's two
     StructDeviceItem m_item;
     Arrangement m_arrangement = Arrangement::None;
 };

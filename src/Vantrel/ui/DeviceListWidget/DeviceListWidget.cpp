@@ -21,7 +21,9 @@ DeviceListWidget::~DeviceListWidget() = default;
 
 QSize DeviceListWidget::cellSizeForWidth(int width)
 {
-    return QSize(kCellWidth, width >= kOneRowWidth ? kOneRowHeight : kTwoRowHeight);
+    if (width >= kOneRowWidth)
+        return QSize(kCellWidth, kOneRowHeight);
+    return QSize(kCellWidth, width >= kTwoRowWidth ? kTwoRowHeight : kThreeRowHeight);
 }
 
 void DeviceListWidget::paintEvent(QPaintEvent* event)
@@ -29,11 +31,11 @@ void DeviceListWidget::paintEvent(QPaintEvent* event)
     QListView::paintEvent(event);
 }
 
-// Called for the viewport: the width is the cards' width, which decides
-// whether their fields take one row or two.
+// The viewport's width is the cards' width, which decides how many rows
+// their fields take.
 void DeviceListWidget::resizeEvent(QResizeEvent* event)
 {
-    const QSize cellSize = cellSizeForWidth(event->size().width());
+    const QSize cellSize = cellSizeForWidth(viewport()->width());
     const bool heightChanged = count() > 0 && item(0)->sizeHint() != cellSize;
     setSizeHint(cellSize);
     // The view caches the row height of its uniform rows; new hints take
@@ -41,6 +43,11 @@ void DeviceListWidget::resizeEvent(QResizeEvent* event)
     if (heightChanged)
         scheduleDelayedItemsLayout();
     QListView::resizeEvent(event);
+    // The view skips its own handling while a row layout is pending, and
+    // would leave the shown cards at their old width until some later
+    // layout: every width change places them at once.
+    executeDelayedItemsLayout();
+    placeCells();
 }
 
 void DeviceListWidget::scrollContentsBy(int dx, int dy)
