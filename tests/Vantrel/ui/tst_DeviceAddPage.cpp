@@ -126,7 +126,9 @@ void TestDeviceAddPage::totalsOfOneGroup_data()
     QTest::newRow("total 1025") << 1 << 1 << 717.4 << "1.1" << "Mpbs";
     QTest::newRow("total 1048576") << 1 << 1 << 734003.1 << "1024.0" << "Mpbs";
     QTest::newRow("total 1048577") << 1 << 1 << 734003.8 << "1.1" << "Gpbs";
-    QTest::newRow("capped") << 512 << 512 << 204800.0 << "999.9" << "Gpbs";
+    QTest::newRow("just below the cap") << 512 << 512 << 2794.0 << "997.9" << "Gpbs";
+    // Beyond the cap the figure says it is the cap.
+    QTest::newRow("capped") << 512 << 512 << 204800.0 << QStringLiteral("\u2265 999.9") << "Gpbs";
     QTest::newRow("scene without rate") << 4 << 1 << -1.0 << "0.0" << "Kpbs";
 }
 
