@@ -24,12 +24,12 @@
         <translation>No user manual found.</translation>
     </message>
     <message>
-        <source>Open User&apos;s Manual fail.</source>
-        <translation>Could not open the user manual.</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>Notice</translation>
+    </message>
+    <message>
+        <source>No program to open PDF files is installed. The user manual is %1</source>
+        <translation>No program to open PDF files is installed. The user manual is %1</translation>
     </message>
 </context>
 <context>
@@ -257,6 +257,26 @@ background:Transparent
     <message>
         <source>Save changes</source>
         <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>Set to the largest count, %1.</source>
+        <translation>Set to the largest count, %1.</translation>
+    </message>
+    <message>
+        <source>Set to the smallest count, %1.</source>
+        <translation>Set to the smallest count, %1.</translation>
+    </message>
+    <message>
+        <source>Set to the largest rate, %1 kbps.</source>
+        <translation>Set to the largest rate, %1 kbps.</translation>
+    </message>
+    <message>
+        <source>Enter a channel name.</source>
+        <translation>Enter a channel name.</translation>
+    </message>
+    <message>
+        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
+        <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
     </message>
 </context>
 <context>
