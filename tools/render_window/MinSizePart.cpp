@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFont>
-#include <QtGlobal>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QStyleFactory>
@@ -67,16 +66,6 @@ bool renderMinSize(int& argc, char** argv, const QDir& outDir)
         settle();
     }
     bool ok = saveShot(window, outDir, QStringLiteral("min-size-bandwidth%1.png").arg(suffix));
-    if (qEnvironmentVariableIsSet("DUMP")) {
-        qInfo("window %dx%d", window.width(), window.height());
-        if (auto* area = window.findChild<QWidget*>(QStringLiteral("m_clientScrollArea")))
-            qInfo("area %dx%d", area->width(), area->height());
-        for (const char* n : {"m_clientContent", "DeviceEditor", "CapacityCalculation", "m_deviceAddPage", "deviceListWidget", "m_dataCalculatorPage", "m_verticalWidgetAddBorder", "m_widgetShadow", "m_CapacityStackedWidget", "m_Section1", "m_widgetDeviceList", "m_verticalStackedWidgetAddBorderPage1", "m_verticalStackedWidgetAddBorderPage2", "m_boardVline", "channelLabel", "IPCLabel", "DVRLabel", "bandWidthLabel", "picLabel"}) {
-            QWidget* w = window.findChild<QWidget*>(QLatin1String(n));
-            if (!w) { qInfo("%s missing", n); continue; }
-            qInfo("%s geo %d,%d %dx%d min %dx%d msh %dx%d", n, w->x(), w->y(), w->width(), w->height(), w->minimumWidth(), w->minimumHeight(), w->minimumSizeHint().width(), w->minimumSizeHint().height());
-        }
-    }
     if (auto* variable = named<QAbstractButton>(window, "m_radioButtonVarRate"))
         variable->click();
     ok &= saveShot(window, outDir, QStringLiteral("min-size-variable%1.png").arg(suffix));

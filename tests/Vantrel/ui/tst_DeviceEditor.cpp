@@ -645,6 +645,8 @@ private Q_SLOTS:
         auto* name = widget<QLineEdit>(editor, "m_lineEditChannelName");
 
         // A click into the suggested name selects it; typing replaces it.
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
         QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(name->width() / 2, name->height() / 2));
         QTest::keyClicks(name, QStringLiteral("Lobby"));
         QCOMPARE(name->text(), QStringLiteral("Lobby"));

@@ -197,7 +197,7 @@ void DeviceAddPage::onGroupInserted(int row)
 {
     const StructDeviceItem& item = m_planEditor->plan()->groupAt(row).device;
     DeviceListWidget* list = m_ui->deviceListWidget;
-    list->insertCell(row, makeCard(item), DeviceListWidget::cellSizeForWidth(list->viewport()->width()));
+    list->insertCell(row, makeCard(item), DeviceListWidget::cellSizeForWidth(width()));
     // The group the user just added is the one to see; an undo or an opened
     // plan leaves the view where it is.
     if (m_scrollToInserted)
@@ -235,7 +235,7 @@ void DeviceAddPage::onGroupsReset()
     DeviceListWidget* list = m_ui->deviceListWidget;
     list->clearCell();
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
-    const QSize cellSize = DeviceListWidget::cellSizeForWidth(list->viewport()->width());
+    const QSize cellSize = DeviceListWidget::cellSizeForWidth(width());
     for (const PlanGroup& group : groups)
         list->addCell(makeCard(group.device), cellSize);
     updateTotals();

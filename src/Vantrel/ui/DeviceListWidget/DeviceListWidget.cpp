@@ -23,7 +23,10 @@ QSize DeviceListWidget::cellSizeForWidth(int width)
 {
     if (width >= kOneRowWidth)
         return QSize(kCellWidth, kOneRowHeight);
-    return QSize(kCellWidth, width >= kTwoRowWidth ? kTwoRowHeight : kThreeRowHeight);
+    // The cards are narrower than the list by its scroll bar and frame: a
+    // list near the limit rather gives a two-row card a taller cell than a
+    // three-row card too short a one.
+    return QSize(kCellWidth, width >= kTwoRowWidth + kWidthBesideCards ? kTwoRowHeight : kThreeRowHeight);
 }
 
 void DeviceListWidget::paintEvent(QPaintEvent* event)
@@ -31,11 +34,10 @@ void DeviceListWidget::paintEvent(QPaintEvent* event)
     QListView::paintEvent(event);
 }
 
-// The viewport's width is the cards' width, which decides how many rows
-// their fields take.
+// The list's width decides how many rows the cards' fields take.
 void DeviceListWidget::resizeEvent(QResizeEvent* event)
 {
-    const QSize cellSize = cellSizeForWidth(viewport()->width());
+    const QSize cellSize = cellSizeForWidth(width());
     const bool heightChanged = count() > 0 && item(0)->sizeHint() != cellSize;
     setSizeHint(cellSize);
     // The view caches the row height of its uniform rows; new hints take
