@@ -32,6 +32,8 @@ constexpr int kFixedRateWidth = 320;
 constexpr int kVarRateWidth = 390;
 constexpr int kCollapsedWidth = 34;
 constexpr int kInitialWidth = 400;
+constexpr int kRowSpacing = 14;
+constexpr int kSceneModeRowSpacing = 8;
 // Every rate of the shipped tables fits, and a plan file holds no more.
 constexpr int kMaxRate = static_cast<int>(PlanFile::kMaxBitrateKbps); // kbps
 constexpr int kMaxChannelNameLength = 20;
@@ -295,6 +297,7 @@ void DeviceEditor::selectFixedRate()
     Ui::DeviceEditor* ui = m_ui.get();
     ui->m_scenceSelector->hide();
     setFixedWidth(kFixedRateWidth);
+    ui->gridLayout_4->setVerticalSpacing(kRowSpacing);
     ui->m_labelFrameRate->show();
     ui->m_comboxFrameRate->show();
     ui->m_labelEncodeTypeLabel->show();
@@ -322,6 +325,9 @@ void DeviceEditor::onRateSelected()
     }
 
     ui->m_scenceSelector->show();
+    // The scene pictures take the room: the rows close up so that "+ Add"
+    // stays in a window of 720 pixels, whatever the language's line height.
+    ui->gridLayout_4->setVerticalSpacing(kSceneModeRowSpacing);
     ui->m_labelFrameRate->hide();
     ui->m_comboxFrameRate->hide();
     ui->m_labelEncodeTypeLabel->show();
