@@ -43,6 +43,17 @@
     </message>
 </context>
 <context>
+    <name>aptui::SpinBox</name>
+    <message>
+        <source>The largest value is %1.</source>
+        <translation>The largest value is %1.</translation>
+    </message>
+    <message>
+        <source>The smallest value is %1.</source>
+        <translation>The smallest value is %1.</translation>
+    </message>
+</context>
+<context>
     <name>aptui::ToolTitleBar</name>
     <message>
         <source>About</source>

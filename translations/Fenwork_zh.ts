@@ -43,6 +43,17 @@
     </message>
 </context>
 <context>
+    <name>aptui::SpinBox</name>
+    <message>
+        <source>The largest value is %1.</source>
+        <translation>最大值为 %1。</translation>
+    </message>
+    <message>
+        <source>The smallest value is %1.</source>
+        <translation>最小值为 %1。</translation>
+    </message>
+</context>
+<context>
     <name>aptui::ToolTitleBar</name>
     <message>
         <source>About</source>

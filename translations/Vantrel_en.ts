@@ -24,12 +24,12 @@
         <translation>No user manual found.</translation>
     </message>
     <message>
-        <source>Open User&apos;s Manual fail.</source>
-        <translation>Could not open the user manual.</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>Notice</translation>
+    </message>
+    <message>
+        <source>No program to open PDF files is installed. The user manual is %1</source>
+        <translation>No program to open PDF files is installed. The user manual is %1</translation>
     </message>
 </context>
 <context>
@@ -314,6 +314,26 @@ background:Transparent
     <message>
         <source>Save changes</source>
         <translation>Save changes</translation>
+    </message>
+    <message>
+        <source>Set to the largest count, %1.</source>
+        <translation>Set to the largest count, %1.</translation>
+    </message>
+    <message>
+        <source>Set to the smallest count, %1.</source>
+        <translation>Set to the smallest count, %1.</translation>
+    </message>
+    <message>
+        <source>Set to the largest rate, %1 kbps.</source>
+        <translation>Set to the largest rate, %1 kbps.</translation>
+    </message>
+    <message>
+        <source>Enter a channel name.</source>
+        <translation>Enter a channel name.</translation>
+    </message>
+    <message>
+        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
+        <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
     </message>
 </context>
 <context>
@@ -647,10 +667,6 @@ background:Transparent
         <translation>Event</translation>
     </message>
     <message>
-        <source>Recording :</source>
-        <translation>Recording :</translation>
-    </message>
-    <message>
         <source>Recorded streams per channel</source>
         <translation>Recorded streams per channel</translation>
     </message>
@@ -681,6 +697,22 @@ background:Transparent
     <message>
         <source>Days kept :</source>
         <translation>Days kept :</translation>
+    </message>
+    <message>
+        <source>Mode :</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>events %1 %</source>
+        <translation>events %1 %</translation>
+    </message>
+    <message>
+        <source>continuous</source>
+        <translation>continuous</translation>
+    </message>
+    <message>
+        <source>Recording : %1, %2 h/day, %3 days</source>
+        <translation>Recording : %1, %2 h/day, %3 days</translation>
     </message>
 </context>
 <context>

@@ -24,12 +24,12 @@
         <translation>未找到用户手册。</translation>
     </message>
     <message>
-        <source>Open User&apos;s Manual fail.</source>
-        <translation>无法打开用户手册。</translation>
-    </message>
-    <message>
         <source>Hint</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>No program to open PDF files is installed. The user manual is %1</source>
+        <translation>未安装可打开 PDF 文件的程序。用户手册位于 %1</translation>
     </message>
 </context>
 <context>
@@ -314,6 +314,26 @@ background:Transparent
     <message>
         <source>Save changes</source>
         <translation>保存修改</translation>
+    </message>
+    <message>
+        <source>Set to the largest count, %1.</source>
+        <translation>已设为最大数量 %1。</translation>
+    </message>
+    <message>
+        <source>Set to the smallest count, %1.</source>
+        <translation>已设为最小数量 %1。</translation>
+    </message>
+    <message>
+        <source>Set to the largest rate, %1 kbps.</source>
+        <translation>已设为最大码率 %1 kbps。</translation>
+    </message>
+    <message>
+        <source>Enter a channel name.</source>
+        <translation>请输入通道名称。</translation>
+    </message>
+    <message>
+        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
+        <translation>请以普通数字输入带宽（Mbps），例如 2.5。</translation>
     </message>
 </context>
 <context>
@@ -647,10 +667,6 @@ background:Transparent
         <translation>事件</translation>
     </message>
     <message>
-        <source>Recording :</source>
-        <translation>录像：</translation>
-    </message>
-    <message>
         <source>Recorded streams per channel</source>
         <translation>每个通道录像的码流数</translation>
     </message>
@@ -681,6 +697,22 @@ background:Transparent
     <message>
         <source>Days kept :</source>
         <translation>保存天数：</translation>
+    </message>
+    <message>
+        <source>Mode :</source>
+        <translation>模式：</translation>
+    </message>
+    <message>
+        <source>events %1 %</source>
+        <translation>事件 %1 %</translation>
+    </message>
+    <message>
+        <source>continuous</source>
+        <translation>连续</translation>
+    </message>
+    <message>
+        <source>Recording : %1, %2 h/day, %3 days</source>
+        <translation>录像：%1，每天 %2 小时，保存 %3 天</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,9 @@
 #include "BaseDialog.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -197,6 +200,33 @@ bool BaseDialog::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::WindowIconChange && watched == this)
         m_iconLabel->setPixmap(windowIcon().pixmap(16, 16));
     return QDialog::eventFilter(watched, event);
+}
+
+QRect BaseDialog::centredGeometry() const
+{
+    QRect area;
+    const QWidget* anchor = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+    if (anchor == this)
+        anchor = nullptr;
+    if (anchor && anchor->isVisible()) {
+        area = anchor->frameGeometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    QRect placed(QPoint(0, 0), size());
+    if (area.isValid())
+        placed.moveCenter(area.center());
+    return placed;
+}
+
+void BaseDialog::showEvent(QShowEvent* event)
+{
+    // Left to itself the dialog waits for a window manager to place it; a
+    // frameless one, or one without a window manager, lands in the screen's
+    // corner. Moved here, before the window appears, it opens in place.
+    if (isWindow() && !testAttribute(Qt::WA_Moved))
+        move(centredGeometry().topLeft());
+    QDialog::showEvent(event);
 }
 
 void BaseDialog::paintEvent(QPaintEvent* event)

@@ -47,6 +47,10 @@ public:
     QPushButton* okButton() const { return m_okButton; }
     QPushButton* cancelButton() const { return m_cancelButton; }
 
+    // Where the dialog opens: centred on its parent's window, else on the
+    // active window, else on the primary screen.
+    QRect centredGeometry() const;
+
 Q_SIGNALS:
     void signalOkClicked();
     void signalCancelClicked();
@@ -54,6 +58,7 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void onOkClicked();

@@ -15,8 +15,17 @@ public:
     ~IntValidator() override;
 
     // Unlike QIntValidator, a number above the maximum is Invalid at once
-    // even when it has no more digits than the maximum.
+    // even when it has no more digits than the maximum; with clamping on it
+    // becomes the maximum instead, so a typed digit is never just dropped.
     State validate(QString& input, int& pos) const override;
+
+    void setClampsToMaximum(bool clamps) { m_clamps = clamps; }
+    // Whether a text was clamped since the last call; asks only once.
+    bool takeClamped() const;
+
+private:
+    bool m_clamps = false;
+    mutable bool m_clamped = false;
 };
 
 } // namespace aptui

@@ -1,5 +1,6 @@
 #include "QtSingleApplication.h"
 
+#include "InstanceBell.h"
 #include "InstanceLock.h"
 
 #include <cstdlib>
@@ -23,8 +24,11 @@ QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** ar
     : QApplication(argc, argv)
     , m_id(id)
     , m_lock(std::make_unique<InstanceLock>(id))
+    , m_bell(new InstanceBell(id, this))
 {
-    m_lock->tryAcquire();
+    connect(m_bell, &InstanceBell::rung, this, &QtSingleApplication::activationRequested);
+    if (m_lock->tryAcquire())
+        holdId();
     static const bool registered = std::atexit(&releaseProcessLock) == 0;
     Q_UNUSED(registered)
     s_processLock = m_lock.get();
@@ -43,11 +47,28 @@ QString QtSingleApplication::id() const
 
 bool QtSingleApplication::isRunning()
 {
-    if (m_lock->tryAcquire())
+    if (m_lock->tryAcquire()) {
+        holdId();
         return false;
+    }
     // Without a lock file nothing is known of another instance, and refusing
     // to start would be wrong every time: the lock has warned, go on.
-    return !m_lock->isUnavailable();
+    if (m_lock->isUnavailable()) {
+        holdId();
+        return false;
+    }
+    return true;
+}
+
+void QtSingleApplication::holdId()
+{
+    if (!m_bell->isListening())
+        m_bell->listen();
+}
+
+bool QtSingleApplication::activateRunningInstance()
+{
+    return m_bell->ring();
 }
 
 } // namespace SharedTools

@@ -7,6 +7,7 @@
 
 namespace SharedTools {
 
+class InstanceBell;
 class InstanceLock;
 
 // An application object that knows whether another process of the same
@@ -24,10 +25,20 @@ public:
     // True while another process holds the id. Asking again after that
     // process ended claims the id for this one.
     bool isRunning();
+    // Asks the running instance to bring its windows forward; true when it
+    // got the message.
+    bool activateRunningInstance();
+
+Q_SIGNALS:
+    // A second start asked this, the running instance, to come forward.
+    void activationRequested();
 
 private:
+    void holdId();
+
     QString m_id;
     std::unique_ptr<InstanceLock> m_lock;
+    InstanceBell* m_bell = nullptr; // child
 };
 
 } // namespace SharedTools

@@ -68,12 +68,14 @@ QIcon applicationIcon(const Private& app)
     return QIcon(QStringLiteral(":/CommonSkin/%1/Images/%1/%1.png").arg(app.appIdWithoutBlanks()));
 }
 
-int runHint(const QString& text, const QIcon& icon, bool withBottomRow)
+enum class Answers { OkOnly, OkAndCancel };
+
+int runHint(const QString& text, const QIcon& icon, Answers answers)
 {
-    aptui::BaseDialog dialog(false, false, false, false, true, withBottomRow, withBottomRow, nullptr);
+    aptui::BaseDialog dialog(false, false, false, false, true, true, true, nullptr);
     dialog.SetFixedSize(400, 256);
     dialog.setTitle(ToolApplicationHull::ToolApplicationPrivate::tr("Hint"));
-    dialog.setBottomVisible(withBottomRow);
+    dialog.setCancelVisible(answers == Answers::OkAndCancel);
     dialog.setObjectName(QStringLiteral("APP_WARNINGDLG"));
     dialog.setDefaultText(text);
     dialog.setWindowIcon(icon);
@@ -154,7 +156,10 @@ bool ToolApplicationHull::startApp()
     const QIcon icon = applicationIcon(app);
 
     if (app.isRunning()) {
-        runHint(app.appName() + ToolApplicationPrivate::tr(" is already running."), icon, false);
+        // The user looks for the window that runs: it comes forward, and the
+        // notice only confirms why no second one opens.
+        app.activateRunningInstance();
+        runHint(app.appName() + ToolApplicationPrivate::tr(" is already running."), icon, Answers::OkOnly);
         return false;
     }
 
@@ -164,7 +169,7 @@ bool ToolApplicationHull::startApp()
     }
     const QString question =
         ToolApplicationPrivate::tr("Display resolution less than 1024*768,are you sure to start the program?");
-    return runHint(question, icon, true) == QDialog::Accepted;
+    return runHint(question, icon, Answers::OkAndCancel) == QDialog::Accepted;
 }
 
 unsigned int ToolApplicationHull::language() const

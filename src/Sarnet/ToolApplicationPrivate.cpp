@@ -3,6 +3,7 @@
 #include "ToolTipRule.h"
 
 #include <QEvent>
+#include <QWidget>
 
 namespace apt {
 
@@ -13,6 +14,20 @@ ToolApplicationHull::ToolApplicationPrivate::ToolApplicationPrivate(const QStrin
     , m_appId(appId)
     , m_configFile(configFile)
 {
+    connect(this, &QtSingleApplication::activationRequested, this, &ToolApplicationPrivate::raiseWindows);
+}
+
+void ToolApplicationHull::ToolApplicationPrivate::raiseWindows()
+{
+    // The program's own windows; its dialogs come along with them.
+    const QList<QWidget*> windows = topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->windowType() != Qt::Window || !window->isVisible())
+            continue;
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 ToolApplicationHull::ToolApplicationPrivate::~ToolApplicationPrivate() = default;

@@ -26,6 +26,9 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // Brings the program's visible windows forward, out of the task bar too.
+    void raiseWindows();
+
 private:
     QString m_appId;
     QString m_configFile;

@@ -2,6 +2,7 @@
 
 #include "AboutDialog/AboutDialog.h"
 #include "CapacityCalculation/CapacityCalculation.h"
+#include "ClientScrollArea/ClientScrollArea.h"
 #include "DataProblemsNotice/DataProblemsNotice.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
@@ -24,17 +25,28 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kEditorWidth = 320;
-constexpr int kBandwidthTabMinimumWidth = 730;
+// Beside the section bar and the editor in scene mode (390) the bandwidth
+// tab fits the window's minimum width of 1024.
+constexpr int kBandwidthTabMinimumWidth = 500;
 constexpr int kEncodingTabMinimumWidth = 400;
 } // namespace
 
 Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     : aptui::ToolMainWindow(parent, flags)
 {
-    m_mainLayout = new QHBoxLayout(getSetupUiWidget());
+    // A window made smaller than its minimum (a tiling window manager does
+    // that) scrolls its content instead of squeezing it.
+    auto* clientLayout = new QVBoxLayout(getSetupUiWidget());
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    auto* scrollArea = new ClientScrollArea(getSetupUiWidget());
+    clientLayout->addWidget(scrollArea);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("m_clientContent"));
+    m_mainLayout = new QHBoxLayout(content);
     m_mainLayout->setContentsMargins(0, 0, 0, 0);
     m_mainLayout->setSpacing(0);
 
@@ -48,6 +60,7 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(), this);
     m_storagePage->hide();
     m_mainLayout->addWidget(m_storagePage, 1);
+    scrollArea->setContent(content); // after its layout is filled
 
     setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
     setAppTitle(tr("Vantrel"));
@@ -62,7 +75,6 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
 
     switchNetTab();
     connectChildren();
-    m_deviceEditor->installEventFilter(this);
     ShareTools::reloadStyle(getSetupUiWidget());
     // The encoding tab shows an answer for the editor's start values at once.
     m_deviceEditor->onCodeParameterChanged();
@@ -215,7 +227,6 @@ void Vantrel::switchNetTab()
     } else {
         m_capacityCalculation->showNormalPage();
     }
-    growToFitContent();
 }
 
 void Vantrel::switchEncodingTab()
@@ -240,23 +251,6 @@ void Vantrel::onMenuUpdateClicked()
     UpdateDialog dialog(this);
     dialog.exec();
     disableCover();
-}
-
-bool Vantrel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_deviceEditor && event->type() == QEvent::Resize)
-        growToFitContent();
-    return aptui::ToolMainWindow::eventFilter(watched, event);
-}
-
-void Vantrel::growToFitContent()
-{
-    if (!isVisible() || isMaximized() || isFullScreen())
-        return;
-    const int besideClient = width() - getSetupUiWidget()->width();
-    const int needed = besideClient + m_deviceEditor->width() + m_capacityCalculation->minimumWidth();
-    if (width() < needed)
-        resize(needed, height());
 }
 
 void Vantrel::keyPressEvent(QKeyEvent* event)

@@ -51,13 +51,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // F1 opens the user manual.
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectChildren();
-    // The editor widens in scene mode; the window grows with it rather than
-    // cutting off the result column.
-    void growToFitContent();
     void addFileMenu();
     // The area right of the editor: the capacity page or the storage page.
     void showSection(QWidget* area);

@@ -58,10 +58,18 @@ private:
         while (!deadline.hasExpired()) {
             if (!process.waitForReadyRead(200) && process.state() != QProcess::Running)
                 return false;
-            if (process.peek(4096).contains("startApp 1"))
+            if (process.peek(4096).contains("window minimized"))
                 return true;
         }
         return false;
+    }
+
+    static bool waitForLine(QProcess& process, const QByteArray& line)
+    {
+        QDeadlineTimer deadline(20000);
+        while (!deadline.hasExpired() && !process.peek(4096).contains(line))
+            process.waitForReadyRead(200);
+        return process.peek(4096).contains(line);
     }
 
     // Ends a holder the hard way and clears the lock file it leaves.
@@ -84,9 +92,10 @@ private Q_SLOTS:
         const Run second = runToEnd(id);
         QCOMPARE(second.exitCode, 0);
         QCOMPARE(second.lines,
-                 QStringList({QStringLiteral("dialog APP_WARNINGDLG|Helper App is already running."),
+                 QStringList({QStringLiteral("dialog APP_WARNINGDLG|Helper App is already running.|OK"),
                               QStringLiteral("startApp 0")}));
-        // The first is left as it was.
+        // The first keeps running and brings its window out of the task bar.
+        QVERIFY(waitForLine(first, "raised"));
         QCOMPARE(first.state(), QProcess::Running);
         stop(first, id);
     }

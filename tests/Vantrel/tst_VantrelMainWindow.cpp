@@ -49,7 +49,6 @@ private Q_SLOTS:
     void clearAsksUnderCover();
     void sceneImportThroughTheAboutMenu();
     void f1OpensTheManual();
-    void sceneModeWidensTheWindow();
     void dataProblemsAreToldAtStart();
 
 private:
@@ -282,25 +281,6 @@ void tst_VantrelMainWindow::f1OpensTheManual()
     opened.clear();
     Q_EMIT m_window->aboutBox()->siganlBtn1Clicked();
     QVERIFY(opened.isValid());
-}
-
-void tst_VantrelMainWindow::sceneModeWidensTheWindow()
-{
-    auto* sceneMode = child<QRadioButton>("m_radioButtonVarRate");
-    QTest::mouseClick(sceneMode, Qt::LeftButton);
-    QVERIFY(sceneMode->isChecked());
-    QTRY_COMPARE(m_window->deviceEditor()->width(), 390);
-    // The result column keeps its full width beside the wider editor.
-    QTRY_COMPARE(m_window->capacityCalculation()->x(), 390);
-    QTRY_VERIFY(m_window->capacityCalculation()->width() >= 730);
-    QVERIFY(m_window->capacityCalculation()->geometry().right() < m_window->getSetupUiWidget()->width());
-
-    // The same after a trip to the encoding tab, where the column may be narrower.
-    m_window->resize(1200, 750);
-    QTest::mouseClick(child<QToolButton>("encodingBtn"), Qt::LeftButton);
-    QTest::mouseClick(child<QToolButton>("bandwidthBtn"), Qt::LeftButton);
-    QTRY_VERIFY(m_window->capacityCalculation()->width() >= 730);
-    QVERIFY(m_window->capacityCalculation()->geometry().right() < m_window->getSetupUiWidget()->width());
 }
 
 void tst_VantrelMainWindow::dataProblemsAreToldAtStart()

@@ -6,6 +6,7 @@
 // creates the application object); the others run in a plain application
 // with the Fusion style, the frame part with the shipped skin.
 bool renderWindow(int& argc, char** argv, const QDir& outDir);
+bool renderMinSize(int& argc, char** argv, const QDir& outDir);
 bool renderAddPage(const QDir& outDir, bool printGeometry);
 bool renderCapacity(const QDir& outDir);
 bool renderEditor(const QDir& outDir);

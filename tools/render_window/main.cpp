@@ -7,6 +7,8 @@
 //             with device groups, the editor's other states, the about popup,
 //             the scene data update dialog and a question under the cover
 //             (the default)
+//   min-size  the window at 1024 x 720 with ten groups, both tabs, in the
+//             language of setup.xml, and forced below that size
 //   add-page  the device add page with three cards at three widths
 //             (--geometry also prints where each card's widgets ended up)
 //   capacity  the capacity page, the bandwidth figures and the section bar
@@ -72,7 +74,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const Options options = parse(argc, argv);
-    const QStringList parts = {QStringLiteral("window"), QStringLiteral("add-page"), QStringLiteral("capacity"),
+    const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"), QStringLiteral("capacity"),
                                QStringLiteral("editor"), QStringLiteral("frame")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
@@ -84,6 +86,8 @@ int main(int argc, char** argv)
 
     if (options.part == QLatin1String("window"))
         return renderWindow(argc, argv, outDir) ? 0 : 1;
+    if (options.part == QLatin1String("min-size"))
+        return renderMinSize(argc, argv, outDir) ? 0 : 1;
 
     QApplication app(argc, argv);
     bool ok = false;

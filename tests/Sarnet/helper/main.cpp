@@ -1,7 +1,10 @@
 // Starts like the program does, through the exported shell alone, and
 // prints what happened, one fact a line:
-//   dialog <object name>|<text>    for every modal dialog (answered with OK)
+//   dialog <object name>|<text>|<buttons>   for every modal dialog (answered
+//                                           with OK); buttons: OK, OK+Cancel
 //   startApp <0|1>
+//   raised                                  a kept-running instance's window
+//                                           came back from the task bar
 // Usage: sarnet_instance_helper <application id> [<ms to keep running>]
 
 #include <Fenwork/BaseDialog.h>
@@ -9,7 +12,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
+#include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -24,10 +30,33 @@ void answerDialogs()
 {
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
         const auto* base = qobject_cast<aptui::BaseDialog*>(dialog);
-        report(QStringLiteral("dialog %1|%2").arg(dialog->objectName(), base ? base->defaultText() : QString()));
+        QStringList buttons;
+        if (base && base->isBottomVisible()) {
+            for (const QPushButton* button : {base->okButton(), base->cancelButton()}) {
+                if (button->isVisibleTo(dialog))
+                    buttons << button->text();
+            }
+        }
+        report(QStringLiteral("dialog %1|%2|%3")
+                   .arg(dialog->objectName(), base ? base->defaultText() : QString(), buttons.join(u'+')));
         dialog->done(QDialog::Accepted);
     }
 }
+// Reports when the window leaves the minimised state it was put in.
+class RaiseWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && event->type() == QEvent::WindowStateChange && !window->isMinimized())
+            report(QStringLiteral("raised"));
+        return QObject::eventFilter(watched, event);
+    }
+};
 } // namespace
 
 int main(int argc, char** argv)
@@ -49,6 +78,15 @@ int main(int argc, char** argv)
     report(QStringLiteral("startApp %1").arg(started ? 1 : 0));
     if (!started)
         return 0;
+    // A window in the task bar, for a second start to bring forward.
+    QWidget window;
+    RaiseWatcher watcher;
+    if (keepMs > 0) {
+        window.resize(200, 100);
+        window.showMinimized();
+        window.installEventFilter(&watcher);
+        report(QStringLiteral("window minimized"));
+    }
     QTimer::singleShot(keepMs, qApp, &QCoreApplication::quit);
     const int code = QApplication::exec();
     hull->distory();

@@ -145,9 +145,13 @@ void tst_AboutDialog::failingViewerShowsNotice()
     AboutDialog dialog;
     dialog.setUrlOpener([](const QUrl&) { return false; });
     QSignalSpy discover(&dialog, &AboutDialog::signalDiscover);
-    ModalAnswer::answerNext(QDialog::Accepted);
+    QString notice;
+    ModalAnswer::answerNext(QDialog::Accepted, 5000, &notice);
     QVERIFY(!dialog.onGetHelp());
     QCOMPARE(discover.count(), 1);
+    // Says what is missing and where the manual is, to open it some other way.
+    QVERIFY2(notice.contains(QStringLiteral("PDF")), qPrintable(notice));
+    QVERIFY2(notice.contains(QDir::toNativeSeparators(QDir::cleanPath(program.path() + QStringLiteral("/help.pdf")))), qPrintable(notice));
 }
 
 QTEST_MAIN(tst_AboutDialog)

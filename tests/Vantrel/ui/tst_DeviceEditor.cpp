@@ -3,6 +3,7 @@
 
 #include <Fenwork/Switch.h>
 #include <Sarnet/ToolApplicationHull.h>
+#include <data/DeviceConfigStore.h>
 #include <data/EncodingCalculator.h>
 
 #include <QLabel>
@@ -43,6 +44,29 @@ int shippedRate(const QString& encoding, int deviceType, const QString& resoluti
     EncodingCalculator calculator;
     calculator.setEncodeType(encoding);
     return static_cast<int>(calculator.calculateBitrate(deviceType, resolution, frameRate));
+}
+
+// The largest rate the shipped tables give, over every encoding, device type,
+// resolution and frame rate of both standards.
+qint64 largestShippedRate()
+{
+    EncodingCalculator calculator;
+    const DeviceConfigStore& store = calculator.store();
+    qint64 largest = 0;
+    for (const QString& encoding : store.getEncodeTypes()) {
+        calculator.setEncodeType(encoding);
+        for (int type : {0, 1}) {
+            for (const BitrateEntry& entry : store.getEncodingTable(encoding, type)) {
+                for (int standard : {0, 1}) {
+                    for (const ShowValueItem& frameRate : store.getFrameRateTable(standard)) {
+                        largest = std::max(largest, static_cast<qint64>(calculator.calculateBitrate(
+                                                        type, entry.resolution, frameRate.value)));
+                    }
+                }
+            }
+        }
+    }
+    return largest;
 }
 
 QAbstractButton* sceneButton(DeviceEditor& editor, int row)
@@ -549,12 +573,103 @@ private Q_SLOTS:
         QCOMPARE(item.channelName.size(), 24);
     }
 
+    void typedNumbersAreClampedVisibly()
+    {
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        editor.show();
+        QSignalSpy adds(&editor, &DeviceEditor::signalAddDevice);
+        auto* channels = widget<QSpinBox>(editor, "channelCountsEdit");
+        auto* streams = widget<QSpinBox>(editor, "streamCountsEdit");
+
+        // Beyond the maximum: the limit, said in the frame and the tool tip,
+        // never the number less its last digits.
+        retype(channels, QStringLiteral("1000"));
+        retype(streams, QStringLiteral("9999"));
+        retype(rateField(editor), QStringLiteral("2000000"));
+        for (QWidget* field : {static_cast<QWidget*>(channels), static_cast<QWidget*>(streams),
+                               static_cast<QWidget*>(rateField(editor))}) {
+            QVERIFY(field->property("invalid").toBool());
+            QVERIFY(!field->toolTip().isEmpty());
+        }
+        QCOMPARE(channels->text(), QStringLiteral("512"));
+        QCOMPARE(rateField(editor)->text(), QStringLiteral("1048576"));
+        clickAdd(editor);
+        StructDeviceItem item = added(adds).at(0);
+        QCOMPARE(item.channelCount, 512);
+        QCOMPARE(item.streamCount, 512);
+        QCOMPARE(item.bitrate, 1048576.0);
+
+        // The next edit within the range clears the hint.
+        retype(channels, QStringLiteral("12"));
+        QVERIFY(!channels->property("invalid").toBool());
+        QVERIFY(channels->toolTip().isEmpty());
+
+        // Below the minimum: "+ Add" takes the minimum the box then shows,
+        // not the value before the typing.
+        retype(channels, QStringLiteral("0"));
+        clickAdd(editor);
+        QCOMPARE(channels->text(), QStringLiteral("1"));
+        QVERIFY(channels->property("invalid").toBool());
+        QCOMPARE(added(adds).at(1).channelCount, 1);
+    }
+
+    void largestShippedRateIsAdded()
+    {
+        // The shipped data beside the program: its MJPEG tables at NTSC 60
+        // give the largest rates.
+        const qint64 largest = largestShippedRate();
+        QVERIFY(largest > 204800);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        editor.show();
+        QSignalSpy adds(&editor, &DeviceEditor::signalAddDevice);
+        retype(rateField(editor), QString::number(largest));
+        QCOMPARE(rateField(editor)->text(), QString::number(largest));
+        QVERIFY(!rateField(editor)->property("invalid").toBool());
+        clickAdd(editor);
+        QCOMPARE(adds.count(), 1);
+        QCOMPARE(added(adds).at(0).bitrate, static_cast<double>(largest));
+    }
+
+    void channelNameIsReplacedNotMixed()
+    {
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        editor.show();
+        QSignalSpy adds(&editor, &DeviceEditor::signalAddDevice);
+        auto* name = widget<QLineEdit>(editor, "m_lineEditChannelName");
+
+        // A click into the suggested name selects it; typing replaces it.
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(name->width() / 2, name->height() / 2));
+        QTest::keyClicks(name, QStringLiteral("Lobby"));
+        QCOMPARE(name->text(), QStringLiteral("Lobby"));
+        clickAdd(editor);
+        QCOMPARE(added(adds).at(0).channelName, QStringLiteral("Lobby(1)"));
+
+        // An empty name is refused like an empty rate, and no number is used.
+        retype(name, QString());
+        clickAdd(editor);
+        QCOMPARE(adds.count(), 1);
+        QVERIFY(name->property("invalid").toBool());
+        QVERIFY(!name->toolTip().isEmpty());
+        QTest::keyClicks(name, QStringLiteral("Gate"));
+        QVERIFY(!name->property("invalid").toBool());
+        clickAdd(editor);
+        QCOMPARE(added(adds).at(1).channelName, QStringLiteral("Gate(2)"));
+    }
+
     void unusableRateIsRefused_data()
     {
         QTest::addColumn<QString>("rate");
         QTest::newRow("negative") << QStringLiteral("-1");
         QTest::newRow("empty") << QString();
-        QTest::newRow("above the maximum") << QStringLiteral("204801");
         QTest::newRow("not a number") << QStringLiteral("abc");
     }
 
@@ -589,7 +704,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("rate");
         QTest::newRow("zero") << QStringLiteral("0");
-        QTest::newRow("maximum") << QStringLiteral("204800");
+        QTest::newRow("maximum") << QStringLiteral("1048576");
     }
 
     void boundaryRatesAreAccepted()

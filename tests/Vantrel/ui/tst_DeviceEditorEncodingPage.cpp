@@ -82,7 +82,6 @@ private Q_SLOTS:
         QCOMPARE(comboItems(combo(editor, "streamTypeCombox_2")), QStringList({"Main stream", "Sub stream"}));
         auto* custom = widget<QLineEdit>(editor, "customBandEdit");
         QCOMPARE(custom->text(), QStringLiteral("0"));
-        QCOMPARE(custom->maxLength(), 5);
         QVERIFY(!custom->isEnabled());
 
         const CodeParameter start = current();
@@ -181,26 +180,41 @@ private Q_SLOTS:
 
     void customBandwidthInput_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
         QTest::addColumn<double>("bandwidth");
-        QTest::newRow("half") << "0.5" << "0.5" << 512.0;
-        QTest::newRow("dangling point") << "0." << "0." << 0.0;
-        QTest::newRow("two digits") << "12.5" << "12.5" << 12800.0;
-        QTest::newRow("too long") << "12345678" << "12345" << 12345 * 1024.0;
-        QTest::newRow("letters") << "x" << "0" << 0.0;
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("half") << "en_US" << "0.5" << 512.0 << false;
+        QTest::newRow("dangling point") << "en_US" << "0." << 0.0 << false;
+        QTest::newRow("leading point") << "en_US" << ".5" << 512.0 << false;
+        QTest::newRow("two digits") << "en_US" << "12.5" << 12800.0 << false;
+        QTest::newRow("long") << "en_US" << "12345678" << 12345678 * 1024.0 << false;
+        QTest::newRow("comma in English") << "en_US" << "5,5" << 0.0 << true;
+        QTest::newRow("comma in German") << "de_DE" << "5,5" << 5.5 * 1024 << false;
+        QTest::newRow("point in German") << "de_DE" << "5.5" << 5.5 * 1024 << false;
+        QTest::newRow("exponent") << "en_US" << "1e3" << 0.0 << true;
+        QTest::newRow("letters") << "en_US" << "x" << 0.0 << true;
     }
 
+    // Every character typed stays in the field; what cannot be read is
+    // refused in the open, never read as another number.
     void customBandwidthInput()
     {
+        QFETCH(QString, locale);
         QFETCH(QString, typed);
-        QFETCH(QString, shown);
         QFETCH(double, bandwidth);
+        QFETCH(bool, refused);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
         QTest::mouseClick(widget<QCheckBox>(*m_editor, "customBandCheckbox_2"), Qt::LeftButton);
         auto* custom = widget<QLineEdit>(*m_editor, "customBandEdit");
         retype(custom, typed);
-        QCOMPARE(custom->text(), shown);
-        QCOMPARE(current().bandwidth, bandwidth);
+        const CodeParameter parameter = current();
+        QLocale::setDefault(before);
+        QCOMPARE(custom->text(), typed);
+        QCOMPARE(parameter.bandwidth, bandwidth);
+        QCOMPARE(custom->property("invalid").toBool(), refused);
+        QCOMPARE(custom->toolTip().isEmpty(), !refused);
     }
 
     void fewerThanThreeLinkTypes()

@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 bool isManual(const QString& path)
@@ -14,11 +16,29 @@ bool isManual(const QString& path)
     const QFileInfo info(path);
     return info.exists() && info.isFile() && info.suffix() == QLatin1String("pdf");
 }
+
+// The desktop's opener starts a helper and reports success even when that
+// helper finds no program for PDF files; asked first, the helper says so.
+bool openWithDesktopViewer(const QUrl& url)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!query.isEmpty()) {
+        QProcess process;
+        process.start(query, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+        if (process.waitForFinished(3000) && process.exitCode() == 0
+            && process.readAllStandardOutput().trimmed().isEmpty()) {
+            return false;
+        }
+    }
+#endif
+    return QDesktopServices::openUrl(url);
+}
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent)
     : aptui::DialogAbout(parent)
-    , m_openUrl(&QDesktopServices::openUrl)
+    , m_openUrl(&openWithDesktopViewer)
 {
     SetNameValue(apt::ToolApplicationHull::instance()->appName());
     SetBtn1Text(tr("User Help"));
@@ -68,7 +88,9 @@ bool AboutDialog::onGetHelp()
         return false;
     }
     if (!m_openUrl(QUrl::fromLocalFile(path))) {
-        showNotice(tr("Open User's Manual fail."));
+        // Where the manual is, so it can be opened some other way.
+        showNotice(tr("No program to open PDF files is installed. The user manual is %1")
+                       .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     return true;

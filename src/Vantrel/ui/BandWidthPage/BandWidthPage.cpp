@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -15,22 +16,24 @@ namespace {
 // The height the form gives the total; it fits the 72 px figure, the rule
 // and the caption in Arial at the program's 9 point font.
 constexpr int kBandWidthLabelHeight = 140;
-// The total's figure size, and what the column leaves for it beside a few
-// pixels of air on each side.
+// The total's figure size, and the few pixels of air the column keeps on
+// each side of it.
 constexpr int kBandWidthFigureSize = 72;
-constexpr int kBandWidthFigureRoom = 228 - 12;
+constexpr int kBandWidthFigureAir = 12;
 
 // The figure keeps its 72 px unless that would run past the column: totals
-// such as 1024.0 or 1010.5 have six characters and would be cut off.
-int bandWidthFigureSize(const QString& value)
+// such as 1024.0 or 1010.5 have six characters and would be cut off, and a
+// narrowed column has less room still.
+int bandWidthFigureSize(const QString& value, int columnWidth)
 {
+    const int room = std::max(columnWidth - kBandWidthFigureAir, 1);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kBandWidthFigureSize);
     font.setWeight(QFont::DemiBold);
     const int width = QFontMetrics(font).horizontalAdvance(value);
-    if (width <= kBandWidthFigureRoom)
+    if (width <= room)
         return kBandWidthFigureSize;
-    return std::max(1, kBandWidthFigureSize * kBandWidthFigureRoom / width);
+    return std::max(1, kBandWidthFigureSize * room / width);
 }
 
 // A count: a bold figure in its colour over a small grey caption (the
@@ -54,6 +57,10 @@ BandWidthPage::BandWidthPage(QWidget* parent)
     , m_ui(std::make_unique<Ui::BandWidthPage>())
 {
     m_ui->setupUi(this);
+    // In a narrowed column a caption wraps under its figure rather than
+    // pushing the column wider.
+    for (QLabel* count : {m_ui->channelLabel, m_ui->IPCLabel, m_ui->DVRLabel})
+        count->setWordWrap(true);
 
     m_channelTemplate = countTemplate(SkinColours::value("accent"), QString());
     m_IPCTemplate = countTemplate(SkinColours::value("ipc"), QString());
@@ -90,9 +97,12 @@ void BandWidthPage::setDVRCount(const QString& value)
 
 void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
 {
+    m_bandWidth = value;
+    m_unit = unit;
     const QString caption = tr("Total Band Width(%1)").arg(unit);
     QString figureTemplate = m_bandWidthTemplate;
-    const int size = bandWidthFigureSize(value);
+    // Until the page is laid out its width is the form's, the widest it gets.
+    const int size = bandWidthFigureSize(value, testAttribute(Qt::WA_Resized) ? width() : maximumWidth());
     if (size != kBandWidthFigureSize)
         figureTemplate.replace(QStringLiteral("font-size:72px"), QStringLiteral("font-size:%1px").arg(size));
     m_ui->bandWidthLabel->setText(figureTemplate.arg(value, caption));
@@ -105,6 +115,14 @@ void BandWidthPage::fitBandWidthLabel()
 {
     QLabel* label = m_ui->bandWidthLabel;
     label->setFixedHeight(std::max(kBandWidthLabelHeight, label->sizeHint().height()));
+}
+
+void BandWidthPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The total's figure follows the column's width.
+    if (event->oldSize().width() != event->size().width())
+        setBandWidthCount(m_bandWidth, m_unit);
 }
 
 void BandWidthPage::changeEvent(QEvent* event)

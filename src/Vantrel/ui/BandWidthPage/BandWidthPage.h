@@ -29,6 +29,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void fitBandWidthLabel();
@@ -38,4 +39,7 @@ private:
     QString m_IPCTemplate;
     QString m_DVRTemplate;
     QString m_bandWidthTemplate;
+    // The total shown, for a new width.
+    QString m_bandWidth;
+    QString m_unit;
 };

@@ -38,6 +38,16 @@ QString convertedFrameRate(const QString& frameRate, VideoStandard target)
     return QString();
 }
 
+// The figure as the page reports it: a total beyond the largest figure shown
+// says that it is at least that, rather than pass for the total.
+QString shownTotal(const BandwidthTotal& total)
+{
+    const double gpbs = total.total() / 1024.0 / 1024.0;
+    if (total.unit() == BandwidthTotal::Unit::Gpbs && gpbs > BandwidthTotal::kMaxShownGpbs)
+        return QStringLiteral("\u2265 ") + total.text();
+    return total.text();
+}
+
 int clampedToInt(qint64 value)
 {
     return static_cast<int>(std::min<qint64>(value, std::numeric_limits<int>::max()));
@@ -118,7 +128,9 @@ void DeviceAddPage::onAddGroup(const PlanGroup& group)
     PlanGroup added = group;
     added.recording.recordedStreams =
         std::clamp(added.recording.recordedStreams, 1, std::max(added.device.streamCount, 1));
+    m_scrollToInserted = true;
     m_planEditor->addGroup(added);
+    m_scrollToInserted = false;
 }
 
 void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
@@ -196,7 +208,12 @@ void DeviceAddPage::onFrametareStandardChanged(VideoStandard videoStandardValue)
 void DeviceAddPage::onGroupInserted(int row)
 {
     const PlanGroup& group = m_planEditor->plan()->groupAt(row);
-    m_ui->deviceListWidget->insertCell(row, makeCard(group), DeviceListWidget::cellSizeForWidth(width()));
+    DeviceListWidget* list = m_ui->deviceListWidget;
+    list->insertCell(row, makeCard(group), DeviceListWidget::cellSizeForWidth(width()));
+    // The group the user just added is the one to see; an undo or an opened
+    // plan leaves the view where it is.
+    if (m_scrollToInserted)
+        list->scrollToItem(list->item(row));
     Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
     updateTotals();
 }
@@ -290,7 +307,7 @@ void DeviceAddPage::updateTotals()
     const PlanTotals totals(m_planEditor->plan()->groups());
     const BandwidthTotal& total = totals.bandwidth();
     Q_EMIT signalDeviceChanged(QString::number(totals.channels()), QString::number(totals.ipcChannels()),
-                               QString::number(totals.dvrChannels()), total.text(), unitText(total.unit()));
+                               QString::number(totals.dvrChannels()), shownTotal(total), unitText(total.unit()));
 }
 
 bool DeviceAddPage::convertGroup(StructDeviceItem& group, VideoStandard target)

@@ -87,4 +87,5 @@ private:
     std::unique_ptr<Ui::DeviceAddWidget> m_ui;
     std::unique_ptr<EncodingCalculator> m_calculator;
     PlanEditor* m_planEditor = nullptr;
+    bool m_scrollToInserted = false;
 };

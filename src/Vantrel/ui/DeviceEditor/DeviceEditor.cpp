@@ -14,16 +14,20 @@
 #include <data/ShownRate.h>
 
 #include "RecordingEditor/RecordingEditor.h"
+#include <data/PlanFile.h>
 
+#include <Fenwork/LineEdit.h>
 #include <Fenwork/PushButton.h>
+#include <Fenwork/SpinBox.h>
 
 #include <QBoxLayout>
+#include <QLocale>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QResizeEvent>
 #include <QVariant>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -31,15 +35,44 @@ constexpr int kFixedRateWidth = 320;
 constexpr int kVarRateWidth = 390;
 constexpr int kCollapsedWidth = 34;
 constexpr int kInitialWidth = 400;
-constexpr int kMaxRate = 204800; // kbps
+constexpr int kRowSpacing = 14;
+constexpr int kSceneModeRowSpacing = 8;
+// Every rate of the shipped tables fits, and a plan file holds no more.
+constexpr int kMaxRate = static_cast<int>(PlanFile::kMaxBitrateKbps); // kbps
 constexpr int kMaxChannelNameLength = 20;
 constexpr double kKbpsPerMbps = 1024.0;
 
 const char kInvalidProperty[] = "invalid";
 
-// A QRegExp pattern whose empty alternatives let the field be emptied while
-// typing; only a decimal number with a fraction is accepted in the end.
-const char kCustomBandPattern[] = "^[1-9][0-9]+[.][0-9]+||^[0][.][0-9]+||^[1-9][.][0-9]+";
+// A custom bandwidth as people type it: digits with one decimal separator,
+// the locale's or a point. Anything else (a thousands separator, an
+// exponent) is refused rather than guessed at.
+std::optional<double> readBandwidth(const QString& typed)
+{
+    QString text = typed.trimmed();
+    const QString separator = QLocale().decimalPoint();
+    if (separator != QLatin1String("."))
+        text.replace(separator, QLatin1String("."));
+    static const QRegularExpression plainDecimal(QStringLiteral("^(?:[0-9]+[.]?[0-9]*|[.][0-9]+)$"));
+    if (!plainDecimal.match(text).hasMatch())
+        return std::nullopt;
+    return QLocale::c().toDouble(text.endsWith(QLatin1Char('.')) ? text.chopped(1) : text);
+}
+
+// The red frame of a refused or clamped field; the skin may draw it its own
+// way, without one it still shows.
+void showInvalidFrameOf(QWidget* field, const char* className)
+{
+    field->setStyleSheet(SkinColours::resolve(QStringLiteral("%1#%2[invalid=\"true\"]{border: 1px solid @danger;}")
+                                                  .arg(QLatin1String(className), field->objectName())));
+}
+
+void markInvalid(QWidget* field, bool invalid, const QString& reason)
+{
+    field->setProperty(kInvalidProperty, invalid);
+    field->setToolTip(invalid ? reason : QString());
+    ShareTools::reloadStyle(field);
+}
 
 } // namespace
 
@@ -84,16 +117,24 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     CHECK_CONNECT(connect(ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &DeviceEditor::onBandCheckboxChanged), kFunction);
     CHECK_CONNECT(connect(ui->netLinkCombox_2, &QComboBox::currentIndexChanged, this, &DeviceEditor::onSetBandWidthByConnectionType), kFunction);
     CHECK_CONNECT(connect(ui->m_lineEditScenceRecommandRate, &QLineEdit::textChanged, this, &DeviceEditor::onRateTextChanged), kFunction);
+    CHECK_CONNECT(connect(ui->m_lineEditChannelName, &QLineEdit::textChanged, this, &DeviceEditor::onChannelNameChanged), kFunction);
     m_connected = true;
 
     setFixedWidth(kInitialWidth);
 
-    ui->m_lineEditScenceRecommandRate->setValidator(new aptui::IntValidator(0, kMaxRate, this));
-    // The skin may restyle the frame; without one a rejected rate still
-    // shows red.
-    ui->m_lineEditScenceRecommandRate->setStyleSheet(SkinColours::resolve(QStringLiteral(
-        "QLineEdit#m_lineEditScenceRecommandRate[invalid=\"true\"]{border: 1px solid @danger;}")));
+    m_rateValidator = new aptui::IntValidator(0, kMaxRate, this);
+    m_rateValidator->setClampsToMaximum(true);
+    ui->m_lineEditScenceRecommandRate->setValidator(m_rateValidator);
+    showInvalidFrameOf(ui->m_lineEditScenceRecommandRate, "QLineEdit");
+    showInvalidFrameOf(ui->customBandEdit, "QLineEdit");
+    showInvalidFrameOf(ui->m_lineEditChannelName, "QLineEdit");
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
+    // The default name is a suggestion: a click selects it, typing replaces it.
+    ui->m_lineEditChannelName->setSelectAllOnFocus(true);
+    for (aptui::SpinBox* count : {ui->channelCountsEdit, ui->streamCountsEdit, ui->streamCountSpinBox_2}) {
+        showInvalidFrameOf(count, "QSpinBox");
+        count->setClampHint(tr("Set to the largest count, %1."), tr("Set to the smallest count, %1."));
+    }
 
     ui->m_widgetShadow->installEventFilter(this);
 
@@ -237,9 +278,6 @@ void DeviceEditor::initEncodingPage()
     ui->deviceTypeCombox_2->addItem(tr("IPC"));
     ui->deviceTypeCombox_2->addItem(tr("DVR"));
 
-    ui->customBandEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QString::fromLatin1(kCustomBandPattern)), this));
-    ui->customBandEdit->setMaxLength(5);
     ui->customBandEdit->setText(QStringLiteral("0"));
     ui->customBandEdit->setEnabled(false);
 
@@ -270,6 +308,7 @@ void DeviceEditor::selectFixedRate()
     Ui::DeviceEditor* ui = m_ui.get();
     ui->m_scenceSelector->hide();
     setFixedWidth(kFixedRateWidth);
+    ui->gridLayout_4->setVerticalSpacing(kRowSpacing);
     ui->m_labelFrameRate->show();
     ui->m_comboxFrameRate->show();
     ui->m_labelEncodeTypeLabel->show();
@@ -297,6 +336,9 @@ void DeviceEditor::onRateSelected()
     }
 
     ui->m_scenceSelector->show();
+    // The scene pictures take the room: the rows close up so that "+ Add"
+    // stays in a window of 720 pixels, whatever the language's line height.
+    ui->gridLayout_4->setVerticalSpacing(kSceneModeRowSpacing);
     ui->m_labelFrameRate->hide();
     ui->m_comboxFrameRate->hide();
     ui->m_labelEncodeTypeLabel->show();
@@ -461,33 +503,49 @@ bool DeviceEditor::rateFieldAcceptable() const
 
 void DeviceEditor::markRateFieldInvalid(bool invalid)
 {
-    QLineEdit* field = m_ui->m_lineEditScenceRecommandRate;
-    field->setProperty(kInvalidProperty, invalid);
-    field->setToolTip(invalid ? tr("Enter a rate from 0 to %1 kbps.").arg(kMaxRate) : QString());
-    ShareTools::reloadStyle(field);
+    markInvalid(m_ui->m_lineEditScenceRecommandRate, invalid, tr("Enter a rate from 0 to %1 kbps.").arg(kMaxRate));
 }
 
 void DeviceEditor::onRateTextChanged(const QString&)
 {
-    if (m_ui->m_lineEditScenceRecommandRate->property(kInvalidProperty).toBool() && rateFieldAcceptable())
+    QLineEdit* field = m_ui->m_lineEditScenceRecommandRate;
+    // A typed rate above the limit became the limit: said until the next edit.
+    if (m_rateValidator->takeClamped())
+        markInvalid(field, true, tr("Set to the largest rate, %1 kbps.").arg(kMaxRate));
+    else if (field->property(kInvalidProperty).toBool() && rateFieldAcceptable())
         markRateFieldInvalid(false);
+}
+
+void DeviceEditor::onChannelNameChanged(const QString& text)
+{
+    QLineEdit* field = m_ui->m_lineEditChannelName;
+    if (field->property(kInvalidProperty).toBool() && !text.trimmed().isEmpty())
+        markInvalid(field, false, QString());
 }
 
 void DeviceEditor::onBtnAddDeviceClicked()
 {
     Ui::DeviceEditor* ui = m_ui.get();
+    // The counts are taken as the boxes show them, after any clamp: a typed
+    // text the boxes have not taken yet would otherwise be dropped unseen.
+    ui->channelCountsEdit->commitText();
+    ui->streamCountsEdit->commitText();
     // A negative, empty or oversized rate would corrupt the totals: the group
     // is not added and the field says why.
-    if (!rateFieldAcceptable()) {
+    const bool rateAcceptable = rateFieldAcceptable();
+    if (!rateAcceptable)
         markRateFieldInvalid(true);
+    const bool named = !ui->m_lineEditChannelName->text().trimmed().isEmpty();
+    if (!named)
+        markInvalid(ui->m_lineEditChannelName, true, tr("Enter a channel name."));
+    if (!rateAcceptable || !named)
         return;
-    }
 
     StructDeviceItem item;
     const bool editing = m_editedGroupNumber > 0;
     item.bitrate = ui->m_lineEditScenceRecommandRate->text().toDouble();
-    item.channelCount = ui->channelCountsEdit->text().toInt(nullptr, 10);
-    item.streamCount = ui->streamCountsEdit->text().toInt(nullptr, 10);
+    item.channelCount = ui->channelCountsEdit->value();
+    item.streamCount = ui->streamCountsEdit->value();
     item.encodingType = ui->m_comboxEncodingType->currentText();
     item.spareFlag = false;
     item.groupNumber = editing ? m_editedGroupNumber : m_deviceInfoManager->takeGroupNumber();
@@ -649,8 +707,12 @@ void DeviceEditor::onCodeParameterChanged()
 {
     Ui::DeviceEditor* ui = m_ui.get();
     CodeParameter parameter;
+    // An unreadable custom bandwidth counts as none, and the field says so.
+    const std::optional<double> custom = readBandwidth(ui->customBandEdit->text());
+    markInvalid(ui->customBandEdit, !custom && !ui->customBandEdit->text().trimmed().isEmpty(),
+                tr("Enter the bandwidth in Mbps as a plain number, such as 2.5."));
     if (ui->customBandCheckbox_2->isChecked()) {
-        parameter.bandwidth = ui->customBandEdit->text().toDouble() * kKbpsPerMbps;
+        parameter.bandwidth = custom.value_or(0.0) * kKbpsPerMbps;
     } else {
         parameter.bandwidth = m_configStore->getConnectionBandwidth(ui->netLinkCombox_2->currentText(),
                                                                     ui->selectBandCombox_2->currentText())

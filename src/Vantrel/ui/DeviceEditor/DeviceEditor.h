@@ -21,6 +21,10 @@ class QPushButton;
 class RecordingEditor;
 class QResizeEvent;
 
+namespace aptui {
+class IntValidator;
+}
+
 namespace Ui {
 class DeviceEditor;
 }
@@ -97,6 +101,7 @@ private Q_SLOTS:
     void onSetFrameByStandard(int type);
     void onSetBandWidthByConnectionType(int index);
     void onRateTextChanged(const QString& text);
+    void onChannelNameChanged(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -142,4 +147,5 @@ private:
     int m_editedGroupNumber = 0;
     QPushButton* m_cancelEditButton = nullptr;
     RecordingEditor* m_recordingEditor = nullptr;
+    aptui::IntValidator* m_rateValidator = nullptr; // child of the editor
 };

@@ -30,6 +30,12 @@ constexpr int kFifthGrowsFrom = 525;
 // Above it the fields share the extra width, up to these amounts.
 constexpr int kMaxNarrowFieldGrowth = 40;
 constexpr int kMaxWideFieldGrowth = 70;
+// What a row of a narrow card keeps beside its fields: the left margin,
+// air on the right, and a separating line with its spacing.
+constexpr int kRowMargins = 10 + 14;
+constexpr int kLineRoom = 6 + 3 + 6;
+// The empty count beside the name gives its room to the name on a narrow card.
+constexpr int kCountLabelWidth = 120;
 
 QString rateText(double bitrate)
 {
@@ -63,6 +69,19 @@ DeviceItemWidget::DeviceItemWidget(QWidget* parent, const StructDeviceItem& devi
     , m_ui(std::make_unique<Ui::DeviceItemWidget>())
 {
     m_ui->setupUi(this);
+    setMinimumWidth(kMinimumWidth);
+    // A narrow card's middle row, built like the form's rows.
+    auto* middleHolder = new QHBoxLayout;
+    middleHolder->setSpacing(0);
+    middleHolder->setContentsMargins(10, 0, 0, 0);
+    m_middleRow = new QHBoxLayout;
+    m_middleRow->setSpacing(6);
+    middleHolder->addLayout(m_middleRow);
+    middleHolder->addStretch(1);
+    m_ui->verticalLayout->insertLayout(m_ui->verticalLayout->indexOf(m_ui->m_hlayoutxx) + 1, middleHolder);
+    // A long name gives way to the delete button, not the other way round.
+    m_ui->m_labelChannelGroupName->installEventFilter(this);
+    m_ui->m_labelChannelGroupName->setMinimumWidth(1);
     connect(m_ui->m_btnDelete, &QToolButton::clicked, this, &DeviceItemWidget::OnDeleteButtonClicked);
     // Long resolution and encoding names do not fit the fixed field widths.
     for (QLabel* label : fieldLabels())
@@ -182,7 +201,14 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
 
 void DeviceItemWidget::relayout(int width)
 {
-    if (width <= kRateInLowerRowWidth) {
+    m_ui->deviceCountLabel->setMinimumWidth(width < kTwoRowWidth ? 0 : kCountLabelWidth);
+    if (width < kTwoRowWidth) {
+        arrange(Arrangement::ThreeRows);
+        const int room = std::max(width - kRowMargins, 0);
+        const int half = std::min((room - kLineRoom) / 2, kCountsWidth);
+        const int third = std::min(kThirdWidth, room / 2);
+        setLabelWidths(half, half, third, std::min(room, kFourthWidth * 2), std::max(room - third - kLineRoom, 0));
+    } else if (width <= kRateInLowerRowWidth) {
         arrange(Arrangement::RateInUpperRow);
         const int extra = std::max(width - kFifthGrowsFrom, 0);
         setLabelWidths(kCountsWidth, kRateWidth, kThirdWidth, kFourthWidth, kFifthWidth + extra);
@@ -219,7 +245,13 @@ void DeviceItemWidget::arrange(Arrangement arrangement)
     QList<QWidget*> upper;
     QList<QWidget*> lower;
     QWidget* hiddenLine = nullptr;
+    QList<QWidget*> middle;
     switch (arrangement) {
+    case Arrangement::ThreeRows:
+        upper = {counts, ui.line1, rate, ui.line2};
+        middle = {fourth, ui.line3};
+        lower = {third, ui.line4, fifth};
+        break;
     case Arrangement::RateInUpperRow:
         upper = {counts, ui.line1, rate, ui.line2};
         lower = {fourth, ui.line3, third, ui.line4, fifth};
@@ -238,17 +270,23 @@ void DeviceItemWidget::arrange(Arrangement arrangement)
 
     // Taken out first: adding a widget that sits in another row of the same
     // card would otherwise warn.
-    for (QWidget* widget : upper + lower) {
+    for (QWidget* widget : upper + middle + lower) {
         ui.m_hlayout2->removeWidget(widget);
+        m_middleRow->removeWidget(widget);
         ui.m_hlayout3->removeWidget(widget);
     }
     for (QWidget* widget : upper)
         ui.m_hlayout2->addWidget(widget);
+    for (QWidget* widget : middle)
+        m_middleRow->addWidget(widget);
     for (QWidget* widget : lower)
         ui.m_hlayout3->addWidget(widget);
 
+    // Three rows end two of them with a line that separates nothing.
+    const QList<QWidget*> hiddenLines = arrangement == Arrangement::ThreeRows ? QList<QWidget*>{ui.line2, ui.line3}
+                                                                               : QList<QWidget*>{hiddenLine};
     for (QWidget* line : {ui.line1, ui.line2, ui.line3, ui.line4})
-        line->setVisible(line != hiddenLine);
+        line->setVisible(!hiddenLines.contains(line));
 }
 
 QList<QLabel*> DeviceItemWidget::fieldLabels() const

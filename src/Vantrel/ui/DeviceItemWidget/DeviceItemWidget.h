@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 
 namespace Ui {
@@ -41,6 +42,9 @@ public:
     // The card's widths below which the fields take a second row.
     static constexpr int kOneRowWidth = 900;
     static constexpr int kRateInLowerRowWidth = 720;
+    // Below this the fields take three rows, each of them as wide as it may.
+    static constexpr int kTwoRowWidth = 460;
+    static constexpr int kMinimumWidth = 240;
 
 Q_SIGNALS:
     void signalDeleteClicked(QWidget* cell, int deviceGroupNumber);
@@ -57,7 +61,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Arrangement { None, RateInUpperRow, RateInLowerRow, OneRow };
+    enum class Arrangement { None, ThreeRows, RateInUpperRow, RateInLowerRow, OneRow };
 
     void showGroup(const StructDeviceItem& deviceItem);
     void relayout(int width);
@@ -67,6 +71,7 @@ private:
 
     std::unique_ptr<Ui::DeviceItemWidget> m_ui;
     QLabel* m_recordingSummary = nullptr; // child of the card
+    QHBoxLayout* m_middleRow = nullptr; // the third row's, between the form's two
     StructDeviceItem m_item;
     Arrangement m_arrangement = Arrangement::None;
 };

@@ -21,7 +21,12 @@ DeviceListWidget::~DeviceListWidget() = default;
 
 QSize DeviceListWidget::cellSizeForWidth(int width)
 {
-    return QSize(kCellWidth, width >= kOneRowWidth ? kOneRowHeight : kTwoRowHeight);
+    if (width >= kOneRowWidth)
+        return QSize(kCellWidth, kOneRowHeight);
+    // The cards are narrower than the list by its scroll bar and frame: a
+    // list near the limit rather gives a two-row card a taller cell than a
+    // three-row card too short a one.
+    return QSize(kCellWidth, width >= kTwoRowWidth + kWidthBesideCards ? kTwoRowHeight : kThreeRowHeight);
 }
 
 void DeviceListWidget::paintEvent(QPaintEvent* event)
@@ -29,11 +34,10 @@ void DeviceListWidget::paintEvent(QPaintEvent* event)
     QListView::paintEvent(event);
 }
 
-// Called for the viewport: the width is the cards' width, which decides
-// whether their fields take one row or two.
+// The list's width decides how many rows the cards' fields take.
 void DeviceListWidget::resizeEvent(QResizeEvent* event)
 {
-    const QSize cellSize = cellSizeForWidth(event->size().width());
+    const QSize cellSize = cellSizeForWidth(width());
     const bool heightChanged = count() > 0 && item(0)->sizeHint() != cellSize;
     setSizeHint(cellSize);
     // The view caches the row height of its uniform rows; new hints take
@@ -41,6 +45,11 @@ void DeviceListWidget::resizeEvent(QResizeEvent* event)
     if (heightChanged)
         scheduleDelayedItemsLayout();
     QListView::resizeEvent(event);
+    // The view skips its own handling while a row layout is pending, and
+    // would leave the shown cards at their old width until some later
+    // layout: every width change places them at once.
+    executeDelayedItemsLayout();
+    placeCells();
 }
 
 void DeviceListWidget::scrollContentsBy(int dx, int dy)

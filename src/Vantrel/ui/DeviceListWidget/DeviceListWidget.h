@@ -20,8 +20,11 @@ public:
     static QSize cellSizeForWidth(int width);
 
     static constexpr int kOneRowWidth = 900;
+    static constexpr int kTwoRowWidth = 460; // the cards' own, see DeviceItemWidget
+    static constexpr int kWidthBesideCards = 24;
     static constexpr int kOneRowHeight = 60;
     static constexpr int kTwoRowHeight = 84;
+    static constexpr int kThreeRowHeight = 106;
     static constexpr int kCellWidth = 50;
 
 protected:

@@ -7,10 +7,12 @@
 class QComboBox;
 class QLabel;
 class QSpinBox;
+class QToolButton;
 
 // The compact "Recording" section of the device editor: how a group
-// records, which is what its storage is computed from. Every field has its
-// range, so nothing out of range can be entered.
+// records, which is what its storage is computed from. It folds to one line
+// that sums the settings up. Every field has its range, so nothing out of
+// range can be entered.
 class RecordingEditor : public QWidget
 {
     Q_OBJECT
@@ -29,7 +31,11 @@ Q_SIGNALS:
 
 private:
     void showEventShare();
+    void showSummary();
+    void unfold(bool open);
 
+    QToolButton* m_header = nullptr;
+    QWidget* m_fields = nullptr;
     QComboBox* m_mode = nullptr;
     QSpinBox* m_hours = nullptr;
     QLabel* m_eventShareLabel = nullptr;

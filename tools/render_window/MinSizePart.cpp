@@ -1,0 +1,84 @@
+// The main window at its own minimum size, 1024 x 720, with ten groups, on
+// both tabs, in the language setup.xml chooses ("-zh" names for Chinese):
+// nothing may be cut off there.
+
+#include "Parts.h"
+#include "RenderSupport.h"
+#include "Vantrel.h"
+
+#include <Fenwork/TargetPath.h>
+#include <Sarnet/SkinLoader.h>
+#include <Sarnet/StyleSheetBuilder.h>
+#include <Sarnet/ToolApplicationHull.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStyleFactory>
+
+namespace {
+
+template<typename T>
+T* named(QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QLatin1String(name));
+}
+
+void dress()
+{
+    QFont font(QStringLiteral("Microsoft YaHei"), 9);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    QApplication::setFont(font);
+    apt::SkinLoader::load(aptui::GetTargetPath() + QStringLiteral("plugins/skins/"), QStringLiteral("CommonSkin"));
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
+        QApplication::setStyle(style);
+    qApp->setStyleSheet(apt::StyleSheetBuilder::build(QStringLiteral("Vantrel")));
+}
+
+} // namespace
+
+bool renderMinSize(int& argc, char** argv, const QDir& outDir)
+{
+    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
+    hull->setAppName(QObject::tr("Vantrel"));
+    dress();
+    const QString suffix = hull->language() == 1 ? QStringLiteral("-zh") : QString();
+
+    Vantrel window;
+    window.resize(1024, 720);
+    window.show();
+    settle();
+    const QStringList names = {QStringLiteral("Lobby"), QStringLiteral("Store Room Recorder"),
+                               QStringLiteral("Car Park"), QStringLiteral("Corridor")};
+    for (int group = 0; group < 10; ++group) {
+        if (auto* type = named<QComboBox>(window, "m_comboBoxDeviceType"))
+            type->setCurrentIndex(group % 3 == 1 ? 1 : 0);
+        if (auto* name = named<QLineEdit>(window, "m_lineEditChannelName"))
+            name->setText(names.at(group % names.size()));
+        if (auto* channels = named<QSpinBox>(window, "channelCountsEdit"))
+            channels->setValue(4 + group * 7);
+        if (auto* add = named<QAbstractButton>(window, "m_btnAddDevice"))
+            add->click();
+        settle();
+    }
+    bool ok = saveShot(window, outDir, QStringLiteral("min-size-bandwidth%1.png").arg(suffix));
+    if (auto* variable = named<QAbstractButton>(window, "m_radioButtonVarRate"))
+        variable->click();
+    ok &= saveShot(window, outDir, QStringLiteral("min-size-variable%1.png").arg(suffix));
+    if (auto* fixed = named<QAbstractButton>(window, "m_radioButtonFixedRate"))
+        fixed->click();
+    if (auto* encoding = named<QAbstractButton>(window, "encodingBtn"))
+        encoding->click();
+    ok &= saveShot(window, outDir, QStringLiteral("min-size-encoding%1.png").arg(suffix));
+    // Forced below its minimum, as a tiling window manager does.
+    if (auto* bandwidth = named<QAbstractButton>(window, "bandwidthBtn"))
+        bandwidth->click();
+    window.setMinimumSize(0, 0);
+    window.resize(800, 560);
+    ok &= saveShot(window, outDir, QStringLiteral("below-min-size%1.png").arg(suffix));
+    return ok;
+}
