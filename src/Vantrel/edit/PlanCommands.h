@@ -92,3 +92,16 @@ private:
     Settings m_before;
     Settings m_after;
 };
+
+class PlanUplinkCommand : public QUndoCommand
+{
+public:
+    PlanUplinkCommand(Plan* plan, const UplinkSettings& after);
+    void redo() override;
+    void undo() override;
+
+private:
+    Plan* m_plan;
+    UplinkSettings m_before;
+    UplinkSettings m_after;
+};

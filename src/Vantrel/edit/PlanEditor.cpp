@@ -66,6 +66,14 @@ void PlanEditor::setSettings(const QString& siteName, const QString& notes, cons
     m_undoStack->push(new PlanSettingsCommand(m_plan, { siteName, notes, storage }));
 }
 
+void PlanEditor::setUplink(const UplinkSettings& uplink)
+{
+    const UplinkSettings wanted = uplink.isSet() ? uplink : UplinkSettings();
+    if (wanted == m_plan->uplink())
+        return;
+    m_undoStack->push(new PlanUplinkCommand(m_plan, wanted));
+}
+
 void PlanEditor::load(const PlanData& data)
 {
     m_undoStack->clear();
