@@ -41,7 +41,7 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
 
     m_customField->setObjectName(QStringLiteral("uplinkCustomField"));
-    m_customField->setPlaceholderText(tr("Mbps"));
+    m_customField->setPlaceholderText(tr("in Mbps"));
     m_customField->setFixedWidth(64);
     auto* validator = new QDoubleValidator(0.0, UplinkSettings::kMaxMbps, 3, m_customField);
     validator->setNotation(QDoubleValidator::StandardNotation);
