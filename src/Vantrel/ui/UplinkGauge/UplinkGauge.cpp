@@ -77,12 +77,12 @@ QString UplinkGauge::centreText() const
 
 QSize UplinkGauge::sizeHint() const
 {
-    return QSize(200, 128);
+    return QSize(200, 112);
 }
 
 QSize UplinkGauge::minimumSizeHint() const
 {
-    return QSize(120, 128);
+    return QSize(120, 112);
 }
 
 void UplinkGauge::paintEvent(QPaintEvent*)
