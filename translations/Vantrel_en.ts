@@ -419,6 +419,29 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>ExamplePlans</name>
+    <message>
+        <source>Small shop (6 groups)</source>
+        <translation>Small shop (6 groups)</translation>
+    </message>
+    <message>
+        <source>Office building (25 groups)</source>
+        <translation>Office building (25 groups)</translation>
+    </message>
+    <message>
+        <source>Warehouse with a yard (40 groups)</source>
+        <translation>Warehouse with a yard (40 groups)</translation>
+    </message>
+    <message>
+        <source>University campus (300 groups)</source>
+        <translation>University campus (300 groups)</translation>
+    </message>
+    <message>
+        <source>City (10,000 groups)</source>
+        <translation>City (10,000 groups)</translation>
+    </message>
+</context>
+<context>
     <name>ExportMenuAction</name>
     <message>
         <source>ExportMenu</source>
@@ -477,6 +500,10 @@ background:Transparent
     <message>
         <source>PAL</source>
         <translation>PAL</translation>
+    </message>
+    <message>
+        <source>Change the uplink</source>
+        <translation>Change the uplink</translation>
     </message>
 </context>
 <context>
@@ -648,6 +675,18 @@ background:Transparent
         <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
         <translation>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</translation>
     </message>
+    <message>
+        <source>Examples</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Opening %1...</translation>
+    </message>
+    <message>
+        <source>Saving %1...</source>
+        <translation>Saving %1...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -776,6 +815,10 @@ background:Transparent
     <message>
         <source>The report could not be printed on %1.</source>
         <translation>The report could not be printed on %1.</translation>
+    </message>
+    <message>
+        <source>Writing the report %1...</source>
+        <translation>Writing the report %1...</translation>
     </message>
 </context>
 <context>
@@ -922,6 +965,10 @@ background:Transparent
     <message>
         <source>Hot spares</source>
         <translation>Hot spares</translation>
+    </message>
+    <message>
+        <source>Uplink</source>
+        <translation>Uplink</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1251,47 @@ background:Transparent
         <source>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</source>
         <translation>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</translation>
     </message>
+    <message>
+        <source>Importing the scene pictures...</source>
+        <translation>Importing the scene pictures...</translation>
+    </message>
+</context>
+<context>
+    <name>UplinkCheck</name>
+    <message>
+        <source>No uplink chosen: pick the site&apos;s link to check the total against it.</source>
+        <translation>No uplink chosen: pick the site&apos;s link to check the total against it.</translation>
+    </message>
+    <message>
+        <source>The devices need %1; the %2 uplink is %3 used.</source>
+        <translation>The devices need %1; the %2 uplink is %3 used.</translation>
+    </message>
+</context>
+<context>
+    <name>UplinkGauge</name>
+    <message>
+        <source>No uplink</source>
+        <translation>No uplink</translation>
+    </message>
+</context>
+<context>
+    <name>UplinkPicker</name>
+    <message>
+        <source>The site&apos;s uplink</source>
+        <translation>The site&apos;s uplink</translation>
+    </message>
+    <message>
+        <source>No uplink</source>
+        <translation>No uplink</translation>
+    </message>
+    <message>
+        <source>Custom (Mbps)</source>
+        <translation>Custom (Mbps)</translation>
+    </message>
+    <message>
+        <source>in Mbps</source>
+        <translation>in Mbps</translation>
+    </message>
 </context>
 <context>
     <name>Vantrel</name>
@@ -1233,6 +1321,17 @@ background:Transparent
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;No devices. &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please add a device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>WorkProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
     </message>
 </context>
 <context>

@@ -419,6 +419,29 @@ background:Transparent
     </message>
 </context>
 <context>
+    <name>ExamplePlans</name>
+    <message>
+        <source>Small shop (6 groups)</source>
+        <translation>小型商店（6 个设备组）</translation>
+    </message>
+    <message>
+        <source>Office building (25 groups)</source>
+        <translation>办公楼（25 个设备组）</translation>
+    </message>
+    <message>
+        <source>Warehouse with a yard (40 groups)</source>
+        <translation>带堆场的仓库（40 个设备组）</translation>
+    </message>
+    <message>
+        <source>University campus (300 groups)</source>
+        <translation>大学校园（300 个设备组）</translation>
+    </message>
+    <message>
+        <source>City (10,000 groups)</source>
+        <translation>城市（10,000 个设备组）</translation>
+    </message>
+</context>
+<context>
     <name>ExportMenuAction</name>
     <message>
         <source>ExportMenu</source>
@@ -477,6 +500,10 @@ background:Transparent
     <message>
         <source>PAL</source>
         <translation>PAL</translation>
+    </message>
+    <message>
+        <source>Change the uplink</source>
+        <translation>修改上行链路</translation>
     </message>
 </context>
 <context>
@@ -648,6 +675,18 @@ background:Transparent
         <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
         <translation>Vantrel 上次未正常关闭。是否恢复当时正在编辑的方案（%1 个设备组）？</translation>
     </message>
+    <message>
+        <source>Examples</source>
+        <translation>示例方案</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>正在打开 %1...</translation>
+    </message>
+    <message>
+        <source>Saving %1...</source>
+        <translation>正在保存 %1...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -776,6 +815,10 @@ background:Transparent
     <message>
         <source>The report could not be printed on %1.</source>
         <translation>无法在 %1 上打印报告。</translation>
+    </message>
+    <message>
+        <source>Writing the report %1...</source>
+        <translation>正在生成报告 %1...</translation>
     </message>
 </context>
 <context>
@@ -922,6 +965,10 @@ background:Transparent
     <message>
         <source>Hot spares</source>
         <translation>热备盘数</translation>
+    </message>
+    <message>
+        <source>Uplink</source>
+        <translation>上行链路</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1251,47 @@ background:Transparent
         <source>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</source>
         <translation>共 %1 行，%2 个场景，拒绝 %3 行：%4。是否替换场景表？</translation>
     </message>
+    <message>
+        <source>Importing the scene pictures...</source>
+        <translation>正在导入场景图片...</translation>
+    </message>
+</context>
+<context>
+    <name>UplinkCheck</name>
+    <message>
+        <source>No uplink chosen: pick the site&apos;s link to check the total against it.</source>
+        <translation>未选择上行链路：请选择站点的链路，以核对总带宽。</translation>
+    </message>
+    <message>
+        <source>The devices need %1; the %2 uplink is %3 used.</source>
+        <translation>设备需要 %1；%2 上行链路已使用 %3。</translation>
+    </message>
+</context>
+<context>
+    <name>UplinkGauge</name>
+    <message>
+        <source>No uplink</source>
+        <translation>无上行链路</translation>
+    </message>
+</context>
+<context>
+    <name>UplinkPicker</name>
+    <message>
+        <source>The site&apos;s uplink</source>
+        <translation>站点上行链路</translation>
+    </message>
+    <message>
+        <source>No uplink</source>
+        <translation>无上行链路</translation>
+    </message>
+    <message>
+        <source>Custom (Mbps)</source>
+        <translation>自定义 (Mbps)</translation>
+    </message>
+    <message>
+        <source>in Mbps</source>
+        <translation>单位 Mbps</translation>
+    </message>
 </context>
 <context>
     <name>Vantrel</name>
@@ -1233,6 +1321,17 @@ background:Transparent
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;NO DEVICE, &lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;Please Add Device!&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:18pt; color:#D9DaDb;&quot;&gt;暂无设备，&lt;/span&gt;&lt;span style=&quot; font-size:18pt; font-weight:600; color:#D9dadb;&quot;&gt;请添加设备！&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>WorkProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
     </message>
 </context>
 <context>

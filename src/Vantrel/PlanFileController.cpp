@@ -1,5 +1,8 @@
 #include "PlanFileController.h"
 
+#include "ExamplePlans.h"
+#include "WorkProgress.h"
+
 #include <Fenwork/Menu.h>
 #include <Fenwork/WarningDlg.h>
 #include <data/PlanFile.h>
@@ -34,6 +37,7 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
     , m_window(window)
     , m_recovery(std::make_unique<PlanRecovery>(editor->plan(), recoveryPath))
     , m_recentMenu(std::make_unique<aptui::Menu>())
+    , m_examplesMenu(std::make_unique<aptui::Menu>())
 {
     m_prompts = defaultPrompts();
 
@@ -52,6 +56,8 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
 
     m_recentMenu->setTitle(tr("Recent plans"));
     m_recentMenu->setObjectName(QStringLiteral("menuRecentPlans"));
+    m_examplesMenu->setTitle(tr("Examples"));
+    m_examplesMenu->setObjectName(QStringLiteral("menuExamplePlans"));
 
     QUndoStack* history = editor->undoStack();
     m_undoAction = makeAction(tr("Undo"), QKeySequence::Undo, this);
@@ -68,6 +74,7 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
 
     m_fileActions = { newAction, openAction, saveAction, saveAsAction };
     fillRecentMenu();
+    fillExamplesMenu();
 
     connect(editor, &PlanEditor::modifiedChanged, this, &PlanFileController::onModifiedChanged);
     connect(editor->plan(), &Plan::changed, this, [this] {
@@ -98,6 +105,7 @@ PlanFileController::Prompts PlanFileController::defaultPrompts()
     prompts.notice = [this](const QString& message) {
         aptui::WarningDlg::ShowMessageInfo(tr("Vantrel"), message, m_window);
     };
+    prompts.progress = [this](const QString& label) { return WorkProgress::dialog(m_window, label); };
     return prompts;
 }
 
@@ -133,14 +141,43 @@ bool PlanFileController::open()
     return openFile(path);
 }
 
-bool PlanFileController::openFile(const QString& path)
+ProgressStep PlanFileController::progressFor(const QString& label) const
 {
-    const PlanFile::ReadResult result = PlanFile::read(path);
+    return m_prompts.progress ? m_prompts.progress(label) : ProgressStep();
+}
+
+bool PlanFileController::readForOpening(const QString& path, PlanData* plan)
+{
+    const PlanFile::ReadResult result =
+        PlanFile::read(path, progressFor(tr("Opening %1...").arg(QFileInfo(path).fileName())));
+    if (result.cancelled)
+        return false;
     if (!result.ok) {
         m_prompts.notice(tr("The plan was not opened; the open plan is unchanged.\n%1").arg(result.error));
         return false;
     }
-    m_editor->load(result.plan);
+    *plan = result.plan;
+    return true;
+}
+
+bool PlanFileController::openTemplate(const QString& path)
+{
+    PlanData plan;
+    if (!readForOpening(path, &plan))
+        return false;
+    m_editor->load(plan);
+    m_recovery->discard();
+    setFilePath(QString());
+    Q_EMIT planLoaded();
+    return true;
+}
+
+bool PlanFileController::openFile(const QString& path)
+{
+    PlanData plan;
+    if (!readForOpening(path, &plan))
+        return false;
+    m_editor->load(plan);
     m_recovery->discard();
     setFilePath(QFileInfo(path).absoluteFilePath());
     rememberRecent(m_filePath);
@@ -172,8 +209,11 @@ bool PlanFileController::saveAs()
 bool PlanFileController::writeTo(const QString& path)
 {
     QString error;
-    if (!PlanFile::write(path, m_editor->plan()->data(), &error)) {
-        m_prompts.notice(tr("The plan was not saved.\n%1").arg(error));
+    const ProgressStep progress = progressFor(tr("Saving %1...").arg(QFileInfo(path).fileName()));
+    if (!PlanFile::write(path, m_editor->plan()->data(), &error, progress)) {
+        // A cancelled save has nothing to report: no file was touched.
+        if (!error.isEmpty())
+            m_prompts.notice(tr("The plan was not saved.\n%1").arg(error));
         return false;
     }
     m_editor->markSaved();
@@ -253,6 +293,20 @@ void PlanFileController::fillRecentMenu()
         });
     }
     m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void PlanFileController::fillExamplesMenu()
+{
+    const QVector<ExamplePlans::Entry> examples = ExamplePlans::available();
+    for (const ExamplePlans::Entry& example : examples) {
+        QAction* action = m_examplesMenu->addAction(example.title);
+        const QString path = example.path;
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (maybeSave())
+                openTemplate(path);
+        });
+    }
+    m_examplesMenu->setEnabled(!examples.isEmpty());
 }
 
 void PlanFileController::onModifiedChanged(bool modified)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <data/ProgressStep.h>
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -9,6 +11,7 @@
 #include <memory>
 
 class PlanEditor;
+struct PlanData;
 class PlanRecovery;
 class QAction;
 class QMenu;
@@ -35,6 +38,8 @@ public:
         std::function<SaveChoice(const QString& question)> saveChoice;
         std::function<bool(const QString& question)> confirm;
         std::function<void(const QString& message)> notice;
+        // Watches long reading or writing; its step may cancel it.
+        std::function<ProgressStep(const QString& label)> progress;
     };
 
     PlanFileController(PlanEditor* editor, QWidget* window, const QString& recoveryPath);
@@ -46,6 +51,8 @@ public:
     // New, Open, Save, Save as, then the recent plans' menu, Undo and Redo.
     QList<QAction*> fileActions() const { return m_fileActions; }
     QMenu* recentMenu() const { return m_recentMenu.get(); }
+    // The example plans shipped beside the program.
+    QMenu* examplesMenu() const { return m_examplesMenu.get(); }
     QAction* undoAction() const { return m_undoAction; }
     QAction* redoAction() const { return m_redoAction; }
 
@@ -62,6 +69,9 @@ public Q_SLOTS:
     bool newPlan();
     bool open();
     bool openFile(const QString& path);
+    // Opens a plan as the start of a new one: it becomes an untitled plan,
+    // so the file itself is never written (the first save asks where).
+    bool openTemplate(const QString& path);
     bool save();
     bool saveAs();
     // Before the plan is left: true when it may go (saved, discarded or
@@ -80,6 +90,12 @@ Q_SIGNALS:
 
 private:
     bool writeTo(const QString& path);
+    // Reads a plan for opening; an empty result with no message when the
+    // user cancelled.
+    bool readForOpening(const QString& path, PlanData* plan);
+    void fillExamplesMenu();
+    // Prompts set by a test may leave the progress out.
+    ProgressStep progressFor(const QString& label) const;
     void setFilePath(const QString& path);
     void rememberRecent(const QString& path);
     void fillRecentMenu();
@@ -93,6 +109,7 @@ private:
     QString m_filePath;
     std::unique_ptr<PlanRecovery> m_recovery;
     std::unique_ptr<QMenu> m_recentMenu;
+    std::unique_ptr<QMenu> m_examplesMenu;
     QList<QAction*> m_fileActions;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;

@@ -1,6 +1,7 @@
 #include "ReportExporter.h"
 
 #include "PlanFileController.h"
+#include "WorkProgress.h"
 
 #include <data/Plan.h>
 #include <data/PlanReport.h>
@@ -51,6 +52,7 @@ ReportExporter::Prompts ReportExporter::defaultPrompts()
     prompts.notice = [this](const QString& message) {
         aptui::WarningDlg::ShowMessageInfo(tr("Vantrel"), message, m_window);
     };
+    prompts.progress = [this](const QString& label) { return WorkProgress::dialog(m_window, label); };
     return prompts;
 }
 
@@ -81,8 +83,17 @@ QString ReportExporter::askPath(const QString& title, const QString& suffix, con
     return path;
 }
 
+ProgressStep ReportExporter::progressFor(const QString& path) const
+{
+    const QString label = tr("Writing the report %1...").arg(QFileInfo(path).fileName());
+    return m_prompts.progress ? m_prompts.progress(label) : ProgressStep();
+}
+
 bool ReportExporter::report(bool written, const QString& path, const QString& error)
 {
+    // Cancelled by the user: nothing was written and nothing needs saying.
+    if (!written && error.isEmpty())
+        return false;
     if (written)
         m_prompts.notice(tr("The report was saved to %1.").arg(QDir::toNativeSeparators(path)));
     else
@@ -96,7 +107,8 @@ bool ReportExporter::exportPdf()
     if (path.isEmpty())
         return false;
     QString error;
-    const bool written = PdfReportWriter::write(PlanReport(m_plan->data(), QDate::currentDate()), path, &error);
+    const bool written =
+        PdfReportWriter::write(PlanReport(m_plan->data(), QDate::currentDate()), path, &error, progressFor(path));
     return report(written, path, error);
 }
 
@@ -109,8 +121,9 @@ bool ReportExporter::exportExcel()
     const PlanReport planReport(m_plan->data(), QDate::currentDate());
     QString error;
     const bool csv = QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    const bool written = csv ? CsvReportWriter::write(planReport, path, &error)
-                             : XlsxReportWriter::write(planReport, path, &error);
+    const ProgressStep progress = progressFor(path);
+    const bool written = csv ? CsvReportWriter::write(planReport, path, &error, progress)
+                             : XlsxReportWriter::write(planReport, path, &error, progress);
     return report(written, path, error);
 }
 

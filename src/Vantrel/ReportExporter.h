@@ -1,5 +1,7 @@
 #pragma once
 
+#include <data/ProgressStep.h>
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,8 @@ public:
         // Lets the user choose printer and pages; false cancels.
         std::function<bool(QPrinter* printer)> printSetup;
         std::function<void(const QString& message)> notice;
+        // Watches the writing of a report; its step may cancel it.
+        std::function<ProgressStep(const QString& label)> progress;
     };
 
     ReportExporter(const Plan* plan, const PlanFileController* files, QWidget* window);
@@ -52,6 +56,7 @@ private:
     // Asks for the path and adds the first filter's suffix when none was typed.
     QString askPath(const QString& title, const QString& suffix, const QString& filters) const;
     bool report(bool written, const QString& path, const QString& error);
+    ProgressStep progressFor(const QString& path) const;
     Prompts defaultPrompts();
 
     const Plan* m_plan;

@@ -148,6 +148,7 @@ void Vantrel::addFileMenu()
     menu->insertActions(about, fileActions);
     menu->insertAction(about, m_reports->printAction());
     menu->insertMenu(about, m_planFiles->recentMenu());
+    menu->insertMenu(about, m_planFiles->examplesMenu());
     menu->insertSeparator(about);
     menu->insertAction(about, m_planFiles->undoAction());
     menu->insertAction(about, m_planFiles->redoAction());

@@ -11,3 +11,4 @@ bool renderAddPage(const QDir& outDir, bool printGeometry);
 bool renderCapacity(const QDir& outDir);
 bool renderEditor(const QDir& outDir);
 bool renderFrame(const QDir& outDir);
+bool renderGauge(const QDir& outDir);

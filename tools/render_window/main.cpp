@@ -14,6 +14,7 @@
 //   capacity  the capacity page, the bandwidth figures and the section bar
 //   editor    the device editor in its states
 //   frame     the toolkit's frame, about popup and cover with the skin
+//   gauge     the bandwidth column's uplink gauge in each of its states
 // The output folder defaults to /tmp/render_window.
 
 #include "Parts.h"
@@ -74,8 +75,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const Options options = parse(argc, argv);
-    const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"), QStringLiteral("capacity"),
-                               QStringLiteral("editor"), QStringLiteral("frame")};
+    const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"),
+                               QStringLiteral("capacity"), QStringLiteral("editor"), QStringLiteral("frame"),
+                               QStringLiteral("gauge")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
                             << "] [--geometry] [output folder]\n";
@@ -93,6 +95,8 @@ int main(int argc, char** argv)
     bool ok = false;
     if (options.part == QLatin1String("frame")) {
         ok = renderFrame(outDir);
+    } else if (options.part == QLatin1String("gauge")) {
+        ok = renderGauge(outDir);
     } else {
         // The widgets alone, without the skin.
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -100,3 +100,12 @@ void Plan::setStorage(const StorageSettings& storage)
     Q_EMIT settingsChanged();
     Q_EMIT changed();
 }
+
+void Plan::setUplink(const UplinkSettings& uplink)
+{
+    if (m_data.uplink == uplink)
+        return;
+    m_data.uplink = uplink;
+    Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}

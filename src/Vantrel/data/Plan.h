@@ -29,6 +29,7 @@ public:
     QString notes() const { return m_data.notes; }
     VideoStandard videoStandard() const { return m_data.videoStandard; }
     StorageSettings storage() const { return m_data.storage; }
+    UplinkSettings uplink() const { return m_data.uplink; }
 
     void insertGroup(int row, const PlanGroup& group);
     void appendGroup(const PlanGroup& group) { insertGroup(groupCount(), group); }
@@ -44,6 +45,7 @@ public:
     void setNotes(const QString& notes);
     void setVideoStandard(VideoStandard standard);
     void setStorage(const StorageSettings& storage);
+    void setUplink(const UplinkSettings& uplink);
 
 Q_SIGNALS:
     void groupInserted(int row);

@@ -203,8 +203,11 @@ QString PlanFile::nameWithoutNumber(const StructDeviceItem& group)
     return group.channelName;
 }
 
-QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom)
+QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, const ProgressStep& progress)
 {
+    const qint64 total = plan.groups.size();
+    if (!mayContinue(progress, 0, total))
+        return QByteArray();
     QByteArray out;
     out.reserve(400 + plan.groups.size() * 400);
     out += "{\n  ";
@@ -220,11 +223,21 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom)
     appendKey(out, "hotSpares"); out += QByteArray::number(plan.storage.hotSpares); out += ", ";
     appendKey(out, "fsOverhead"); appendNumber(out, plan.storage.fsOverhead);
     out += "},\n  ";
+    // Without an uplink the keys stay out, so such a plan reads the same in
+    // versions that know nothing of them.
+    if (plan.uplink.isSet()) {
+        appendKey(out, "uplinkMbps"); appendNumber(out, plan.uplink.mbps); out += ",\n  ";
+        if (!plan.uplink.name.isEmpty()) {
+            appendKey(out, "uplinkName"); appendString(out, plan.uplink.name); out += ",\n  ";
+        }
+    }
     appendKey(out, "groups");
     out += "[";
     for (int i = 0; i < plan.groups.size(); ++i) {
         out += i == 0 ? "\n" : ",\n";
         appendGroup(out, plan.groups.at(i));
+        if (!mayContinue(progress, i + 1, total))
+            return QByteArray();
     }
     out += plan.groups.isEmpty() ? "]" : "\n  ]";
     if (!recoveredFrom.isEmpty()) {
@@ -236,9 +249,16 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom)
     return out;
 }
 
-PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& fileName)
+PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& fileName, const ProgressStep& progress)
 {
     ReadResult result;
+    auto cancelled = [&result] {
+        result = ReadResult();
+        result.cancelled = true;
+        return result;
+    };
+    if (!mayContinue(progress, 0, 1))
+        return cancelled();
     const QString file = fileName + QStringLiteral(": ");
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
@@ -282,6 +302,9 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
             return result;
         }
     }
+    plan.uplink.mbps = top.number("uplinkMbps", 0, UplinkSettings::kMaxMbps, 0, true);
+    if (plan.uplink.isSet())
+        plan.uplink.name = top.text("uplinkName", QString());
     const QJsonValue groups = root.value(QLatin1String("groups"));
     if (!groups.isUndefined() && !groups.isArray())
         top.refuse("groups", tr("a list of groups"));
@@ -292,6 +315,8 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
 
     const QJsonArray groupArray = groups.toArray();
     plan.groups.reserve(groupArray.size());
+    if (!mayContinue(progress, 0, groupArray.size()))
+        return cancelled();
     QSet<int> numbers;
     for (int i = 0; i < groupArray.size(); ++i) {
         const QJsonObject object = groupArray.at(i).toObject();
@@ -341,13 +366,15 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
             return result;
         }
         plan.groups.append(group);
+        if (!mayContinue(progress, i + 1, groupArray.size()))
+            return cancelled();
     }
     result.recoveredFrom = root.value(QLatin1String("recoveredFrom")).toString();
     result.ok = true;
     return result;
 }
 
-PlanFile::ReadResult PlanFile::read(const QString& path)
+PlanFile::ReadResult PlanFile::read(const QString& path, const ProgressStep& progress)
 {
     QFile file(path);
     const QString name = QFileInfo(path).fileName();
@@ -356,10 +383,16 @@ PlanFile::ReadResult PlanFile::read(const QString& path)
         result.error = tr("%1: cannot be read (%2).").arg(name, file.errorString());
         return result;
     }
-    return fromJson(file.readAll(), name);
+    return fromJson(file.readAll(), name, progress);
 }
 
-bool PlanFile::write(const QString& path, const PlanData& plan, QString* error)
+bool PlanFile::write(const QString& path, const PlanData& plan, QString* error, const ProgressStep& progress)
 {
-    return aptui::SafeFileWriter::writeFile(path, toJson(plan), error);
+    const QByteArray json = toJson(plan, QString(), progress);
+    if (json.isEmpty()) {
+        if (error)
+            error->clear();
+        return false;
+    }
+    return aptui::SafeFileWriter::writeFile(path, json, error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlanTypes.h"
+#include "ProgressStep.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -26,17 +27,22 @@ public:
         QString error;
         // Recovery files only: the plan file the work belonged to.
         QString recoveredFrom;
+        // The user stopped the reading; error is empty then.
+        bool cancelled = false;
     };
 
     static QString suffix() { return QStringLiteral("vantrel"); }
     // recoveredFrom is written for recovery files only; plan readers
     // ignore it like any key they do not know.
-    static QByteArray toJson(const PlanData& plan, const QString& recoveredFrom = QString());
-    // fileName only names the file in messages.
-    static ReadResult fromJson(const QByteArray& json, const QString& fileName);
-    static ReadResult read(const QString& path);
+    // Empty when progress cancelled it.
+    static QByteArray toJson(const PlanData& plan, const QString& recoveredFrom = QString(),
+                             const ProgressStep& progress = {});
+    // fileName only names the file in messages. progress hears of every group.
+    static ReadResult fromJson(const QByteArray& json, const QString& fileName, const ProgressStep& progress = {});
+    static ReadResult read(const QString& path, const ProgressStep& progress = {});
     // The old file stays whole unless every byte of the new one was written.
-    static bool write(const QString& path, const PlanData& plan, QString* error);
+    // A cancelled write touches no file and returns false with an empty error.
+    static bool write(const QString& path, const PlanData& plan, QString* error, const ProgressStep& progress = {});
 
     // "Lobby(3)" of group 3 is stored as the name "Lobby".
     static QString nameWithoutNumber(const StructDeviceItem& group);

@@ -3,6 +3,7 @@
 #include "PlanTotals.h"
 #include "PlanTypes.h"
 #include "ReportStorage.h"
+#include "UplinkCheck.h"
 
 #include <QDate>
 #include <QString>
@@ -51,6 +52,8 @@ public:
     // The figures of the bandwidth tab, its rounding and unit included.
     const PlanTotals& totals() const { return m_totals; }
     const std::optional<ReportStorage>& storage() const { return m_storage; }
+    // The total against the site's uplink, as the gauge shows it.
+    const UplinkCheck& uplinkCheck() const { return m_uplinkCheck; }
 
     // Headroom the bandwidth tab puts on the summed load.
     static double withMargin(double loadKbps) { return loadKbps * 10.0 / 7.0; }
@@ -63,4 +66,5 @@ private:
     QVector<Group> m_groups;
     PlanTotals m_totals;
     std::optional<ReportStorage> m_storage;
+    UplinkCheck m_uplinkCheck;
 };

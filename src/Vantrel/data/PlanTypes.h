@@ -55,6 +55,30 @@ struct StorageSettings
     friend bool operator!=(const StorageSettings& a, const StorageSettings& b) { return !(a == b); }
 };
 
+// The site's link towards the monitoring centre or the internet, which the
+// devices' total has to fit through. A plan may have none; checking the
+// total against it is then left undone rather than guessed.
+struct UplinkSettings
+{
+    static constexpr double kMaxMbps = 1e6;
+
+    // The link's label as the link list shows it; empty for a figure the
+    // user typed.
+    QString name;
+    // 0 means no uplink.
+    double mbps = 0.0;
+
+    bool isSet() const { return mbps > 0.0; }
+    // The link's capacity as the encoding tab counts it: 1 Mbps = 1024 kbps.
+    double kbps() const { return mbps * 1024.0; }
+
+    friend bool operator==(const UplinkSettings& a, const UplinkSettings& b)
+    {
+        return a.name == b.name && a.mbps == b.mbps;
+    }
+    friend bool operator!=(const UplinkSettings& a, const UplinkSettings& b) { return !(a == b); }
+};
+
 // One group of a plan: the device group as the editor fills it, and how it
 // records.
 struct PlanGroup
@@ -114,5 +138,6 @@ struct PlanData
     QString notes;
     VideoStandard videoStandard = PAL;
     StorageSettings storage;
+    UplinkSettings uplink;
     QVector<PlanGroup> groups;
 };

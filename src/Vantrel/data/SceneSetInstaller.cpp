@@ -83,12 +83,13 @@ void SceneSetInstaller::setStepHook(StepHook hook)
     g_stepHook = std::move(hook);
 }
 
-bool SceneSetInstaller::install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error)
+bool SceneSetInstaller::install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error,
+                                const ProgressStep& progress)
 {
     if (!recover(error))
         return false;
     const QString staging = inProgram(stagingFolderName());
-    if (!stage(staging, table, pictures, error)) {
+    if (!stage(staging, table, pictures, progress, error)) {
         QDir(staging).removeRecursively();
         return false;
     }
@@ -102,8 +103,16 @@ bool SceneSetInstaller::install(const QByteArray& table, const QMap<QString, QSt
 }
 
 bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
-                              const QMap<QString, QString>& pictures, QString* error)
+                              const QMap<QString, QString>& pictures, const ProgressStep& progress,
+                              QString* error)
 {
+    auto cancelled = [error] {
+        if (error)
+            error->clear();
+        return false;
+    };
+    if (!mayContinue(progress, 0, pictures.size()))
+        return cancelled();
     const QString pictureFolder = staging + QLatin1Char('/') + SceneTable::pictureFolderName();
     const QString previous = staging + QStringLiteral("/Previous");
     if (!removeFolder(staging, error))
@@ -118,7 +127,10 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
 
     QStringList failed;
     QString firstError;
+    qint64 done = 0;
     for (auto it = pictures.constBegin(); it != pictures.constEnd(); ++it) {
+        if (!mayContinue(progress, done++, pictures.size()))
+            return cancelled();
         QString pictureError;
         if (!aptui::SafeFileWriter::copyFile(it.value(), pictureFolder + QLatin1Char('/') + it.key(), &pictureError)) {
             failed.append(it.key());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgressStep.h"
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
@@ -26,7 +28,10 @@ public:
     static QString shippedFolderName();  // "SceneShipped", the set as installed
 
     // pictures: file name in "ScenePicture" -> file to copy it from.
-    static bool install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error);
+    // progress hears of every picture staged; cancelling drops the staging
+    // folder, leaves the live set alone and returns false with an empty error.
+    static bool install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error,
+                        const ProgressStep& progress = {});
     // Installs the copy of the shipped table and pictures, byte for byte.
     static bool restoreShipped(QString* error);
     // Finishes a switch that was interrupted after its decisive rename, and
@@ -38,6 +43,7 @@ public:
 
 private:
     static bool stage(const QString& staging, const QByteArray& table, const QMap<QString, QString>& pictures,
+                      const ProgressStep& progress,
                       QString* error);
     static bool rollForward(QString* error);
 };

@@ -18,7 +18,7 @@ SceneTableCheck SceneTableImporter::check(const QString& sourcePath)
     return SceneTableValidator::check(sourcePath);
 }
 
-SceneTableImporter::Result SceneTableImporter::install(const SceneTableCheck& check)
+SceneTableImporter::Result SceneTableImporter::install(const SceneTableCheck& check, const ProgressStep& progress)
 {
     Result result;
     if (!check.canImport()) {
@@ -31,8 +31,8 @@ SceneTableImporter::Result SceneTableImporter::install(const SceneTableCheck& ch
                   .arg(check.problemSummary());
         return result;
     }
-    if (!SceneSetInstaller::install(SceneTable::compose(check.rows), check.pictures, &result.error)) {
-        result.outcome = Outcome::CannotWrite;
+    if (!SceneSetInstaller::install(SceneTable::compose(check.rows), check.pictures, &result.error, progress)) {
+        result.outcome = result.error.isEmpty() ? Outcome::Cancelled : Outcome::CannotWrite;
         return result;
     }
     result.outcome = Outcome::Imported;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgressStep.h"
 #include "SceneTableCheck.h"
 
 #include <QString>
@@ -16,7 +17,8 @@ public:
         Imported,
         Unreadable,      // the chosen file cannot be read
         NotASceneTable,  // not UTF-8 text, or no row that passes the check
-        CannotWrite      // the program folder refused the new set
+        CannotWrite,     // the program folder refused the new set
+        Cancelled        // the user stopped it; the old set is untouched
     };
 
     struct Result
@@ -31,7 +33,7 @@ public:
     // Looks at the file without writing anything.
     static SceneTableCheck check(const QString& sourcePath);
     // Installs the accepted rows and their pictures.
-    static Result install(const SceneTableCheck& check);
+    static Result install(const SceneTableCheck& check, const ProgressStep& progress = {});
     // check() and install() in one go, for callers that do not ask first.
     static Result importFrom(const QString& sourcePath);
     // Brings back the table and pictures the program was installed with.

@@ -2,6 +2,7 @@
 
 #include "AddGroupCommand.h"
 #include "PlanSettingsCommand.h"
+#include "PlanUplinkCommand.h"
 #include "RemoveGroupCommand.h"
 #include "ReplaceGroupsCommand.h"
 #include "ResetGroupsCommand.h"
@@ -68,6 +69,14 @@ void PlanEditor::setSettings(const QString& siteName, const QString& notes, cons
     if (siteName == m_plan->siteName() && notes == m_plan->notes() && storage == m_plan->storage())
         return;
     m_undoStack->push(new PlanSettingsCommand(m_plan, { siteName, notes, storage }));
+}
+
+void PlanEditor::setUplink(const UplinkSettings& uplink)
+{
+    const UplinkSettings wanted = uplink.isSet() ? uplink : UplinkSettings();
+    if (wanted == m_plan->uplink())
+        return;
+    m_undoStack->push(new PlanUplinkCommand(m_plan, wanted));
 }
 
 void PlanEditor::load(const PlanData& data)

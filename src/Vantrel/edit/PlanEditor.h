@@ -35,6 +35,8 @@ public:
     void clearGroups();
     void switchStandard(VideoStandard standard, const QVector<RowChange>& converted);
     void setSettings(const QString& siteName, const QString& notes, const StorageSettings& storage);
+    // Any mbps of 0 or less means no uplink.
+    void setUplink(const UplinkSettings& uplink);
 
     // A new or opened plan: no history, and unmodified.
     void load(const PlanData& data);

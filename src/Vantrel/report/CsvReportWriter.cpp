@@ -39,8 +39,12 @@ QString CsvReportWriter::field(const QString& text)
     return text;
 }
 
-QByteArray CsvReportWriter::toCsv(const PlanReport& report)
+QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& progress)
 {
+    const qint64 groupCount = report.groups().size();
+    qint64 done = 0;
+    if (!mayContinue(progress, done, groupCount))
+        return QByteArray();
     const bool withStorage = report.storage().has_value();
     QString out;
     appendRow(out, {ReportTexts::title(report)});
@@ -58,6 +62,8 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report)
         if (withStorage)
             row << ReportTexts::tb(group.storageBytes.value_or(0));
         appendRow(out, row);
+        if (!mayContinue(progress, ++done, groupCount))
+            return QByteArray();
     }
     out += kLineEnd;
 
@@ -70,6 +76,8 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report)
     appendRow(out, {ReportTexts::dvrLabel(), QString::number(totals.dvrChannels())});
     appendRow(out, {ReportTexts::totalBandwidthLabel(), bandwidth.text(), ReportTexts::unitText(bandwidth.unit())});
     appendRow(out, {ReportTexts::totalKbpsLabel(), QString::number(bandwidth.total(), 'f', 0)});
+    if (report.uplinkCheck().hasUplink())
+        appendRow(out, {ReportTexts::uplinkLabel(), report.uplinkCheck().message()});
 
     if (const auto& storage = report.storage()) {
         out += kLineEnd;
@@ -84,7 +92,14 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report)
     return kByteOrderMark + out.toUtf8();
 }
 
-bool CsvReportWriter::write(const PlanReport& report, const QString& path, QString* error)
+bool CsvReportWriter::write(const PlanReport& report, const QString& path, QString* error,
+                            const ProgressStep& progress)
 {
-    return aptui::SafeFileWriter::writeFile(path, toCsv(report), error);
+    const QByteArray csv = toCsv(report, progress);
+    if (csv.isEmpty()) {
+        if (error)
+            error->clear();
+        return false;
+    }
+    return aptui::SafeFileWriter::writeFile(path, csv, error);
 }

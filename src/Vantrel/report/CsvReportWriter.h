@@ -1,5 +1,7 @@
 #pragma once
 
+#include <data/ProgressStep.h>
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,9 +14,12 @@ class PlanReport;
 class CsvReportWriter
 {
 public:
-    static QByteArray toCsv(const PlanReport& report);
+    // Empty when progress cancelled it.
+    static QByteArray toCsv(const PlanReport& report, const ProgressStep& progress = {});
     // Written whole or not at all: on failure the old file stays as it was.
-    static bool write(const PlanReport& report, const QString& path, QString* error);
+    // A cancelled write touches no file and returns false with an empty error.
+    static bool write(const PlanReport& report, const QString& path, QString* error,
+                      const ProgressStep& progress = {});
 
     // One field, quoted when it holds a separator, a quote or a line break.
     static QString field(const QString& text);

@@ -23,7 +23,7 @@ constexpr int kResolution = 600;
 
 } // namespace
 
-QByteArray PdfReportWriter::toPdf(const PlanReport& report, int* pageCount)
+QByteArray PdfReportWriter::toPdf(const PlanReport& report, int* pageCount, const ProgressStep& progress)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -36,14 +36,24 @@ QByteArray PdfReportWriter::toPdf(const PlanReport& report, int* pageCount)
         writer.setResolution(kResolution);
         writer.setTitle(ReportTexts::title(report));
         writer.setCreator(QStringLiteral("Vantrel"));
-        painted = ReportPages::paint(report, &writer, pageCount);
+        painted = ReportPages::paint(report, &writer, pageCount, progress);
     }
     return painted ? bytes : QByteArray();
 }
 
-bool PdfReportWriter::write(const PlanReport& report, const QString& path, QString* error)
+bool PdfReportWriter::write(const PlanReport& report, const QString& path, QString* error,
+                            const ProgressStep& progress)
 {
-    const QByteArray pdf = toPdf(report);
+    bool cancelled = false;
+    const QByteArray pdf = toPdf(report, nullptr, [&cancelled, &progress](qint64 done, qint64 total) {
+        cancelled = !mayContinue(progress, done, total);
+        return !cancelled;
+    });
+    if (cancelled) {
+        if (error)
+            error->clear();
+        return false;
+    }
     if (pdf.isEmpty()) {
         if (error)
             *error = tr("Cannot write %1: the PDF could not be drawn")

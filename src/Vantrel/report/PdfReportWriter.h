@@ -1,5 +1,7 @@
 #pragma once
 
+#include <data/ProgressStep.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -14,8 +16,10 @@ class PdfReportWriter
     Q_DECLARE_TR_FUNCTIONS(PdfReportWriter)
 
 public:
-    // Empty when the PDF could not be drawn.
-    static QByteArray toPdf(const PlanReport& report, int* pageCount = nullptr);
+    // Empty when it could not be drawn or progress cancelled it.
+    static QByteArray toPdf(const PlanReport& report, int* pageCount = nullptr, const ProgressStep& progress = {});
     // Written whole or not at all: on failure the old file stays as it was.
-    static bool write(const PlanReport& report, const QString& path, QString* error);
+    // A cancelled write touches no file and returns false with an empty error.
+    static bool write(const PlanReport& report, const QString& path, QString* error,
+                      const ProgressStep& progress = {});
 };

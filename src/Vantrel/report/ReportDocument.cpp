@@ -202,12 +202,16 @@ ReportDocument::ReportDocument(const PlanReport& report, const QSizeF& page, qre
     const PlanTotals& totals = report.totals();
     const BandwidthTotal& bandwidth = totals.bandwidth();
     writer.heading(ReportTexts::totalsHeading());
-    labelValueTable(writer, {{ReportTexts::groupCountLabel(), QString::number(report.groups().size())},
-                             {ReportTexts::channelsLabel(), QString::number(totals.channels())},
-                             {ReportTexts::ipcLabel(), QString::number(totals.ipcChannels())},
-                             {ReportTexts::dvrLabel(), QString::number(totals.dvrChannels())},
-                             {ReportTexts::totalBandwidthLabel(),
-                              bandwidth.text() + QLatin1Char(' ') + ReportTexts::unitText(bandwidth.unit())}});
+    QVector<QStringList> totalRows{
+        {ReportTexts::groupCountLabel(), QString::number(report.groups().size())},
+        {ReportTexts::channelsLabel(), QString::number(totals.channels())},
+        {ReportTexts::ipcLabel(), QString::number(totals.ipcChannels())},
+        {ReportTexts::dvrLabel(), QString::number(totals.dvrChannels())},
+        {ReportTexts::totalBandwidthLabel(),
+         bandwidth.text() + QLatin1Char(' ') + ReportTexts::unitText(bandwidth.unit())}};
+    if (report.uplinkCheck().hasUplink())
+        totalRows.append({ReportTexts::uplinkLabel(), report.uplinkCheck().message()});
+    labelValueTable(writer, totalRows);
 
     if (const auto& storage = report.storage()) {
         const StorageSettings& settings = storage->settings();

@@ -33,8 +33,11 @@ qreal layoutDpi()
 
 } // namespace
 
-bool ReportPages::paint(const PlanReport& report, QPagedPaintDevice* device, int* pageCount)
+bool ReportPages::paint(const PlanReport& report, QPagedPaintDevice* device, int* pageCount,
+                        const ProgressStep& progress)
 {
+    if (!mayContinue(progress, 0, 1))
+        return false;
     const qreal dpi = layoutDpi();
     const qreal unitsPerPoint = dpi / 72.0;
     const QRectF area = device->pageLayout().paintRect(QPageLayout::Point);
@@ -59,6 +62,10 @@ bool ReportPages::paint(const PlanReport& report, QPagedPaintDevice* device, int
     const QString title = ReportTexts::title(report);
 
     for (int index = 0; index < pages; ++index) {
+        if (!mayContinue(progress, index, pages)) {
+            painter.end();
+            return false;
+        }
         if (index > 0 && !device->newPage())
             return false;
         const qreal top = index * body.height();

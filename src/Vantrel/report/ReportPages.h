@@ -1,5 +1,7 @@
 #pragma once
 
+#include <data/ProgressStep.h>
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -16,6 +18,8 @@ class ReportPages
 
 public:
     // Uses the device's page size and margins; false when the device cannot
-    // be painted on. pageCount receives the number of pages drawn.
-    static bool paint(const PlanReport& report, QPagedPaintDevice* device, int* pageCount = nullptr);
+    // be painted on or progress cancelled. pageCount receives the number of
+    // pages drawn.
+    static bool paint(const PlanReport& report, QPagedPaintDevice* device, int* pageCount = nullptr,
+                      const ProgressStep& progress = {});
 };

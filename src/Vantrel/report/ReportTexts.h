@@ -44,6 +44,7 @@ public:
     static QString dvrLabel() { return tr("DVR channels"); }
     static QString totalBandwidthLabel() { return tr("Total bandwidth"); }
     static QString totalKbpsLabel() { return tr("Total bandwidth (kbps)"); }
+    static QString uplinkLabel() { return tr("Uplink"); }
     // The unit word exactly as the bandwidth tab shows it (its own
     // translation, so both always agree).
     static QString unitText(BandwidthTotal::Unit unit);

@@ -82,8 +82,13 @@ QByteArray utf8(const QString& text)
     return text.toUtf8();
 }
 
-void writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check)
+// False when progress cancelled it.
+bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check,
+                      const ProgressStep& progress)
 {
+    const qint64 total = report.groups().size();
+    if (!mayContinue(progress, 0, total))
+        return false;
     const bool withStorage = report.storage().has_value();
     const QStringList columns = ReportTexts::groupColumns(withStorage);
     for (int column = 0; column < columns.size(); ++column)
@@ -117,8 +122,11 @@ void writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
         if (withStorage)
             check(worksheet_write_number(sheet, row, Storage,
                                          double(group.storageBytes.value_or(0) / ReportStorage::kBytesPerTB), f.tb));
+        if (!mayContinue(progress, row, total))
+            return false;
         ++row;
     }
+    return true;
 }
 
 void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport& report, const Formats& f,
@@ -161,6 +169,11 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     text(2, ReportTexts::unitText(bandwidth.unit()));
     ++row;
     number(ReportTexts::totalKbpsLabel(), bandwidth.total(), f.whole);
+    if (report.uplinkCheck().hasUplink()) {
+        text(0, ReportTexts::uplinkLabel());
+        text(1, report.uplinkCheck().message());
+        ++row;
+    }
 
     if (const auto& storage = report.storage()) {
         ++row;
@@ -212,7 +225,8 @@ void XlsxReportWriter::failNextClose()
     g_failNextClose = true;
 }
 
-bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QString* error)
+bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QString* error,
+                             const ProgressStep& progress)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
     auto fail = [&](const QString& reason) {
@@ -241,9 +255,11 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     const Formats formats = makeFormats(book);
     lxw_worksheet* groupsSheet = workbook_add_worksheet(book, utf8(ReportTexts::groupsSheet()).constData());
     lxw_worksheet* totalsSheet = workbook_add_worksheet(book, utf8(ReportTexts::totalsSheet()).constData());
+    bool cancelled = false;
     if (groupsSheet && totalsSheet) {
-        writeGroupsSheet(groupsSheet, report, formats, check);
-        writeTotalsSheet(book, totalsSheet, report, formats, check);
+        cancelled = !writeGroupsSheet(groupsSheet, report, formats, check, progress);
+        if (!cancelled)
+            writeTotalsSheet(book, totalsSheet, report, formats, check);
     } else {
         check(LXW_ERROR_SHEETNAME_ALREADY_USED);
     }
@@ -258,6 +274,12 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     lxw_error closed = workbook_close(book);
     if (std::exchange(g_failNextClose, false))
         closed = LXW_ERROR_CREATING_XLSX_FILE;
+    // The scratch file goes with its QTemporaryFile; the target was never touched.
+    if (cancelled) {
+        if (error)
+            error->clear();
+        return false;
+    }
     if (check.first() != LXW_NO_ERROR)
         return fail(describe(check.first()));
     if (closed != LXW_NO_ERROR)

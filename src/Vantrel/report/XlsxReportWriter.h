@@ -11,12 +11,16 @@ class PlanReport;
 // The workbook is built in a temporary file beside the target and renamed
 // over it only when every step succeeded, so a failure leaves the old file
 // whole.
+#include <data/ProgressStep.h>
+
 class XlsxReportWriter
 {
     Q_DECLARE_TR_FUNCTIONS(XlsxReportWriter)
 
 public:
-    static bool write(const PlanReport& report, const QString& path, QString* error);
+    // A cancelled write touches no file and returns false with an empty error.
+    static bool write(const PlanReport& report, const QString& path, QString* error,
+                      const ProgressStep& progress = {});
 
     // Test seam: the next workbook's close reports the library's file error,
     // as a full disk would.

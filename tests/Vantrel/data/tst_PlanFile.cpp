@@ -17,6 +17,7 @@ PlanData samplePlan()
     plan.notes = QStringLiteral("Line one\nline two\ttabbed \\ backslash");
     plan.videoStandard = NTSC;
     plan.storage = { 12, StorageSettings::Raid::Raid6, 2, 0.1 };
+    plan.uplink = { QStringLiteral("Fibre 300 Mbps"), 300 };
     PlanGroup lobby{ DeviceGroupBuilder("IPC", "Lobby", 3).channels(8, 2).rate(4096).frameRate("30"),
                      RecordingSettings() };
     lobby.recording = { RecordingSettings::Mode::Event, 12.5, 0.25, 90, 2 };
@@ -63,9 +64,10 @@ void tst_PlanFile::roundTripKeepsEverything()
     QCOMPARE(read.plan.groups.at(1).device.frameRate, QString());
     QVERIFY(read.plan.groups.at(0).recording == plan.groups.at(0).recording);
     QVERIFY(read.plan.storage == plan.storage);
+    QVERIFY(read.plan.uplink == plan.uplink);
     // Keys in the documented order, so files diff well.
     const QList<QByteArray> order = { "\"format\"", "\"version\"", "\"site\"", "\"notes\"", "\"videoStandard\"",
-                                      "\"storage\"", "\"groups\"" };
+                                      "\"storage\"", "\"uplinkMbps\"", "\"uplinkName\"", "\"groups\"" };
     for (int i = 1; i < order.size(); ++i)
         QVERIFY(json.indexOf(order.at(i - 1)) < json.indexOf(order.at(i)));
 }
@@ -96,6 +98,10 @@ void tst_PlanFile::refusals_data()
                               << QStringList{ "storage", "\"raid\"" };
     QByteArray twice = groupJson("");
     twice.replace("}]}", "},{\"number\":1,\"deviceType\":\"DVR\",\"channels\":1,\"streams\":1,\"bitrateKbps\":1}]}");
+    QTest::newRow("uplink of 0") << QByteArray("{\"format\":\"vantrel-plan\",\"version\":1,\"uplinkMbps\":0}")
+                                 << QStringList{ "\"uplinkMbps\"", "above 0" };
+    QTest::newRow("uplink too fast") << QByteArray("{\"format\":\"vantrel-plan\",\"version\":1,\"uplinkMbps\":2e6}")
+                                     << QStringList{ "\"uplinkMbps\"", "1000000" };
     QTest::newRow("number twice") << twice << QStringList{ "group 2", "\"number\"" };
 }
 
@@ -119,6 +125,9 @@ void tst_PlanFile::unknownKeysAndTablesOutsideTheDataStillOpen()
     QCOMPARE(read.plan.groups.at(0).device.bitrate, 2048.0);
     QCOMPARE(read.plan.videoStandard, PAL);
     QCOMPARE(read.plan.groups.at(0).recording.retentionDays, 30);
+    // No uplink, and none written back.
+    QVERIFY(!read.plan.uplink.isSet());
+    QVERIFY(!PlanFile::toJson(read.plan).contains("uplink"));
 }
 
 void tst_PlanFile::failedWriteKeepsTheOldFile()

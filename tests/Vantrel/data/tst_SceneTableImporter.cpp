@@ -48,6 +48,7 @@ private Q_SLOTS:
     void refusalsLeaveTheSetAsItWas_data();
     void refusalsLeaveTheSetAsItWas();
     void refusedRowsAreLeftOut();
+    void cancelledImportLeavesTheSetAsItWas();
     void writeFailuresLeaveTheSetAsItWas();
     void fullDiskLeavesTheSetAsItWas();
     void killedImportLeavesOneWholeSet();
@@ -147,6 +148,29 @@ void tst_SceneTableImporter::refusedRowsAreLeftOut()
     QCOMPARE(TempProgramDir::sceneSet(program.path()),
              (QMap<QString, QByteArray>{{"Scene.csv", kHeader + "Lab,H.264,720P(1280x720),900,office_720p.png\n"},
                                         {"office_720p.png", picture}}));
+}
+
+void tst_SceneTableImporter::cancelledImportLeavesTheSetAsItWas()
+{
+    TempProgramDir program(TempProgramDir::ShippedData);
+    const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
+    QTemporaryDir source;
+    QVERIFY(write(source.filePath("t.csv"), kHeader + "Lab,H.264,720P(1280x720),900,lab.png\n"));
+    QVERIFY(write(source.filePath("lab.png"), png(5)));
+    const SceneTableCheck check = SceneTableValidator::check(source.filePath("t.csv"));
+    QVERIFY(check.canImport());
+
+    int steps = 0;
+    const SceneTableImporter::Result result = SceneTableImporter::install(check, [&steps](qint64, qint64) {
+        ++steps;
+        return false;
+    });
+    QCOMPARE(result.outcome, SceneTableImporter::Outcome::Cancelled);
+    QVERIFY(result.error.isEmpty());
+    QCOMPARE(steps, 1);
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
+    QVERIFY(!QFileInfo::exists(program.filePath("SceneStaging")));
+    QVERIFY(!QFileInfo::exists(program.filePath("SceneSwitch")));
 }
 
 void tst_SceneTableImporter::writeFailuresLeaveTheSetAsItWas()

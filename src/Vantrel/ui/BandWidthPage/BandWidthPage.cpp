@@ -3,6 +3,11 @@
 #include "ui_BandWidthPage.h"
 
 #include "SkinColours/SkinColours.h"
+#include "UplinkGauge/UplinkGauge.h"
+#include "UplinkPicker/UplinkPicker.h"
+
+#include <data/DeviceConfigStore.h>
+#include <data/UplinkCheck.h>
 
 #include <QEvent>
 #include <QFont>
@@ -61,6 +66,14 @@ BandWidthPage::BandWidthPage(QWidget* parent)
     // pushing the column wider.
     for (QLabel* count : {m_ui->channelLabel, m_ui->IPCLabel, m_ui->DVRLabel})
         count->setWordWrap(true);
+    m_linkStore = std::make_unique<DeviceConfigStore>();
+    m_uplinkPicker = new UplinkPicker(*m_linkStore, this);
+    m_uplinkPicker->setObjectName(QStringLiteral("uplinkPicker"));
+    m_uplinkPicker->setContentsMargins(12, 4, 12, 0);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->uplinkMessageLabel) + 1, m_uplinkPicker);
+    m_ui->uplinkMessageLabel->setContentsMargins(12, 0, 12, 0);
+    connect(m_uplinkPicker, &UplinkPicker::signalUplinkChosen, this, &BandWidthPage::signalUplinkChosen);
+    showUplinkCheck(UplinkCheck());
 
     m_channelTemplate = countTemplate(SkinColours::value("accent"), QString());
     m_IPCTemplate = countTemplate(SkinColours::value("ipc"), QString());
@@ -130,6 +143,22 @@ void BandWidthPage::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitBandWidthLabel();
+}
+
+void BandWidthPage::showUplinkCheck(const UplinkCheck& check)
+{
+    m_ui->picLabel->setCheck(check);
+    QLabel* message = m_ui->uplinkMessageLabel;
+    message->setText(check.message());
+    // Only a link that cannot carry the devices raises its voice.
+    const bool over = check.level() == UplinkCheck::Level::Over;
+    message->setStyleSheet(QStringLiteral("color: %1; font-size: 12px;")
+                               .arg(over ? SkinColours::value("danger") : SkinColours::value("text-secondary")));
+}
+
+void BandWidthPage::showUplink(const UplinkSettings& uplink)
+{
+    m_uplinkPicker->showUplink(uplink);
 }
 
 void BandWidthPage::onSetAllCount(const QString& channelCount, const QString& IPCCount, const QString& DVRCount,

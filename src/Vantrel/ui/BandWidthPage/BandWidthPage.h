@@ -1,16 +1,23 @@
 #pragma once
 
+#include <data/PlanTypes.h>
+
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+
+class DeviceConfigStore;
+class UplinkCheck;
+class UplinkPicker;
 
 namespace Ui {
 class BandWidthPage;
 }
 
 // The column beside the device list: channel, IPC and DVR counts and the
-// total bandwidth of all groups. It shows what the device add page computed.
+// total bandwidth of all groups, and under them the uplink gauge with the
+// picker of the site's uplink. It shows what others computed.
 class BandWidthPage : public QWidget
 {
     Q_OBJECT
@@ -19,6 +26,8 @@ public:
     explicit BandWidthPage(QWidget* parent = nullptr);
     ~BandWidthPage() override;
 
+    UplinkPicker* uplinkPicker() const { return m_uplinkPicker; }
+
 public Q_SLOTS:
     void setChannelCount(const QString& value);
     void setIPCCount(const QString& value);
@@ -26,6 +35,12 @@ public Q_SLOTS:
     void setBandWidthCount(const QString& value, const QString& unit);
     void onSetAllCount(const QString& channelCount, const QString& IPCCount, const QString& DVRCount,
                        const QString& bandWidth, const QString& unit);
+    void showUplinkCheck(const UplinkCheck& check);
+    // The plan's uplink in the picker; no choice is announced.
+    void showUplink(const UplinkSettings& uplink);
+
+Q_SIGNALS:
+    void signalUplinkChosen(const UplinkSettings& uplink);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -35,6 +50,8 @@ private:
     void fitBandWidthLabel();
 
     std::unique_ptr<Ui::BandWidthPage> m_ui;
+    std::unique_ptr<DeviceConfigStore> m_linkStore;
+    UplinkPicker* m_uplinkPicker = nullptr;
     QString m_channelTemplate;
     QString m_IPCTemplate;
     QString m_DVRTemplate;

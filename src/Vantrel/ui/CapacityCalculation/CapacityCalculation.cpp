@@ -8,6 +8,9 @@
 #include <Fenwork/WarningDlg.h>
 #include <data/ShownRate.h>
 #include <data/EncodingCalculator.h>
+#include <data/PlanTotals.h>
+#include <data/UplinkCheck.h>
+#include <edit/PlanEditor.h>
 
 namespace {
 
@@ -45,6 +48,22 @@ CapacityCalculation::CapacityCalculation(QWidget* parent)
     ShareTools::checkConnection(connect(m_ui->m_deviceAddPage, &DeviceAddPage::signalDeviceChanged,
                                         m_ui->m_dataCalculatorPage, &BandWidthPage::onSetAllCount),
                                 __FILE__, __LINE__, kConstructor);
+    // The uplink gauge follows every edit of the plan, its uplink included.
+    PlanEditor* editor = m_ui->m_deviceAddPage->planEditor();
+    ShareTools::checkConnection(connect(editor->plan(), &Plan::changed, this, &CapacityCalculation::showUplinkCheck),
+                                __FILE__, __LINE__, kConstructor);
+    ShareTools::checkConnection(connect(m_ui->m_dataCalculatorPage, &BandWidthPage::signalUplinkChosen, editor,
+                                        &PlanEditor::setUplink),
+                                __FILE__, __LINE__, kConstructor);
+    showUplinkCheck();
+}
+
+void CapacityCalculation::showUplinkCheck()
+{
+    const Plan* plan = m_ui->m_deviceAddPage->planEditor()->plan();
+    const double total = PlanTotals(plan->groups()).bandwidth().total();
+    m_ui->m_dataCalculatorPage->showUplinkCheck(UplinkCheck(total, plan->uplink()));
+    m_ui->m_dataCalculatorPage->showUplink(plan->uplink());
 }
 
 CapacityCalculation::~CapacityCalculation() = default;

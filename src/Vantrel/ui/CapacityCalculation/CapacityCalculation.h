@@ -47,6 +47,8 @@ public Q_SLOTS:
     void onCalculationCodeParameter(CodeParameter codeParameter);
 
 private:
+    // The gauge under the totals, for the plan as it is now.
+    void showUplinkCheck();
     // A search's answer, or "0" three times when nothing fits.
     static void showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit);
 

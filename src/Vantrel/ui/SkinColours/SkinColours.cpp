@@ -8,12 +8,15 @@ namespace {
 // Longer names first, so "@text-secondary" is not read as "@text".
 const SkinColours::Entry kColours[] = {
     {"text-secondary", "#959595"},
+    {"gauge-track", "#dfe3f6"},
+    {"warning", "#f0a020"},
     {"accent", "#5e6fec"},
     {"danger", "#e0443e"},
     {"total", "#0098f8"},
     {"text", "#5a5a5a"},
     {"ipc", "#00c8ec"},
     {"dvr", "#a2e4c4"},
+    {"ok", "#2fb36f"},
 };
 
 } // namespace

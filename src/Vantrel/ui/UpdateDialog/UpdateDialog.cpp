@@ -2,6 +2,8 @@
 
 #include "ui_UpdateDialog.h"
 
+#include "WorkProgress.h"
+
 #include <data/SceneTableImporter.h>
 
 #include <Fenwork/SafeFileWriter.h>
@@ -25,6 +27,7 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     , m_askOpenFile([](QWidget* parent, const QString& caption, const QString& start, const QString& filter) {
         return QFileDialog::getOpenFileName(parent, caption, start, filter);
     })
+    , m_progress([this](const QString& label) { return WorkProgress::dialog(this, label); })
 {
     setTitle(tr("Update Data"));
     m_borderWidget = new QWidget(this);
@@ -50,6 +53,11 @@ void UpdateDialog::setSaveFileAsker(FileAsker asker)
 void UpdateDialog::setOpenFileAsker(FileAsker asker)
 {
     m_askOpenFile = std::move(asker);
+}
+
+void UpdateDialog::setProgress(std::function<ProgressStep(const QString& label)> progress)
+{
+    m_progress = std::move(progress);
 }
 
 QString UpdateDialog::templateText() const
@@ -88,7 +96,12 @@ void UpdateDialog::onImportScene()
         showStatus(StatusKind::None);
         return;
     }
-    const SceneTableImporter::Result result = SceneTableImporter::install(check);
+    const ProgressStep progress = m_progress ? m_progress(tr("Importing the scene pictures...")) : ProgressStep();
+    const SceneTableImporter::Result result = SceneTableImporter::install(check, progress);
+    if (result.outcome == SceneTableImporter::Outcome::Cancelled) {
+        showStatus(StatusKind::None);
+        return;
+    }
     showStatus(StatusKind::Import, result.ok(), result.error);
 }
 

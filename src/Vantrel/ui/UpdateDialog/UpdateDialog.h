@@ -1,5 +1,7 @@
 #pragma once
 
+#include <data/ProgressStep.h>
+
 #include <Fenwork/BaseDialog.h>
 
 #include <functional>
@@ -29,6 +31,8 @@ public:
     // Replace the file dialogs, e.g. to answer them without a window.
     void setSaveFileAsker(FileAsker asker);
     void setOpenFileAsker(FileAsker asker);
+    // Replace the import's progress dialog, e.g. to cancel it in a test.
+    void setProgress(std::function<ProgressStep(const QString& label)> progress);
 
     // The template: header, two sample rows and a final empty line.
     QString templateText() const;
@@ -48,4 +52,5 @@ private:
     QWidget* m_borderWidget = nullptr;
     FileAsker m_askSaveFile;
     FileAsker m_askOpenFile;
+    std::function<ProgressStep(const QString& label)> m_progress;
 };

@@ -1,0 +1,169 @@
+#include "Vantrel.h"
+
+#include "CapacityCalculation/CapacityCalculation.h"
+#include "DeviceAddPage/DeviceAddPage.h"
+#include "ExamplePlans.h"
+#include "PlanFileController.h"
+
+#include <data/ShownRate.h>
+#include <data/DeviceConfigStore.h>
+#include <data/DeviceKind.h>
+#include <data/EncodingCalculator.h>
+#include <data/PlanFile.h>
+#include <data/PlanRecovery.h>
+#include <data/PlanTotals.h>
+#include <data/StorageCalculator.h>
+#include <edit/PlanEditor.h>
+
+#include <Fenwork/Menu.h>
+#include <Fenwork/TargetPath.h>
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+QJsonObject cli(const QString& command, const QString& plan)
+{
+    QProcess process;
+    process.start(aptui::GetTargetPathFile(QStringLiteral("vantrel-cli")), { command, plan });
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QJsonObject();
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
+} // namespace
+
+// Every shipped example opens from File > Examples as a new, untitled plan,
+// carries the rates the program itself would give, and its figures agree
+// with the command line's.
+class tst_ExamplePlans : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyExampleOpensAndAgreesWithTheCommandLine();
+    void windowMenuOpensAnExample();
+
+private:
+    void checkRates(const PlanData& plan);
+
+    std::unique_ptr<Vantrel> m_window;
+    QTemporaryDir m_saved;
+    QString m_savePath;
+};
+
+void tst_ExamplePlans::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("VantrelTests"));
+    QFile::remove(PlanRecovery::defaultPath());
+    m_window = std::make_unique<Vantrel>();
+    PlanFileController::Prompts prompts = m_window->planFiles()->prompts();
+    prompts.savePath = [this](const QString&) { return m_savePath; };
+    prompts.saveChoice = [](const QString&) { return PlanFileController::SaveChoice::Discard; };
+    prompts.notice = [](const QString& text) { QFAIL(qPrintable(text)); };
+    m_window->planFiles()->setPrompts(prompts);
+    m_window->resize(1200, 750);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void tst_ExamplePlans::cleanupTestCase()
+{
+    m_window.reset();
+    QFile::remove(PlanRecovery::defaultPath());
+}
+
+void tst_ExamplePlans::checkRates(const PlanData& plan)
+{
+    EncodingCalculator calculator;
+    const DeviceConfigStore store;
+    for (const PlanGroup& group : plan.groups) {
+        const StructDeviceItem& device = group.device;
+        double expected = 0;
+        if (device.sceneName.isEmpty()) {
+            calculator.setEncodeType(device.encodingType);
+            const DeviceKind kind = device.deviceType == QLatin1String("DVR") ? DeviceKind::Dvr : DeviceKind::Ipc;
+            expected = double(ShownRate::wholeKbps(calculator.calculateBitrate(
+                encodingCode(kind), device.resolution, store.getFrameRateValue(device.frameRate, plan.videoStandard))));
+        } else {
+            expected = store.getScenceBitrate(device.sceneName, device.encodingType, device.resolution);
+        }
+        QVERIFY2(expected > 0 && device.bitrate == expected, qPrintable(device.channelName));
+    }
+}
+
+void tst_ExamplePlans::everyExampleOpensAndAgreesWithTheCommandLine()
+{
+    const QVector<ExamplePlans::Entry> examples = ExamplePlans::available();
+    QCOMPARE(examples.size(), 5);
+    const QList<int> groupCounts{ 6, 25, 40, 300, 10000 };
+    // The plan behind a File menu of its own, without the cards: one widget
+    // per group takes minutes to build and tear down for the city.
+    QWidget host;
+    PlanEditor editor;
+    PlanFileController files(&editor, &host, m_saved.filePath(QStringLiteral("recovery.vantrel")));
+    files.setPrompts(m_window->planFiles()->prompts());
+    QCOMPARE(files.examplesMenu()->actions().size(), examples.size());
+
+    for (int i = 0; i < examples.size(); ++i) {
+        const QString path = examples.at(i).path;
+        const QByteArray before = fileHash(path);
+        files.examplesMenu()->actions().at(i)->trigger();
+        const PlanData& plan = editor.plan()->data();
+        QCOMPARE(plan.groups.size(), groupCounts.at(i));
+        QVERIFY(!plan.notes.isEmpty() && !plan.siteName.isEmpty() && plan.uplink.isSet());
+        QVERIFY(files.filePath().isEmpty());
+        checkRates(plan);
+
+        const PlanTotals totals(plan.groups);
+        const QJsonObject cliTotals = cli(QStringLiteral("totals"), path);
+        QCOMPARE(cliTotals.value("channels").toInteger(), totals.channels());
+        QCOMPARE(cliTotals.value("totalKbps").toDouble(), totals.bandwidth().total());
+        QCOMPARE(cliTotals.value("text").toString(), totals.bandwidth().text());
+        const StorageSizing storage = StorageCalculator::size(plan.groups, plan.storage);
+        const QJsonObject cliStorage = cli(QStringLiteral("storage"), path);
+        QCOMPARE(QJsonDocument(cliStorage).toJson(QJsonDocument::Compact),
+                 QJsonDocument::fromJson(storage.toJson()).toJson(QJsonDocument::Compact));
+
+        // An untouched example asks nothing; the first save asks where.
+        QVERIFY(!editor.isModified());
+        m_savePath = m_saved.filePath(QStringLiteral("example%1.vantrel").arg(i));
+        QVERIFY(files.save());
+        QCOMPARE(files.filePath(), m_savePath);
+        QCOMPARE(fileHash(path), before);
+        QCOMPARE(PlanFile::read(m_savePath).plan.groups.size(), groupCounts.at(i));
+    }
+}
+
+void tst_ExamplePlans::windowMenuOpensAnExample()
+{
+    QMenu* menu = m_window->planFiles()->examplesMenu();
+    QVERIFY(m_window->aboutMenu()->actions().contains(menu->menuAction()));
+    menu->actions().at(2)->trigger();
+    const Plan* plan = m_window->capacityCalculation()->deviceAddPage()->planEditor()->plan();
+    QCOMPARE(plan->groupCount(), 40);
+    QCOMPARE(m_window->capacityCalculation()->deviceAddPage()->getDeviceGroupNumber(), 40);
+    QVERIFY(m_window->planFiles()->filePath().isEmpty());
+}
+
+QTEST_MAIN(tst_ExamplePlans)
+#include "tst_ExamplePlans.moc"

@@ -1,0 +1,247 @@
+"""Writes the example plans in examples/ from the shipped data tables.
+
+Every rate is the one the program puts in the rate field: a fixed rate from
+the bitrate table of the encoding (the editor's formula, truncated to whole
+kbps), a scene rate from Scene.csv. The output is the same on every run:
+nothing is random and the keys are written in the plan file's order.
+
+Run from anywhere: python3 tools/make_example_plans.py [--data DIR] [--out DIR]
+"""
+import argparse
+import csv
+import json
+import math
+import os
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+REFERENCE_FPS = 25.0
+
+
+class Tables:
+    def __init__(self, data):
+        self.rates = {}
+        for kind in ("IPC", "DVR"):
+            folder = os.path.join(data, kind + "Bitrate")
+            for name in os.listdir(folder):
+                if name.endswith(".csv"):
+                    with open(os.path.join(folder, name), encoding="utf-8") as f:
+                        for row in csv.reader(f):
+                            if len(row) >= 2 and row[1].strip().isdigit():
+                                self.rates[(kind, name[:-4], row[0])] = int(row[1])
+        self.scenes = {}
+        with open(os.path.join(data, "Scene.csv"), encoding="utf-8") as f:
+            for row in list(csv.reader(f))[1:]:
+                self.scenes[(row[0], row[1], row[2])] = int(row[3])
+
+    def fixed(self, kind, resolution, fps, encoding):
+        d = float(self.rates[(kind, encoding, resolution)])
+        if kind == "DVR":
+            rate = d / 5.0 + (fps * 4.0 * d) / (5.0 * REFERENCE_FPS)
+        elif fps >= 10.0:
+            rate = d * fps / REFERENCE_FPS
+        else:
+            steps = 10.0 - fps if fps >= 1.0 else 9.0
+            rate = (d * 10.0 / REFERENCE_FPS) * math.pow(0.9, steps)
+        return math.trunc(rate)
+
+    def scene(self, scene, encoding, resolution):
+        return self.scenes[(scene, encoding, resolution)]
+
+
+class Plan:
+    def __init__(self, tables, site, notes, storage, uplink=None):
+        self.tables = tables
+        self.site = site
+        self.notes = notes
+        self.storage = storage
+        self.uplink = uplink
+        self.groups = []
+
+    def fixed(self, name, kind, channels, resolution, fps, encoding, streams=1, **recording):
+        rate = self.tables.fixed(kind, resolution, float(fps), encoding)
+        self._add(name, kind, channels, streams, "fixed", "", resolution, str(fps), encoding, rate, recording)
+
+    def scene(self, name, kind, channels, scene, resolution, encoding, streams=1, **recording):
+        rate = self.tables.scene(scene, encoding, resolution)
+        self._add(name, kind, channels, streams, "scene", scene, resolution, "", encoding, rate, recording)
+
+    def _add(self, name, kind, channels, streams, mode, scene, resolution, fps, encoding, rate, recording):
+        rec = {"mode": "continuous", "hoursPerDay": 24, "eventShare": 0.3, "retentionDays": 30, "recordedStreams": 1}
+        rec.update({k.replace("_", ""): v for k, v in recording.items()})
+        rec = {"mode": rec["mode"], "hoursPerDay": rec["hoursPerDay"], "eventShare": rec["eventShare"],
+               "retentionDays": rec["retentionDays"], "recordedStreams": rec["recordedStreams"]}
+        self.groups.append({
+            "number": len(self.groups) + 1, "name": name, "deviceType": kind,
+            "channels": channels, "streams": streams, "rateMode": mode, "scene": scene,
+            "resolution": resolution, "frameRate": fps, "encoding": encoding,
+            "bitrateKbps": rate, "recording": rec})
+
+    def write(self, path):
+        dump = lambda value: json.dumps(value, ensure_ascii=False)
+        lines = ["{", '  "format": "vantrel-plan",', '  "version": 1,',
+                 '  "site": %s,' % dump(self.site), '  "notes": %s,' % dump(self.notes),
+                 '  "videoStandard": "PAL",',
+                 '  "storage": {"diskTB": %s, "raid": "%s", "hotSpares": %d, "fsOverhead": 0.05},'
+                 % (self.storage[0], self.storage[1], self.storage[2])]
+        if self.uplink:
+            lines.append('  "uplinkMbps": %s,' % dump(self.uplink[1]))
+            if self.uplink[0]:
+                lines.append('  "uplinkName": %s,' % dump(self.uplink[0]))
+        lines.append('  "groups": [')
+        body = []
+        for g in self.groups:
+            items = ", ".join('"%s": %s' % (k, dump(v)) for k, v in g.items() if k != "recording")
+            rec = ", ".join('"%s": %s' % (k, dump(v)) for k, v in g["recording"].items())
+            body.append('    {%s, "recording": {%s}}' % (items, rec))
+        lines.append(",\n".join(body))
+        lines.append("  ]")
+        lines.append("}")
+        with open(path, "w", encoding="utf-8", newline="\n") as f:
+            f.write("\n".join(lines) + "\n")
+
+
+def shop(t):
+    p = Plan(t, "Corner shop, 12 High Street",
+             "A small shop: five cameras and an old four-channel recorder kept for the back corridor. Shows "
+             "fixed and scene rates side by side, event recording in the stock room, two mirrored disks, and "
+             "a 100 Mbps fibre line that carries every stream with room to spare (the gauge stays green).",
+             (4, "RAID1", 0), ("Fibre 100 Mbps", 100))
+    p.fixed("Entrance", "IPC", 1, "4MP(2560x1440)", 25, "H.265", streams=2)
+    p.scene("Till", "IPC", 2, "Shop", "1080P(1920x1080)", "H.265", streams=2)
+    p.scene("Sales floor", "IPC", 4, "Shop", "4MP(2560x1440)", "Smart H.265", streams=2)
+    p.fixed("Stock room", "IPC", 1, "1080P(1920x1080)", 15, "H.265", mode="event", eventShare=0.2)
+    p.fixed("Back door", "IPC", 1, "1080P(1920x1080)", 20, "H.264", retentionDays=14)
+    p.fixed("Corridor recorder", "DVR", 4, "1080N(960x1080)", 12, "H.264", retentionDays=14)
+    return p
+
+
+def office(t):
+    p = Plan(t, "Harbour View offices",
+             "A six-storey office building: cameras on every floor's lifts, corridors and open-plan areas, "
+             "the car park and the ground-floor reception, plus two recorders that keep the analogue cameras "
+             "of the plant rooms. Open-plan areas use the Office scene rate, the car park the Parking Lot "
+             "scene; the rest use fixed rates. The building's 500 Mbps fibre carries every stream to the "
+             "security desk of the owner's other site with its headroom intact.",
+             (8, "RAID5", 1), ("Fibre 500 Mbps", 500))
+    p.fixed("Reception", "IPC", 2, "4MP(2560x1440)", 25, "H.265", streams=2, retentionDays=60)
+    p.fixed("Main entrance", "IPC", 2, "4K(3840x2160)", 25, "H.265", streams=2, retentionDays=60)
+    p.scene("Car park", "IPC", 6, "Parking Lot", "4MP(2560x1440)", "H.265", streams=2)
+    for floor in range(1, 7):
+        p.scene("Floor %d open plan" % floor, "IPC", 4, "Office", "4MP(2560x1440)", "H.265+", streams=2,
+                hoursPerDay=12)
+        p.fixed("Floor %d corridors" % floor, "IPC", 3, "1080P(1920x1080)", 15, "H.265")
+        p.fixed("Floor %d lift lobby" % floor, "IPC", 1, "1080P(1920x1080)", 20, "Smart H.265")
+    p.fixed("Stairwells", "IPC", 4, "1080P(1920x1080)", 10, "H.265", mode="event", eventShare=0.1)
+    p.fixed("Loading bay", "IPC", 2, "4MP(2560x1440)", 20, "H.265")
+    p.fixed("Plant rooms recorder", "DVR", 8, "1080N(960x1080)", 12, "H.264")
+    p.fixed("Roof recorder", "DVR", 4, "720P(1280x720)", 25, "H.265")
+    return p
+
+
+def warehouse(t):
+    p = Plan(t, "Northgate logistics warehouse",
+             "A distribution warehouse with a truck yard. Inside, the aisles record only on motion (event "
+             "recording, a fifth of the day), which keeps 60 days of storage small; the yard, the gates and "
+             "the docks record around the clock with the Warehouse, Parking Lot and Road scene rates. The "
+             "400 Mbps leased line carries all streams but eats into the headroom: the gauge shows amber.",
+             (10, "RAID6", 1), ("", 400))
+    for aisle in range(1, 21):
+        p.scene("Aisle %02d" % aisle, "IPC", 2, "Warehouse", "1080P(1920x1080)", "H.265", mode="event",
+                eventShare=0.2, retentionDays=60)
+    for dock in range(1, 9):
+        p.fixed("Dock %d" % dock, "IPC", 1, "4MP(2560x1440)", 20, "H.265", retentionDays=60)
+    p.scene("Yard north", "IPC", 4, "Parking Lot", "4MP(2560x1440)", "H.265", retentionDays=60)
+    p.scene("Yard south", "IPC", 4, "Parking Lot", "4MP(2560x1440)", "H.265", retentionDays=60)
+    p.scene("Yard floodlit area", "IPC", 2, "Parking Lot", "4K(3840x2160)", "H.265+", retentionDays=60)
+    p.scene("Truck gate in", "IPC", 2, "Road", "4MP(2560x1440)", "H.265", streams=2, retentionDays=90)
+    p.scene("Truck gate out", "IPC", 2, "Road", "4MP(2560x1440)", "H.265", streams=2, retentionDays=90)
+    p.fixed("Fence line", "IPC", 6, "1080P(1920x1080)", 10, "H.265", mode="event", eventShare=0.1, retentionDays=60)
+    p.fixed("Offices", "IPC", 3, "1080P(1920x1080)", 15, "H.265", hoursPerDay=12, retentionDays=30)
+    p.fixed("Cold store", "IPC", 2, "1080P(1920x1080)", 15, "H.265", mode="event", eventShare=0.3, retentionDays=60)
+    p.scene("Staff car park", "IPC", 2, "Parking Lot", "1080P(1920x1080)", "H.265", retentionDays=30)
+    p.fixed("Charging bay", "IPC", 2, "1080P(1920x1080)", 12, "Smart H.265", retentionDays=60)
+    p.fixed("Old racking recorder", "DVR", 16, "1080N(960x1080)", 10, "H.264", mode="event", eventShare=0.25,
+            retentionDays=60)
+    p.fixed("Gatehouse recorder", "DVR", 4, "1080P(1920x1080)", 25, "H.265", retentionDays=90)
+    return p
+
+
+def campus(t):
+    p = Plan(t, "Riverside university campus",
+             "Thirty buildings of a university, ten groups each: the entrances, corridors, lecture halls, "
+             "labs, stairs, lifts and the car park of every building, and a recorder for its older cameras. "
+             "Lecture halls and corridors record only in term hours; the car parks use the Parking Lot scene "
+             "rate. A 10 Gbps backbone link to the security centre leaves ample room.",
+             (16, "RAID6", 2), ("", 10240))
+    names = ["Library", "Science", "Engineering", "Arts", "Law", "Medicine", "Business", "Music", "Sports hall",
+             "Student union", "Chemistry", "Physics", "Mathematics", "Computing", "Biology", "Geography",
+             "History", "Languages", "Architecture", "Design", "Nursing", "Pharmacy", "Psychology", "Economics",
+             "Education", "Media", "Halls A", "Halls B", "Halls C", "Administration"]
+    for building in names:
+        p.fixed(building + ": entrances", "IPC", 2, "4MP(2560x1440)", 20, "H.265", streams=2)
+        p.fixed(building + ": corridors", "IPC", 6, "1080P(1920x1080)", 15, "H.265", hoursPerDay=14)
+        p.scene(building + ": lecture halls", "IPC", 4, "Office", "1080P(1920x1080)", "H.265+", hoursPerDay=12)
+        p.fixed(building + ": labs", "IPC", 3, "1080P(1920x1080)", 12, "Smart H.265", mode="event", eventShare=0.3)
+        p.fixed(building + ": stairs", "IPC", 2, "720P(1280x720)", 12, "H.265", mode="event", eventShare=0.15)
+        p.fixed(building + ": lifts", "IPC", 1, "720P(1280x720)", 15, "H.265")
+        p.scene(building + ": car park", "IPC", 3, "Parking Lot", "4MP(2560x1440)", "H.265")
+        p.fixed(building + ": outside", "IPC", 2, "4MP(2560x1440)", 15, "H.265", retentionDays=31)
+        p.scene(building + ": reception", "IPC", 1, "Office", "4MP(2560x1440)", "H.265")
+        p.fixed(building + ": recorder", "DVR", 8, "1080N(960x1080)", 10, "H.264", retentionDays=14)
+    return p
+
+
+def city(t):
+    p = Plan(t, "Metropolitan city surveillance",
+             "A whole city's network: 7,000 street poles with two cameras each (the Road scene rate), and "
+             "3,000 floors of public buildings, each with its recorder or cameras. Generated by "
+             "tools/make_example_plans.py. Its 40 Gbps aggregated uplink to the operations centre is too small "
+             "for every main stream at once, which the gauge shows in red; the storage needs hundreds of disks.",
+             (20, "RAID6", 16), ("", 40960))
+    streets = ["Elm Avenue", "King Street", "Harbour Road", "Station Road", "Park Lane", "Mill Street",
+               "Bridge Street", "Market Square", "Church Road", "Victoria Avenue", "North Ring", "South Ring",
+               "Canal Walk", "Castle Hill", "Queens Road", "Riverside Drive", "Airport Road", "Hospital Lane",
+               "School Street", "Garden Avenue"]
+    for pole in range(7000):
+        street = streets[pole % len(streets)]
+        number = pole // len(streets) + 1
+        if pole % 10 == 0:
+            p.scene("%s, pole %d (junction)" % (street, number), "IPC", 2, "Road", "4K(3840x2160)", "H.265+",
+                    streams=2, retentionDays=31)
+        else:
+            p.scene("%s, pole %d" % (street, number), "IPC", 2, "Road", "4MP(2560x1440)", "H.265",
+                    retentionDays=31)
+    buildings = ["City hall", "Central library", "Police HQ", "Fire station", "Hospital", "Court house",
+                 "Bus station", "Train station", "Museum", "Town school"]
+    for floor in range(3000):
+        building = buildings[floor % len(buildings)]
+        block = floor // (len(buildings) * 10) + 1
+        level = (floor // len(buildings)) % 10
+        name = "%s %d, floor %d" % (building, block, level)
+        if building == "Hospital":
+            p.scene(name, "IPC", 6, "Hospital", "1080P(1920x1080)", "H.265", retentionDays=31)
+        elif floor % 3 == 0:
+            p.fixed(name, "DVR", 8, "1080N(960x1080)", 12, "H.264", mode="event", eventShare=0.25,
+                    retentionDays=31)
+        else:
+            p.scene(name, "IPC", 4, "Office", "1080P(1920x1080)", "H.265+", hoursPerDay=16, retentionDays=31)
+    return p
+
+
+EXAMPLES = [("small-shop", shop), ("office-building", office), ("warehouse-yard", warehouse),
+            ("campus", campus), ("city", city)]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--data", default=os.path.join(ROOT, "data"))
+    parser.add_argument("--out", default=os.path.join(ROOT, "examples"))
+    args = parser.parse_args()
+    tables = Tables(args.data)
+    os.makedirs(args.out, exist_ok=True)
+    for name, build in EXAMPLES:
+        build(tables).write(os.path.join(args.out, name + ".vantrel"))
+
+
+if __name__ == "__main__":
+    main()
