@@ -750,8 +750,8 @@ background:Transparent
         <translation>continuous</translation>
     </message>
     <message>
-        <source>Recording : %1, %2 h/day, %3 days</source>
-        <translation>Recording : %1, %2 h/day, %3 days</translation>
+        <source>Recording : %1, %2 h, %3 d</source>
+        <translation>Recording : %1, %2 h, %3 d</translation>
     </message>
 </context>
 <context>

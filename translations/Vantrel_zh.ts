@@ -750,8 +750,8 @@ background:Transparent
         <translation>连续</translation>
     </message>
     <message>
-        <source>Recording : %1, %2 h/day, %3 days</source>
-        <translation>录像：%1，每天 %2 小时，保存 %3 天</translation>
+        <source>Recording : %1, %2 h, %3 d</source>
+        <translation>录像：%1，%2 小时，%3 天</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,12 @@
 #include "DeviceListWidget/DeviceListWidget.h"
 
 #include <data/EncodingCalculator.h>
+#include <edit/PlanEditor.h>
 
 #include <DeviceGroupBuilder.h>
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
@@ -63,6 +65,7 @@ class TestDeviceAddPage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void longPlanKeepsCardsNearTheView();
     void form();
     void totalsOfOneGroup_data();
     void totalsOfOneGroup();
@@ -397,6 +400,59 @@ void TestDeviceAddPage::extremeGroups()
     QCOMPARE(log.entries, QStringList(QStringLiteral("512512 512000 512 \u2265 999.9 Gpbs")));
     QCOMPARE(page.getAllDeviceCount(), 512512);
     QCOMPARE(items(page).last().frameRate, QString());
+}
+
+// A city's plan: rows for every group, cards only near the view, and every
+// edit right whether its card exists or not.
+void TestDeviceAddPage::longPlanKeepsCardsNearTheView()
+{
+    DeviceAddPage page;
+    page.resize(1000, 600);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    PlanData plan;
+    for (int number = 1; number <= 3000; ++number) {
+        StructDeviceItem group = DeviceGroupBuilder("IPC", "Pole", number).rate(4096);
+        plan.groups.append(PlanGroup{ group, RecordingSettings() });
+    }
+    page.planEditor()->load(plan);
+    auto* list = page.findChild<DeviceListWidget*>();
+    QCOMPARE(list->count(), 3000);
+    auto cardCount = [&] { return page.findChildren<DeviceItemWidget*>().size(); };
+    QVERIFY(cardCount() <= DeviceListWidget::kAllCardsUpTo + 1);
+
+    // Scrolled to the middle, the cards in view are those of their rows.
+    list->scrollToItem(list->item(1500), QAbstractItemView::PositionAtTop);
+    QTRY_VERIFY(page.cardOf(1501) && page.cardOf(1501)->isVisible());
+    QCOMPARE(page.cardOf(1501)->deviceItem().channelName, QStringLiteral("Pole(1501)"));
+    QVERIFY(cardCount() < 300); // the first rows' cards were let go
+
+    // A group deleted off screen: its row goes, the totals follow.
+    QSignalSpy totals(&page, &DeviceAddPage::signalDeviceChanged);
+    QVERIFY(!page.cardOf(10));
+    page.planEditor()->removeGroup(10);
+    QCOMPARE(list->count(), 2999);
+    QCOMPARE(totals.last().at(0).toString(), QStringLiteral("2999"));
+    QVERIFY(page.cardOf(1501));
+    QCOMPARE(page.cardOf(1501)->deviceItem().groupNumber, 1501);
+
+    // NTSC with most cards off screen: shown cards change at once, the
+    // others when they are made again.
+    page.onFrametareStandardChanged(NTSC);
+    QCOMPARE(page.cardOf(1501)->deviceItem().frameRate, QStringLiteral("30"));
+    list->scrollToItem(list->item(0), QAbstractItemView::PositionAtTop);
+    QTRY_VERIFY(page.cardOf(1) && page.cardOf(1)->isVisible());
+    QCOMPARE(page.cardOf(1)->deviceItem().frameRate, QStringLiteral("30"));
+
+    // Resized while in the middle: the cards in view take the new width.
+    list->scrollToItem(list->item(2000), QAbstractItemView::PositionAtTop);
+    page.resize(700, 600);
+    const auto cardOnTop = [&] {
+        const int row = list->indexAt(QPoint(5, 5)).row();
+        return row > 1000 ? page.cardOf(page.planEditor()->plan()->groupAt(row).device.groupNumber) : nullptr;
+    };
+    QTRY_VERIFY(cardOnTop() && cardOnTop()->isVisible());
+    QTRY_COMPARE(cardOnTop()->width(), list->viewport()->width());
 }
 
 QTEST_MAIN(TestDeviceAddPage)

@@ -72,6 +72,7 @@ DeviceAddPage::DeviceAddPage(QWidget* parent)
 {
     m_ui->setupUi(this);
     Plan* plan = m_planEditor->plan();
+    m_ui->deviceListWidget->setCellMaker([this, plan](int row) { return makeCard(plan->groupAt(row)); });
     connect(plan, &Plan::groupInserted, this, &DeviceAddPage::onGroupInserted);
     connect(plan, &Plan::groupRemoved, this, &DeviceAddPage::onGroupRemoved);
     connect(plan, &Plan::groupsReplaced, this, &DeviceAddPage::onGroupsReplaced);
@@ -209,7 +210,9 @@ void DeviceAddPage::onGroupInserted(int row)
 {
     const PlanGroup& group = m_planEditor->plan()->groupAt(row);
     DeviceListWidget* list = m_ui->deviceListWidget;
-    list->insertCell(row, makeCard(group), DeviceListWidget::cellSizeForWidth(width()));
+    list->insertRow(row, DeviceListWidget::cellSizeForWidth(width()));
+    // The card of a group just added or brought back is there at once.
+    list->ensureCell(row);
     // The group the user just added is the one to see; an undo or an opened
     // plan leaves the view where it is.
     if (m_scrollToInserted)
@@ -220,8 +223,7 @@ void DeviceAddPage::onGroupInserted(int row)
 
 void DeviceAddPage::onGroupRemoved(int row, const PlanGroup& group)
 {
-    if (QWidget* card = cardAt(row))
-        m_ui->deviceListWidget->removeCell(card);
+    m_ui->deviceListWidget->removeRow(row);
     Q_EMIT signalDeviceDelete(group.device.groupNumber);
     updateTotals();
 }
@@ -249,8 +251,12 @@ void DeviceAddPage::onGroupsReset()
     list->clearCell();
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
     const QSize cellSize = DeviceListWidget::cellSizeForWidth(width());
-    for (const PlanGroup& group : groups)
-        list->addCell(makeCard(group), cellSize);
+    for (int row = 0; row < groups.size(); ++row)
+        list->insertRow(row, cellSize);
+    // A plan of ordinary size gets all its cards now; a long one gets those
+    // of its first rows, and the rest as they are scrolled to.
+    for (int row = 0; row < std::min<int>(groups.size(), DeviceListWidget::kAllCardsUpTo); ++row)
+        list->ensureCell(row);
     updateTotals();
     Q_EMIT signalDeviceDelete(0);
     for (const PlanGroup& group : groups)
@@ -296,10 +302,7 @@ void DeviceAddPage::showCardMenu(DeviceItemWidget* card, const QPoint& globalPos
 
 DeviceItemWidget* DeviceAddPage::cardAt(int row) const
 {
-    const DeviceListWidget* list = m_ui->deviceListWidget;
-    if (row < 0 || row >= list->count())
-        return nullptr;
-    return qobject_cast<DeviceItemWidget*>(list->itemWidget(list->item(row)));
+    return qobject_cast<DeviceItemWidget*>(m_ui->deviceListWidget->cellAt(row));
 }
 
 void DeviceAddPage::updateTotals()

@@ -68,20 +68,64 @@ void DeviceListWidget::updateEditorGeometries()
         placeCells();
 }
 
+void DeviceListWidget::insertRow(int row, const QSize& size)
+{
+    setSizeHint(size);
+    auto* rowItem = new QListWidgetItem;
+    rowItem->setSizeHint(size);
+    insertItem(qBound(0, row, count()), rowItem); // the list owns it
+}
+
+void DeviceListWidget::removeRow(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    if (QWidget* cell = cellAt(row)) {
+        removeCell(cell);
+        return;
+    }
+    delete takeItem(row);
+}
+
+QWidget* DeviceListWidget::cellAt(int row) const
+{
+    return row >= 0 && row < count() ? itemWidget(item(row)) : nullptr;
+}
+
+QWidget* DeviceListWidget::ensureCell(int row)
+{
+    QWidget* cell = cellAt(row);
+    if (cell || !m_cellMaker || row < 0 || row >= count())
+        return cell;
+    cell = m_cellMaker(row);
+    setItemWidget(item(row), cell);
+    return cell;
+}
+
 void DeviceListWidget::placeCells()
 {
     const QRect shown = viewport()->rect();
     // A page above and below stays shown, so short scrolls find the cards
     // already laid out.
     const QRect nearby = shown.adjusted(0, -shown.height(), 0, shown.height());
+    // Cards further than this are let go in a long list.
+    const QRect kept = shown.adjusted(0, -4 * shown.height(), 0, 4 * shown.height());
+    const bool keepAll = count() <= kAllCardsUpTo;
     ++m_placements;
     const QList<QRect> rects = rowRects();
     for (int row = 0; row < rects.size(); ++row) {
-        QWidget* cell = itemWidget(item(row));
+        const QRect& rect = rects.at(row);
+        const bool near = rect.isValid() && rect.intersects(nearby);
+        QWidget* cell = near ? ensureCell(row) : cellAt(row);
         if (!cell)
             continue;
-        const QRect& rect = rects.at(row);
-        if (rect.isValid() && rect.intersects(nearby)) {
+        // Only a row whose place is known is far; a pending layout knows none.
+        if (!keepAll && m_cellMaker && rect.isValid() && !rect.intersects(kept) && !cell->hasFocus()) {
+            // Deleted with its row's widget slot; made again when it comes back.
+            removeItemWidget(item(row));
+            continue;
+        }
+        if (near) {
             cell->setGeometry(rect);
             cell->show();
         } else {

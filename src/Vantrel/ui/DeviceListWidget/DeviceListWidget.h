@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 // The scrolling column of device cards. Its cells grow taller when the list
 // gets narrow enough for the cards to wrap their fields onto a second row.
 class DeviceListWidget : public aptui::CellListWidget
@@ -27,6 +29,21 @@ public:
     static constexpr int kThreeRowHeight = 106;
     static constexpr int kCellWidth = 50;
 
+    // Makes the card of a row. Rows inserted with insertRow() get their card
+    // from it when they come near the view; in a list longer than
+    // kAllCardsUpTo, cards far from the view are let go again, so a plan of
+    // thousands of groups holds a few pages of cards, not thousands.
+    using CellMaker = std::function<QWidget*(int row)>;
+    void setCellMaker(CellMaker maker) { m_cellMaker = std::move(maker); }
+    void insertRow(int row, const QSize& size);
+    void removeRow(int row);
+    // The card of a row, nullptr while it has none.
+    QWidget* cellAt(int row) const;
+    // The card of a row, made now if it has none yet.
+    QWidget* ensureCell(int row);
+
+    static constexpr int kAllCardsUpTo = 200;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -43,4 +60,5 @@ private:
     QList<QRect> rowRects() const;
 
     int m_placements = 0;
+    CellMaker m_cellMaker;
 };

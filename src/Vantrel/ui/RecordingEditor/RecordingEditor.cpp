@@ -129,7 +129,7 @@ void RecordingEditor::showSummary()
     const QString mode = current.mode == RecordingSettings::Mode::Event
         ? tr("events %1 %").arg(m_eventShare->value())
         : tr("continuous");
-    m_header->setText(tr("Recording : %1, %2 h/day, %3 days").arg(mode).arg(m_hours->value()).arg(current.retentionDays));
+    m_header->setText(tr("Recording : %1, %2 h, %3 d").arg(mode).arg(m_hours->value()).arg(current.retentionDays));
 }
 
 void RecordingEditor::showEventShare()
