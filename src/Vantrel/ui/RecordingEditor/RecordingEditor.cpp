@@ -1,5 +1,7 @@
 #include "RecordingEditor.h"
 
+#include <Fenwork/SpinBox.h>
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -13,13 +15,11 @@ namespace {
 
 QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, const QString& suffix)
 {
-    auto* box = new QSpinBox(parent);
+    // The toolkit box clamps what is typed beyond the range, with a hint.
+    auto* box = new aptui::SpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(low, high);
     box->setSuffix(suffix);
-    // Typed beyond the range, the box stops at the limit instead of taking
-    // the first digits.
-    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     return box;
 }
 

@@ -6,6 +6,8 @@
 
 #include "SkinColours/SkinColours.h"
 
+#include <Fenwork/SpinBox.h>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -97,16 +99,14 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     for (const StorageOptions::RaidChoice& level : m_options.raidLevels())
         m_raid->addItem(level.show, static_cast<int>(level.raid));
     settings->addRow(tr("RAID :"), m_raid);
-    m_hotSpares = new QSpinBox(this);
+    m_hotSpares = new aptui::SpinBox(this);
     m_hotSpares->setObjectName(QStringLiteral("m_spinHotSpares"));
     m_hotSpares->setRange(0, StorageSettings::kMaxHotSpares);
-    m_hotSpares->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     settings->addRow(tr("Hot spares :"), m_hotSpares);
-    m_overhead = new QSpinBox(this);
+    m_overhead = new aptui::SpinBox(this);
     m_overhead->setObjectName(QStringLiteral("m_spinFsOverhead"));
     m_overhead->setRange(0, static_cast<int>(StorageSettings::kMaxFsOverhead * 100));
     m_overhead->setSuffix(QStringLiteral(" %"));
-    m_overhead->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     settings->addRow(tr("File system overhead :"), m_overhead);
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addLayout(settings);
