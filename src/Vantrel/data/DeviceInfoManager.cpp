@@ -55,7 +55,7 @@ int DeviceInfoManager::takeGroupNumber()
     int number = nextGroupNumber;
     while (usedGroupNumbers.contains(number))
         ++number;
-    usedGroupNumbers.append(number);
+    usedGroupNumbers.insert(number);
     nextGroupNumber = number + 1;
     return number;
 }
@@ -67,13 +67,13 @@ void DeviceInfoManager::releaseGroupNumber(int number)
         nextGroupNumber = 1;
         return;
     }
-    usedGroupNumbers.removeOne(number);
+    usedGroupNumbers.remove(number);
     if (number <= nextGroupNumber)
         nextGroupNumber = number;
 }
 
 void DeviceInfoManager::reserveGroupNumber(int number)
 {
-    if (number > 0 && !usedGroupNumbers.contains(number))
-        usedGroupNumbers.append(number);
+    if (number > 0)
+        usedGroupNumbers.insert(number);
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 
@@ -43,5 +44,6 @@ private:
     QList<QStringList> resolutionLists;
     QStringList sceneNames;
     int nextGroupNumber = 1;
-    QVector<int> usedGroupNumbers;
+    // A set: an opened plan of thousands of groups reserves each of them.
+    QSet<int> usedGroupNumbers;
 };
