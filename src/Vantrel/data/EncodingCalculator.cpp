@@ -2,11 +2,16 @@
 
 #include "DeviceConfigStore.h"
 
+
 #include <QHash>
+#include <QVarLengthArray>
 
 #include <cmath>
 
 namespace {
+
+// Tables up to this long find a row's first namesake by a scan back.
+constexpr int kShortTableRows = 64;
 
 // A sub stream never gets the main-stream resolutions at the top of the
 // tables. A camera's frame-rate-first search starts lower than its
@@ -23,27 +28,6 @@ int startRow(const CodeParameter& parameter, bool frameRateFirst)
     if (deviceKindFromEncodingCode(parameter.deviceType) == DeviceKind::Dvr)
         return kDvrSubStreamRow;
     return frameRateFirst ? kIpcSubStreamRowFrameRateFirst : kIpcSubStreamRowResolutionFirst;
-}
-
-// The rate calculateBitrate() would look up for each row: that of the first
-// row of the same name. Looked up once per question, not once per trial, so
-// a long table costs its length and not its square.
-QVector<int> firstRatesByName(const QVector<BitrateEntry>& rows)
-{
-    QHash<QString, int> firstRate;
-    firstRate.reserve(rows.size());
-    QVector<int> rates;
-    rates.reserve(rows.size());
-    for (const BitrateEntry& row : rows) {
-        const auto found = firstRate.constFind(row.resolution);
-        if (found != firstRate.constEnd()) {
-            rates.append(*found);
-        } else {
-            firstRate.insert(row.resolution, row.bitrate);
-            rates.append(row.bitrate);
-        }
-    }
-    return rates;
 }
 
 } // namespace
@@ -72,6 +56,20 @@ double EncodingCalculator::calculateBitrate(int deviceType, const QString& resol
 
 double EncodingCalculator::bitrateFromTableRate(int deviceType, double d, double frameRate)
 {
+    return bitrateFromTableRate(deviceType, d, frameRate, slowRateDecay(frameRate));
+}
+
+double EncodingCalculator::slowRateDecay(double frameRate)
+{
+    // Below 10 fps a camera's rate decays by 0.9 per frame, flat below 1 fps.
+    if (frameRate >= 10.0)
+        return 1.0;
+    const double steps = frameRate >= 1.0 ? 10.0 - frameRate : 9.0;
+    return std::pow(0.9, steps);
+}
+
+double EncodingCalculator::bitrateFromTableRate(int deviceType, double d, double frameRate, double decay)
+{
     const double F = kReferenceFrameRate;
     const DeviceKind kind = deviceKindFromEncodingCode(deviceType).value_or(DeviceKind::Ipc);
     if (kind == DeviceKind::Dvr) {
@@ -80,9 +78,7 @@ double EncodingCalculator::bitrateFromTableRate(int deviceType, double d, double
     }
     if (frameRate >= 10.0)
         return d * frameRate / F;
-    // Below 10 fps a camera's rate decays by 0.9 per frame, flat below 1 fps.
-    const double steps = frameRate >= 1.0 ? 10.0 - frameRate : 9.0;
-    return (d * 10.0 / F) * std::pow(0.9, steps);
+    return (d * 10.0 / F) * decay;
 }
 
 double EncodingCalculator::calculateBandwidth(double bitrate, int channelCount, int streamCount) const
@@ -128,7 +124,38 @@ std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& param
     const QVector<BitrateEntry> rows = m_store->getEncodingTable(parameter.encodingType, parameter.deviceType);
     setEncodeType(parameter.encodingType);
     m_store->setCurrentEncoding(m_encodingType);
-    const QVector<int> tableRates = firstRatesByName(rows);
+    // A row's table rate and a frame rate's decay are worked out the first
+    // time a trial needs them, once per question: a link that fits early
+    // pays for a few, a link that fits nothing for each row and rate once.
+    QVarLengthArray<double, 32> tableRates(rows.size(), -1.0);
+    // The rate calculateBitrate() would look up is that of the first row of
+    // the same name. A short table finds it by a scan back; a long one by
+    // name, so its cost stays linear.
+    QHash<QString, int> firstRateByName;
+    if (rows.size() > kShortTableRows) {
+        firstRateByName.reserve(rows.size());
+        for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+            firstRateByName.insert(row->resolution, row->bitrate); // the first row wins, inserted last
+    }
+    const auto tableRateOf = [&rows, &tableRates, &firstRateByName](int row) {
+        if (tableRates[row] < 0) {
+            if (!firstRateByName.isEmpty()) {
+                tableRates[row] = firstRateByName.value(rows.at(row).resolution);
+            } else {
+                int first = 0;
+                while (rows.at(first).resolution != rows.at(row).resolution)
+                    ++first;
+                tableRates[row] = rows.at(first).bitrate;
+            }
+        }
+        return tableRates[row];
+    };
+    QVarLengthArray<double, 32> decays(rates.size(), -1.0);
+    const auto decayOf = [&rates, &decays](int rate) {
+        if (decays[rate] < 0)
+            decays[rate] = slowRateDecay(rates.at(rate).value);
+        return decays[rate];
+    };
 
     const bool frameRateFirst = order == SearchOrder::FrameRateFirst;
     const int first = startRow(parameter, frameRateFirst);
@@ -144,7 +171,8 @@ std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& param
             const BitrateEntry& row = rows.at(frameRateFirst ? inner : outer);
             const ShowValueItem& rate = rates.at(frameRateFirst ? outer : inner);
             const double bitrate = bitrateFromTableRate(parameter.deviceType,
-                                                        tableRates.at(frameRateFirst ? inner : outer), rate.value);
+                                                        tableRateOf(frameRateFirst ? inner : outer), rate.value,
+                                                        decayOf(frameRateFirst ? outer : inner));
             if (budget - bitrate >= 0)
                 return EncodingFit{row.resolution, rate.show, rate.value, bitrate};
         }

@@ -33,6 +33,9 @@ public:
     double calculateBitrate(int deviceType, const QString& resolution, double frameRate);
     // The same formula for a table rate already looked up.
     static double bitrateFromTableRate(int deviceType, double tableRate, double frameRate);
+    // The same with the slow-rate decay of frameRate already worked out.
+    static double bitrateFromTableRate(int deviceType, double tableRate, double frameRate, double decay);
+    static double slowRateDecay(double frameRate);
     double calculateBandwidth(double bitrate, int channelCount, int streamCount) const;
 
     // The first resolution (from the top of the table) that fits at some
