@@ -195,9 +195,14 @@ private:
 
 } // namespace
 
+QString PlanFile::numberedName(const QString& name, int groupNumber)
+{
+    return name + QLatin1Char('(') + QString::number(groupNumber) + QLatin1Char(')');
+}
+
 QString PlanFile::nameWithoutNumber(const StructDeviceItem& group)
 {
-    const QString suffix = QLatin1Char('(') + QString::number(group.groupNumber) + QLatin1Char(')');
+    const QString suffix = numberedName(QString(), group.groupNumber);
     if (group.channelName.endsWith(suffix))
         return group.channelName.chopped(suffix.size());
     return group.channelName;
@@ -344,7 +349,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         device.frameRate = scene ? QString() : reader.text("frameRate", QString());
         device.encodingType = reader.text("encoding", QString());
         device.bitrate = reader.number("bitrateKbps", 0, kMaxBitrateKbps, 0, true, true);
-        device.channelName = plainName + QLatin1Char('(') + QString::number(device.groupNumber) + QLatin1Char(')');
+        device.channelName = numberedName(plainName, device.groupNumber);
 
         FieldReader recording(reader.object("recording"), [&file, &object, i] {
             return file + tr("group %1 (%2): recording:").arg(i + 1).arg(object.value(QLatin1String("name")).toString())

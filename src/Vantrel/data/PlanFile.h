@@ -44,6 +44,8 @@ public:
     // A cancelled write touches no file and returns false with an empty error.
     static bool write(const QString& path, const PlanData& plan, QString* error, const ProgressStep& progress = {});
 
-    // "Lobby(3)" of group 3 is stored as the name "Lobby".
+    // "Lobby(3)" of group 3 is stored as the name "Lobby"; the editor and
+    // this file put the number back the same way.
     static QString nameWithoutNumber(const StructDeviceItem& group);
+    static QString numberedName(const QString& name, int groupNumber);
 };

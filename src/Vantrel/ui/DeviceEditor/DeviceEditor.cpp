@@ -549,8 +549,7 @@ void DeviceEditor::onBtnAddDeviceClicked()
     item.encodingType = ui->m_comboxEncodingType->currentText();
     item.spareFlag = false;
     item.groupNumber = editing ? m_editedGroupNumber : m_deviceInfoManager->takeGroupNumber();
-    item.channelName = ui->m_lineEditChannelName->text() + QLatin1Char('(') + QString::number(item.groupNumber)
-                       + QLatin1Char(')');
+    item.channelName = PlanFile::numberedName(ui->m_lineEditChannelName->text(), item.groupNumber);
     item.spareText = QString();
     item.resolution = ui->m_comboBoxResolution->currentText();
     if (ui->m_radioButtonVarRate->isChecked()) {
@@ -610,10 +609,9 @@ void DeviceEditor::onCancelEdit()
 StructDeviceItem DeviceEditor::duplicateOf(const StructDeviceItem& item)
 {
     StructDeviceItem copy = item;
-    const QString suffix = QLatin1Char('(') + QString::number(item.groupNumber) + QLatin1Char(')');
-    const QString name = item.channelName.endsWith(suffix) ? item.channelName.chopped(suffix.size()) : item.channelName;
+    const QString name = PlanFile::nameWithoutNumber(item);
     copy.groupNumber = m_deviceInfoManager->takeGroupNumber();
-    copy.channelName = name + QLatin1Char('(') + QString::number(copy.groupNumber) + QLatin1Char(')');
+    copy.channelName = PlanFile::numberedName(name, copy.groupNumber);
     return copy;
 }
 
@@ -651,9 +649,7 @@ void DeviceEditor::selectText(QComboBox* box, const QString& text)
 void DeviceEditor::loadGroup(const StructDeviceItem& item)
 {
     Ui::DeviceEditor* ui = m_ui.get();
-    const QString suffix = QLatin1Char('(') + QString::number(item.groupNumber) + QLatin1Char(')');
-    ui->m_lineEditChannelName->setText(item.channelName.endsWith(suffix) ? item.channelName.chopped(suffix.size())
-                                                                          : item.channelName);
+    ui->m_lineEditChannelName->setText(PlanFile::nameWithoutNumber(item));
     // The same order a person would fill the form in: each choice refills
     // the boxes after it.
     selectText(ui->m_comboBoxDeviceType, item.deviceType);
