@@ -254,9 +254,11 @@ void DeviceAddPage::onGroupsReset()
     for (int row = 0; row < groups.size(); ++row)
         list->insertRow(row, cellSize);
     // A plan of ordinary size gets all its cards now; a long one gets those
-    // of its first rows, and the rest as they are scrolled to.
-    for (int row = 0; row < std::min<int>(groups.size(), DeviceListWidget::kAllCardsUpTo); ++row)
-        list->ensureCell(row);
+    // in view when the list is laid out, and the rest as they are scrolled to.
+    if (groups.size() <= DeviceListWidget::kAllCardsUpTo) {
+        for (int row = 0; row < groups.size(); ++row)
+            list->ensureCell(row);
+    }
     updateTotals();
     Q_EMIT signalDeviceDelete(0);
     for (const PlanGroup& group : groups)
