@@ -8,26 +8,14 @@
 #include <data/BandwidthTotal.h>
 #include <data/UplinkCheck.h>
 
-#include <Sarnet/StyleSheetBuilder.h>
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QPluginLoader>
 #include <QStyle>
-#include <QStyleFactory>
-#include <QTextStream>
 
 bool renderGauge(const QDir& outDir)
 {
-    const QString bin = QCoreApplication::applicationDirPath();
-    QPluginLoader skin(bin + QStringLiteral("/plugins/skins/libCommonSkin.so"));
-    if (!skin.instance())
-        QTextStream(stderr) << "skin not loaded: " << skin.errorString() << '\n';
-    QCoreApplication::addLibraryPath(bin + QStringLiteral("/plugins"));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
-        QApplication::setStyle(style);
-    qApp->setStyleSheet(apt::StyleSheetBuilder::withPalette(
-        apt::StyleSheetBuilder::readFolder(apt::StyleSheetBuilder::programFolder(QStringLiteral("Vantrel")))));
+    dressLikeTheShell();
 
     struct State
     {

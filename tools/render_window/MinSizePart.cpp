@@ -6,18 +6,13 @@
 #include "RenderSupport.h"
 #include "Vantrel.h"
 
-#include <Fenwork/TargetPath.h>
-#include <Sarnet/SkinLoader.h>
-#include <Sarnet/StyleSheetBuilder.h>
 #include <Sarnet/ToolApplicationHull.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFont>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QStyleFactory>
 
 namespace {
 
@@ -27,17 +22,6 @@ T* named(QWidget& window, const char* name)
     return window.findChild<T*>(QLatin1String(name));
 }
 
-void dress()
-{
-    QFont font(QStringLiteral("Microsoft YaHei"), 9);
-    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
-    QApplication::setFont(font);
-    apt::SkinLoader::load(aptui::GetTargetPath() + QStringLiteral("plugins/skins/"), QStringLiteral("CommonSkin"));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
-        QApplication::setStyle(style);
-    qApp->setStyleSheet(apt::StyleSheetBuilder::build(QStringLiteral("Vantrel")));
-}
-
 } // namespace
 
 bool renderMinSize(int& argc, char** argv, const QDir& outDir)
@@ -45,7 +29,7 @@ bool renderMinSize(int& argc, char** argv, const QDir& outDir)
     apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
     hull->setAppName(QObject::tr("Vantrel"));
-    dress();
+    dressLikeTheShell();
     const QString suffix = hull->language() == 1 ? QStringLiteral("-zh") : QString();
 
     Vantrel window;

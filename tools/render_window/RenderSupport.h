@@ -9,5 +9,10 @@ class QWidget;
 // of posted work finish before a picture is taken.
 void settle();
 
+// The look the shell gives the program at start (font, skin, style and
+// style sheets), without its single-instance question, which could stop an
+// offscreen run while the program is open elsewhere.
+void dressLikeTheShell();
+
 // Settles, grabs the widget into <folder>/<name> and says so on stdout.
 bool saveShot(QWidget& widget, const QDir& folder, const QString& name);

@@ -8,9 +8,6 @@
 
 #include <Fenwork/BaseDialog.h>
 #include <Fenwork/Menu.h>
-#include <Fenwork/TargetPath.h>
-#include <Sarnet/SkinLoader.h>
-#include <Sarnet/StyleSheetBuilder.h>
 #include <Sarnet/ToolApplicationHull.h>
 
 #include <QAbstractButton>
@@ -19,14 +16,12 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
-#include <QFont>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QSpinBox>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QTextStream>
 
 namespace {
@@ -80,20 +75,6 @@ void setText(QWidget* window, const char* editName, const QString& text)
 {
     if (auto* edit = child<QLineEdit>(window, editName))
         edit->setText(text);
-}
-
-// The shell's start-up without the single-instance question, which could
-// stop an offscreen run while the program is open elsewhere.
-void dressLikeTheShell()
-{
-    QFont font(QStringLiteral("Microsoft YaHei"), 9);
-    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
-    QApplication::setFont(font);
-    apt::SkinLoader::load(aptui::GetTargetPath() + QStringLiteral("plugins/skins/"), QStringLiteral("CommonSkin"));
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
-        QApplication::setStyle(style);
-    qApp->setStyleSheet(apt::StyleSheetBuilder::build(QStringLiteral("Vantrel")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
 }
 
 } // namespace

@@ -120,6 +120,7 @@ void DeviceItemWidget::setRecordingSummary(const QString& summary)
 {
     m_recordingSummary->setText(summary);
     m_recordingSummary->setToolTip(summary);
+    fitRecordingSummary(width());
 }
 
 void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent* event)
@@ -199,8 +200,19 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
     relayout(width());
 }
 
+void DeviceItemWidget::fitRecordingSummary(int width)
+{
+    // The name has the first claim on the title row: on a card too narrow
+    // for both, the summary steps aside (its figures are in the Storage tab).
+    constexpr int kBesideTitle = 160; // icon, spacing, margins and the delete button
+    const int needed = m_ui->m_labelChannelGroupName->fontMetrics().horizontalAdvance(m_item.channelName)
+        + m_recordingSummary->fontMetrics().horizontalAdvance(m_recordingSummary->text()) + kBesideTitle;
+    m_recordingSummary->setVisible(!m_recordingSummary->text().isEmpty() && needed <= width);
+}
+
 void DeviceItemWidget::relayout(int width)
 {
+    fitRecordingSummary(width);
     m_ui->deviceCountLabel->setMinimumWidth(width < kTwoRowWidth ? 0 : kCountLabelWidth);
     if (width < kTwoRowWidth) {
         arrange(Arrangement::ThreeRows);

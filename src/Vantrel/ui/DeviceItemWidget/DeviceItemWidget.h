@@ -65,6 +65,7 @@ private:
 
     void showGroup(const StructDeviceItem& deviceItem);
     void relayout(int width);
+    void fitRecordingSummary(int width);
     void arrange(Arrangement arrangement);
     void setLabelWidths(int counts, int rate, int third, int fourth, int fifth);
     QList<QLabel*> fieldLabels() const;
