@@ -204,7 +204,7 @@ void DeviceItemWidget::fitRecordingSummary(int width)
 {
     // The name has the first claim on the title row: on a card too narrow
     // for both, the summary steps aside (its figures are in the Storage tab).
-    constexpr int kBesideTitle = 160; // icon, spacing, margins and the delete button
+    constexpr int kBesideTitle = 200; // icon, spacing, margins and the delete button
     const int needed = m_ui->m_labelChannelGroupName->fontMetrics().horizontalAdvance(m_item.channelName)
         + m_recordingSummary->fontMetrics().horizontalAdvance(m_recordingSummary->text()) + kBesideTitle;
     m_recordingSummary->setVisible(!m_recordingSummary->text().isEmpty() && needed <= width);
