@@ -1,3 +1,4 @@
+#include "StartupProbe.h"
 #include "Vantrel.h"
 #include "WindowSizeRule.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     int exitCode = 0;
     {
         Vantrel window;
+        if (StartupProbe::isWanted())
+            new StartupProbe(&window); // owned by the window
         window.show();
         WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry());
         window.openAtStart(QCoreApplication::arguments());

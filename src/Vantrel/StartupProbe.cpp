@@ -1,0 +1,63 @@
+#include "StartupProbe.h"
+
+#include "Vantrel.h"
+
+#include <data/DeviceConfigStore.h>
+#include <ui/AboutDialog/AboutDialog.h>
+#include <ui/CapacityCalculation/CapacityCalculation.h>
+#include <ui/DeviceAddPage/DeviceAddPage.h>
+#include <ui/DeviceEditor/DeviceEditor.h>
+
+#include <Sarnet/ToolApplicationHull.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+
+#include <cstdio>
+
+bool StartupProbe::isWanted()
+{
+    return qEnvironmentVariableIsSet("VANTREL_EXIT_AFTER_FIRST_PAINT");
+}
+
+StartupProbe::StartupProbe(Vantrel* window)
+    : QObject(window)
+    , m_window(window)
+{
+    // The window itself may be covered by its children, so any paint in
+    // it counts.
+    qApp->installEventFilter(this);
+}
+
+bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_done && event->type() == QEvent::Paint && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == m_window) {
+        m_done = true;
+        // After this paint has reached the screen, not before.
+        QTimer::singleShot(0, this, [this] {
+            const QByteArray line = report();
+            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QByteArray StartupProbe::report() const
+{
+    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    QJsonObject fields;
+    fields.insert(QStringLiteral("title"), m_window->appTitle());
+    fields.insert(QStringLiteral("groups"),
+                  m_window->capacityCalculation()->deviceAddPage()->getDeviceGroupNumber());
+    fields.insert(QStringLiteral("language"), hull->language() == 1 ? QStringLiteral("zh") : QStringLiteral("en"));
+    fields.insert(QStringLiteral("dataProblems"),
+                  int(m_window->deviceEditor()->configStore().loadProblems().size()));
+    fields.insert(QStringLiteral("manual"), m_window->aboutBox()->manualPath());
+    return QJsonDocument(fields).toJson(QJsonDocument::Compact) + '\n';
+}
