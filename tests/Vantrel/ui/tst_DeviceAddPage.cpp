@@ -111,8 +111,6 @@ void TestDeviceAddPage::form()
     QCOMPARE(list->minimumWidth(), 250);
     QCOMPARE(list->focusPolicy(), Qt::NoFocus);
     QCOMPARE(list->lineWidth(), 0);
-    QCOMPARE(list->spacing(), 0);
-    QCOMPARE(list->flow(), QListView::TopToBottom);
     QCOMPARE(page.getDeviceGroupNumber(), 0);
 }
 
@@ -254,19 +252,16 @@ void TestDeviceAddPage::cellHeightByPageWidth()
 {
     DeviceAddPage page;
     auto* list = page.findChild<DeviceListWidget*>();
-    page.resize(899, 400);
-    page.onAddDeviceTypeItem(group(QStringLiteral("IPC"), 1, 1, 100, 1));
-    QCOMPARE(list->item(0)->sizeHint(), QSize(50, 84));
     page.resize(900, 400);
-    page.onAddDeviceTypeItem(group(QStringLiteral("IPC"), 1, 1, 100, 2));
-    QCOMPARE(list->item(1)->sizeHint(), QSize(50, 60));
-
-    page.show(); // the list takes the page's width and brings every cell into line
+    page.onAddDeviceTypeItem(group(QStringLiteral("IPC"), 1, 1, 100, 1));
+    page.show(); // the list takes the page's width
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QCOMPARE(list->item(0)->sizeHint(), QSize(50, 60));
+    page.onAddDeviceTypeItem(group(QStringLiteral("IPC"), 1, 1, 100, 2));
+    QCOMPARE(list->rowHeight(), 60);
+    QTRY_COMPARE(list->cellList().at(1)->height(), 60);
     page.resize(899, 400);
-    QCOMPARE(list->item(0)->sizeHint(), QSize(50, 84));
-    QCOMPARE(list->item(1)->sizeHint(), QSize(50, 84));
+    QCOMPARE(list->rowHeight(), 84);
+    QTRY_COMPARE(list->cellList().at(0)->height(), 84);
     QTRY_COMPARE(list->cellList().at(1)->height(), 84);
 }
 
@@ -422,7 +417,7 @@ void TestDeviceAddPage::longPlanKeepsCardsNearTheView()
     QVERIFY(cardCount() <= DeviceListWidget::kAllCardsUpTo + 1);
 
     // Scrolled to the middle, the cards in view are those of their rows.
-    list->scrollToItem(list->item(1500), QAbstractItemView::PositionAtTop);
+    list->scrollToRow(1500, QAbstractItemView::PositionAtTop);
     QTRY_VERIFY(page.cardOf(1501) && page.cardOf(1501)->isVisible());
     QCOMPARE(page.cardOf(1501)->deviceItem().channelName, QStringLiteral("Pole(1501)"));
     QVERIFY(cardCount() < 300); // the first rows' cards were let go
@@ -440,19 +435,31 @@ void TestDeviceAddPage::longPlanKeepsCardsNearTheView()
     // others when they are made again.
     page.onFrametareStandardChanged(NTSC);
     QCOMPARE(page.cardOf(1501)->deviceItem().frameRate, QStringLiteral("30"));
-    list->scrollToItem(list->item(0), QAbstractItemView::PositionAtTop);
+    list->scrollToRow(0, QAbstractItemView::PositionAtTop);
     QTRY_VERIFY(page.cardOf(1) && page.cardOf(1)->isVisible());
     QCOMPARE(page.cardOf(1)->deviceItem().frameRate, QStringLiteral("30"));
 
     // Resized while in the middle: the cards in view take the new width.
-    list->scrollToItem(list->item(2000), QAbstractItemView::PositionAtTop);
+    list->scrollToRow(2000, QAbstractItemView::PositionAtTop);
     page.resize(700, 600);
     const auto cardOnTop = [&] {
-        const int row = list->indexAt(QPoint(5, 5)).row();
+        const int row = list->rowAt(QPoint(5, 5));
         return row > 1000 ? page.cardOf(page.planEditor()->plan()->groupAt(row).device.groupNumber) : nullptr;
     };
     QTRY_VERIFY(cardOnTop() && cardOnTop()->isVisible());
     QTRY_COMPARE(cardOnTop()->width(), list->viewport()->width());
+
+    // Scrolling through the whole list binds the cards it has to new rows
+    // rather than making new ones.
+    QSet<QWidget*> cardsSeen;
+    for (int row = 0; row < list->count(); row += 7) {
+        list->scrollToRow(row, QAbstractItemView::PositionAtTop);
+        cardsSeen.insert(list->cellAt(row));
+        QCOMPARE(static_cast<DeviceItemWidget*>(list->cellAt(row))->deviceItem().groupNumber,
+                 page.planEditor()->plan()->groupAt(row).device.groupNumber);
+        QVERIFY(cardCount() < DeviceListWidget::kAllCardsUpTo);
+    }
+    QVERIFY(cardsSeen.size() < DeviceListWidget::kAllCardsUpTo);
 }
 
 QTEST_MAIN(TestDeviceAddPage)

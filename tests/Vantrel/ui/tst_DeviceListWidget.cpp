@@ -19,21 +19,25 @@ private Q_SLOTS:
     void cellSizeBoundary();
 
 private:
+    static StructDeviceItem groupOfRow(int row)
+    {
+        StructDeviceItem group;
+        group.deviceType = QStringLiteral("IPC");
+        group.groupNumber = row + 1;
+        return group;
+    }
     static void fill(DeviceListWidget& list, int cards)
     {
-        for (int i = 0; i < cards; ++i) {
-            StructDeviceItem group;
-            group.deviceType = QStringLiteral("IPC");
-            group.groupNumber = i + 1;
-            list.addCell(new DeviceItemWidget(&list, group), QSize(50, 60));
-        }
+        list.setCellMaker([&list](int row) { return new DeviceItemWidget(&list, groupOfRow(row)); });
+        list.setCellBinder([](QWidget* cell, int row) {
+            static_cast<DeviceItemWidget*>(cell)->setDeviceItem(groupOfRow(row));
+        });
+        for (int i = 0; i < cards; ++i)
+            list.insertRow(i);
     }
     static QList<int> cellHeights(const DeviceListWidget& list)
     {
-        QList<int> heights;
-        for (int row = 0; row < list.count(); ++row)
-            heights << list.item(row)->sizeHint().height();
-        return heights;
+        return QList<int>(list.count(), list.rowHeight());
     }
     static QList<int> cardHeights(const DeviceListWidget& list)
     {
@@ -77,12 +81,9 @@ void TestDeviceListWidget::cellHeightFollowsWidth()
     list.resize(900, 400);
     QCOMPARE(cellHeights(list), QList<int>({60, 60, 60}));
     QTRY_COMPARE(cardHeights(list), QList<int>({60, 60, 60}));
-    // Cells added later get the size their caller asks for, and the next
-    // resize brings them into line.
-    list.addCell(new DeviceItemWidget(&list, StructDeviceItem()), QSize(50, 84));
-    QCOMPARE(cellHeights(list).last(), 84);
-    list.resize(901, 400);
-    QCOMPARE(cellHeights(list), QList<int>({60, 60, 60, 60}));
+    // A row added later is as high as the others.
+    list.insertRow(3);
+    QTRY_COMPARE(cardHeights(list), QList<int>({60, 60, 60, 60}));
 }
 
 void TestDeviceListWidget::onlyCardsNearTheViewAreShown()
@@ -97,12 +98,12 @@ void TestDeviceListWidget::onlyCardsNearTheViewAreShown()
     QTRY_VERIFY(cells.first()->isVisible());
     QVERIFY(!cells.last()->isVisible());
     // Hidden cards still know their place and size.
-    QCOMPARE(cells.last()->geometry(), list.visualItemRect(list.item(99)));
+    QCOMPARE(cells.last()->geometry(), list.rowRect(99));
 
     list.scrollToBottom();
     QTRY_VERIFY(cells.last()->isVisible());
     QVERIFY(!cells.first()->isVisible());
-    QCOMPARE(cells.last()->geometry(), list.visualItemRect(list.item(99)));
+    QCOMPARE(cells.last()->geometry(), list.rowRect(99));
     QVERIFY(list.viewport()->rect().contains(cells.last()->geometry()));
     QCOMPARE(cells.last()->width(), list.viewport()->width());
 

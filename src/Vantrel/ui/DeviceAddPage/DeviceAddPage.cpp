@@ -5,6 +5,8 @@
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "DeviceListWidget/DeviceListWidget.h"
 
+#include <Fenwork/FreedMemory.h>
+
 #include <data/DeviceKind.h>
 #include <data/ShownRate.h>
 #include <data/EncodingCalculator.h>
@@ -13,6 +15,7 @@
 #include <edit/PlanEditor.h>
 
 #include <QMenu>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -73,6 +76,11 @@ DeviceAddPage::DeviceAddPage(QWidget* parent)
     m_ui->setupUi(this);
     Plan* plan = m_planEditor->plan();
     m_ui->deviceListWidget->setCellMaker([this, plan](int row) { return makeCard(plan->groupAt(row)); });
+    m_ui->deviceListWidget->setCellBinder([plan](QWidget* cell, int row) {
+        auto* card = static_cast<DeviceItemWidget*>(cell);
+        card->setDeviceItem(plan->groupAt(row).device);
+        showRecording(card, plan->groupAt(row));
+    });
     connect(plan, &Plan::groupInserted, this, &DeviceAddPage::onGroupInserted);
     connect(plan, &Plan::groupRemoved, this, &DeviceAddPage::onGroupRemoved);
     connect(plan, &Plan::groupsReplaced, this, &DeviceAddPage::onGroupsReplaced);
@@ -84,7 +92,7 @@ DeviceAddPage::~DeviceAddPage()
     // Whoever listens learns that every group number is free again and that
     // the totals are zero; the plan goes with the page, no edit is recorded.
     m_planEditor->plan()->disconnect(this);
-    m_ui->deviceListWidget->clearCell();
+    m_ui->deviceListWidget->clearRows();
     Q_EMIT signalDeviceChanged(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
                                BandwidthTotal().text(), unitText(BandwidthTotal::Unit::Kpbs));
     Q_EMIT signalDeviceDelete(0);
@@ -139,7 +147,7 @@ void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
     // A card that is no longer listed (a second click before it went away, a
     // stale pointer) must not free a group number a second time: the number
     // may already belong to a new group.
-    if (!cell || !m_ui->deviceListWidget->cellList().contains(cell))
+    if (!cell || m_ui->deviceListWidget->rowOf(cell) < 0)
         return;
     m_planEditor->removeGroup(deviceGroupNumber);
 }
@@ -210,13 +218,13 @@ void DeviceAddPage::onGroupInserted(int row)
 {
     const PlanGroup& group = m_planEditor->plan()->groupAt(row);
     DeviceListWidget* list = m_ui->deviceListWidget;
-    list->insertRow(row, DeviceListWidget::cellSizeForWidth(width()));
+    list->insertRow(row);
     // The card of a group just added or brought back is there at once.
     list->ensureCell(row);
     // The group the user just added is the one to see; an undo or an opened
     // plan leaves the view where it is.
     if (m_scrollToInserted)
-        list->scrollToItem(list->item(row));
+        list->scrollToRow(row);
     Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
     updateTotals();
 }
@@ -247,18 +255,12 @@ void DeviceAddPage::onGroupsReplaced(const QVector<int>& rows)
 
 void DeviceAddPage::onGroupsReset()
 {
-    DeviceListWidget* list = m_ui->deviceListWidget;
-    list->clearCell();
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
-    const QSize cellSize = DeviceListWidget::cellSizeForWidth(width());
-    for (int row = 0; row < groups.size(); ++row)
-        list->insertRow(row, cellSize);
-    // A plan of ordinary size gets all its cards now; a long one gets those
-    // in view when the list is laid out, and the rest as they are scrolled to.
-    if (groups.size() <= DeviceListWidget::kAllCardsUpTo) {
-        for (int row = 0; row < groups.size(); ++row)
-            list->ensureCell(row);
-    }
+    m_ui->deviceListWidget->resetRows(int(groups.size()));
+    // The old plan's groups and cards are gone once their deferred deletes
+    // have run; what they held goes back to the system, so a long plan
+    // closed or cleared leaves the program its old size.
+    QTimer::singleShot(0, this, [] { aptui::ReturnFreedMemory(); });
     updateTotals();
     Q_EMIT signalDeviceDelete(0);
     for (const PlanGroup& group : groups)

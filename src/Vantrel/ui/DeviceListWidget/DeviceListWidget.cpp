@@ -1,20 +1,34 @@
 #include "DeviceListWidget.h"
 
-#include "DeviceCellDelegate.h"
-
 #include <Fenwork/ShareTools.h>
 
-#include <QListWidgetItem>
 #include <QResizeEvent>
 #include <QScrollBar>
 
-DeviceListWidget::DeviceListWidget(QWidget* parent)
-    : aptui::CellListWidget(parent)
+#include <algorithm>
+
+namespace {
+
+// Cards made for rows of a long list beyond this many stay as spares for
+// the rows to come; more than a screenful is never needed at once.
+constexpr int kMostSpareCells = 64;
+
+void prepareCell(QWidget* cell)
 {
+    // The skin styles a card as a row of the list: its line and its hover.
+    cell->setAttribute(Qt::WA_StyledBackground);
+    cell->setAttribute(Qt::WA_Hover);
+}
+
+} // namespace
+
+DeviceListWidget::DeviceListWidget(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The skins style this list's scroll bar by its name.
     verticalScrollBar()->setObjectName(QStringLiteral("DeviceListWidget_ScrollBar_Bandwidth"));
     ShareTools::reloadStyle(verticalScrollBar());
-    setItemDelegate(new DeviceCellDelegate(this)); // owned by the list
 }
 
 DeviceListWidget::~DeviceListWidget() = default;
@@ -29,130 +43,227 @@ QSize DeviceListWidget::cellSizeForWidth(int width)
     return QSize(kCellWidth, width >= kTwoRowWidth + kWidthBesideCards ? kTwoRowHeight : kThreeRowHeight);
 }
 
-void DeviceListWidget::paintEvent(QPaintEvent* event)
+void DeviceListWidget::insertRow(int row)
 {
-    QListView::paintEvent(event);
-}
-
-// The list's width decides how many rows the cards' fields take.
-void DeviceListWidget::resizeEvent(QResizeEvent* event)
-{
-    const QSize cellSize = cellSizeForWidth(width());
-    const bool heightChanged = count() > 0 && item(0)->sizeHint() != cellSize;
-    setSizeHint(cellSize);
-    // The view caches the row height of its uniform rows; new hints take
-    // effect only with a fresh layout of the rows.
-    if (heightChanged)
-        scheduleDelayedItemsLayout();
-    QListView::resizeEvent(event);
-    // The view skips its own handling while a row layout is pending, and
-    // would leave the shown cards at their old width until some later
-    // layout: every width change places them at once.
-    executeDelayedItemsLayout();
+    row = qBound(0, row, count());
+    m_cellOfRow.insert(row, nullptr);
+    updateScrollBar();
     placeCells();
-}
-
-void DeviceListWidget::scrollContentsBy(int dx, int dy)
-{
-    QListView::scrollContentsBy(dx, dy);
-    placeCells();
-}
-
-void DeviceListWidget::updateEditorGeometries()
-{
-    // Rows first: the cards take their places from the row layout, which
-    // places the cards itself when it was still pending.
-    const int placements = m_placements;
-    executeDelayedItemsLayout();
-    if (placements == m_placements)
-        placeCells();
-}
-
-void DeviceListWidget::insertRow(int row, const QSize& size)
-{
-    setSizeHint(size);
-    auto* rowItem = new QListWidgetItem;
-    rowItem->setSizeHint(size);
-    insertItem(qBound(0, row, count()), rowItem); // the list owns it
 }
 
 void DeviceListWidget::removeRow(int row)
 {
     if (row < 0 || row >= count())
         return;
-    if (QWidget* cell = cellAt(row)) {
-        removeCell(cell);
-        return;
+    releaseCell(row);
+    m_cellOfRow.remove(row);
+    updateScrollBar();
+    placeCells();
+}
+
+void DeviceListWidget::resetRows(int rows)
+{
+    for (int row = 0; row < count(); ++row)
+        releaseCell(row);
+    m_cellOfRow = QVector<QWidget*>(std::max(rows, 0), nullptr);
+    // A new list starts at its top, and an empty one holds no spare card
+    // either: after Clear the memory of the cards goes back.
+    if (rows == 0) {
+        qDeleteAll(m_spareCells);
+        m_spareCells.clear();
     }
-    delete takeItem(row);
+    updateScrollBar();
+    verticalScrollBar()->setValue(0);
+    placeCells();
 }
 
 QWidget* DeviceListWidget::cellAt(int row) const
 {
-    return row >= 0 && row < count() ? itemWidget(item(row)) : nullptr;
+    return row >= 0 && row < count() ? m_cellOfRow.at(row) : nullptr;
 }
 
 QWidget* DeviceListWidget::ensureCell(int row)
 {
-    QWidget* cell = cellAt(row);
-    if (cell || !m_cellMaker || row < 0 || row >= count())
-        return cell;
-    cell = m_cellMaker(row);
-    setItemWidget(item(row), cell);
+    if (row < 0 || row >= count())
+        return nullptr;
+    QWidget*& cell = m_cellOfRow[row];
+    if (!cell) {
+        cell = takeSpareCell(row);
+        if (cell) {
+            const QRect rect = rowRect(row);
+            cell->setGeometry(rect);
+            cell->setVisible(rect.intersects(viewport()->rect()));
+        }
+    }
     return cell;
+}
+
+int DeviceListWidget::rowOf(const QWidget* cell) const
+{
+    if (!cell)
+        return -1;
+    return int(m_cellOfRow.indexOf(const_cast<QWidget*>(cell)));
+}
+
+QList<QWidget*> DeviceListWidget::cellList() const
+{
+    QList<QWidget*> cells;
+    for (QWidget* cell : m_cellOfRow) {
+        if (cell)
+            cells.append(cell);
+    }
+    return cells;
+}
+
+QRect DeviceListWidget::rowRect(int row) const
+{
+    return QRect(0, row * m_rowHeight - verticalScrollBar()->value(), viewport()->width(), m_rowHeight);
+}
+
+int DeviceListWidget::rowAt(const QPoint& point) const
+{
+    if (point.y() < 0 || m_rowHeight <= 0)
+        return -1;
+    const int row = (point.y() + verticalScrollBar()->value()) / m_rowHeight;
+    return row < count() ? row : -1;
+}
+
+void DeviceListWidget::scrollToRow(int row, QAbstractItemView::ScrollHint hint)
+{
+    if (row < 0 || row >= count())
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    const int top = row * m_rowHeight;
+    const int shown = viewport()->height();
+    switch (hint) {
+    case QAbstractItemView::PositionAtTop:
+        bar->setValue(top);
+        break;
+    case QAbstractItemView::PositionAtBottom:
+        bar->setValue(top + m_rowHeight - shown);
+        break;
+    case QAbstractItemView::PositionAtCenter:
+        bar->setValue(top - (shown - m_rowHeight) / 2);
+        break;
+    case QAbstractItemView::EnsureVisible:
+        if (top < bar->value())
+            bar->setValue(top);
+        else if (top + m_rowHeight > bar->value() + shown)
+            bar->setValue(top + m_rowHeight - shown);
+        break;
+    }
+}
+
+void DeviceListWidget::scrollToTop()
+{
+    verticalScrollBar()->setValue(0);
+}
+
+void DeviceListWidget::scrollToBottom()
+{
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+// The list's width decides how many rows the cards' fields take.
+void DeviceListWidget::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    const int topRow = m_rowHeight > 0 ? verticalScrollBar()->value() / m_rowHeight : 0;
+    const int height = cellSizeForWidth(width()).height();
+    const bool heightChanged = height != m_rowHeight;
+    m_rowHeight = height;
+    updateScrollBar();
+    // The row on top stays on top when the rows change their height.
+    if (heightChanged)
+        verticalScrollBar()->setValue(topRow * m_rowHeight);
+    placeCells();
+}
+
+void DeviceListWidget::scrollContentsBy(int, int)
+{
+    // The cards are placed anew rather than moved: far ones go to the pool.
+    placeCells();
+}
+
+QWidget* DeviceListWidget::takeSpareCell(int row)
+{
+    if (!m_spareCells.isEmpty() && m_cellBinder) {
+        QWidget* cell = m_spareCells.takeLast();
+        m_cellBinder(cell, row);
+        return cell;
+    }
+    if (!m_cellMaker)
+        return nullptr;
+    QWidget* cell = m_cellMaker(row);
+    if (!cell)
+        return nullptr;
+    cell->setParent(viewport());
+    prepareCell(cell);
+    return cell;
+}
+
+void DeviceListWidget::releaseCell(int row)
+{
+    QWidget*& cell = m_cellOfRow[row];
+    if (!cell)
+        return;
+    cell->hide();
+    // A card may be the sender of the click that removes its row: it goes
+    // once control is back in the event loop.
+    if (m_cellBinder && m_spareCells.size() < kMostSpareCells && count() > kAllCardsUpTo)
+        m_spareCells.append(cell);
+    else
+        cell->deleteLater();
+    cell = nullptr;
+}
+
+void DeviceListWidget::updateScrollBar()
+{
+    QScrollBar* bar = verticalScrollBar();
+    const int shown = viewport()->height();
+    bar->setRange(0, std::max(0, count() * m_rowHeight - shown));
+    bar->setPageStep(shown);
+    bar->setSingleStep(m_rowHeight);
 }
 
 void DeviceListWidget::placeCells()
 {
     const QRect shown = viewport()->rect();
-    // A page above and below stays shown, so short scrolls find the cards
-    // already laid out.
-    const QRect nearby = shown.adjusted(0, -shown.height(), 0, shown.height());
-    // Cards further than this are let go in a long list.
-    const QRect kept = shown.adjusted(0, -4 * shown.height(), 0, 4 * shown.height());
-    const bool keepAll = count() <= kAllCardsUpTo;
-    ++m_placements;
-    const QList<QRect> rects = rowRects();
-    for (int row = 0; row < rects.size(); ++row) {
-        const QRect& rect = rects.at(row);
-        const bool near = rect.isValid() && rect.intersects(nearby);
-        QWidget* cell = near ? ensureCell(row) : cellAt(row);
+    const int rows = count();
+    if (rows == 0 || m_rowHeight <= 0)
+        return;
+    const int scrolled = verticalScrollBar()->value();
+    const int pageRows = shown.height() / m_rowHeight + 1;
+    const int firstShown = scrolled / m_rowHeight;
+    const int lastShown = std::min(rows - 1, (scrolled + shown.height()) / m_rowHeight);
+    // A page above and below is laid out ahead, so short scrolls find the
+    // cards ready; a long list lets go of those further than four pages.
+    const int firstNear = std::max(0, firstShown - pageRows);
+    const int lastNear = std::min(rows - 1, lastShown + pageRows);
+    const bool keepAll = rows <= kAllCardsUpTo;
+    if (!keepAll) {
+        const int firstKept = firstShown - 4 * pageRows;
+        const int lastKept = lastShown + 4 * pageRows;
+        for (int row = 0; row < rows; ++row) {
+            QWidget* cell = m_cellOfRow.at(row);
+            if (cell && (row < firstKept || row > lastKept) && !cell->hasFocus())
+                releaseCell(row);
+        }
+    }
+    for (int row = 0; row < rows; ++row) {
+        const bool near = row >= firstNear && row <= lastNear;
+        QWidget* cell = near || keepAll ? ensureCell(row) : m_cellOfRow.at(row);
         if (!cell)
             continue;
-        // Only a row whose place is known is far; a pending layout knows none.
-        if (!keepAll && m_cellMaker && rect.isValid() && !rect.intersects(kept) && !cell->hasFocus()) {
-            // Deleted with its row's widget slot; made again when it comes back.
-            removeItemWidget(item(row));
-            continue;
-        }
+        const QRect rect = rowRect(row);
         if (near) {
             cell->setGeometry(rect);
             cell->show();
-        } else {
+        } else if (!cell->isHidden() || cell->geometry() != rect) {
             // Hidden first, so the new size waits until the card is shown.
             cell->hide();
             cell->setGeometry(rect);
         }
     }
-}
-
-QList<QRect> DeviceListWidget::rowRects() const
-{
-    QList<QRect> rects;
-    const int rows = count();
-    rects.reserve(rows);
-    if (rows == 0)
-        return rects;
-    // Uniform rows in one column follow each other at a fixed step; asking
-    // the view for each row costs far more in a long list.
-    if (uniformItemSizes() && flow() == QListView::TopToBottom && !isWrapping()) {
-        const QRect first = visualItemRect(item(0));
-        const int step = rows > 1 ? visualItemRect(item(1)).top() - first.top() : first.height();
-        for (int row = 0; row < rows; ++row)
-            rects.append(first.translated(0, row * step));
-        return rects;
-    }
-    for (int row = 0; row < rows; ++row)
-        rects.append(visualItemRect(item(row)));
-    return rects;
+    viewport()->update();
 }

@@ -1,16 +1,24 @@
 #pragma once
 
-#include <Fenwork/CellListWidget.h>
-
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <QVector>
 
 #include <functional>
 
-// The scrolling column of device cards. Its cells grow taller when the list
-// gets narrow enough for the cards to wrap their fields onto a second row.
-class DeviceListWidget : public aptui::CellListWidget
+// The scrolling column of device cards, one row per group of the plan. The
+// rows are uniform: their height follows the list's width (the cards wrap
+// their fields onto a second or third row when it gets narrow).
+//
+// A list of ordinary length keeps a card for every row. A longer one keeps
+// cards only for the rows near the view, and a card whose row scrolls far
+// away goes to a pool to be bound to the next row that comes near: a plan of
+// ten thousand groups holds a few pages of cards, and scrolling through it
+// makes no new ones.
+class DeviceListWidget : public QAbstractScrollArea
 {
     Q_OBJECT
 
@@ -28,37 +36,56 @@ public:
     static constexpr int kTwoRowHeight = 84;
     static constexpr int kThreeRowHeight = 106;
     static constexpr int kCellWidth = 50;
-
-    // Makes the card of a row. Rows inserted with insertRow() get their card
-    // from it when they come near the view; in a list longer than
-    // kAllCardsUpTo, cards far from the view are let go again, so a plan of
-    // thousands of groups holds a few pages of cards, not thousands.
-    using CellMaker = std::function<QWidget*(int row)>;
-    void setCellMaker(CellMaker maker) { m_cellMaker = std::move(maker); }
-    void insertRow(int row, const QSize& size);
-    void removeRow(int row);
-    // The card of a row, nullptr while it has none.
-    QWidget* cellAt(int row) const;
-    // The card of a row, made now if it has none yet.
-    QWidget* ensureCell(int row);
-
     static constexpr int kAllCardsUpTo = 200;
 
+    // Makes a card for a row; binds a card (made for another row, or one
+    // whose row changed) to a row.
+    using CellMaker = std::function<QWidget*(int row)>;
+    using CellBinder = std::function<void(QWidget* cell, int row)>;
+    void setCellMaker(CellMaker maker) { m_cellMaker = std::move(maker); }
+    void setCellBinder(CellBinder binder) { m_cellBinder = std::move(binder); }
+
+    int count() const { return m_cellOfRow.size(); }
+    void insertRow(int row);
+    void removeRow(int row);
+    // A list of this many rows, none with a card yet.
+    void resetRows(int rows);
+    void clearRows() { resetRows(0); }
+
+    // The card of a row, nullptr while it has none.
+    QWidget* cellAt(int row) const;
+    // The card of a row, bound now if it has none yet.
+    QWidget* ensureCell(int row);
+    // The row a card shows, -1 for none.
+    int rowOf(const QWidget* cell) const;
+    // The cards that show rows, in row order.
+    QList<QWidget*> cellList() const;
+
+    int rowHeight() const { return m_rowHeight; }
+    // A row's place in viewport coordinates.
+    QRect rowRect(int row) const;
+    // The row at a point of the viewport, -1 below the last.
+    int rowAt(const QPoint& point) const;
+    void scrollToRow(int row, QAbstractItemView::ScrollHint hint = QAbstractItemView::EnsureVisible);
+    void scrollToTop();
+    void scrollToBottom();
+
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
-    // Already a slot of the view; not declared as one again here.
-    void updateEditorGeometries() override;
 
 private:
-    // Places every card on its row and shows only those near the visible
-    // part of the list: a hidden card skips layout and painting, which keeps
-    // a list of a thousand cards quick to change, resize and scroll.
+    QWidget* takeSpareCell(int row);
+    void releaseCell(int row);
+    void updateScrollBar();
+    // Shows the cards of the rows near the view in their places, binds cards
+    // to rows that come near and, in a long list, lets far ones go to the
+    // pool.
     void placeCells();
-    // The rectangle of every row, in viewport coordinates.
-    QList<QRect> rowRects() const;
 
-    int m_placements = 0;
+    QVector<QWidget*> m_cellOfRow;
+    QVector<QWidget*> m_spareCells;
+    int m_rowHeight = kOneRowHeight;
     CellMaker m_cellMaker;
+    CellBinder m_cellBinder;
 };

@@ -1,0 +1,269 @@
+#include "Vantrel.h"
+#include "PlanFileController.h"
+#include "edit/PlanEditor.h"
+#include "ui/CapacityCalculation/CapacityCalculation.h"
+#include "ui/DeviceAddPage/DeviceAddPage.h"
+#include "ui/DeviceListWidget/DeviceListWidget.h"
+
+#include <Fenwork/TargetPath.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QUndoStack>
+
+#include <memory>
+
+// The city example (10,000 groups) in the whole main window: every edit a
+// user makes, timed with the layout and painting it causes, and the memory
+// the process holds with the plan open and after Clear.
+
+namespace {
+
+QString cityPath()
+{
+    return aptui::GetTargetPathFile(QStringLiteral("examples/city.vantrel"));
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+std::unique_ptr<Vantrel> makeWindow()
+{
+    auto window = std::make_unique<Vantrel>();
+    PlanFileController::Prompts prompts = window->planFiles()->prompts();
+    prompts.saveChoice = [](const QString&) { return PlanFileController::SaveChoice::Discard; };
+    prompts.confirm = [](const QString&) { return true; };
+    prompts.notice = [](const QString& text) { qFatal("unexpected notice: %s", qPrintable(text)); };
+    prompts.progress = [](const QString&) { return ProgressStep(); };
+    window->planFiles()->setPrompts(prompts);
+    window->resize(1280, 800);
+    window->show();
+    settle();
+    return window;
+}
+
+std::unique_ptr<Vantrel> cityWindow()
+{
+    auto window = makeWindow();
+    if (!window->planFiles()->openFile(cityPath()))
+        qFatal("cannot open %s", qPrintable(cityPath()));
+    settle();
+    return window;
+}
+
+DeviceAddPage* page(Vantrel& window)
+{
+    return window.capacityCalculation()->deviceAddPage();
+}
+
+PlanEditor* editor(Vantrel& window)
+{
+    return page(window)->planEditor();
+}
+
+DeviceListWidget* list(Vantrel& window)
+{
+    return page(window)->findChild<DeviceListWidget*>();
+}
+
+void scrollToMiddle(Vantrel& window)
+{
+    QScrollBar* bar = list(window)->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    settle();
+}
+
+PlanGroup groupAt(Vantrel& window, int row)
+{
+    return editor(window)->plan()->groups().at(row);
+}
+
+} // namespace
+
+static void BM_OpenCityPlan(benchmark::State& state)
+{
+    auto window = makeWindow();
+    for (auto _ : state) {
+        window->planFiles()->openFile(cityPath());
+        settle();
+    }
+    state.counters["groups"] = page(*window)->getDeviceGroupNumber();
+}
+BENCHMARK(BM_OpenCityPlan)->Unit(benchmark::kMillisecond);
+
+static void BM_AddToCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    PlanGroup group = groupAt(*window, 0);
+    group.device.groupNumber = 10001;
+    for (auto _ : state) {
+        editor(*window)->addGroup(group);
+        settle();
+        state.PauseTiming();
+        editor(*window)->undoStack()->undo();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddToCityPlan)->Unit(benchmark::kMillisecond);
+
+// A group far from the view: its card may not even exist.
+static void BM_DeleteFromCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    for (auto _ : state) {
+        editor(*window)->removeGroup(groupAt(*window, 100).device.groupNumber);
+        settle();
+        state.PauseTiming();
+        editor(*window)->undoStack()->undo();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteFromCityPlan)->Unit(benchmark::kMillisecond);
+
+static void BM_EditInCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    const int row = editor(*window)->plan()->groups().size() / 2;
+    PlanGroup group = groupAt(*window, row);
+    for (auto _ : state) {
+        group.device.channelCount = group.device.channelCount % 16 + 1;
+        editor(*window)->replaceGroup(group);
+        settle();
+    }
+}
+BENCHMARK(BM_EditInCityPlan)->Unit(benchmark::kMillisecond);
+
+static void BM_UndoEditInCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    const int row = editor(*window)->plan()->groups().size() / 2;
+    PlanGroup group = groupAt(*window, row);
+    for (auto _ : state) {
+        state.PauseTiming();
+        group.device.channelCount = group.device.channelCount % 16 + 1;
+        editor(*window)->replaceGroup(group);
+        settle();
+        state.ResumeTiming();
+        editor(*window)->undoStack()->undo();
+        settle();
+    }
+}
+BENCHMARK(BM_UndoEditInCityPlan)->Unit(benchmark::kMillisecond);
+
+static void BM_SwitchStandardOfCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    bool toNtsc = true;
+    for (auto _ : state) {
+        page(*window)->onFrametareStandardChanged(toNtsc ? NTSC : PAL);
+        settle();
+        toNtsc = !toNtsc;
+    }
+}
+BENCHMARK(BM_SwitchStandardOfCityPlan)->Unit(benchmark::kMillisecond);
+
+// Across the width where the cards go from one row to two: every card's
+// height changes.
+static void BM_ResizeCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    bool narrow = true;
+    for (auto _ : state) {
+        window->resize(narrow ? 1100 : 1700, 800);
+        settle();
+        narrow = !narrow;
+    }
+}
+BENCHMARK(BM_ResizeCityPlan)->Unit(benchmark::kMillisecond);
+
+static void BM_ScrollCityPlanByAPage(benchmark::State& state)
+{
+    auto window = cityWindow();
+    QScrollBar* bar = list(*window)->verticalScrollBar();
+    for (auto _ : state) {
+        if (bar->value() >= bar->maximum())
+            bar->setValue(0);
+        bar->setValue(bar->value() + bar->pageStep());
+        settle();
+    }
+}
+BENCHMARK(BM_ScrollCityPlanByAPage)->Unit(benchmark::kMillisecond);
+
+static void BM_ClearCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    for (auto _ : state) {
+        page(*window)->clearDeviceItems();
+        settle();
+        state.PauseTiming();
+        editor(*window)->undoStack()->undo();
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ClearCityPlan)->Unit(benchmark::kMillisecond);
+
+// Resident memory in MiB: the empty window, the city plan open, after Clear
+// (whose undo step still holds the groups) and after New plan, which drops
+// the history too.
+static void BM_MemoryOfCityPlan(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = makeWindow();
+        const double empty = residentMiB();
+        window->planFiles()->openFile(cityPath());
+        settle();
+        scrollToMiddle(*window);
+        const double open = residentMiB();
+        page(*window)->clearDeviceItems();
+        settle();
+        settle();
+        const double cleared = residentMiB();
+        window->planFiles()->newPlan();
+        settle();
+        settle();
+        state.counters["empty_MiB"] = empty;
+        state.counters["open_MiB"] = open;
+        state.counters["cleared_MiB"] = cleared;
+        state.counters["newPlan_MiB"] = residentMiB();
+    }
+}
+BENCHMARK(BM_MemoryOfCityPlan)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
