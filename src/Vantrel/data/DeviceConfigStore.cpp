@@ -1,30 +1,14 @@
 #include "DeviceConfigStore.h"
 
-#include "BitrateTableCheck.h"
+#include "DeviceTablesLoader.h"
 #include "SceneTable.h"
-#include "ShowValueListCheck.h"
 
 #include <Fenwork/TargetPath.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTextStream>
 
 namespace {
 
-const QString kIpcXml = QStringLiteral("IPCBitrateConfig.xml");
-const QString kDvrXml = QStringLiteral("DVRBitrateConfig.xml");
-const QString kFrameXml = QStringLiteral("Frame.xml");
-const QString kConnectionXml = QStringLiteral("NetworkConnection.xml");
-const QString kIpcFolder = QStringLiteral("IPCBitrate");
-const QString kDvrFolder = QStringLiteral("DVRBitrate");
 const QString kDefaultEncoding = QStringLiteral("H.264");
-
-QStringList splitFields(const QString& line)
-{
-    return line.split(QLatin1Char(','), Qt::KeepEmptyParts);
-}
 
 QString picturePath(const SceneTable::Row& row)
 {
@@ -45,147 +29,16 @@ QString DeviceConfigStore::pictureFileName(const QString& picturePath)
 }
 
 DeviceConfigStore::DeviceConfigStore()
+    : m_tables(DeviceTablesLoader::shared())
 {
-    ipcXmlPath = aptui::GetTargetPathFile(kIpcXml);
-    dvrXmlPath = aptui::GetTargetPathFile(kDvrXml);
-    frameXmlPath = aptui::GetTargetPathFile(kFrameXml);
     sceneCsvPath = aptui::GetTargetPathFile(SceneTable::fileName());
-    connectionXmlPath = aptui::GetTargetPathFile(kConnectionXml);
     currentEncoding = kDefaultEncoding;
-
-    loadXmlFiles();
-    loadEncodingTables();
-    loaded = true;
-}
-
-void DeviceConfigStore::loadXmlFiles()
-{
-    // Each file stands on its own: one that fails is reported and leaves only
-    // its own lists empty.
-    loadBitrateXml(ipcXmlPath, kIpcXml, ipcDefaultTable);
-    loadBitrateXml(dvrXmlPath, kDvrXml, dvrDefaultTable);
-    loadFrameXml();
-    loadConnectionXml();
-}
-
-bool DeviceConfigStore::loadXml(const QString& path, const QString& name)
-{
-    if (xml.loadXML(path))
-        return true;
-    problems.append({name, 0, tr("the file is missing or is not well-formed XML")});
-    return false;
-}
-
-bool DeviceConfigStore::loadBitrateXml(const QString& path, const QString& name, QVector<BitrateEntry>& table)
-{
-    if (!loadXml(path, name))
-        return false;
-    BitrateTableCheck check(name, &problems);
-    for (aptui::GenericDS item = xml.FirstChild(); !item.isNull(); item = item.NextSibling()) {
-        check.addRow(item.GetChildByName(QStringLiteral("Resolution")).GetValue(),
-                     item.GetChildByName(QStringLiteral("Bitrate")).GetValue(), item.LineNumber());
-    }
-    table = check.table();
-    return true;
-}
-
-bool DeviceConfigStore::loadFrameXml()
-{
-    if (!loadXml(frameXmlPath, kFrameXml))
-        return false;
-    const auto readList = [this](const QString& name, QStringList& names, QVector<ShowValueItem>& table) {
-        ShowValueListCheck check(kFrameXml, kMaxFrameRate, &problems);
-        const aptui::GenericDS list = xml.GetChildByName(name);
-        for (aptui::GenericDS item = list.FirstChild(); !item.isNull(); item = item.NextSibling()) {
-            check.addItem(item.GetChildByName(QStringLiteral("Show")).GetValue(),
-                          item.GetChildByName(QStringLiteral("Value")).GetValue(), item.LineNumber());
-        }
-        table = check.items();
-        for (const ShowValueItem& item : table)
-            names.append(item.show);
-    };
-    readList(QStringLiteral("NTSC"), ntscFrameNames, ntscFrameTable);
-    readList(QStringLiteral("PAL"), palFrameNames, palFrameTable);
-    return true;
-}
-
-bool DeviceConfigStore::loadConnectionXml()
-{
-    if (!loadXml(connectionXmlPath, kConnectionXml))
-        return false;
-    for (aptui::GenericDS type = xml.FirstChild(); !type.isNull(); type = type.NextSibling()) {
-        const QString name = type.GetChildByName(QStringLiteral("ConnectionType")).GetValue();
-        // The link box finds a type by its name: a second type of that name
-        // would hide the first one's bandwidths.
-        if (connectionTypes.contains(name)) {
-            problems.append({kConnectionXml, type.LineNumber(), tr("the link type %1 is listed twice; the first "
-                                                                   "one is kept").arg(name)});
-            continue;
-        }
-        ShowValueListCheck check(kConnectionXml, kMaxLinkMbps, &problems);
-        // The first child names the type; the bandwidths follow it.
-        for (aptui::GenericDS item = type.FirstChild().NextSibling(); !item.isNull(); item = item.NextSibling()) {
-            check.addItem(item.GetChildByName(QStringLiteral("Show")).GetValue(),
-                          item.GetChildByName(QStringLiteral("Value")).GetValue(), item.LineNumber());
-        }
-        connectionTypes.insert(name, check.items());
-    }
-    return true;
-}
-
-QMap<QString, QVector<BitrateEntry>> DeviceConfigStore::loadEncodingFolder(const QString& folderName, QStringList* names)
-{
-    QMap<QString, QVector<BitrateEntry>> tables;
-    const QDir folder(aptui::GetTargetPathFile(folderName));
-    if (!folder.exists()) {
-        problems.append({folderName, 0, tr("the folder of bitrate tables is missing")});
-        return tables;
-    }
-    const QFileInfoList files = folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& info : files) {
-        const QString name = folderName + QLatin1Char('/') + info.fileName();
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            problems.append({name, 0, tr("the file cannot be read")});
-            continue;
-        }
-        QTextStream in(&file);
-        in.setEncoding(QStringConverter::Utf8);
-        BitrateTableCheck check(name, &problems);
-        QString line;
-        int lineNumber = 0;
-        while (in.readLineInto(&line)) {
-            ++lineNumber;
-            if (line.isEmpty())
-                continue;
-            const QStringList fields = splitFields(line);
-            if (fields.size() < 2) {
-                problems.append({name, lineNumber, tr("the line has no rate after a comma")});
-                continue;
-            }
-            check.addRow(fields.at(0), fields.at(1), lineNumber);
-        }
-        const QString encoding = info.completeBaseName();
-        tables.insert(encoding, check.table());
-        if (names)
-            names->append(encoding);
-    }
-    return tables;
-}
-
-void DeviceConfigStore::loadEncodingTables()
-{
-    ipcEncodingTables = loadEncodingFolder(kIpcFolder, &encodingTypes);
-    dvrEncodingTables = loadEncodingFolder(kDvrFolder, nullptr);
-    // The folder tables are the reference: they replace what the XML files gave.
-    ipcDefaultTable = ipcEncodingTables.value(currentEncoding);
-    dvrDefaultTable = dvrEncodingTables.value(currentEncoding);
 }
 
 bool DeviceConfigStore::getResolutions(QStringList& out, int type) const
 {
     const bool ipc = deviceKindFromDefaultTableCode(type) == DeviceKind::Ipc;
-    const QVector<BitrateEntry>& table = ipc ? ipcDefaultTable : dvrDefaultTable;
+    const QVector<BitrateEntry>& table = ipc ? m_tables->ipcDefaultTable : m_tables->dvrDefaultTable;
     for (const BitrateEntry& entry : table)
         out.append(entry.resolution);
     return true;
@@ -193,7 +46,7 @@ bool DeviceConfigStore::getResolutions(QStringList& out, int type) const
 
 QStringList DeviceConfigStore::getFrameRateTexts(VideoStandard standard) const
 {
-    return standard == PAL ? palFrameNames : ntscFrameNames;
+    return standard == PAL ? m_tables->palFrameNames : m_tables->ntscFrameNames;
 }
 
 double DeviceConfigStore::getFrameRateValue(const QString& show, int standard) const
@@ -210,15 +63,15 @@ double DeviceConfigStore::getFrameRateValue(const QString& show, int standard) c
 QVector<ShowValueItem> DeviceConfigStore::getFrameRateTable(int standard) const
 {
     if (standard == PAL)
-        return palFrameTable;
+        return m_tables->palFrameTable;
     if (standard == NTSC)
-        return ntscFrameTable;
+        return m_tables->ntscFrameTable;
     return {};
 }
 
 QStringList DeviceConfigStore::getEncodeTypes() const
 {
-    return encodingTypes;
+    return m_tables->encodingTypes;
 }
 
 QVector<BitrateEntry> DeviceConfigStore::getEncodingTable(const QString& encoding, int type) const
@@ -226,7 +79,7 @@ QVector<BitrateEntry> DeviceConfigStore::getEncodingTable(const QString& encodin
     const std::optional<DeviceKind> kind = deviceKindFromEncodingCode(type);
     if (!kind)
         return {};
-    return (*kind == DeviceKind::Ipc ? ipcEncodingTables : dvrEncodingTables).value(encoding);
+    return (*kind == DeviceKind::Ipc ? m_tables->ipcEncodingTables : m_tables->dvrEncodingTables).value(encoding);
 }
 
 void DeviceConfigStore::setCurrentEncoding(const QString& encoding)
@@ -237,7 +90,7 @@ void DeviceConfigStore::setCurrentEncoding(const QString& encoding)
 int DeviceConfigStore::getDefaultEncodingBitrate(const QString& resolution, int type) const
 {
     const bool ipc = deviceKindFromDefaultTableCode(type) == DeviceKind::Ipc;
-    const auto& tables = ipc ? ipcEncodingTables : dvrEncodingTables;
+    const auto& tables = ipc ? m_tables->ipcEncodingTables : m_tables->dvrEncodingTables;
     const auto table = tables.constFind(currentEncoding);
     if (table == tables.constEnd())
         return 0;
@@ -250,18 +103,18 @@ int DeviceConfigStore::getDefaultEncodingBitrate(const QString& resolution, int 
 
 void DeviceConfigStore::getConnectionTypes(QStringList& out) const
 {
-    out.append(connectionTypes.keys());
+    out.append(m_tables->connectionTypes.keys());
 }
 
 QVector<ShowValueItem> DeviceConfigStore::getConnectionBandwidths(const QString& type) const
 {
-    return connectionTypes.value(type);
+    return m_tables->connectionTypes.value(type);
 }
 
 double DeviceConfigStore::getConnectionBandwidth(const QString& type, const QString& show) const
 {
-    const auto items = connectionTypes.constFind(type);
-    if (items == connectionTypes.constEnd())
+    const auto items = m_tables->connectionTypes.constFind(type);
+    if (items == m_tables->connectionTypes.constEnd())
         return 0.0;
     for (const ShowValueItem& item : *items) {
         if (item.show == show)

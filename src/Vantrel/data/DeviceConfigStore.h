@@ -2,10 +2,9 @@
 
 #include "DataProblem.h"
 #include "DeviceKind.h"
+#include "DeviceTables.h"
 #include "DeviceTypes.h"
 #include "SceneTable.h"
-
-#include <Fenwork/GenericDS.h>
 
 #include <QCoreApplication>
 #include <QMap>
@@ -14,9 +13,11 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 
-// Everything the program knows about devices, loaded once from the data
-// files beside the executable. Only the scene table is read anew on each
+// Everything the program knows about devices, from the data files beside
+// the executable: the tables are read once per process (DeviceTablesLoader)
+// and shared by every store. Only the scene table is read anew on each
 // query, so a replaced table shows in the rates and pictures at once.
 class DeviceConfigStore
 {
@@ -30,10 +31,10 @@ public:
 
     DeviceConfigStore();
 
-    bool isLoaded() const { return loaded; }
+    bool isLoaded() const { return true; }
     // Everything the loading refused or could not read, in file order; the
     // rows named here are not in the tables.
-    const DataProblems& loadProblems() const { return problems; }
+    const DataProblems& loadProblems() const { return m_tables->problems; }
 
     // The picture-name rule of the scene table (SceneTable).
     static QString pictureFileName(const QString& picturePath);
@@ -66,34 +67,12 @@ private:
     enum class SceneScan { Finished, Stopped, ShortRow, Unreadable };
     using SceneRowVisitor = std::function<bool(const SceneTable::Row& row)>;
 
-    void loadXmlFiles();
-    void loadEncodingTables();
-    bool loadXml(const QString& path, const QString& name);
-    bool loadBitrateXml(const QString& path, const QString& name, QVector<BitrateEntry>& table);
-    bool loadFrameXml();
-    bool loadConnectionXml();
-    QMap<QString, QVector<BitrateEntry>> loadEncodingFolder(const QString& folderName, QStringList* names);
     // Visits the scene rows after the header; the visitor returns false to
     // stop. Rows with fewer than five fields stop the scan unless accepted.
     SceneScan scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const;
 
-    aptui::GenericDS xml;
-    bool loaded = false;
-    QVector<BitrateEntry> dvrDefaultTable;
-    QVector<BitrateEntry> ipcDefaultTable;
-    QStringList ntscFrameNames;
-    QStringList palFrameNames;
-    QVector<ShowValueItem> ntscFrameTable;
-    QVector<ShowValueItem> palFrameTable;
-    QString ipcXmlPath;
-    QString dvrXmlPath;
-    QString frameXmlPath;
+    // Read once per process and shared by every store.
+    std::shared_ptr<const DeviceTables> m_tables;
     QString sceneCsvPath;
-    QMap<QString, QVector<BitrateEntry>> ipcEncodingTables;
-    QMap<QString, QVector<BitrateEntry>> dvrEncodingTables;
-    QStringList encodingTypes;
     QString currentEncoding;
-    QMap<QString, QVector<ShowValueItem>> connectionTypes;
-    QString connectionXmlPath;
-    DataProblems problems;
 };
