@@ -1,6 +1,7 @@
 #include "DeviceConfigStore.h"
 
 #include "BitrateTableCheck.h"
+#include "SceneSetLocation.h"
 #include "SceneTable.h"
 #include "ShowValueListCheck.h"
 
@@ -28,7 +29,7 @@ QStringList splitFields(const QString& line)
 
 QString picturePath(const SceneTable::Row& row)
 {
-    return aptui::GetTargetPathFile(SceneTable::pictureFolderName()) + QLatin1Char('/') + row.pictureName();
+    return SceneSetLocation::pictureFolder() + QLatin1Char('/') + row.pictureName();
 }
 
 void appendUnique(QStringList& list, const QString& value)
@@ -49,7 +50,6 @@ DeviceConfigStore::DeviceConfigStore()
     ipcXmlPath = aptui::GetTargetPathFile(kIpcXml);
     dvrXmlPath = aptui::GetTargetPathFile(kDvrXml);
     frameXmlPath = aptui::GetTargetPathFile(kFrameXml);
-    sceneCsvPath = aptui::GetTargetPathFile(SceneTable::fileName());
     connectionXmlPath = aptui::GetTargetPathFile(kConnectionXml);
     currentEncoding = kDefaultEncoding;
 
@@ -273,7 +273,8 @@ double DeviceConfigStore::getConnectionBandwidth(const QString& type, const QStr
 DeviceConfigStore::SceneScan DeviceConfigStore::scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const
 {
     QVector<SceneTable::Row> rows;
-    if (!SceneTable::read(sceneCsvPath, rows))
+    // Where the table is may change with an import, so it is asked each time.
+    if (!SceneTable::read(SceneSetLocation::tablePath(), rows))
         return SceneScan::Unreadable;
     for (const SceneTable::Row& row : std::as_const(rows)) {
         if (!row.isComplete() && !acceptShortRows)

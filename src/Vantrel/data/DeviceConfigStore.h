@@ -88,7 +88,6 @@ private:
     QString ipcXmlPath;
     QString dvrXmlPath;
     QString frameXmlPath;
-    QString sceneCsvPath;
     QMap<QString, QVector<BitrateEntry>> ipcEncodingTables;
     QMap<QString, QVector<BitrateEntry>> dvrEncodingTables;
     QStringList encodingTypes;
