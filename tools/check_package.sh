@@ -20,7 +20,7 @@ checker=vantrel-check
 cleanup() {
     if [ "$installed_here" = 1 ]; then
         echo "--- removing the package"
-        dpkg -r vantrel >/dev/null
+        dpkg --purge vantrel >/dev/null
     fi
     if [ -n "$made_user" ]; then
         userdel "$made_user" 2>/dev/null || true
@@ -72,17 +72,23 @@ example="$lib/examples/small-shop.vantrel"
 [ -f "$example" ] || fail "no example plans in $lib/examples"
 
 # Every run gets a home of its own: what a run leaves there stays out of the
-# user's real one. runner, when set, runs it as another user.
+# user's real one, and a Vantrel someone else runs on this machine does not
+# count as this one's running instance. runner, when set, runs it as another
+# user.
 runner=()
+make_home() {
+    mkdir -p "$1"
+    mkdir -p -m 700 "$1/runtime"
+}
 run_env() {
     local home="$1"
     shift
     "${runner[@]}" env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CONFIG_HOME -u XDG_DATA_HOME \
-        -u XDG_RUNTIME_DIR HOME="$home" "$@"
+        XDG_RUNTIME_DIR="$home/runtime" HOME="$home" "$@"
 }
 
 echo "--- vantrel --version, --help; vantrel-cli --help, totals"
-mkdir -p "$work/home"
+make_home "$work/home"
 version="$(run_env "$work/home" "$bin/vantrel" --version)"
 echo "$version"
 [[ "$version" =~ ^Vantrel\ v[0-9] ]] || fail "vantrel --version printed: $version"
@@ -147,7 +153,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 if [ "$(id -u)" -ne 0 ] || [ ${#as_user[@]} -gt 0 ]; then
     echo "--- a user without write access imports scenes"
-    mkdir -p "$work/user"
+    make_home "$work/user"
     printf '%s\n' "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path" \
         'Hospital,H.265,720P(1280x720),1204,D:\scene\hospital_720p.png' \
         'Hospital,H.264,1080P(1920x1080),2048,D:\scene\hospital_1080p.png' > "$work/user/Template.csv"
