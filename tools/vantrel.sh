@@ -5,6 +5,9 @@
 #   tools/vantrel.sh sanitize   build with AddressSanitizer and
 #                           UndefinedBehaviorSanitizer (in build-asan/) and
 #                           run the whole suite under them
+#   tools/vantrel.sh package   build the Debian package (build/vantrel_*.deb),
+#                           lint it, install it and start what it installed
+#                           (tools/check_package.sh)
 # Missing Debian packages are installed with apt-get (through sudo when not
 # root). Every step is idempotent: a second call only rebuilds what changed.
 set -euo pipefail
@@ -20,15 +23,19 @@ packages=(cmake ninja-build g++ pkg-config
           libbenchmark-dev fonts-noto-cjk fonts-liberation2
           libxlsxwriter-dev poppler-utils python3-openpyxl
           clang libclang-rt-14-dev)
+# Only the package check needs these: the Debian tools that build and lint the
+# package, the validators of its desktop files and a virtual screen.
+package_tools=(lintian dpkg-dev appstream desktop-file-utils shared-mime-info
+               xvfb xauth)
 
 usage() {
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|package" >&2
     exit 2
 }
 
 install_missing_packages() {
     local missing=()
-    for pkg in "${packages[@]}"; do
+    for pkg in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -86,6 +93,13 @@ case "$mode" in
             LSAN_OPTIONS="suppressions=$here/tools/sanitizer/lsan.supp:print_suppressions=0" \
             UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
             QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+        ;;
+    package)
+        install_missing_packages "${package_tools[@]}"
+        build_all
+        rm -f "$build"/vantrel_*.deb
+        (cd "$build" && cpack -G DEB)
+        "$here/tools/check_package.sh" "$build"/vantrel_*.deb
         ;;
     *)
         usage

@@ -1,7 +1,9 @@
 #include "ConfigureManager.h"
 
 #include <Fenwork/GenericDS.h>
+#include <Fenwork/TargetPath.h>
 
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace apt {
@@ -19,6 +21,12 @@ const QStringList& itemNames()
 
 ConfigureManager::ConfigureManager() = default;
 ConfigureManager::~ConfigureManager() = default;
+
+QString ConfigureManager::locate(const QString& fileName)
+{
+    const QString own = QStandardPaths::locate(QStandardPaths::AppConfigLocation, fileName);
+    return own.isEmpty() ? aptui::GetTargetPathFile(fileName) : own;
+}
 
 bool ConfigureManager::load(const QString& path)
 {

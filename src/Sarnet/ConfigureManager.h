@@ -30,6 +30,12 @@ public:
         Skin = 7
     };
 
+    // The file to read: the user's own copy in the configuration folder
+    // (~/.config/Vantrel/Vantrel/setup.xml), where the user of an installed
+    // program, whose folder is read-only, picks language and skin; else the
+    // one shipped beside the program.
+    static QString locate(const QString& fileName);
+
     // Replaces the items with those of the file; false (and no items) when
     // the file cannot be read as XML.
     bool load(const QString& path);

@@ -118,7 +118,7 @@ void ToolApplicationHull::initialize(int& argc, char** argv, const QString& conf
     m_application = new ToolApplicationPrivate(appId, configFile, argc, argv);
     QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                                      + QDir::separator() + QStringLiteral("plugins"));
-    ConfigureManager::instance()->load(aptui::GetTargetPathFile(configFile));
+    ConfigureManager::instance()->load(ConfigureManager::locate(configFile));
     LanaguageManager::instance()->initialize(m_application->appIdWithoutBlanks());
 }
 

@@ -1,3 +1,4 @@
+#include "StartOptions.h"
 #include "StartupProbe.h"
 #include "Vantrel.h"
 #include "WindowSizeRule.h"
@@ -13,11 +14,17 @@
 
 int main(int argc, char** argv)
 {
-    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
-    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
-    // Recent plans and the recovery file live under this name.
+    // Before any window, display or running instance is looked at.
+    if (const std::optional<int> answered = StartOptions::answer(argc, argv))
+        return *answered;
+    // Recent plans, the recovery file, the user's setup.xml and imported
+    // scenes live under this name; set before the shell reads its setup.
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantrel"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.vantrel"));
+    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
     // After initialize(), so the name is already translated.
     hull->setAppName(QObject::tr("Vantrel"));
     if (!hull->startApp())

@@ -8,6 +8,8 @@
 #include <data/EncodingCalculator.h>
 #include <data/PlanFile.h>
 #include <data/PlanTotals.h>
+#include <data/SceneSetLocation.h>
+#include <data/SceneTableImporter.h>
 #include <data/SceneTableValidator.h>
 #include <data/StorageCalculator.h>
 #include <report/ReportWriter.h>
@@ -94,6 +96,8 @@ QString CommandLine::usage()
         "                              resolution and frame rate that fit a link\n"
         "  storage PLAN                recording storage and disks of a plan\n"
         "  check-scenes FILE.csv       what a scene table import would take\n"
+        "  import-scenes FILE.csv      imports the scene table and its pictures\n"
+        "  restore-scenes              brings back the scenes the program shipped with\n"
         "  report PLAN --pdf OUT.pdf | --xlsx OUT.xlsx | --csv OUT.csv\n"
         "                              writes the plan's report\n"
         "  --help                      this text\n"
@@ -134,6 +138,8 @@ int CommandLine::run(QStringList arguments)
         return checkScenes(arguments);
     if (command == QLatin1String("report"))
         return report(arguments);
+    if (command == QLatin1String("import-scenes") || command == QLatin1String("restore-scenes"))
+        return importScenes(command, arguments);
     return wrongUsage(QStringLiteral("unknown command %1").arg(command));
 }
 
@@ -248,6 +254,26 @@ int CommandLine::checkScenes(const QStringList& arguments)
     const SceneTableCheck check = SceneTableValidator::check(arguments.first());
     m_out << QString::fromUtf8(check.toJson()) << "\n";
     return check.problems.isEmpty() ? Done : Refused;
+}
+
+int CommandLine::importScenes(const QString& command, const QStringList& arguments)
+{
+    const bool restore = command == QLatin1String("restore-scenes");
+    if (arguments.size() != (restore ? 0 : 1))
+        return wrongUsage(restore ? QStringLiteral("restore-scenes takes no argument")
+                                  : QStringLiteral("import-scenes takes one CSV file"));
+    const SceneTableImporter::Result result =
+        restore ? SceneTableImporter::restoreShipped() : SceneTableImporter::importFrom(arguments.first());
+    if (!result.ok()) {
+        m_err << "vantrel-cli: " << result.error << "\n";
+        return Refused;
+    }
+    // Where the set now is: an installed program keeps it in the user's
+    // data folder.
+    m_out << QStringLiteral("{\"folder\":%1,\"picturesCopied\":%2}\n")
+                 .arg(jsonString(QDir::toNativeSeparators(SceneSetLocation::liveFolder())))
+                 .arg(result.picturesCopied);
+    return Done;
 }
 
 bool CommandLine::needsGui(const QStringList& arguments)

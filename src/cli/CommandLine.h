@@ -28,6 +28,7 @@ private:
     int storage(const QStringList& arguments);
     int checkScenes(const QStringList& arguments);
     int report(const QStringList& arguments);
+    int importScenes(const QString& command, const QStringList& arguments);
     int wrongUsage(const QString& why);
     bool readPlan(const QStringList& arguments, PlanData& plan);
 

@@ -13,6 +13,9 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Only a PDF needs fonts and a paint engine; everything else starts as a
     // plain console program, also where no display is.
+    // The window's names: an import made here is the one the window reads.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantrel"));
     std::unique_ptr<QCoreApplication> application;
     if (CommandLine::needsGui(arguments)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

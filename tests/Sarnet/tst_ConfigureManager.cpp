@@ -1,5 +1,9 @@
 #include <Sarnet/ConfigureManager.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -137,6 +141,24 @@ private Q_SLOTS:
         QCOMPARE(manager()->translator(), 0u);
         QCOMPARE(manager()->versionType(), 1);
         QVERIFY(!manager()->configureItem(ConfigureManager::Skin));
+    }
+
+    // An installed program's folder is read-only: the user's own copy, in
+    // the configuration folder, is read instead of the shipped one.
+    void userCopyWins()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/setup.xml");
+        const QString own = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+            + QStringLiteral("/setup.xml");
+        QFile::remove(own);
+        QCOMPARE(ConfigureManager::locate(QStringLiteral("setup.xml")), shipped);
+        QVERIFY(QDir().mkpath(QFileInfo(own).absolutePath()));
+        QVERIFY(QFile::copy(writeConfig("<Translator><Value>1</Value></Translator>"), own));
+        const auto cleanUp = qScopeGuard([&own] { QFile::remove(own); });
+        QCOMPARE(ConfigureManager::locate(QStringLiteral("setup.xml")), own);
+        QVERIFY(manager()->load(ConfigureManager::locate(QStringLiteral("setup.xml"))));
+        QCOMPARE(manager()->translator(), 1u);
     }
 };
 

@@ -1,5 +1,7 @@
 // Draws the skin's images so they stay simple to change and reproduce.
 //   make_icons <source>/plugins/skins/CommonSkin
+// and the program's icon in the desktop's sizes, for the package:
+//   make_icons --hicolor <source>/packaging/icons
 
 #include "SkinArt.h"
 
@@ -117,15 +119,29 @@ QList<Picture> pictures()
     };
 }
 
+// The about box's logo tile, as the desktop's menus and file managers
+// show the program and its plan files.
+bool writeDesktopIcons(const QString& root)
+{
+    bool ok = true;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString path = QStringLiteral("%1/%2x%2/apps/vantrel.png").arg(root).arg(size);
+        ok &= save(render({size, size}, 1.0, [size](QPainter& p) { SkinArt::appIcon(p, size); }), path);
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        QTextStream(stderr) << "usage: make_icons <CommonSkin folder>\n";
+        QTextStream(stderr) << "usage: make_icons <CommonSkin folder> | --hicolor <icons folder>\n";
         return 2;
     }
+    if (argc == 3 && QByteArray(argv[1]) == "--hicolor")
+        return writeDesktopIcons(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     const QString root = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
     for (const Picture& picture : pictures())

@@ -1,6 +1,7 @@
 #include "DeviceConfigStore.h"
 
 #include "DeviceTablesLoader.h"
+#include "SceneSetLocation.h"
 #include "SceneTable.h"
 
 #include <Fenwork/TargetPath.h>
@@ -12,7 +13,7 @@ const QString kDefaultEncoding = QStringLiteral("H.264");
 
 QString picturePath(const SceneTable::Row& row)
 {
-    return aptui::GetTargetPathFile(SceneTable::pictureFolderName()) + QLatin1Char('/') + row.pictureName();
+    return SceneSetLocation::pictureFolder() + QLatin1Char('/') + row.pictureName();
 }
 
 void appendUnique(QStringList& list, const QString& value)
@@ -31,7 +32,6 @@ QString DeviceConfigStore::pictureFileName(const QString& picturePath)
 DeviceConfigStore::DeviceConfigStore()
     : m_tables(DeviceTablesLoader::shared())
 {
-    sceneCsvPath = aptui::GetTargetPathFile(SceneTable::fileName());
     currentEncoding = kDefaultEncoding;
 }
 
@@ -126,7 +126,8 @@ double DeviceConfigStore::getConnectionBandwidth(const QString& type, const QStr
 DeviceConfigStore::SceneScan DeviceConfigStore::scanScenes(const SceneRowVisitor& visit, bool acceptShortRows) const
 {
     QVector<SceneTable::Row> rows;
-    if (!SceneTable::read(sceneCsvPath, rows))
+    // Where the table is may change with an import, so it is asked each time.
+    if (!SceneTable::read(SceneSetLocation::tablePath(), rows))
         return SceneScan::Unreadable;
     for (const SceneTable::Row& row : std::as_const(rows)) {
         if (!row.isComplete() && !acceptShortRows)

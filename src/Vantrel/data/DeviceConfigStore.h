@@ -73,6 +73,5 @@ private:
 
     // Read once per process and shared by every store.
     std::shared_ptr<const DeviceTables> m_tables;
-    QString sceneCsvPath;
     QString currentEncoding;
 };

@@ -1,5 +1,6 @@
 #include "SceneSetInstaller.h"
 
+#include "SceneSetLocation.h"
 #include "SceneTable.h"
 
 #include <Fenwork/SafeFileWriter.h>
@@ -21,9 +22,11 @@ QString tr(const char* text)
     return QCoreApplication::translate("SceneSetInstaller", text);
 }
 
-QString inProgram(const QString& name)
+// Where the set is written: the program folder, or the user's data folder
+// when the program may not write to its own.
+QString inWritable(const QString& name)
 {
-    return aptui::GetTargetPathFile(name);
+    return SceneSetLocation::writableFolder() + name;
 }
 
 void reached(SceneSetInstaller::Step step)
@@ -88,13 +91,13 @@ bool SceneSetInstaller::install(const QByteArray& table, const QMap<QString, QSt
 {
     if (!recover(error))
         return false;
-    const QString staging = inProgram(stagingFolderName());
+    const QString staging = inWritable(stagingFolderName());
     if (!stage(staging, table, pictures, progress, error)) {
         QDir(staging).removeRecursively();
         return false;
     }
     reached(Step::Staged);
-    if (!moveOver(staging, inProgram(switchFolderName()), error)) {
+    if (!moveOver(staging, inWritable(switchFolderName()), error)) {
         QDir(staging).removeRecursively();
         return false;
     }
@@ -146,7 +149,7 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
 
     // The live pictures become the backup when they leave; the live table is
     // replaced in place, so its copy goes along now.
-    const QString liveTable = inProgram(SceneTable::fileName());
+    const QString liveTable = SceneSetLocation::tablePath();
     if (QFileInfo(liveTable).isFile()
         && !aptui::SafeFileWriter::copyFile(liveTable, previous + QLatin1Char('/') + SceneTable::fileName(), error))
         return false;
@@ -155,11 +158,11 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
 
 bool SceneSetInstaller::rollForward(QString* error)
 {
-    const QString switching = inProgram(switchFolderName());
+    const QString switching = inWritable(switchFolderName());
     const QString newPictures = switching + QLatin1Char('/') + SceneTable::pictureFolderName();
     const QString newTable = switching + QLatin1Char('/') + SceneTable::fileName();
     const QString previous = switching + QStringLiteral("/Previous");
-    const QString livePictures = inProgram(SceneTable::pictureFolderName());
+    const QString livePictures = inWritable(SceneTable::pictureFolderName());
 
     if (QFileInfo(newPictures).isDir()) {
         const QString oldPictures = previous + QLatin1Char('/') + SceneTable::pictureFolderName();
@@ -174,11 +177,11 @@ bool SceneSetInstaller::rollForward(QString* error)
     }
     reached(Step::PicturesSwitched);
 
-    if (QFileInfo(newTable).isFile() && !moveOver(newTable, inProgram(SceneTable::fileName()), error))
+    if (QFileInfo(newTable).isFile() && !moveOver(newTable, inWritable(SceneTable::fileName()), error))
         return false;
     reached(Step::TableSwitched);
 
-    const QString backup = inProgram(backupFolderName());
+    const QString backup = inWritable(backupFolderName());
     if (QFileInfo(previous).isDir() && (!removeFolder(backup, error) || !moveOver(previous, backup, error)))
         return false;
     return removeFolder(switching, error);
@@ -186,14 +189,14 @@ bool SceneSetInstaller::rollForward(QString* error)
 
 bool SceneSetInstaller::recover(QString* error)
 {
-    if (QFileInfo(inProgram(switchFolderName())).isDir() && !rollForward(error))
+    if (QFileInfo(inWritable(switchFolderName())).isDir() && !rollForward(error))
         return false;
-    return removeFolder(inProgram(stagingFolderName()), error);
+    return removeFolder(inWritable(stagingFolderName()), error);
 }
 
 bool SceneSetInstaller::restoreShipped(QString* error)
 {
-    const QString shipped = inProgram(shippedFolderName());
+    const QString shipped = aptui::GetTargetPathFile(shippedFolderName());
     const QString table = shipped + QLatin1Char('/') + SceneTable::fileName();
     QFile file(table);
     if (!file.open(QIODevice::ReadOnly)) {

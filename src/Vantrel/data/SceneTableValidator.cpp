@@ -1,8 +1,7 @@
 #include "SceneTableValidator.h"
 
 #include "DeviceConfigStore.h"
-
-#include <Fenwork/TargetPath.h>
+#include "SceneSetLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -142,7 +141,7 @@ QString SceneTableValidator::locatePicture(const QString& picturePath, const QSt
     const QStringList candidates = {
         QDir(tableFolder).filePath(picturePath),
         QDir(tableFolder).filePath(name),
-        aptui::GetTargetPathFile(SceneTable::pictureFolderName()) + QLatin1Char('/') + name,
+        SceneSetLocation::pictureFolder() + QLatin1Char('/') + name,
     };
     for (const QString& candidate : candidates) {
         const QFileInfo info(candidate);

@@ -43,11 +43,16 @@ AboutDialog::AboutDialog(QWidget* parent)
     SetNameValue(apt::ToolApplicationHull::instance()->appName());
     SetBtn1Text(tr("User Help"));
     SetBtn2Text(tr("Update Scence"));
-    SetVersionValue(tr("v3.0.0.1build") + buildDateNumber(QString::fromLatin1(__DATE__)));
+    SetVersionValue(versionText());
     setConerBtnVisible(false);
 }
 
 AboutDialog::~AboutDialog() = default;
+
+QString AboutDialog::versionText()
+{
+    return tr("v3.0.0.1build") + buildDateNumber(QString::fromLatin1(__DATE__));
+}
 
 QString AboutDialog::buildDateNumber(const QString& compilerDate)
 {

@@ -19,6 +19,8 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
     ~AboutDialog() override;
 
+    // The version as the box shows it and "Vantrel --version" prints it.
+    static QString versionText();
     // "Feb  1 2016" (the compiler's date text) gives "20160201".
     static QString buildDateNumber(const QString& compilerDate);
     // Where the manual is looked for: the working folder first, then the
