@@ -14,6 +14,7 @@
 int main(int argc, char** argv)
 {
     apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // the names the data files show
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
     // Recent plans and the recovery file live under this name.
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));

@@ -1,5 +1,6 @@
 #include "UplinkPicker.h"
 
+#include <data/DataName.h>
 #include <data/DeviceConfigStore.h>
 
 #include <Fenwork/ComboBox.h>
@@ -14,6 +15,9 @@ namespace {
 
 // The item's figure in Mbps; 0 for "No uplink", -1 for the custom entry.
 constexpr int kMbpsRole = Qt::UserRole;
+// The link's name as plans store it: the data files' words, whatever the
+// language shows.
+constexpr int kKeyRole = Qt::UserRole + 1;
 constexpr double kCustomMarker = -1.0;
 
 } // namespace
@@ -35,8 +39,10 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
     QStringList types;
     store.getConnectionTypes(types);
     for (const QString& type : std::as_const(types)) {
-        for (const ShowValueItem& link : store.getConnectionBandwidths(type))
-            m_linkBox->addItem(type + QLatin1Char(' ') + link.show, link.value);
+        for (const ShowValueItem& link : store.getConnectionBandwidths(type)) {
+            m_linkBox->addItem(DataName::shown(type) + QLatin1Char(' ') + DataName::shown(link.show), link.value);
+            m_linkBox->setItemData(m_linkBox->count() - 1, QString(type + QLatin1Char(' ') + link.show), kKeyRole);
+        }
     }
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
 
@@ -68,7 +74,8 @@ void UplinkPicker::showUplink(const UplinkSettings& uplink)
     if (uplink.isSet()) {
         index = customIndex();
         for (int i = 1; i < customIndex(); ++i) {
-            if (m_linkBox->itemText(i) == uplink.name && m_linkBox->itemData(i, kMbpsRole).toDouble() == uplink.mbps)
+            if (m_linkBox->itemData(i, kKeyRole).toString() == uplink.name
+                && m_linkBox->itemData(i, kMbpsRole).toDouble() == uplink.mbps)
                 index = i;
         }
     }
@@ -88,7 +95,7 @@ UplinkSettings UplinkPicker::uplink() const
         if (ok && mbps > 0.0 && mbps <= UplinkSettings::kMaxMbps)
             uplink.mbps = mbps;
     } else if (index > 0) {
-        uplink.name = m_linkBox->itemText(index);
+        uplink.name = m_linkBox->itemData(index, kKeyRole).toString();
         uplink.mbps = m_linkBox->itemData(index, kMbpsRole).toDouble();
     }
     return uplink;
