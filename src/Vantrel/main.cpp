@@ -1,3 +1,4 @@
+#include "RememberedChoices.h"
 #include "StartupProbe.h"
 #include "Vantrel.h"
 #include "WindowSizeRule.h"
@@ -16,7 +17,7 @@ int main(int argc, char** argv)
     apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
     hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // the names the data files show
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
-    // Recent plans and the recovery file live under this name.
+    // Recent plans, remembered choices and the recovery file live under this name.
     QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantrel"));
     // After initialize(), so the name is already translated.
@@ -32,8 +33,9 @@ int main(int argc, char** argv)
         Vantrel window;
         if (StartupProbe::isWanted())
             new StartupProbe(&window); // owned by the window
+        const auto* choices = new RememberedChoices(&window); // owned by the window
         window.show();
-        WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry());
+        WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry(), choices->windowPlace());
         window.openAtStart(QCoreApplication::arguments());
         exitCode = QApplication::exec();
         hull->distory();
