@@ -603,6 +603,9 @@ private Q_SLOTS:
 
             auto* link = window.findChild<QComboBox*>(QStringLiteral("netLinkCombox_2"));
             QCOMPARE(link->currentText(), QStringLiteral("以太网"));
+            QSignalSpy question(window.deviceEditor(), &DeviceEditor::signalCodeParameterChanged);
+            link->setCurrentIndex(link->findText(QStringLiteral("光纤")));
+            QCOMPARE(question.last().at(0).value<CodeParameter>().bandwidth, 100 * 1024.0); // Fibre 100 Mbps
             auto* uplink = window.findChild<QComboBox*>(QStringLiteral("uplinkLinkBox"));
             uplink->setCurrentIndex(uplink->findText(QStringLiteral("光纤 100 Mbps")));
 

@@ -25,6 +25,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QResizeEvent>
+#include <QStandardItemModel>
 #include <QVariant>
 
 #include <cmath>
@@ -46,9 +47,9 @@ constexpr double kKbpsPerMbps = 1024.0;
 const char kInvalidProperty[] = "invalid";
 
 // The link boxes show translated names; the data files' own names, by which
-// the bandwidths are looked up, ride along as item data (a bandwidth's
-// figure in Mbps has the first role).
+// the bandwidths are looked up, ride along as item data.
 constexpr int kLinkKeyRole = Qt::UserRole;
+constexpr int kBandwidthMbpsRole = Qt::UserRole;
 constexpr int kBandwidthKeyRole = Qt::UserRole + 1;
 
 // A custom bandwidth as people type it: digits with one decimal separator,
@@ -703,9 +704,14 @@ void DeviceEditor::onSetBandWidthByConnectionType(int)
     // the emptied box and again for the first bandwidth.
     ui->selectBandCombox_2->clear();
     const QVector<ShowValueItem> bandwidths = m_configStore->getConnectionBandwidths(connectionType);
+    auto* model = qobject_cast<QStandardItemModel*>(ui->selectBandCombox_2->model());
     for (const ShowValueItem& bandwidth : bandwidths) {
-        ui->selectBandCombox_2->addItem(DataName::shown(bandwidth.show), QVariant(bandwidth.value));
-        ui->selectBandCombox_2->setItemData(ui->selectBandCombox_2->count() - 1, bandwidth.show, kBandwidthKeyRole);
+        // Whole before it goes in: the first item becomes the current one at
+        // once, and the question reported then needs its key.
+        auto* item = new QStandardItem(DataName::shown(bandwidth.show));
+        item->setData(bandwidth.value, kBandwidthMbpsRole);
+        item->setData(bandwidth.show, kBandwidthKeyRole);
+        model->appendRow(item);
     }
 }
 

@@ -6,9 +6,11 @@
 #include <Fenwork/ComboBox.h>
 #include <Fenwork/LineEdit.h>
 
+#include <QAbstractItemView>
 #include <QDoubleValidator>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace {
@@ -45,6 +47,11 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
         }
     }
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
+    // The list is as wide as its longest link, however narrow the box: a
+    // link's name and its figures are read together.
+    QAbstractItemView* list = m_linkBox->view();
+    list->ensurePolished();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
 
     m_customField->setObjectName(QStringLiteral("uplinkCustomField"));
     m_customField->setPlaceholderText(tr("in Mbps"));
