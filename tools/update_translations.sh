@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Brings translations/*.ts up to date with the texts in the sources.
 #
-#   tools/update_translations.sh            update all six files
+#   tools/update_translations.sh            update all eight files
 #   LUPDATE=/path/to/lupdate tools/update_translations.sh
 #
 # Each part of the program has its own pair of files, one per language:
 #   src/Vantrel/** (code and .ui forms) -> translations/Vantrel_{en,zh}.ts
 #   src/Fenwork/**                      -> translations/Fenwork_{en,zh}.ts
 #   src/Sarnet/**                       -> translations/Sarnet_{en,zh}.ts
+#   names shown from data/ (scenes, link types, storage choices)
+#                                       -> translations/VantrelData_{en,zh}.ts
+#
+# The data names are keys the tables are looked up by and plans store; what
+# the user reads is their translation in the context "DataNames". They are
+# extracted from the shipped data files by tools/data_names.py (python3),
+# in their own pair of files, since lupdate drops from the other files every
+# text the code does not hold.
 #
 # Existing translations are kept; texts that left the code are dropped
 # (-no-obsolete); new texts arrive as unfinished and must be translated in
@@ -54,3 +62,5 @@ for prefix in Vantrel Fenwork Sarnet; do
         echo "   $total messages, $unfinished unfinished"
     done
 done
+
+python3 tools/data_names.py data translations/VantrelData_en.ts translations/VantrelData_zh.ts

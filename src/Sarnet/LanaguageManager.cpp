@@ -12,19 +12,25 @@ namespace apt {
 LanaguageManager::LanaguageManager() = default;
 LanaguageManager::~LanaguageManager() = default;
 
-LanaguageManager::Choice LanaguageManager::choiceFor(unsigned int language, const QString& prefix)
+LanaguageManager::Choice LanaguageManager::choiceFor(unsigned int language, const QStringList& programCatalogues)
 {
+    const auto program = [&programCatalogues](const QString& suffix) {
+        QStringList files;
+        for (const QString& catalogue : programCatalogues)
+            files << catalogue + suffix;
+        return files;
+    };
     Choice choice;
     switch (language) {
     case 0:
-        choice.files = {prefix + QStringLiteral("_en.qm"), QStringLiteral("Fenwork_en.qm"),
-                        QStringLiteral("Sarnet_en.qm")};
+        choice.files = program(QStringLiteral("_en.qm"))
+            << QStringLiteral("Fenwork_en.qm") << QStringLiteral("Sarnet_en.qm");
         choice.changesLocale = true;
         choice.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         break;
     case 1:
-        choice.files = {prefix + QStringLiteral("_zh.qm"), QStringLiteral("qt_zh_CN.qm"),
-                        QStringLiteral("Fenwork_zh.qm"), QStringLiteral("Sarnet_zh.qm")};
+        choice.files = program(QStringLiteral("_zh.qm"))
+            << QStringLiteral("qt_zh_CN.qm") << QStringLiteral("Fenwork_zh.qm") << QStringLiteral("Sarnet_zh.qm");
         choice.changesLocale = true;
         choice.locale = QLocale(QLocale::Chinese, QLocale::China);
         break;
@@ -34,10 +40,10 @@ LanaguageManager::Choice LanaguageManager::choiceFor(unsigned int language, cons
     return choice;
 }
 
-void LanaguageManager::initialize(const QString& prefix)
+void LanaguageManager::initialize(const QStringList& programCatalogues)
 {
     m_language = ConfigureManager::instance()->translator();
-    const Choice choice = choiceFor(m_language, prefix);
+    const Choice choice = choiceFor(m_language, programCatalogues);
     if (choice.changesLocale)
         m_locale = choice.locale;
 

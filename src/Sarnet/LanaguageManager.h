@@ -22,18 +22,20 @@ class LanaguageManager : public aptui::UiSingleton<LanaguageManager>
 
 public:
     // The translation files of a language, in installation order (the last
-    // installed is consulted first), and its locale.
+    // installed is consulted first), and its locale. The program names its
+    // own catalogues, each compiled to <name>_en.qm and <name>_zh.qm; the
+    // toolkit's, the shell's and Qt's follow.
     struct Choice
     {
         QStringList files;
         bool changesLocale = false;
         QLocale locale;
     };
-    static Choice choiceFor(unsigned int language, const QString& prefix);
+    static Choice choiceFor(unsigned int language, const QStringList& programCatalogues);
 
     // Reads the language number from the loaded configuration, loads the
     // files from <program folder>/translations/ and installs them.
-    void initialize(const QString& prefix);
+    void initialize(const QStringList& programCatalogues);
 
     unsigned int language() const;
     QLocale locale() const;

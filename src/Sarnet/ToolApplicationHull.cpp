@@ -111,6 +111,12 @@ ToolApplicationHull::~ToolApplicationHull()
     m_application = nullptr;
 }
 
+void ToolApplicationHull::addTranslationCatalogue(const QString& catalogue)
+{
+    if (!m_translationCatalogues.contains(catalogue))
+        m_translationCatalogues << catalogue;
+}
+
 void ToolApplicationHull::initialize(int& argc, char** argv, const QString& configFile, const QString& appId)
 {
     if (m_application)
@@ -119,7 +125,8 @@ void ToolApplicationHull::initialize(int& argc, char** argv, const QString& conf
     QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                                      + QDir::separator() + QStringLiteral("plugins"));
     ConfigureManager::instance()->load(ConfigureManager::locate(configFile));
-    LanaguageManager::instance()->initialize(m_application->appIdWithoutBlanks());
+    LanaguageManager::instance()->initialize(QStringList{m_application->appIdWithoutBlanks()}
+                                             + m_translationCatalogues);
 }
 
 void ToolApplicationHull::setAppName(const QString& name)

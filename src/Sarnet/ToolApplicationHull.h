@@ -3,6 +3,7 @@
 #include "SarnetGlobal.h"
 
 #include <QString>
+#include <QStringList>
 
 class QApplication;
 class QEvent;
@@ -26,6 +27,10 @@ public:
 
     static ToolApplicationHull* instance();
 
+    // Before initialize(): a further translation catalogue of the program,
+    // <catalogue>_en.qm / <catalogue>_zh.qm, installed with the one named
+    // after the application id.
+    void addTranslationCatalogue(const QString& catalogue);
     void initialize(int& argc, char** argv, const QString& configFile, const QString& appId);
     void setAppName(const QString& name);
     QString appName() const;
@@ -46,6 +51,7 @@ private:
     ToolApplicationHull();
 
     ToolApplicationPrivate* m_application = nullptr;
+    QStringList m_translationCatalogues;
 };
 
 } // namespace apt

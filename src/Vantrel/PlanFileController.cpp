@@ -124,7 +124,9 @@ bool PlanFileController::newPlan()
 {
     if (!maybeSave())
         return false;
-    m_editor->load(PlanData());
+    PlanData fresh;
+    fresh.videoStandard = m_newPlanStandard;
+    m_editor->load(fresh);
     m_recovery->discard();
     setFilePath(QString());
     Q_EMIT planLoaded();

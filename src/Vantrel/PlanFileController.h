@@ -1,5 +1,6 @@
 #pragma once
 
+#include <data/DeviceTypes.h>
 #include <data/ProgressStep.h>
 
 #include <QList>
@@ -65,6 +66,10 @@ public:
 
     static QStringList recentPlans();
 
+    // The video standard "New plan" starts with (the user's last choice).
+    void setNewPlanStandard(VideoStandard standard) { m_newPlanStandard = standard; }
+    VideoStandard newPlanStandard() const { return m_newPlanStandard; }
+
 public Q_SLOTS:
     bool newPlan();
     bool open();
@@ -107,6 +112,7 @@ private:
     QWidget* m_window;
     Prompts m_prompts;
     QString m_filePath;
+    VideoStandard m_newPlanStandard = PAL;
     std::unique_ptr<PlanRecovery> m_recovery;
     std::unique_ptr<QMenu> m_recentMenu;
     std::unique_ptr<QMenu> m_examplesMenu;

@@ -1,3 +1,4 @@
+#include "RememberedChoices.h"
 #include "StartOptions.h"
 #include "StartupProbe.h"
 #include "Vantrel.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.vantrel"));
     apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // the names the data files show
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
     // After initialize(), so the name is already translated.
     hull->setAppName(QObject::tr("Vantrel"));
@@ -38,8 +40,9 @@ int main(int argc, char** argv)
         Vantrel window;
         if (StartupProbe::isWanted())
             new StartupProbe(&window); // owned by the window
+        const auto* choices = new RememberedChoices(&window); // owned by the window
         window.show();
-        WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry());
+        WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry(), choices->windowPlace());
         window.openAtStart(QCoreApplication::arguments());
         exitCode = QApplication::exec();
         hull->distory();

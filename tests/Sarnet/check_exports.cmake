@@ -7,6 +7,7 @@ if(NOT NM)
 endif()
 set(_expected
     "apt::ToolApplicationHull::instance()"
+    "apt::ToolApplicationHull::addTranslationCatalogue(QString const&)"
     "apt::ToolApplicationHull::initialize(int&, char**, QString const&, QString const&)"
     "apt::ToolApplicationHull::setAppName(QString const&)"
     "apt::ToolApplicationHull::appName() const"

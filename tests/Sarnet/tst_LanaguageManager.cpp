@@ -7,6 +7,11 @@
 
 using apt::LanaguageManager;
 
+namespace {
+// The program's own catalogues: its texts and the names from its data files.
+const QStringList kCatalogues{QStringLiteral("Vantrel"), QStringLiteral("VantrelData")};
+} // namespace
+
 class TestLanaguageManager : public QObject
 {
     Q_OBJECT
@@ -18,10 +23,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("english") << 0u
-                                 << QStringList{"Vantrel_en.qm", "Fenwork_en.qm", "Sarnet_en.qm"}
+                                 << QStringList{"Vantrel_en.qm", "VantrelData_en.qm", "Fenwork_en.qm", "Sarnet_en.qm"}
                                  << QLocale(QLocale::English, QLocale::UnitedStates);
         QTest::newRow("chinese") << 1u
-                                 << QStringList{"Vantrel_zh.qm", "qt_zh_CN.qm", "Fenwork_zh.qm", "Sarnet_zh.qm"}
+                                 << QStringList{"Vantrel_zh.qm", "VantrelData_zh.qm", "qt_zh_CN.qm", "Fenwork_zh.qm",
+                                                "Sarnet_zh.qm"}
                                  << QLocale(QLocale::Chinese, QLocale::China);
         QTest::newRow("font language 9") << 9u << QStringList() << QLocale();
         QTest::newRow("font language 10") << 10u << QStringList() << QLocale();
@@ -32,7 +38,7 @@ private Q_SLOTS:
         QFETCH(uint, language);
         QFETCH(QStringList, files);
         QFETCH(QLocale, locale);
-        const LanaguageManager::Choice choice = LanaguageManager::choiceFor(language, QStringLiteral("Vantrel"));
+        const LanaguageManager::Choice choice = LanaguageManager::choiceFor(language, kCatalogues);
         QCOMPARE(choice.files, files);
         QCOMPARE(choice.changesLocale, !files.isEmpty());
         if (choice.changesLocale)
@@ -44,13 +50,13 @@ private Q_SLOTS:
     {
         const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/translations/");
         for (const uint language : {0u, 1u}) {
-            for (const QString& file : LanaguageManager::choiceFor(language, QStringLiteral("Vantrel")).files)
+            for (const QString& file : LanaguageManager::choiceFor(language, kCatalogues).files)
                 QVERIFY2(QFile::exists(folder + file), qPrintable(file));
         }
     }
 
     // One process, one initialisation: Chinese from a configuration file.
-    void chineseInstallsFourTranslators()
+    void chineseInstallsFiveTranslators()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("setup.xml"));
@@ -62,13 +68,15 @@ private Q_SLOTS:
 
         LanaguageManager* manager = LanaguageManager::instance();
         QCOMPARE(manager->language(), 0u);
-        manager->initialize(QStringLiteral("Vantrel"));
+        manager->initialize(kCatalogues);
         QCOMPARE(manager->language(), 1u);
-        QCOMPARE(manager->translatorCount(), 4);
+        QCOMPARE(manager->translatorCount(), 5);
         QCOMPARE(manager->locale(), QLocale(QLocale::Chinese, QLocale::China));
 
-        // Each file answers in its own context: program, toolkit, shell, Qt.
+        // Each file answers in its own context: program, data names,
+        // toolkit, shell, Qt.
         QCOMPARE(QCoreApplication::translate("Vantrel", "Exit"), QStringLiteral("退出"));
+        QCOMPARE(QCoreApplication::translate("DataNames", "Parking Lot"), QStringLiteral("停车场"));
         QCOMPARE(QCoreApplication::translate("aptui::BaseDialog", "Cancel"), QStringLiteral("取消"));
         QCOMPARE(QCoreApplication::translate("apt::ToolApplicationHull::ToolApplicationPrivate", "Hint"),
                  QStringLiteral("提示"));

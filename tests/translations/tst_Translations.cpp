@@ -7,18 +7,32 @@
 // words, the scene CSV template), so their translation must be the text
 // itself.
 
+#include "CapacityCalculation/CapacityCalculation.h"
+#include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
+#include "DeviceItemWidget/DeviceItemWidget.h"
+#include "ScenceSelector/ScenceSelector.h"
 #include "UpdateDialog/UpdateDialog.h"
+#include "Vantrel.h"
 
 #include <data/DeviceTypes.h>
+#include <data/PlanFile.h>
+#include <data/PlanRecovery.h>
+#include <data/PlanReport.h>
+#include <data/PlanTotals.h>
+#include <edit/PlanEditor.h>
+#include <report/ReportTexts.h>
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -32,7 +46,11 @@
 
 namespace {
 
-const QStringList kPrefixes = { QStringLiteral("Vantrel"), QStringLiteral("Fenwork"), QStringLiteral("Sarnet") };
+// The texts of the code, one pair of files per part of the program.
+const QStringList kCodePrefixes = { QStringLiteral("Vantrel"), QStringLiteral("Fenwork"), QStringLiteral("Sarnet") };
+// And the names the data files show (tools/data_names.py).
+const QString kDataNames = QStringLiteral("VantrelData");
+const QStringList kPrefixes = kCodePrefixes + QStringList{ kDataNames };
 const QStringList kLanguages = { QStringLiteral("en"), QStringLiteral("zh") };
 // Compared as data by the program: the same word in every language.
 const QStringList kDataWords = { QStringLiteral("IPC"), QStringLiteral("DVR"), QStringLiteral("PAL"),
@@ -290,7 +308,7 @@ private Q_SLOTS:
     void sourcesMatchTheCode_data()
     {
         QTest::addColumn<QString>("prefix");
-        for (const QString& prefix : kPrefixes)
+        for (const QString& prefix : kCodePrefixes)
             QTest::newRow(qPrintable(prefix)) << prefix;
     }
     void sourcesMatchTheCode()
@@ -317,6 +335,28 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("run tools/update_translations.sh and translate.\nnew in the code: %1\n"
                                            "gone from the code: %2")
                                 .arg(listKeys(inCode - inFile), listKeys(inFile - inCode))));
+    }
+
+    // The data names are what tools/update_translations.sh would take from
+    // the shipped data files today, and English shows them as they are.
+    void dataNamesMatchTheData()
+    {
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty())
+            QSKIP("python3 is not installed");
+        QProcess process;
+        process.start(python, { QStringLiteral(VANTREL_DATA_NAMES_TOOL), QStringLiteral("--check"),
+                                QStringLiteral(VANTREL_DATA_DIR), tsPath(kDataNames, QStringLiteral("en")),
+                                tsPath(kDataNames, QStringLiteral("zh")) });
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardOutput().constData());
+
+        const QList<Message>& english = file(kDataNames, QStringLiteral("en")).messages;
+        QVERIFY(!english.isEmpty());
+        for (const Message& message : english) {
+            QCOMPARE(message.context, QStringLiteral("DataNames"));
+            QCOMPARE(message.translation, message.source);
+        }
     }
 
     // A tr() through a name lupdate cannot resolve lands in an empty context,
@@ -485,6 +525,8 @@ private Q_SLOTS:
                 QStringLiteral("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"));
         }
         row("zh OK", "Fenwork_zh.qm", "aptui::BaseDialog", "OK", QStringLiteral("确定"));
+        row("zh Parking Lot", "VantrelData_zh.qm", "DataNames", "Parking Lot", QStringLiteral("停车场"));
+        row("en Fibre", "VantrelData_en.qm", "DataNames", "Fibre", QStringLiteral("Fibre"));
         row("zh running", "Sarnet_zh.qm", "apt::ToolApplicationHull::ToolApplicationPrivate",
             " is already running.", QStringLiteral(" 已在运行。"));
     }
@@ -531,6 +573,65 @@ private Q_SLOTS:
         QVERIFY(groupType);
         QCOMPARE(groupType->itemText(0), QStringLiteral("IPC"));
         QCOMPARE(groupType->itemText(1), QStringLiteral("DVR"));
+    }
+
+    // In Chinese the scene and link names read in Chinese, while the plan
+    // keeps the data files' names: it opens in English with the same figures.
+    void dataNamesShownTranslatedPlansKeepKeys()
+    {
+        QStandardPaths::setTestModeEnabled(true); // recent plans, recovery file
+        QByteArray saved;
+        double total = 0;
+        {
+            InstalledTranslation program(QStringLiteral("Vantrel_zh.qm"));
+            InstalledTranslation names(QStringLiteral("VantrelData_zh.qm"));
+            QVERIFY(program.loaded() && names.loaded());
+            Vantrel window;
+            window.resize(1200, 750);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+            QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("m_radioButtonVarRate")), Qt::LeftButton);
+            QPushButton* parking = nullptr;
+            for (QPushButton* button : window.findChild<ScenceSelector*>()->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("停车场"))
+                    parking = button;
+            }
+            QVERIFY(parking);
+            QTest::mouseClick(parking, Qt::LeftButton);
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_btnAddDevice")), Qt::LeftButton);
+
+            auto* link = window.findChild<QComboBox*>(QStringLiteral("netLinkCombox_2"));
+            QCOMPARE(link->currentText(), QStringLiteral("以太网"));
+            QSignalSpy question(window.deviceEditor(), &DeviceEditor::signalCodeParameterChanged);
+            link->setCurrentIndex(link->findText(QStringLiteral("光纤")));
+            QCOMPARE(question.last().at(0).value<CodeParameter>().bandwidth, 100 * 1024.0); // Fibre 100 Mbps
+            auto* uplink = window.findChild<QComboBox*>(QStringLiteral("uplinkLinkBox"));
+            uplink->setCurrentIndex(uplink->findText(QStringLiteral("光纤 100 Mbps")));
+
+            const Plan* plan = window.capacityCalculation()->deviceAddPage()->planEditor()->plan();
+            QCOMPARE(plan->groupCount(), 1);
+            const StructDeviceItem group = plan->groupAt(0).device;
+            QCOMPARE(group.sceneName, QStringLiteral("Parking Lot"));
+            QVERIFY(group.bitrate > 0);
+            QCOMPARE(plan->uplink().name, QStringLiteral("Fibre 100 Mbps"));
+            auto* card = window.capacityCalculation()->deviceAddPage()->cardOf(group.groupNumber);
+            QVERIFY(card->findChild<QLabel*>(QStringLiteral("m_labelScenceName"))->text().contains(QStringLiteral("停车场")));
+            const PlanReport report(plan->data(), QDate(2024, 1, 1));
+            QVERIFY(ReportTexts::frameRateOrScene(report.groups().at(0)).contains(QStringLiteral("停车场")));
+
+            saved = PlanFile::toJson(plan->data());
+            total = PlanTotals(plan->groups()).bandwidth().total();
+        }
+        // The group's name is the user's text (here the editor's Chinese
+        // default); the names from the data files are the keys.
+        QVERIFY(saved.contains("\"Parking Lot\""));
+        QVERIFY(!saved.contains("停车场") && !saved.contains("光纤"));
+        const PlanFile::ReadResult reopened = PlanFile::fromJson(saved, QStringLiteral("plan.vantrel"));
+        QVERIFY(reopened.ok);
+        QCOMPARE(PlanTotals(reopened.plan.groups).bandwidth().total(), total);
+        QCOMPARE(reopened.plan.uplink.name, QStringLiteral("Fibre 100 Mbps"));
+        QFile::remove(PlanRecovery::defaultPath());
     }
 
     // The import and export answers stand on one line in a dialog of fixed

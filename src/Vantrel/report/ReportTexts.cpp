@@ -1,5 +1,7 @@
 #include "ReportTexts.h"
 
+#include <data/DataName.h>
+
 QString ReportTexts::title(const PlanReport& report)
 {
     if (report.siteName().trimmed().isEmpty())
@@ -41,7 +43,7 @@ QString ReportTexts::frameRateOrScene(const PlanReport::Group& group)
 {
     if (!group.frameRate.isEmpty() || group.scene.isEmpty())
         return group.frameRate;
-    return tr("Scene: %1").arg(group.scene);
+    return tr("Scene: %1").arg(DataName::shown(group.scene));
 }
 
 QString ReportTexts::unitText(BandwidthTotal::Unit unit)

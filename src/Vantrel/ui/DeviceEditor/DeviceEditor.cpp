@@ -8,6 +8,7 @@
 #include <Fenwork/ShareTools.h>
 #include <Sarnet/ToolApplicationHull.h>
 #include <data/BandwidthTotal.h>
+#include <data/DataName.h>
 #include <data/DeviceConfigStore.h>
 #include <data/DeviceInfoManager.h>
 #include <data/EncodingCalculator.h>
@@ -24,6 +25,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QResizeEvent>
+#include <QStandardItemModel>
 #include <QVariant>
 
 #include <cmath>
@@ -43,6 +45,12 @@ constexpr int kMaxChannelNameLength = 20;
 constexpr double kKbpsPerMbps = 1024.0;
 
 const char kInvalidProperty[] = "invalid";
+
+// The link boxes show translated names; the data files' own names, by which
+// the bandwidths are looked up, ride along as item data.
+constexpr int kLinkKeyRole = Qt::UserRole;
+constexpr int kBandwidthMbpsRole = Qt::UserRole;
+constexpr int kBandwidthKeyRole = Qt::UserRole + 1;
 
 // A custom bandwidth as people type it: digits with one decimal separator,
 // the locale's or a point. Anything else (a thousands separator, an
@@ -283,7 +291,8 @@ void DeviceEditor::initEncodingPage()
 
     QStringList connectionTypes;
     m_configStore->getConnectionTypes(connectionTypes);
-    ui->netLinkCombox_2->addItems(connectionTypes);
+    for (const QString& type : std::as_const(connectionTypes))
+        ui->netLinkCombox_2->addItem(DataName::shown(type), type);
     ui->netLinkCombox_2->setCurrentIndex(2);
     onSetBandWidthByConnectionType(ui->netLinkCombox_2->currentIndex());
 
@@ -690,13 +699,46 @@ void DeviceEditor::onBandCheckboxChanged()
 void DeviceEditor::onSetBandWidthByConnectionType(int)
 {
     Ui::DeviceEditor* ui = m_ui.get();
-    const QString connectionType = ui->netLinkCombox_2->currentText();
+    const QString connectionType = ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
     // Refilled with the box connected: the encoding question is reported for
     // the emptied box and again for the first bandwidth.
     ui->selectBandCombox_2->clear();
     const QVector<ShowValueItem> bandwidths = m_configStore->getConnectionBandwidths(connectionType);
-    for (const ShowValueItem& bandwidth : bandwidths)
-        ui->selectBandCombox_2->addItem(bandwidth.show, QVariant(bandwidth.value));
+    auto* model = qobject_cast<QStandardItemModel*>(ui->selectBandCombox_2->model());
+    for (const ShowValueItem& bandwidth : bandwidths) {
+        // Whole before it goes in: the first item becomes the current one at
+        // once, and the question reported then needs its key.
+        auto* item = new QStandardItem(DataName::shown(bandwidth.show));
+        item->setData(bandwidth.value, kBandwidthMbpsRole);
+        item->setData(bandwidth.show, kBandwidthKeyRole);
+        model->appendRow(item);
+    }
+}
+
+DeviceEditor::LinkChoice DeviceEditor::linkChoice() const
+{
+    const Ui::DeviceEditor* ui = m_ui.get();
+    LinkChoice choice;
+    choice.type = ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
+    choice.bandwidth = ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString();
+    choice.custom = ui->customBandCheckbox_2->isChecked();
+    choice.customMbps = ui->customBandEdit->text();
+    return choice;
+}
+
+void DeviceEditor::showLinkChoice(const LinkChoice& choice)
+{
+    Ui::DeviceEditor* ui = m_ui.get();
+    // Each step refills the boxes after it, as a person's choice would.
+    const int type = ui->netLinkCombox_2->findData(choice.type, kLinkKeyRole);
+    if (type >= 0)
+        ui->netLinkCombox_2->setCurrentIndex(type);
+    const int bandwidth = ui->selectBandCombox_2->findData(choice.bandwidth, kBandwidthKeyRole);
+    if (bandwidth >= 0)
+        ui->selectBandCombox_2->setCurrentIndex(bandwidth);
+    if (!choice.customMbps.isEmpty())
+        ui->customBandEdit->setText(choice.customMbps);
+    ui->customBandCheckbox_2->setChecked(choice.custom);
 }
 
 void DeviceEditor::onCodeParameterChanged()
@@ -710,9 +752,10 @@ void DeviceEditor::onCodeParameterChanged()
     if (ui->customBandCheckbox_2->isChecked()) {
         parameter.bandwidth = custom.value_or(0.0) * kKbpsPerMbps;
     } else {
-        parameter.bandwidth = m_configStore->getConnectionBandwidth(ui->netLinkCombox_2->currentText(),
-                                                                    ui->selectBandCombox_2->currentText())
-                              * kKbpsPerMbps;
+        parameter.bandwidth =
+            m_configStore->getConnectionBandwidth(ui->netLinkCombox_2->currentData(kLinkKeyRole).toString(),
+                                                  ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString())
+            * kKbpsPerMbps;
     }
     parameter.streamCount = ui->streamCountSpinBox_2->text().toInt(nullptr, 10);
     // The boxes hold translations, but the words compared are the source

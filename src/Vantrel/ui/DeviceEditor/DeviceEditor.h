@@ -52,6 +52,20 @@ public:
     // The data files as the editor loaded them, with what they refused.
     const DeviceConfigStore& configStore() const { return *m_configStore; }
 
+    // The link the encoding tab asks about, in the data files' names (the
+    // boxes show their translations), so that it can come back next run.
+    struct LinkChoice
+    {
+        QString type;
+        QString bandwidth; // the choice's Show text
+        bool custom = false;
+        QString customMbps; // as typed
+    };
+    LinkChoice linkChoice() const;
+    // Shows a kept link; a type or choice the data no longer holds leaves
+    // that box as it is.
+    void showLinkChoice(const LinkChoice& choice);
+
     // The encoding types offered in a language: language 0 keeps "H.264+"
     // and drops "Smart H.264", every other language the reverse.
     static QStringList encodingTypesForLanguage(QStringList types, unsigned int language);

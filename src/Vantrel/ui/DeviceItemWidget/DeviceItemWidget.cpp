@@ -3,6 +3,7 @@
 #include "ui_DeviceItemWidget.h"
 
 #include <data/BandwidthTotal.h>
+#include <data/DataName.h>
 #include <data/ShownRate.h>
 #include <data/DeviceKind.h>
 
@@ -192,7 +193,7 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
         ui.m_labelDeviceResolution->setText(tr("Resolution : %1").arg(deviceItem.resolution));
         ui.m_labelDeviceResolution->setToolTip(QString());
         setTextAndTip(ui.m_labelEncodeType, tr("Encode Type : %1").arg(deviceItem.encodingType));
-        setTextAndTip(ui.m_labelScenceName, tr("Scene Type : %1").arg(deviceItem.sceneName));
+        setTextAndTip(ui.m_labelScenceName, tr("Scene Type : %1").arg(DataName::shown(deviceItem.sceneName)));
     }
 
     ui.m_labelScenceName->setVisible(true);

@@ -4,6 +4,7 @@
 #include "ui_ScenceSelector.h"
 
 #include <Fenwork/VerScrollBar.h>
+#include <data/DataName.h>
 
 #include <QFileInfo>
 #include <QImage>
@@ -65,8 +66,9 @@ void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
 
     QListWidget* list = m_ui->m_listWidgetScences;
     list->addItem(QString());
-    auto* button = new ScenceRaidoButton(nullptr, scenceItem.id, scenceItem.name);
-    button->setToolTip(scenceItem.name);
+    const QString shown = DataName::shown(scenceItem.name);
+    auto* button = new ScenceRaidoButton(nullptr, scenceItem.id, shown);
+    button->setToolTip(shown);
     QListWidgetItem* entry = list->item(list->count() - 1);
     entry->setSizeHint(kScenceItemSize);
     list->setItemWidget(entry, button);

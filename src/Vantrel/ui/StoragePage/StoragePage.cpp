@@ -1,5 +1,6 @@
 #include "StoragePage.h"
 
+#include <data/DataName.h>
 #include <data/Plan.h>
 #include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
@@ -81,7 +82,7 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_diskSize = new QComboBox(this);
     m_diskSize->setObjectName(QStringLiteral("m_comboDiskSize"));
     for (const ShowValueItem& size : m_options.diskSizes())
-        m_diskSize->addItem(size.show, size.value);
+        m_diskSize->addItem(DataName::shown(size.show), size.value);
     m_diskSize->addItem(tr("Custom"), 0.0);
     m_customDisk = new QDoubleSpinBox(this);
     m_customDisk->setObjectName(QStringLiteral("m_spinCustomDisk"));
@@ -97,7 +98,7 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_raid = new QComboBox(this);
     m_raid->setObjectName(QStringLiteral("m_comboRaid"));
     for (const StorageOptions::RaidChoice& level : m_options.raidLevels())
-        m_raid->addItem(level.show, static_cast<int>(level.raid));
+        m_raid->addItem(DataName::shown(level.show), static_cast<int>(level.raid));
     settings->addRow(tr("RAID :"), m_raid);
     m_hotSpares = new aptui::SpinBox(this);
     m_hotSpares->setObjectName(QStringLiteral("m_spinHotSpares"));

@@ -1,19 +1,25 @@
 #include "UplinkPicker.h"
 
+#include <data/DataName.h>
 #include <data/DeviceConfigStore.h>
 
 #include <Fenwork/ComboBox.h>
 #include <Fenwork/LineEdit.h>
 
+#include <QAbstractItemView>
 #include <QDoubleValidator>
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace {
 
 // The item's figure in Mbps; 0 for "No uplink", -1 for the custom entry.
 constexpr int kMbpsRole = Qt::UserRole;
+// The link's name as plans store it: the data files' words, whatever the
+// language shows.
+constexpr int kKeyRole = Qt::UserRole + 1;
 constexpr double kCustomMarker = -1.0;
 
 } // namespace
@@ -35,10 +41,17 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
     QStringList types;
     store.getConnectionTypes(types);
     for (const QString& type : std::as_const(types)) {
-        for (const ShowValueItem& link : store.getConnectionBandwidths(type))
-            m_linkBox->addItem(type + QLatin1Char(' ') + link.show, link.value);
+        for (const ShowValueItem& link : store.getConnectionBandwidths(type)) {
+            m_linkBox->addItem(DataName::shown(type) + QLatin1Char(' ') + DataName::shown(link.show), link.value);
+            m_linkBox->setItemData(m_linkBox->count() - 1, QString(type + QLatin1Char(' ') + link.show), kKeyRole);
+        }
     }
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
+    // The list is as wide as its longest link, however narrow the box: a
+    // link's name and its figures are read together.
+    QAbstractItemView* list = m_linkBox->view();
+    list->ensurePolished();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
 
     m_customField->setObjectName(QStringLiteral("uplinkCustomField"));
     m_customField->setPlaceholderText(tr("in Mbps"));
@@ -68,7 +81,8 @@ void UplinkPicker::showUplink(const UplinkSettings& uplink)
     if (uplink.isSet()) {
         index = customIndex();
         for (int i = 1; i < customIndex(); ++i) {
-            if (m_linkBox->itemText(i) == uplink.name && m_linkBox->itemData(i, kMbpsRole).toDouble() == uplink.mbps)
+            if (m_linkBox->itemData(i, kKeyRole).toString() == uplink.name
+                && m_linkBox->itemData(i, kMbpsRole).toDouble() == uplink.mbps)
                 index = i;
         }
     }
@@ -88,7 +102,7 @@ UplinkSettings UplinkPicker::uplink() const
         if (ok && mbps > 0.0 && mbps <= UplinkSettings::kMaxMbps)
             uplink.mbps = mbps;
     } else if (index > 0) {
-        uplink.name = m_linkBox->itemText(index);
+        uplink.name = m_linkBox->itemData(index, kKeyRole).toString();
         uplink.mbps = m_linkBox->itemData(index, kMbpsRole).toDouble();
     }
     return uplink;

@@ -1,0 +1,114 @@
+#include "RememberedChoices.h"
+
+#include "CapacityCalculation/CapacityCalculation.h"
+#include "DeviceAddPage/DeviceAddPage.h"
+#include "DeviceEditor/DeviceEditor.h"
+#include "PlanFileController.h"
+#include "Vantrel.h"
+
+#include <edit/PlanEditor.h>
+
+#include <QEvent>
+#include <QSettings>
+
+namespace {
+
+const QString kStandard = QStringLiteral("choices/videoStandard");
+const QString kLinkType = QStringLiteral("choices/encodingLinkType");
+const QString kLinkBandwidth = QStringLiteral("choices/encodingBandwidth");
+const QString kLinkCustom = QStringLiteral("choices/encodingCustomBandwidth");
+const QString kLinkCustomMbps = QStringLiteral("choices/encodingCustomMbps");
+const QString kWindowGeometry = QStringLiteral("window/geometry");
+const QString kWindowMaximized = QStringLiteral("window/maximized");
+
+} // namespace
+
+RememberedChoices::RememberedChoices(Vantrel* window)
+    : QObject(window)
+    , m_window(window)
+{
+    const QSettings settings;
+    if (settings.contains(kWindowGeometry))
+        m_place = WindowSizeRule::Place{ settings.value(kWindowGeometry).toRect(),
+                                         settings.value(kWindowMaximized).toBool() };
+    restoreStandard();
+    restoreLink();
+
+    // Connected after restoring: only the user's own choices are kept.
+    DeviceEditor* editor = m_window->deviceEditor();
+    connect(editor, &DeviceEditor::signalCurrentFrameStandard, this, &RememberedChoices::keepStandard);
+    connect(editor, &DeviceEditor::signalCodeParameterChanged, this, &RememberedChoices::keepLink);
+    m_window->installEventFilter(this);
+}
+
+RememberedChoices::~RememberedChoices() = default;
+
+void RememberedChoices::restoreStandard()
+{
+    const int kept = QSettings().value(kStandard, int(PAL)).toInt();
+    const VideoStandard standard = kept == NTSC ? NTSC : PAL;
+    m_window->planFiles()->setNewPlanStandard(standard);
+    // The untouched plan of the start becomes the new plan it would have
+    // been; loading is no edit.
+    PlanEditor* planEditor = m_window->capacityCalculation()->deviceAddPage()->planEditor();
+    const Plan* plan = planEditor->plan();
+    if (plan->videoStandard() != standard && plan->groupCount() == 0 && !planEditor->isModified()) {
+        PlanData fresh = plan->data();
+        fresh.videoStandard = standard;
+        planEditor->load(fresh);
+    }
+}
+
+void RememberedChoices::restoreLink()
+{
+    const QSettings settings;
+    if (!settings.contains(kLinkType))
+        return;
+    DeviceEditor::LinkChoice choice;
+    choice.type = settings.value(kLinkType).toString();
+    choice.bandwidth = settings.value(kLinkBandwidth).toString();
+    choice.custom = settings.value(kLinkCustom).toBool();
+    choice.customMbps = settings.value(kLinkCustomMbps).toString();
+    m_window->deviceEditor()->showLinkChoice(choice);
+}
+
+void RememberedChoices::keepStandard(VideoStandard standard)
+{
+    m_window->planFiles()->setNewPlanStandard(standard);
+    QSettings().setValue(kStandard, int(standard));
+}
+
+void RememberedChoices::keepLink()
+{
+    const DeviceEditor::LinkChoice choice = m_window->deviceEditor()->linkChoice();
+    QSettings settings;
+    settings.setValue(kLinkType, choice.type);
+    settings.setValue(kLinkBandwidth, choice.bandwidth);
+    settings.setValue(kLinkCustom, choice.custom);
+    settings.setValue(kLinkCustomMbps, choice.customMbps);
+}
+
+void RememberedChoices::keepWindowPlace()
+{
+    if (m_window->isMinimized() || !m_window->isVisible())
+        return;
+    QSettings settings;
+    settings.setValue(kWindowGeometry, m_window->normalGeometry());
+    settings.setValue(kWindowMaximized, m_window->isMaximized());
+}
+
+bool RememberedChoices::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            keepWindowPlace();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
