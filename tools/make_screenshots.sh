@@ -27,8 +27,8 @@
 #
 # The language is switched through <Translator> in the build's setup.xml,
 # which is put back as it was at the end. The program runs with its own
-# throw-away settings and data folders, so neither the user's recent plans
-# nor a recovery file change what it shows.
+# throw-away settings, data and runtime folders, so neither the user's recent
+# plans, a recovery file nor a Vantrel already running change what it shows.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -77,7 +77,12 @@ drive_program() { # plan, steps function, suffix
     printf '[General]\nrecentPlans=%s\n' "$recent" >"$home/config/Vantrel/Vantrel.conf"
     cp "$plan" "$plans/"
     plan="$plans/$(basename "$plan")"
+    # Its own runtime and temporary folders too: its single-instance lock and
+    # socket live there, so a Vantrel running elsewhere neither stops this one
+    # nor loses its socket to it.
+    mkdir -p -m 700 "$home/runtime"
     XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home/runtime" \
         xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
             set -euo pipefail
             cd "$1"
