@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>/help.pdf</source>
-        <translation>/help.pdf</translation>
+        <translation>/help_zh.pdf</translation>
     </message>
     <message>
         <source>No user manual found.</source>

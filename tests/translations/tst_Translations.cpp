@@ -195,8 +195,6 @@ bool mustStayItself(const Message& message)
         return true;
     if (message.context == QLatin1String("UpdateDialog") && message.source.endsWith(QLatin1Char('\n')))
         return true; // a line of the scene CSV template
-    if (message.source == QLatin1String("/help.pdf"))
-        return true; // file name of the manual beside the program
     // A style sheet in a form: translating it would change the look.
     return message.source.contains(QLatin1Char('{')) && message.source.contains(QLatin1Char('}'));
 }
@@ -422,6 +420,7 @@ private Q_SLOTS:
         const QSet<QString> latinAllowed = {
             QStringLiteral("Vantrel"), QStringLiteral("%1 - Vantrel"), QStringLiteral("v3.0.0.1build"), QStringLiteral("Gpbs"),
             QStringLiteral("Mpbs"), QStringLiteral("Kpbs"), QStringLiteral("   PDF"), QStringLiteral("   EXCEL"),
+            QStringLiteral("/help.pdf"),
         };
         QStringList faults;
         for (const QString& prefix : kPrefixes) {
@@ -524,6 +523,9 @@ private Q_SLOTS:
                 "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n",
                 QStringLiteral("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"));
         }
+        // The about box opens the manual of the user's language.
+        row("en manual", "Vantrel_en.qm", "AboutDialog", "/help.pdf", QStringLiteral("/help.pdf"));
+        row("zh manual", "Vantrel_zh.qm", "AboutDialog", "/help.pdf", QStringLiteral("/help_zh.pdf"));
         row("zh OK", "Fenwork_zh.qm", "aptui::BaseDialog", "OK", QStringLiteral("确定"));
         row("zh Parking Lot", "VantrelData_zh.qm", "DataNames", "Parking Lot", QStringLiteral("停车场"));
         row("en Fibre", "VantrelData_en.qm", "DataNames", "Fibre", QStringLiteral("Fibre"));

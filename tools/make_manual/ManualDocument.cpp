@@ -38,8 +38,11 @@ constexpr qreal kCellPadding = 4;
 constexpr int kKeepWithNext = QTextFormat::UserProperty + 1;
 constexpr int kPictureOrCaption = QTextFormat::UserProperty + 2;
 
-const QString kBodyFamily = QStringLiteral("DejaVu Sans");
-const QString kCodeFamily = QStringLiteral("DejaVu Sans Mono");
+// Latin text in DejaVu; the Chinese manual's Han characters come from Noto
+// CJK, named here so that every build embeds the same font rather than
+// whatever the font fallback finds first.
+const QStringList kBodyFamilies = {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")};
+const QStringList kCodeFamilies = {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono CJK SC")};
 
 bool isCodeBlock(const QTextBlockFormat& format)
 {
@@ -119,6 +122,20 @@ QImage framed(const QImage& image)
     return result;
 }
 
+// What the Markdown file holds for its editors only: HTML comments (the
+// manual's notes on its own markup) would print as text. And a line break
+// inside a Chinese paragraph is no word space: the lines join without one.
+QString printableMarkdown(QString markdown)
+{
+    static const QRegularExpression comment(QStringLiteral("<!--.*?-->\\n?"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    markdown.remove(comment);
+    static const QRegularExpression chineseBreak(
+        QStringLiteral("(?<=[\\p{Han}\\x{3000}-\\x{303F}\\x{FF00}-\\x{FFEF}])\\n[ \\t]*(?=[\\p{Han}\\x{3000}-\\x{303F}\\x{FF00}-\\x{FFEF}])"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    return markdown.replace(chineseBreak, QString());
+}
+
 } // namespace
 
 ManualDocument::ManualDocument() : m_document(std::make_unique<QTextDocument>()) {}
@@ -133,9 +150,10 @@ bool ManualDocument::load(const QString& markdownPath, QString* error)
             *error = QStringLiteral("cannot read %1: %2").arg(markdownPath, file.errorString());
         return false;
     }
-    const QString markdown = QString::fromUtf8(file.readAll());
+    const QString markdown = printableMarkdown(QString::fromUtf8(file.readAll()));
 
-    QFont font(kBodyFamily);
+    QFont font;
+    font.setFamilies(kBodyFamilies);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(10);
     m_document->setDefaultFont(font);
@@ -298,7 +316,7 @@ void ManualDocument::styleBlocks()
 
         if (isCodeBlock(format)) {
             QTextCharFormat text;
-            text.setFontFamilies({kCodeFamily});
+            text.setFontFamilies(kCodeFamilies);
             text.setFontFixedPitch(true);
             text.setFontPointSize(8.5);
             text.setForeground(kText);
@@ -346,7 +364,7 @@ void ManualDocument::styleBlocks()
             code.setPosition(fragment.position());
             code.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             QTextCharFormat codeText;
-            codeText.setFontFamilies({kCodeFamily});
+            codeText.setFontFamilies(kCodeFamilies);
             codeText.setForeground(kInlineCode);
             codeText.setBackground(kCodeBackground);
             code.mergeCharFormat(codeText);

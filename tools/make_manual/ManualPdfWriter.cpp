@@ -39,7 +39,8 @@ qreal layoutDpi()
 
 QFont footerFont(qreal unitsPerPoint)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(int(std::lround(7.5 * unitsPerPoint)));
     return font;

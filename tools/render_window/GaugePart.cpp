@@ -1,5 +1,6 @@
 // The bandwidth column with its uplink gauge in each state, dressed by the
-// shipped skin: no uplink, 0 %, 69.9 %, 70 %, 100 % and 140 % of a link.
+// shipped skin: no uplink, 0 %, 69.9 %, 70 %, 100 % and 140 % of a link, in
+// the language setup.xml chooses ("-zh" names for Chinese).
 
 #include "BandWidthPage/BandWidthPage.h"
 #include "Parts.h"
@@ -16,6 +17,7 @@
 bool renderGauge(const QDir& outDir)
 {
     dressLikeTheShell();
+    const QString suffix = installLanguageOfSetup();
 
     struct State
     {
@@ -37,15 +39,17 @@ bool renderGauge(const QDir& outDir)
     for (const State& state : states) {
         BandWidthPage page;
         const BandwidthTotal total(state.totalKbps * 0.7);
-        const QString unit = total.unit() == BandwidthTotal::Unit::Gpbs ? QStringLiteral("Gpbs")
-            : total.unit() == BandwidthTotal::Unit::Mpbs                ? QStringLiteral("Mpbs")
-                                                                        : QStringLiteral("Kpbs");
+        // The unit as the device page hands it over: translated.
+        const char* unitKey = total.unit() == BandwidthTotal::Unit::Gpbs ? "Gpbs"
+            : total.unit() == BandwidthTotal::Unit::Mpbs                ? "Mpbs"
+                                                                        : "Kpbs";
+        const QString unit = QCoreApplication::translate("DeviceAddPage", unitKey);
         page.onSetAllCount(QStringLiteral("13"), QStringLiteral("9"), QStringLiteral("4"), total.text(), unit);
         page.showUplinkCheck(UplinkCheck(state.totalKbps, state.uplink));
         page.showUplink(state.uplink);
         page.resize(228, 720);
         page.show();
-        ok &= saveShot(page, outDir, QStringLiteral("gauge-%1.png").arg(QLatin1String(state.name)));
+        ok &= saveShot(page, outDir, QStringLiteral("gauge-%1%2.png").arg(QLatin1String(state.name), suffix));
     }
     return ok;
 }

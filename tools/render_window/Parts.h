@@ -12,3 +12,4 @@ bool renderCapacity(const QDir& outDir);
 bool renderEditor(const QDir& outDir);
 bool renderFrame(const QDir& outDir);
 bool renderGauge(const QDir& outDir);
+bool renderReport(const QDir& outDir);

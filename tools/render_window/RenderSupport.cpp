@@ -8,7 +8,10 @@
 #include <Fenwork/TargetPath.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPixmap>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QTextStream>
 #include <QWidget>
 
@@ -37,4 +40,32 @@ void dressLikeTheShell()
         QApplication::setStyle(style);
     qApp->setStyleSheet(apt::StyleSheetBuilder::build(QStringLiteral("Vantrel")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
+}
+
+QString installLanguageOfSetup()
+{
+    int language = 0;
+    QFile setup(aptui::GetTargetPath() + QStringLiteral("setup.xml"));
+    if (setup.open(QIODevice::ReadOnly)) {
+        QXmlStreamReader xml(&setup);
+        bool inTranslator = false;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("Translator")) {
+                inTranslator = true;
+            } else if (inTranslator && xml.name() == QLatin1String("Value")) {
+                language = xml.readElementText().trimmed().toInt();
+                break;
+            }
+        }
+    }
+    const QString code = language == 1 ? QStringLiteral("zh") : QStringLiteral("en");
+    for (const char* prefix : {"Vantrel", "Fenwork", "Sarnet"}) {
+        auto* translator = new QTranslator(qApp);
+        if (translator->load(QLatin1String(prefix) + QLatin1Char('_') + code,
+                             aptui::GetTargetPath() + QStringLiteral("translations")))
+            QCoreApplication::installTranslator(translator);
+    }
+    return language == 1 ? QStringLiteral("-zh") : QString();
 }

@@ -16,3 +16,9 @@ void dressLikeTheShell();
 
 // Settles, grabs the widget into <folder>/<name> and says so on stdout.
 bool saveShot(QWidget& widget, const QDir& folder, const QString& name);
+
+// For the parts drawn without the shell: installs the program's translations
+// in the language setup.xml chooses, as the shell would (English too, whose
+// translations are the texts a user reads), and returns the suffix of that
+// language's picture names: "-zh" for Chinese, empty for English.
+QString installLanguageOfSetup();

@@ -15,6 +15,9 @@
 //   editor    the device editor in its states
 //   frame     the toolkit's frame, about popup and cover with the skin
 //   gauge     the bandwidth column's uplink gauge in each of its states
+//   report    the PDF report of a 20-group plan (report.pdf, report-zh.pdf)
+// The parts that do not start the shell still speak the language of
+// setup.xml.
 // The output folder defaults to /tmp/render_window.
 
 #include "Parts.h"
@@ -77,7 +80,7 @@ int main(int argc, char** argv)
     const Options options = parse(argc, argv);
     const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"),
                                QStringLiteral("capacity"), QStringLiteral("editor"), QStringLiteral("frame"),
-                               QStringLiteral("gauge")};
+                               QStringLiteral("gauge"), QStringLiteral("report")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
                             << "] [--geometry] [output folder]\n";
@@ -97,6 +100,8 @@ int main(int argc, char** argv)
         ok = renderFrame(outDir);
     } else if (options.part == QLatin1String("gauge")) {
         ok = renderGauge(outDir);
+    } else if (options.part == QLatin1String("report")) {
+        ok = renderReport(outDir);
     } else {
         // The widgets alone, without the skin.
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 class tst_AboutDialog : public QObject
@@ -19,6 +20,7 @@ private Q_SLOTS:
     void buildDate();
     void texts();
     void manualLookup();
+    void manualOfTheLanguage();
     void notManuals_data();
     void notManuals();
     void missingManualShowsNoticeUnderCover();
@@ -85,6 +87,25 @@ void tst_AboutDialog::manualLookup()
     local.close();
     QVERIFY(dialog.onGetHelp());
     QCOMPARE(opened.toLocalFile(), QFileInfo(local).absoluteFilePath());
+}
+
+void tst_AboutDialog::manualOfTheLanguage()
+{
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral("Vantrel_zh"), QCoreApplication::applicationDirPath() + QStringLiteral("/translations")));
+    QCoreApplication::installTranslator(&chinese);
+    TempProgramDir program;
+    QDir::setCurrent(program.path());
+    program.write(QStringLiteral("help.pdf"), "%PDF");
+    program.write(QStringLiteral("help_zh.pdf"), "%PDF");
+    AboutDialog dialog;
+    const QString chineseManual = dialog.manualPath();
+    // Without the Chinese manual the English one is still better than none.
+    program.remove(QStringLiteral("help_zh.pdf"));
+    const QString fallback = dialog.manualPath();
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(QFileInfo(chineseManual).fileName(), QStringLiteral("help_zh.pdf"));
+    QCOMPARE(QFileInfo(fallback).fileName(), QStringLiteral("help.pdf"));
 }
 
 void tst_AboutDialog::notManuals_data()

@@ -68,15 +68,20 @@ QString AboutDialog::buildDateNumber(const QString& compilerDate)
 
 QString AboutDialog::manualPath() const
 {
-    const QString name = tr("/help.pdf");
-    const QString inWorkingFolder = QDir::currentPath() + name;
-    if (isManual(inWorkingFolder))
-        return inWorkingFolder;
-    // Started from a shortcut or a terminal elsewhere, the manual still sits
-    // beside the program like every other data file.
-    const QString besideProgram = QDir::cleanPath(aptui::GetTargetPath() + name);
-    if (isManual(besideProgram))
-        return besideProgram;
+    // The translation names the manual of the user's language (help_zh.pdf
+    // in Chinese); a folder without it still has the English one to offer.
+    QStringList names = { tr("/help.pdf"), QStringLiteral("/help.pdf") };
+    names.removeDuplicates();
+    for (const QString& name : std::as_const(names)) {
+        const QString inWorkingFolder = QDir::currentPath() + name;
+        if (isManual(inWorkingFolder))
+            return inWorkingFolder;
+        // Started from a shortcut or a terminal elsewhere, the manual still
+        // sits beside the program like every other data file.
+        const QString besideProgram = QDir::cleanPath(aptui::GetTargetPath() + name);
+        if (isManual(besideProgram))
+            return besideProgram;
+    }
     return QString();
 }
 

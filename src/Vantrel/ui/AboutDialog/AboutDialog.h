@@ -24,7 +24,8 @@ public:
     // "Feb  1 2016" (the compiler's date text) gives "20160201".
     static QString buildDateNumber(const QString& compilerDate);
     // Where the manual is looked for: the working folder first, then the
-    // program folder; empty when neither holds it.
+    // program folder, the manual of the language (help.pdf, help_zh.pdf)
+    // before the English one; empty when neither folder holds one.
     QString manualPath() const;
 
     // Replaces the desktop's URL handler, e.g. to open nothing in tests.
