@@ -4,14 +4,10 @@
 
 
 #include <QHash>
-#include <QVarLengthArray>
 
 #include <cmath>
 
 namespace {
-
-// Tables up to this long find a row's first namesake by a scan back.
-constexpr int kShortTableRows = 64;
 
 // A sub stream never gets the main-stream resolutions at the top of the
 // tables. A camera's frame-rate-first search starts lower than its
@@ -124,38 +120,8 @@ std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& param
     const QVector<BitrateEntry> rows = m_store->getEncodingTable(parameter.encodingType, parameter.deviceType);
     setEncodeType(parameter.encodingType);
     m_store->setCurrentEncoding(m_encodingType);
-    // A row's table rate and a frame rate's decay are worked out the first
-    // time a trial needs them, once per question: a link that fits early
-    // pays for a few, a link that fits nothing for each row and rate once.
-    QVarLengthArray<double, 32> tableRates(rows.size(), -1.0);
-    // The rate calculateBitrate() would look up is that of the first row of
-    // the same name. A short table finds it by a scan back; a long one by
-    // name, so its cost stays linear.
-    QHash<QString, int> firstRateByName;
-    if (rows.size() > kShortTableRows) {
-        firstRateByName.reserve(rows.size());
-        for (auto row = rows.crbegin(); row != rows.crend(); ++row)
-            firstRateByName.insert(row->resolution, row->bitrate); // the first row wins, inserted last
-    }
-    const auto tableRateOf = [&rows, &tableRates, &firstRateByName](int row) {
-        if (tableRates[row] < 0) {
-            if (!firstRateByName.isEmpty()) {
-                tableRates[row] = firstRateByName.value(rows.at(row).resolution);
-            } else {
-                int first = 0;
-                while (rows.at(first).resolution != rows.at(row).resolution)
-                    ++first;
-                tableRates[row] = rows.at(first).bitrate;
-            }
-        }
-        return tableRates[row];
-    };
-    QVarLengthArray<double, 32> decays(rates.size(), -1.0);
-    const auto decayOf = [&rates, &decays](int rate) {
-        if (decays[rate] < 0)
-            decays[rate] = slowRateDecay(rates.at(rate).value);
-        return decays[rate];
-    };
+    const QVector<double>& tableRates = tableRatesOf(rows);
+    const QVector<double>& decays = decaysOf(rates);
 
     const bool frameRateFirst = order == SearchOrder::FrameRateFirst;
     const int first = startRow(parameter, frameRateFirst);
@@ -171,11 +137,37 @@ std::optional<EncodingFit> EncodingCalculator::search(const CodeParameter& param
             const BitrateEntry& row = rows.at(frameRateFirst ? inner : outer);
             const ShowValueItem& rate = rates.at(frameRateFirst ? outer : inner);
             const double bitrate = bitrateFromTableRate(parameter.deviceType,
-                                                        tableRateOf(frameRateFirst ? inner : outer), rate.value,
-                                                        decayOf(frameRateFirst ? outer : inner));
+                                                        tableRates.at(frameRateFirst ? inner : outer), rate.value,
+                                                        decays.at(frameRateFirst ? outer : inner));
             if (budget - bitrate >= 0)
                 return EncodingFit{row.resolution, rate.show, rate.value, bitrate};
         }
     }
     return std::nullopt;
+}
+
+const QVector<double>& EncodingCalculator::tableRatesOf(const QVector<BitrateEntry>& rows)
+{
+    if (rows.constData() == m_resolvedRows.constData() && rows.size() == m_resolvedRows.size())
+        return m_tableRates;
+    QHash<QString, int> firstRateByName;
+    firstRateByName.reserve(rows.size());
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        firstRateByName.insert(row->resolution, row->bitrate); // the first row wins, inserted last
+    m_tableRates.resize(rows.size());
+    for (int row = 0; row < rows.size(); ++row)
+        m_tableRates[row] = firstRateByName.value(rows.at(row).resolution);
+    m_resolvedRows = rows; // held, so its data stays the table's
+    return m_tableRates;
+}
+
+const QVector<double>& EncodingCalculator::decaysOf(const QVector<ShowValueItem>& rates)
+{
+    if (rates.constData() == m_resolvedRates.constData() && rates.size() == m_resolvedRates.size())
+        return m_decays;
+    m_decays.resize(rates.size());
+    for (int rate = 0; rate < rates.size(); ++rate)
+        m_decays[rate] = slowRateDecay(rates.at(rate).value);
+    m_resolvedRates = rates;
+    return m_decays;
 }

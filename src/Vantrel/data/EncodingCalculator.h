@@ -56,7 +56,17 @@ private:
     enum class SearchOrder { ResolutionFirst, FrameRateFirst };
     std::optional<EncodingFit> search(const CodeParameter& parameter, SearchOrder order);
     static bool copyTexts(const std::optional<EncodingFit>& fit, QString& resolution, QString& frameRate);
+    // The rate calculateBitrate() looks up for each row (that of the first
+    // row of the same name), and the slow-rate decay of each frame rate.
+    // The tables never change once read, so each is worked out when a table
+    // is first asked about and kept while the next questions use it too.
+    const QVector<double>& tableRatesOf(const QVector<BitrateEntry>& rows);
+    const QVector<double>& decaysOf(const QVector<ShowValueItem>& rates);
 
     QString m_encodingType;
     std::unique_ptr<DeviceConfigStore> m_store;
+    QVector<BitrateEntry> m_resolvedRows;
+    QVector<double> m_tableRates;
+    QVector<ShowValueItem> m_resolvedRates;
+    QVector<double> m_decays;
 };
