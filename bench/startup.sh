@@ -25,9 +25,13 @@ bin="$build/bin"
 }
 cd "$bin"
 export VANTREL_EXIT_AFTER_FIRST_PAINT=1
-# Recovery files and recent plans of this run stay out of the user's own.
-export XDG_DATA_HOME="$(mktemp -d)" XDG_CONFIG_HOME="$(mktemp -d)"
-trap 'rm -rf "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"' EXIT
+# Recovery files, recent plans and the single-instance lock of this run stay
+# out of the user's own, so a Vantrel already running does not stop these.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/data" "$scratch/config" "$scratch/runtime"
+export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
+export XDG_RUNTIME_DIR="$scratch/runtime" TMPDIR="$scratch/runtime"
 
 # Milliseconds one start takes.
 time_once() {

@@ -34,7 +34,10 @@ Qt::CursorShape cursorFor(Qt::Edges edges)
 } // namespace
 
 ToolMainWindow::ToolMainWindow(QWidget* parent, Qt::WindowFlags flags)
-    : QMainWindow(parent, flags | Qt::Window | Qt::FramelessWindowHint)
+    // The frame's whole set of flags from the start: setting them later, once
+    // the children exist, rebuilds and restyles every child.
+    : QMainWindow(parent, flags | Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinMaxButtonsHint)
 {
     setObjectName(QStringLiteral("ToolMainWindow"));
 

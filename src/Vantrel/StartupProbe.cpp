@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -38,14 +39,24 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
         && static_cast<QWidget*>(watched)->window() == m_window) {
         m_done = true;
         // After this paint has reached the screen, not before.
-        QTimer::singleShot(0, this, [this] {
-            const QByteArray line = report();
-            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-            std::fflush(stdout);
-            QApplication::exit(0);
-        });
+        QTimer::singleShot(0, this, &StartupProbe::finish);
     }
     return QObject::eventFilter(watched, event);
+}
+
+void StartupProbe::finish()
+{
+    // A paint while a plan opens comes from the progress's own event
+    // processing, before the program's event loop runs: ending then would
+    // be lost, so the end waits for that loop.
+    if (thread()->loopLevel() == 0) {
+        QTimer::singleShot(10, this, &StartupProbe::finish);
+        return;
+    }
+    const QByteArray line = report();
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
+    QApplication::exit(0);
 }
 
 QByteArray StartupProbe::report() const

@@ -24,6 +24,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void finish();
     QByteArray report() const;
 
     Vantrel* m_window = nullptr;

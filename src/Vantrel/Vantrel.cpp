@@ -79,8 +79,8 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     // The encoding tab shows an answer for the editor's start values at once.
     m_deviceEditor->onCodeParameterChanged();
 
-    // Last: the frame's flags, after every child exists.
-    setWindowFlags(Qt::FramelessWindowHint);
+    // The frame's flags come with the base class; an opaque window that
+    // stays among the others.
     setWindowAtrrib(false, false);
 }
 
