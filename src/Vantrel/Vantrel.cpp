@@ -44,23 +44,26 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     clientLayout->setContentsMargins(0, 0, 0, 0);
     auto* scrollArea = new ClientScrollArea(getSetupUiWidget());
     clientLayout->addWidget(scrollArea);
+    // Every part is made in its final place: moving a made widget into
+    // another parent restyles it and all it holds, which once took a third
+    // of the start.
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("m_clientContent"));
+    scrollArea->setContent(content); // it fits the content again as the parts arrive
     m_mainLayout = new QHBoxLayout(content);
     m_mainLayout->setContentsMargins(0, 0, 0, 0);
     m_mainLayout->setSpacing(0);
 
     m_sectionBar = new SectionBar(this);
     setSpecialWidget(m_sectionBar, Qt::AlignLeft);
-    m_deviceEditor = new DeviceEditor(this);
+    m_deviceEditor = new DeviceEditor(content);
     m_mainLayout->addWidget(m_deviceEditor, 0);
     m_deviceEditor->setFixedWidth(kEditorWidth);
-    m_capacityCalculation = new CapacityCalculation(this);
+    m_capacityCalculation = new CapacityCalculation(content);
     m_mainLayout->addWidget(m_capacityCalculation, 0);
-    m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(), this);
+    m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(), content);
     m_storagePage->hide();
     m_mainLayout->addWidget(m_storagePage, 1);
-    scrollArea->setContent(content); // after its layout is filled
 
     setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
     setAppTitle(tr("Vantrel"));
