@@ -21,7 +21,7 @@
 #       file-menu[-zh].png         office-building example, the title bar's
 #                                  menu open on "Recent plans"
 #       storage-section[-zh].png   the same plan on the Storage tab
-#       city-plan-scrolled.png     the city example, its list scrolled down
+#       city-plan-scrolled.png     the city example, its list scrolled to the middle
 #   the manuals the build renders (help.pdf, help_zh.pdf), first page:
 #       manual-page1.png, manual-zh-page1.png
 #
@@ -120,9 +120,13 @@ plan_menu_steps() { # images, suffix
     shot "$1/storage-section$2.png"
 }
 
+# The list's scroll bar handle dragged to the middle of its track: group 5,000
+# or so of 10,000.
 city_steps() { # images, suffix
     sleep 2
-    scroll_down 680 420 300
+    xdotool mousemove 962 110 mousedown 1 sleep 0.3 mousemove 962 250 sleep 0.3 mousemove 962 418 sleep 0.3 mouseup 1
+    xdotool mousemove 250 650
+    sleep 0.8
     shot "$1/city-plan-scrolled$2.png"
 }
 
