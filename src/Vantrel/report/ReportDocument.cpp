@@ -175,7 +175,9 @@ void groupsTable(Writer& writer, const PlanReport& report)
 
 QStringList ReportDocument::fontFamilies()
 {
-    return {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")};
+    // Latin text in a Latin font first: set in the CJK font alone, the
+    // PDF's digits show but cannot be searched or copied.
+    return {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK SC")};
 }
 
 ReportDocument::ReportDocument(const PlanReport& report, const QSizeF& page, qreal unitsPerPoint)
