@@ -27,6 +27,7 @@ T* named(QWidget& window, const char* name)
 bool renderMinSize(int& argc, char** argv, const QDir& outDir)
 {
     apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // as the program does
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
     hull->setAppName(QObject::tr("Vantrel"));
     dressLikeTheShell();

@@ -61,7 +61,7 @@ QString installLanguageOfSetup()
         }
     }
     const QString code = language == 1 ? QStringLiteral("zh") : QStringLiteral("en");
-    for (const char* prefix : {"Vantrel", "Fenwork", "Sarnet"}) {
+    for (const char* prefix : {"Vantrel", "VantrelData", "Fenwork", "Sarnet"}) {
         auto* translator = new QTranslator(qApp);
         if (translator->load(QLatin1String(prefix) + QLatin1Char('_') + code,
                              aptui::GetTargetPath() + QStringLiteral("translations")))
