@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -26,7 +27,11 @@ const QString kWindowMaximized = QStringLiteral("window/maximized");
 RememberedChoices::RememberedChoices(Vantrel* window)
     : QObject(window)
     , m_window(window)
+    , m_placeTimer(new QTimer(this))
 {
+    m_placeTimer->setSingleShot(true);
+    m_placeTimer->setInterval(500);
+    connect(m_placeTimer, &QTimer::timeout, this, &RememberedChoices::writeWindowPlace);
     const QSettings settings;
     if (settings.contains(kWindowGeometry))
         m_place = WindowSizeRule::Place{ settings.value(kWindowGeometry).toRect(),
@@ -41,7 +46,10 @@ RememberedChoices::RememberedChoices(Vantrel* window)
     m_window->installEventFilter(this);
 }
 
-RememberedChoices::~RememberedChoices() = default;
+RememberedChoices::~RememberedChoices()
+{
+    writeWindowPlace();
+}
 
 void RememberedChoices::restoreStandard()
 {
@@ -88,13 +96,22 @@ void RememberedChoices::keepLink()
     settings.setValue(kLinkCustomMbps, choice.customMbps);
 }
 
-void RememberedChoices::keepWindowPlace()
+void RememberedChoices::noteWindowPlace()
 {
     if (m_window->isMinimized() || !m_window->isVisible())
         return;
+    m_unwrittenPlace = WindowSizeRule::Place{ m_window->normalGeometry(), m_window->isMaximized() };
+    m_placeTimer->start();
+}
+
+void RememberedChoices::writeWindowPlace()
+{
+    if (!m_unwrittenPlace)
+        return;
     QSettings settings;
-    settings.setValue(kWindowGeometry, m_window->normalGeometry());
-    settings.setValue(kWindowMaximized, m_window->isMaximized());
+    settings.setValue(kWindowGeometry, m_unwrittenPlace->normal);
+    settings.setValue(kWindowMaximized, m_unwrittenPlace->maximized);
+    m_unwrittenPlace.reset();
 }
 
 bool RememberedChoices::eventFilter(QObject* watched, QEvent* event)
@@ -104,7 +121,7 @@ bool RememberedChoices::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::WindowStateChange:
-            keepWindowPlace();
+            noteWindowPlace();
             break;
         default:
             break;

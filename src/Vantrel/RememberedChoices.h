@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QTimer;
 class Vantrel;
 
 // What the user chose in the last run comes back in the next: the video
@@ -40,8 +41,13 @@ private:
     void restoreLink();
     void keepStandard(VideoStandard standard);
     void keepLink();
-    void keepWindowPlace();
+    // The place is noted at each move and written once the window has been
+    // still for a moment (or when it goes): a drag moves it many times.
+    void noteWindowPlace();
+    void writeWindowPlace();
 
     Vantrel* m_window;
     std::optional<WindowSizeRule::Place> m_place;
+    std::optional<WindowSizeRule::Place> m_unwrittenPlace;
+    QTimer* m_placeTimer = nullptr;
 };
