@@ -230,6 +230,21 @@ static void BM_ClearCityPlan(benchmark::State& state)
 }
 BENCHMARK(BM_ClearCityPlan)->Unit(benchmark::kMillisecond);
 
+// All 10,000 groups back from Clear's undo step.
+static void BM_UndoClearOfCityPlan(benchmark::State& state)
+{
+    auto window = cityWindow();
+    for (auto _ : state) {
+        state.PauseTiming();
+        page(*window)->clearDeviceItems();
+        settle();
+        state.ResumeTiming();
+        editor(*window)->undoStack()->undo();
+        settle();
+    }
+}
+BENCHMARK(BM_UndoClearOfCityPlan)->Unit(benchmark::kMillisecond);
+
 // Resident memory in MiB: the empty window, the city plan open, after Clear
 // (whose undo step still holds the groups) and after New plan, which drops
 // the history too.

@@ -15,5 +15,5 @@ void ResetGroupsCommand::redo()
 
 void ResetGroupsCommand::undo()
 {
-    m_plan->resetGroups(m_before);
+    m_plan->resetGroups(m_before.unpack());
 }

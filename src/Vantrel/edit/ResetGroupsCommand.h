@@ -1,11 +1,13 @@
 #pragma once
 
+#include <data/PackedGroups.h>
 #include <data/Plan.h>
 
 #include <QUndoCommand>
 #include <QVector>
 
-// Replaces the whole list of groups: Clear, and its undo.
+// Replaces the whole list of groups: Clear, and its undo. The groups it
+// replaced wait packed, since Clear is how a large plan is let go.
 class ResetGroupsCommand : public QUndoCommand
 {
 public:
@@ -15,6 +17,6 @@ public:
 
 private:
     Plan* m_plan;
-    QVector<PlanGroup> m_before;
+    PackedGroups m_before;
     QVector<PlanGroup> m_after;
 };
