@@ -38,6 +38,8 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
     if (!m_done && event->type() == QEvent::Paint && watched->isWidgetType()
         && static_cast<QWidget*>(watched)->window() == m_window) {
         m_done = true;
+        // Every event of the program passed through here until now.
+        qApp->removeEventFilter(this);
         // After this paint has reached the screen, not before.
         QTimer::singleShot(0, this, &StartupProbe::finish);
     }
