@@ -162,6 +162,18 @@ void tabEncoding(QPainter& p, const QColor& colour)
     p.drawPath(play);
 }
 
+void tabStorage(QPainter& p, const QColor& colour)
+{
+    // A stack of two disks, the way recorders keep their footage.
+    stroke(p, colour, 2.2);
+    for (const qreal top : {5.0, 14.5}) {
+        p.drawRoundedRect(QRectF(5, top, 18, 8.5), 2.5, 2.5);
+    }
+    fill(p, colour);
+    for (const qreal top : {5.0, 14.5})
+        p.drawEllipse(QPointF(18.5, top + 4.25), 1.4, 1.4);
+}
+
 void chevronLeft(QPainter& p, const QColor& colour)
 {
     stroke(p, colour, 1.8);

@@ -28,6 +28,7 @@ void stateIcon(QPainter& p, qreal size, bool ok);
 // Section bar tabs, 28 x 28.
 void tabBandwidth(QPainter& p, const QColor& colour);
 void tabEncoding(QPainter& p, const QColor& colour);
+void tabStorage(QPainter& p, const QColor& colour);
 
 // Small control glyphs.
 void chevronLeft(QPainter& p, const QColor& colour);  // 8 x 12

@@ -5,8 +5,6 @@
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolButton.h>
 
-#include <QStyle>
-
 namespace {
 // Where the export menu opens relative to the export button: above it, so
 // the menu does not run off the bottom of the bar.
@@ -33,7 +31,6 @@ SectionBar::SectionBar(QWidget* parent)
     m_storageButton->setText(tr("Storage"));
     m_storageButton->setFixedSize(m_ui->encodingBtn->minimumSize());
     m_storageButton->setCheckable(true);
-    m_storageButton->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
     m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->encodingBtn) + 1, m_storageButton);
 
     connect(m_ui->encodingBtn, &QToolButton::clicked, this, &SectionBar::switchEncodingTab);
