@@ -188,14 +188,6 @@
         <translation>DeviceEditor</translation>
     </message>
     <message>
-        <source>QWideget#DeviceEditor{
-background:Transparent
-}</source>
-        <translation>QWideget#DeviceEditor{
-background:Transparent
-}</translation>
-    </message>
-    <message>
         <source>Add Device</source>
         <translation>Add Device</translation>
     </message>

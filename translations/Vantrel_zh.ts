@@ -188,14 +188,6 @@
         <translation>设备编辑器</translation>
     </message>
     <message>
-        <source>QWideget#DeviceEditor{
-background:Transparent
-}</source>
-        <translation>QWideget#DeviceEditor{
-background:Transparent
-}</translation>
-    </message>
-    <message>
         <source>Add Device</source>
         <translation>添加设备</translation>
     </message>
