@@ -70,9 +70,29 @@ CapacityCalculation::~CapacityCalculation() = default;
 
 void CapacityCalculation::setCurrentSection(int index)
 {
+    m_currentSection = index;
     m_stackedWidget->setCurrentIndex(index);
-    m_ui->m_Section1->setVisible(index == 0);
-    m_ui->m_Section2->setVisible(index != 0);
+    showCurrentSection();
+}
+
+void CapacityCalculation::showCurrentSection()
+{
+    // A section shown while the stack is still hidden would lay itself out
+    // and measure every figure it holds; an empty plan starts with the
+    // placeholder, so that waits for the stack's first show.
+    if (!m_sectionsTaken)
+        return;
+    m_ui->m_Section1->setVisible(m_currentSection == 0);
+    m_ui->m_Section2->setVisible(m_currentSection != 0);
+}
+
+void CapacityCalculation::takeSections()
+{
+    if (m_sectionsTaken)
+        return;
+    m_sectionsTaken = true;
+    m_ui->m_CapacityStackedWidget->takeChildPages();
+    showCurrentSection();
 }
 
 DeviceAddPage* CapacityCalculation::deviceAddPage() const
@@ -96,6 +116,7 @@ void CapacityCalculation::showNullPage()
 void CapacityCalculation::showNormalPage()
 {
     ShareTools::clearLayout(m_ui->m_borderLayout);
+    takeSections();
     m_stackedWidget->show();
     m_deviceListBorder->hide();
     m_ui->m_borderLayout->addWidget(m_stackedWidget);

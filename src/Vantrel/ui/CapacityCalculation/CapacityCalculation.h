@@ -51,9 +51,14 @@ private:
     void showUplinkCheck();
     // A search's answer, or "0" three times when nothing fits.
     static void showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit);
+    // The stack's sections become its pages when it is first shown.
+    void takeSections();
+    void showCurrentSection();
 
     std::unique_ptr<Ui::CapacityCalculation> m_ui;
     aptui::StackedWidget* m_stackedWidget = nullptr;
     std::unique_ptr<EncodingCalculator> m_calculator;
     WidgetDeviceListBorder* m_deviceListBorder = nullptr; // child of the page
+    int m_currentSection = 0;
+    bool m_sectionsTaken = false;
 };

@@ -99,6 +99,7 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     m_calculator = std::make_unique<EncodingCalculator>();
 
     m_ui->setupUi(this);
+    m_ui->m_verticalWidgetAddBorder->takeChildPages();
     initWidgets();
 
     // Connected only now, so that filling the widgets above ran no slot and
