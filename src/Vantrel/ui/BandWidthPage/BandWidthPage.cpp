@@ -126,8 +126,23 @@ void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
 // font) need a few pixels more; the label grows rather than cut the caption.
 void BandWidthPage::fitBandWidthLabel()
 {
+    // Measuring the figure loads its large fonts, a good part of the start
+    // when it is done for a page that is not on screen (an empty plan shows
+    // its placeholder instead); such a page measures when it is shown.
+    if (!isVisible()) {
+        m_fitPending = true;
+        return;
+    }
+    m_fitPending = false;
     QLabel* label = m_ui->bandWidthLabel;
     label->setFixedHeight(std::max(kBandWidthLabelHeight, label->sizeHint().height()));
+}
+
+void BandWidthPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_fitPending)
+        fitBandWidthLabel();
 }
 
 void BandWidthPage::resizeEvent(QResizeEvent* event)

@@ -45,6 +45,7 @@ Q_SIGNALS:
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fitBandWidthLabel();
@@ -59,4 +60,5 @@ private:
     // The total shown, for a new width.
     QString m_bandWidth;
     QString m_unit;
+    bool m_fitPending = false;
 };
