@@ -61,9 +61,6 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_deviceEditor->setFixedWidth(kEditorWidth);
     m_capacityCalculation = new CapacityCalculation(content);
     m_mainLayout->addWidget(m_capacityCalculation, 0);
-    m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(), content);
-    m_storagePage->hide();
-    m_mainLayout->addWidget(m_storagePage, 1);
 
     setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
     setAppTitle(tr("Vantrel"));
@@ -202,10 +199,24 @@ void Vantrel::showBandwidthContent()
     }
 }
 
+StoragePage* Vantrel::storagePage()
+{
+    // Made when the tab is first opened: many sessions never open it, and
+    // its table would be a good part of every start.
+    if (!m_storagePage) {
+        m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(),
+                                        m_mainLayout->parentWidget());
+        m_storagePage->hide();
+        m_mainLayout->addWidget(m_storagePage, 1);
+    }
+    return m_storagePage;
+}
+
 void Vantrel::showSection(QWidget* area)
 {
     m_capacityCalculation->setVisible(area == m_capacityCalculation);
-    m_storagePage->setVisible(area == m_storagePage);
+    if (m_storagePage)
+        m_storagePage->setVisible(area == m_storagePage);
 }
 
 void Vantrel::switchStorageTab()
@@ -214,7 +225,7 @@ void Vantrel::switchStorageTab()
     // while its storage is in view.
     m_deviceEditor->setCurrentPage(0);
     m_onBandwidthTab = false;
-    showSection(m_storagePage);
+    showSection(storagePage());
 }
 
 void Vantrel::switchNetTab()

@@ -29,7 +29,7 @@ public:
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
     AboutDialog* aboutBox() const { return m_aboutDialog; }
     PlanFileController* planFiles() const { return m_planFiles; }
-    StoragePage* storagePage() const { return m_storagePage; }
+    StoragePage* storagePage();
     ReportExporter* reports() const { return m_reports; }
 
     // At start: a crashed run's work is offered back first; otherwise the
