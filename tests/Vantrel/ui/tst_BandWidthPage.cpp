@@ -88,6 +88,7 @@ void tst_BandWidthPage::allCounts()
 {
     QFETCH(QStringList, figures);
     BandWidthPage page;
+    page.show(); // the figure is sized to the column on screen
     page.onSetAllCount(figures[0], figures[1], figures[2], figures[3], figures[4]);
     QCOMPARE(labelText(page, "channelLabel"), countText("#5e6fec", figures[0], "Channel Counts"));
     QCOMPARE(labelText(page, "IPCLabel"), countText("#00c8ec", figures[1], "IPC Counts"));
@@ -163,6 +164,7 @@ void tst_BandWidthPage::totalGrowsWithItsFont()
 void tst_BandWidthPage::longTotalFitsTheColumn()
 {
     BandWidthPage page;
+    page.show();
     const auto* total = page.findChild<aptui::Label*>("bandWidthLabel");
     page.setBandWidthCount(QStringLiteral("999.9"), QStringLiteral("Gpbs"));
     const bool shortFitsAtFullSize = total->text().contains(QStringLiteral("font-size:72px"));

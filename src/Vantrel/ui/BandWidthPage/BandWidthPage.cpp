@@ -115,7 +115,11 @@ void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
     const QString caption = tr("Total Band Width(%1)").arg(unit);
     QString figureTemplate = m_bandWidthTemplate;
     // Until the page is laid out its width is the form's, the widest it gets.
-    const int size = bandWidthFigureSize(value, testAttribute(Qt::WA_Resized) ? width() : maximumWidth());
+    // A hidden page shows the full size and measures when it is shown: the
+    // measure loads the figure's large font.
+    const int size = isVisible()
+        ? bandWidthFigureSize(value, testAttribute(Qt::WA_Resized) ? width() : maximumWidth())
+        : kBandWidthFigureSize;
     if (size != kBandWidthFigureSize)
         figureTemplate.replace(QStringLiteral("font-size:72px"), QStringLiteral("font-size:%1px").arg(size));
     m_ui->bandWidthLabel->setText(figureTemplate.arg(value, caption));
@@ -128,7 +132,8 @@ void BandWidthPage::fitBandWidthLabel()
 {
     // Measuring the figure loads its large fonts, a good part of the start
     // when it is done for a page that is not on screen (an empty plan shows
-    // its placeholder instead); such a page measures when it is shown.
+    // its placeholder instead); such a page sizes and measures its figure
+    // when it is shown.
     if (!isVisible()) {
         m_fitPending = true;
         return;
@@ -142,7 +147,7 @@ void BandWidthPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_fitPending)
-        fitBandWidthLabel();
+        setBandWidthCount(m_bandWidth, m_unit); // sizes the figure, then fits the label
 }
 
 void BandWidthPage::resizeEvent(QResizeEvent* event)
