@@ -79,7 +79,10 @@ QList<Picture> pictures()
 
     return {
         // Paths the shell and the program name in code.
-        {program + QStringLiteral("Vantrel.png"), {256, 256}, [](QPainter& p) { appIcon(p, 256); }, false},
+        // The windows' icon: decoded at every start, so no larger than a
+        // title bar or task switcher shows it; menus and launchers take
+        // the desktop entry's icons.
+        {program + QStringLiteral("Vantrel.png"), {64, 64}, [](QPainter& p) { appIcon(p, 64); }},
         {program + QStringLiteral("logo_qzt_36.png"), {36, 36}, [](QPainter& p) { logo(p, 36); }, false},
         {QStringLiteral("Morvane/Images/Morvane/DeviceInfo/icon_state_ok.png"), {16, 16},
          [](QPainter& p) { stateIcon(p, 16, true); }, false},
