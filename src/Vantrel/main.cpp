@@ -41,8 +41,10 @@ int main(int argc, char** argv)
         if (StartupProbe::isWanted())
             new StartupProbe(&window); // owned by the window
         const auto* choices = new RememberedChoices(&window); // owned by the window
-        window.show();
+        // Sized before it is shown: the window appears once, at its size,
+        // instead of being laid out and drawn at the minimum first.
         WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry(), choices->windowPlace());
+        window.show();
         window.openAtStart(QCoreApplication::arguments());
         exitCode = QApplication::exec();
         hull->distory();
