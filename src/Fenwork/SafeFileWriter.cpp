@@ -5,6 +5,8 @@
 #include <QFile>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 
 namespace aptui {
 
@@ -46,6 +48,14 @@ void SafeFileWriter::failWriteNumber(int n)
     g_writesUntilFailure.store(n > 0 ? n : 0);
 }
 
+QString SafeFileWriter::systemReason() const
+{
+    if (m_file.error() != QFileDevice::NoError)
+        return m_file.errorString();
+    const int code = errno;
+    return code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : tr("the data could not be written");
+}
+
 bool SafeFileWriter::fail(const QString& reason)
 {
     if (m_error.isEmpty())
@@ -69,8 +79,15 @@ bool SafeFileWriter::write(const QByteArray& data)
         return fail(tr("the file is not open"));
     if (injectedFailure())
         return fail(tr("No space left on device"));
-    if (m_file.write(data) != data.size())
-        return fail(m_file.errorString());
+    // A disk that fills up mid-way takes part of the data and reports no
+    // error; only the next write meets the full disk and says so.
+    qint64 written = 0;
+    while (written < data.size()) {
+        const qint64 n = m_file.write(data.constData() + written, data.size() - written);
+        if (n <= 0)
+            return fail(systemReason());
+        written += n;
+    }
     return true;
 }
 
@@ -81,9 +98,9 @@ bool SafeFileWriter::commit()
     // QSaveFile buffers: a full disk often shows only here, and commit()
     // alone would not stop the rename of what little reached the disk.
     if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
-        return fail(m_file.errorString());
+        return fail(systemReason());
     if (!m_file.commit())
-        return fail(m_file.errorString());
+        return fail(systemReason());
     return true;
 }
 

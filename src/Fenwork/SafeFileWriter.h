@@ -39,6 +39,9 @@ public:
 
 private:
     bool fail(const QString& reason);
+    // The file's own error, else the system's last one: a short write sets
+    // no error on the file.
+    QString systemReason() const;
 
     QSaveFile m_file;
     QString m_error;

@@ -5,7 +5,9 @@
 
 #include <Fenwork/Menu.h>
 #include <Fenwork/WarningDlg.h>
+#include <data/DeviceConfigStore.h>
 #include <data/PlanFile.h>
+#include <data/PlanNameCheck.h>
 #include <data/PlanRecovery.h>
 #include <edit/PlanEditor.h>
 
@@ -154,8 +156,11 @@ bool PlanFileController::readForOpening(const QString& path, PlanData* plan)
         PlanFile::read(path, progressFor(tr("Opening %1...").arg(QFileInfo(path).fileName())));
     if (result.cancelled)
         return false;
-    if (!result.ok) {
-        m_prompts.notice(tr("The plan was not opened; the open plan is unchanged.\n%1").arg(result.error));
+    const QString error = result.ok
+        ? PlanNameCheck::firstUnknown(result.plan, DeviceConfigStore(), QFileInfo(path).fileName())
+        : result.error;
+    if (!error.isEmpty()) {
+        m_prompts.notice(tr("The plan was not opened; the open plan is unchanged.\n%1").arg(error));
         return false;
     }
     *plan = result.plan;

@@ -7,6 +7,7 @@
 #include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
 #include <data/PlanFile.h>
+#include <data/PlanNameCheck.h>
 #include <data/PlanTotals.h>
 #include <data/SceneSetLocation.h>
 #include <data/SceneTableImporter.h>
@@ -154,6 +155,14 @@ bool CommandLine::readPlan(const QStringList& arguments, PlanData& plan)
     const PlanFile::ReadResult result = PlanFile::read(arguments.first());
     if (!result.ok) {
         m_err << "vantrel-cli: " << result.error << "\n";
+        return false;
+    }
+    // The same rule as the window's: a plan the editor could not show is
+    // refused here too, so a script never passes what the window turns away.
+    const QString unknown =
+        PlanNameCheck::firstUnknown(result.plan, DeviceConfigStore(), QFileInfo(arguments.first()).fileName());
+    if (!unknown.isEmpty()) {
+        m_err << "vantrel-cli: " << unknown << "\n";
         return false;
     }
     plan = result.plan;

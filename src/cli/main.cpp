@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 int main(int argc, char** argv)
@@ -27,8 +30,18 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandLine commandLine(out, err);
-    const int code = commandLine.run(QCoreApplication::arguments().mid(1));
+    int code = commandLine.run(QCoreApplication::arguments().mid(1));
+    errno = 0;
     out.flush();
+    // A script that reads the JSON must not take an exit of 0 for figures
+    // that never reached it (a full disk, a closed pipe).
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int reason = errno;
+        err << "vantrel-cli: cannot write the output: "
+            << (reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : QStringLiteral("write error")) << "\n";
+        if (code == CommandLine::Done)
+            code = CommandLine::Refused;
+    }
     err.flush();
     return code;
 }

@@ -230,6 +230,19 @@ void tst_PlanWorkflow::refusedFilesAndFailedSavesChangeNothing()
     QCOMPARE(snapshot(), before);
     QCOMPARE(m_window->appTitle(), QStringLiteral("kept.vantrel* - Vantrel"));
 
+    // A scene the tables do not have: the editor could not show the group
+    // (it used to swap in the first scene when the group was edited).
+    const QString unknown = folder.filePath(QStringLiteral("unknown.vantrel"));
+    QVERIFY(aptui::SafeFileWriter::writeFile(unknown,
+        "{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{\"number\":1,\"name\":\"Gate\","
+        "\"deviceType\":\"IPC\",\"channels\":1,\"streams\":1,\"rateMode\":\"scene\",\"scene\":\"Moon\","
+        "\"resolution\":\"1080P(1920x1080)\",\"encoding\":\"H.264\",\"bitrateKbps\":2048}]}"));
+    QVERIFY(!m_window->planFiles()->openFile(unknown));
+    QVERIFY2(m_notices.last().contains(QStringLiteral("unknown.vantrel: group 1 (Gate): key \"scene\" is \"Moon\"")),
+             qPrintable(m_notices.last()));
+    QCOMPARE(snapshot(), before);
+    m_notices.removeLast();
+
     // A write that fails (a full disk) keeps the old file and the mark.
     aptui::SafeFileWriter::failWriteNumber(1);
     QVERIFY(!m_window->planFiles()->save());

@@ -162,6 +162,34 @@ void tst_CommandLine::refusesAndExplains()
     QCOMPARE(exitCode({ QStringLiteral("fit"), QStringLiteral("--mbps") }), 2);
     QCOMPARE(exitCode({ QStringLiteral("frobnicate") }), 2);
     QCOMPARE(exitCode({ QStringLiteral("--data"), bad, QStringLiteral("totals"), bad }), 2);
+
+    // A name the tables do not list is refused, as the window refuses it,
+    // with the names it was likely meant to be.
+    const QString unknown = folder.filePath(QStringLiteral("unknown.vantrel"));
+    QFile plan(unknown);
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    plan.write("{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{\"number\":1,\"name\":\"Gate\","
+               "\"deviceType\":\"IPC\",\"channels\":1,\"streams\":1,\"resolution\":\"1080P(1920x1081)\","
+               "\"frameRate\":\"25\",\"encoding\":\"H.264\",\"bitrateKbps\":2048}]}");
+    plan.close();
+    QProcess cli;
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-cli");
+    cli.start(program, { QStringLiteral("totals"), unknown });
+    QVERIFY(cli.waitForFinished(10000));
+    QCOMPARE(cli.exitCode(), 1);
+    const QString why = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(why.contains(QStringLiteral("group 1 (Gate)")) && why.contains(QStringLiteral("\"resolution\""))
+                 && why.contains(QStringLiteral("nearest: 1080P(1920x1080)")),
+             qPrintable(why));
+
+    // Figures that never reached the reader are no success.
+    const QString good = QCoreApplication::applicationDirPath() + QStringLiteral("/examples/small-shop.vantrel");
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(program, { QStringLiteral("totals"), good });
+    QVERIFY(full.waitForFinished(10000));
+    QCOMPARE(full.exitCode(), 1);
+    QVERIFY(full.readAllStandardError().contains("No space left on device"));
 }
 
 void tst_CommandLine::writesEachReport()

@@ -1,5 +1,7 @@
 #include "PlanFile.h"
 
+#include "ShownText.h"
+
 #include <Fenwork/SafeFileWriter.h>
 
 #include <QFile>
@@ -170,8 +172,16 @@ public:
         if (failed())
             return;
         const QJsonValue value = m_object.value(QLatin1String(key));
-        QString shown = value.isString() ? QLatin1Char('"') + value.toString() + QLatin1Char('"')
-                                         : QString::fromUtf8(QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        // An array or object can be as large as the file: only its start is
+        // written out, and only its start quoted.
+        QString shown;
+        if (value.isString()) {
+            shown = QLatin1Char('"') + ShownText::abbreviated(value.toString()) + QLatin1Char('"');
+        } else if (value.isArray() || value.isObject()) {
+            shown = value.isArray() ? tr("a list") : tr("an object");
+        } else {
+            shown = QString::fromUtf8(QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        }
         m_error = tr("%1key \"%2\" is %3, expected %4.").arg(m_where(), QLatin1String(key), shown, expected);
     }
 
@@ -296,7 +306,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
                                     QStringLiteral("PAL")) == QLatin1String("NTSC") ? NTSC : PAL;
     {
         FieldReader storage(top.object("storage"), [file] { return file + tr("storage:") + QLatin1Char(' '); });
-        plan.storage.diskTB = storage.number("diskTB", 0, StorageSettings::kMaxDiskTB, 8, true);
+        plan.storage.diskTB = storage.number("diskTB", StorageSettings::kMinDiskTB, StorageSettings::kMaxDiskTB, 8, false);
         plan.storage.raid = *raidFromName(storage.choice("raid",
             { QStringLiteral("none"), QStringLiteral("RAID1"), QStringLiteral("RAID5"), QStringLiteral("RAID6"),
               QStringLiteral("RAID10") }, QStringLiteral("none")));
@@ -326,7 +336,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     for (int i = 0; i < groupArray.size(); ++i) {
         const QJsonObject object = groupArray.at(i).toObject();
         const auto groupPlace = [&file, &object, i] {
-            return file + tr("group %1 (%2):").arg(i + 1).arg(object.value(QLatin1String("name")).toString());
+            return file + tr("group %1 (%2):").arg(i + 1).arg(ShownText::abbreviated(object.value(QLatin1String("name")).toString()));
         };
         FieldReader reader(object, [groupPlace] { return groupPlace() + QLatin1Char(' '); });
         if (!groupArray.at(i).isObject())
@@ -352,7 +362,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         device.channelName = numberedName(plainName, device.groupNumber);
 
         FieldReader recording(reader.object("recording"), [&file, &object, i] {
-            return file + tr("group %1 (%2): recording:").arg(i + 1).arg(object.value(QLatin1String("name")).toString())
+            return file + tr("group %1 (%2): recording:").arg(i + 1).arg(ShownText::abbreviated(object.value(QLatin1String("name")).toString()))
                 + QLatin1Char(' ');
         });
         RecordingSettings& rec = group.recording;

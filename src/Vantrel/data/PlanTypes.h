@@ -37,6 +37,10 @@ struct StorageSettings
 {
     enum class Raid { None, Raid1, Raid5, Raid6, Raid10 };
 
+    // The smallest disk the Storage tab lets one type. Below it a disk holds
+    // less than a byte once rounded, and the count of disks stops meaning
+    // anything.
+    static constexpr double kMinDiskTB = 0.1;
     static constexpr double kMaxDiskTB = 100.0;
     static constexpr int kMaxHotSpares = 16;
     static constexpr double kMaxFsOverhead = 0.5;

@@ -86,7 +86,7 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_diskSize->addItem(tr("Custom"), 0.0);
     m_customDisk = new QDoubleSpinBox(this);
     m_customDisk->setObjectName(QStringLiteral("m_spinCustomDisk"));
-    m_customDisk->setRange(0.1, StorageSettings::kMaxDiskTB);
+    m_customDisk->setRange(StorageSettings::kMinDiskTB, StorageSettings::kMaxDiskTB);
     m_customDisk->setDecimals(1);
     m_customDisk->setSuffix(QStringLiteral(" TB"));
     m_customDisk->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "PlanTypes.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+class DeviceConfigStore;
+
+// A plan names resolutions, frame rates, encodings and scenes by the data
+// tables' names. One the tables do not list could neither be shown nor
+// edited (the editor has no entry to select for it), so such a plan is
+// refused the way any other out-of-range value is, with the names nearest
+// to the unknown one, so the user can see what was meant.
+class PlanNameCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(PlanNameCheck)
+
+public:
+    // Empty when every group names only what the tables list; otherwise the
+    // first unknown name, as "FILE: group N (NAME): key "K" is "V", not in
+    // the data tables; nearest: A, B, C."
+    static QString firstUnknown(const PlanData& plan, const DeviceConfigStore& store, const QString& fileName);
+
+    // Up to count names of known, the closest to name first (by edit distance,
+    // ignoring case).
+    static QStringList nearest(const QString& name, const QStringList& known, int count = 3);
+};
