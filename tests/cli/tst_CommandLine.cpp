@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -271,6 +272,19 @@ void tst_CommandLine::storageAgreesWithTheSection()
     cliAgrees();
     window.planFiles()->undoAction()->trigger();
     QCOMPARE(page->totalText(), before);
+
+    // A custom size is kept as typed, though it starts like a preset.
+    QComboBox* size = combo("m_comboDiskSize");
+    size->setCurrentIndex(size->count() - 1);
+    auto* custom = window.findChild<QDoubleSpinBox*>(QStringLiteral("m_spinCustomDisk"));
+    QVERIFY(custom->isVisible());
+    custom->setFocus();
+    custom->selectAll();
+    QTest::keyClicks(custom, QStringLiteral("12.5"));
+    QTest::keyClick(custom, Qt::Key_Return);
+    QCOMPARE(size->currentIndex(), size->count() - 1);
+    QCOMPARE(window.capacityCalculation()->deviceAddPage()->planEditor()->plan()->storage().diskTB, 12.5);
+    cliAgrees();
 }
 
 QTEST_MAIN(tst_CommandLine)

@@ -90,6 +90,9 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_customDisk->setDecimals(1);
     m_customDisk->setSuffix(QStringLiteral(" TB"));
     m_customDisk->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // A size is taken when it is typed in full (Enter or leaving the field):
+    // "12.5" passes through 1 and 12 on the way, and neither is the user's.
+    m_customDisk->setKeyboardTracking(false);
     auto* diskRow = new QHBoxLayout;
     diskRow->addWidget(m_diskSize);
     diskRow->addWidget(m_customDisk);
@@ -164,12 +167,15 @@ void StoragePage::showSettings()
     const QSignalBlocker blockRaid(m_raid);
     const QSignalBlocker blockSpares(m_hotSpares);
     const QSignalBlocker blockOverhead(m_overhead);
-    int sizeIndex = m_diskSize->findData(storage.diskTB);
+    const int customIndex = m_diskSize->count() - 1;
+    // A size typed under Custom stays there even when it equals a preset.
+    const bool keepCustom = m_diskSize->currentIndex() == customIndex && m_customDisk->value() == storage.diskTB;
+    int sizeIndex = keepCustom ? customIndex : m_diskSize->findData(storage.diskTB);
     if (sizeIndex < 0)
-        sizeIndex = m_diskSize->count() - 1; // custom
+        sizeIndex = customIndex;
     m_diskSize->setCurrentIndex(sizeIndex);
     m_customDisk->setValue(storage.diskTB);
-    m_customDisk->setVisible(sizeIndex == m_diskSize->count() - 1);
+    m_customDisk->setVisible(sizeIndex == customIndex);
     m_raid->setCurrentIndex(std::max(0, m_raid->findData(static_cast<int>(storage.raid))));
     m_hotSpares->setValue(storage.hotSpares);
     m_overhead->setValue(static_cast<int>(std::lround(storage.fsOverhead * 100.0)));
