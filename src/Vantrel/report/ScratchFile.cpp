@@ -35,8 +35,12 @@ bool ScratchFile::open(QString* reason)
     return true;
 }
 
-bool ScratchFile::read(QByteArray* piece)
+bool ScratchFile::read(QByteArray* piece, QString* reason)
 {
     *piece = m_file.read(kPieceBytes);
-    return m_file.error() == QFileDevice::NoError;
+    if (m_file.error() == QFileDevice::NoError)
+        return true;
+    if (reason)
+        *reason = m_file.errorString();
+    return false;
 }

@@ -18,8 +18,8 @@ public:
     // The name to hand the library, in the system's encoding.
     const QByteArray& name() const { return m_name; }
     // Reads the next piece of what the library wrote; empty at the end.
-    // False when the file could not be read.
-    bool read(QByteArray* piece);
+    // False with the system's reason when the file could not be read.
+    bool read(QByteArray* piece, QString* reason);
 
 private:
     QTemporaryFile m_file;

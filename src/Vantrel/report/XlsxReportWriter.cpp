@@ -331,8 +331,8 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
 
     QByteArray piece;
     do {
-        if (!scratch.read(&piece))
-            return fail(tr("the finished workbook could not be read back"));
+        if (!scratch.read(&piece, &reason))
+            return fail(reason);
         if (!piece.isEmpty() && !target.write(piece))
             break;
     } while (!piece.isEmpty());
