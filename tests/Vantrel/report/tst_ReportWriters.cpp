@@ -136,6 +136,7 @@ private Q_SLOTS:
     void pdfShowsChineseInCjkFont();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
+    void emptyPlanWritesEveryFormat();
     void csvCellsNeverRunAsFormulas();
     void workbookKeepsEveryTextAsWritten();
     void pdfPrintsMarkupAsWritten();
@@ -345,6 +346,19 @@ void tst_ReportWriters::failedWritesKeepTheOldFile()
     QVERIFY(!(name.endsWith(QLatin1String(".xlsx")) ? ReportWriter::writeXlsx(plan, taken, &error)
                                                      : ReportWriter::writePdf(plan, taken, &error)));
     QCOMPARE(files(), QStringList{name});
+}
+
+void tst_ReportWriters::emptyPlanWritesEveryFormat()
+{
+    const PlanData plan = ReportPlans::plan(0);
+    QString error;
+    QVERIFY2(ReportWriter::writePdf(plan, filePath(QStringLiteral("empty.pdf")), &error, kDate), qPrintable(error));
+    QVERIFY2(ReportWriter::writeXlsx(plan, filePath(QStringLiteral("empty.xlsx")), &error, kDate), qPrintable(error));
+    QVERIFY2(ReportWriter::writeCsv(plan, filePath(QStringLiteral("empty.csv")), &error, kDate), qPrintable(error));
+    const QString text = run(QStringLiteral("pdftotext"), {filePath(QStringLiteral("empty.pdf")), QStringLiteral("-")});
+    QVERIFY(text.contains(QStringLiteral("Network plan: Warehouse North")));
+    QVERIFY(text.contains(QStringLiteral("Device groups")));
+    QCOMPARE(readWorkbook(filePath(QStringLiteral("empty.xlsx"))).value("groups").toArray().size(), 1);
 }
 
 void tst_ReportWriters::csvCellsNeverRunAsFormulas()
