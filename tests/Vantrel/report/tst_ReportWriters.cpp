@@ -401,6 +401,9 @@ void tst_ReportWriters::workbookKeepsEveryTextAsWritten()
         notes += QStringLiteral("Line %1 of the site survey, cameras 😀 and cables.\n").arg(line);
     notes.truncate(100000);
     plan.notes = notes;
+    // Any other text that long is cut where the cut shows.
+    plan.siteName = QString(40000, QLatin1Char('s'));
+    plan.groups[2].device.encodingType = QString(40000, QLatin1Char('e'));
     const QString path = filePath(QStringLiteral("hostile.xlsx"));
     QString error;
     QVERIFY2(ReportWriter::writeXlsx(plan, path, &error, kDate), qPrintable(error));
@@ -415,6 +418,10 @@ void tst_ReportWriters::workbookKeepsEveryTextAsWritten()
         QCOMPARE(name.value("value").toString(), texts.at(index));
         QCOMPARE(name.value("type").toString(), QStringLiteral("s"));
     }
+
+    const QString encoding = rows.at(3).toArray().at(7).toObject().value("value").toString();
+    QCOMPARE(encoding.size(), 32767);
+    QVERIFY(encoding.endsWith(QStringLiteral("ee…")));
 
     // The notes go on in the rows below their label, a cell's worth each.
     QString read;
