@@ -7,6 +7,7 @@
 #include <Fenwork/SafeFileWriter.h>
 
 #include <QStringList>
+#include <QVector>
 
 namespace {
 
@@ -14,29 +15,66 @@ const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 // Spreadsheets on every system take CRLF; RFC 4180 asks for it too.
 const QString kLineEnd = QStringLiteral("\r\n");
 
-void appendRow(QString& out, const QStringList& fields)
+// A cell of a row: a text from the plan or the program's words, or a
+// figure the report worked out.
+struct Cell
 {
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (const QString& text : fields)
-        quoted << CsvReportWriter::field(text);
-    out += quoted.join(QLatin1Char(','));
+    QString value;
+    bool figure = false;
+};
+
+Cell text(const QString& value)
+{
+    return {value, false};
+}
+
+Cell figure(const QString& value)
+{
+    return {value, true};
+}
+
+void appendRow(QString& out, const QVector<Cell>& cells)
+{
+    QStringList fields;
+    fields.reserve(cells.size());
+    for (const Cell& cell : cells)
+        fields << (cell.figure ? CsvReportWriter::figureField(cell.value) : CsvReportWriter::textField(cell.value));
+    out += fields.join(QLatin1Char(','));
     out += kLineEnd;
+}
+
+QString quoted(const QString& text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+// Spreadsheets set to another list separator split at a semicolon or a tab,
+// so a field holding one is quoted as well.
+bool needsQuotes(const QString& text)
+{
+    static const QString special = QStringLiteral(",;\t\"\r\n");
+    for (const QChar c : text) {
+        if (special.contains(c))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
-QString CsvReportWriter::field(const QString& text)
+QString CsvReportWriter::textField(const QString& text)
 {
-    static const QString needsQuotes = QStringLiteral(",\"\r\n");
-    for (const QChar c : text) {
-        if (needsQuotes.contains(c)) {
-            QString escaped = text;
-            escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-            return QLatin1Char('"') + escaped + QLatin1Char('"');
-        }
-    }
-    return text;
+    static const QString formulaSigns = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaSigns.contains(text.front()))
+        return quoted(QLatin1Char('\'') + text);
+    return needsQuotes(text) ? quoted(text) : text;
+}
+
+QString CsvReportWriter::figureField(const QString& figure)
+{
+    return needsQuotes(figure) ? quoted(figure) : figure;
 }
 
 QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& progress)
@@ -47,20 +85,25 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
         return QByteArray();
     const bool withStorage = report.storage().has_value();
     QString out;
-    appendRow(out, {ReportTexts::title(report)});
-    appendRow(out, {ReportTexts::dateLine(report)});
+    appendRow(out, {text(ReportTexts::title(report))});
+    appendRow(out, {text(ReportTexts::dateLine(report))});
     if (!report.notes().isEmpty())
-        appendRow(out, {ReportTexts::notesHeading(), report.notes()});
+        appendRow(out, {text(ReportTexts::notesHeading()), text(report.notes())});
     out += kLineEnd;
 
-    appendRow(out, ReportTexts::groupColumns(withStorage));
+    QVector<Cell> heading;
+    for (const QString& column : ReportTexts::groupColumns(withStorage))
+        heading << text(column);
+    appendRow(out, heading);
     for (const PlanReport::Group& group : report.groups()) {
-        QStringList row{QString::number(group.number), group.name, group.deviceType,
-                        QString::number(group.channels), QString::number(group.streams), group.resolution,
-                        ReportTexts::frameRateOrScene(group), group.encoding, ReportTexts::rate(group.rateKbps),
-                        ReportTexts::kbps(group.bandwidthKbps), ReportTexts::percent(group.share)};
+        // The frame rate is the file's own text, so it is a text here.
+        QVector<Cell> row{figure(QString::number(group.number)), text(group.name), text(group.deviceType),
+                          figure(QString::number(group.channels)), figure(QString::number(group.streams)),
+                          text(group.resolution), text(ReportTexts::frameRateOrScene(group)), text(group.encoding),
+                          figure(ReportTexts::rate(group.rateKbps)), figure(ReportTexts::kbps(group.bandwidthKbps)),
+                          figure(ReportTexts::percent(group.share))};
         if (withStorage)
-            row << ReportTexts::tb(group.storageBytes.value_or(0));
+            row << figure(ReportTexts::tb(group.storageBytes.value_or(0)));
         appendRow(out, row);
         if (!mayContinue(progress, ++done, groupCount))
             return QByteArray();
@@ -69,25 +112,26 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
 
     const PlanTotals& totals = report.totals();
     const BandwidthTotal& bandwidth = totals.bandwidth();
-    appendRow(out, {ReportTexts::totalsHeading()});
-    appendRow(out, {ReportTexts::groupCountLabel(), QString::number(report.groups().size())});
-    appendRow(out, {ReportTexts::channelsLabel(), QString::number(totals.channels())});
-    appendRow(out, {ReportTexts::ipcLabel(), QString::number(totals.ipcChannels())});
-    appendRow(out, {ReportTexts::dvrLabel(), QString::number(totals.dvrChannels())});
-    appendRow(out, {ReportTexts::totalBandwidthLabel(), bandwidth.text(), ReportTexts::unitText(bandwidth.unit())});
-    appendRow(out, {ReportTexts::totalKbpsLabel(), QString::number(bandwidth.total(), 'f', 0)});
+    appendRow(out, {text(ReportTexts::totalsHeading())});
+    appendRow(out, {text(ReportTexts::groupCountLabel()), figure(QString::number(report.groups().size()))});
+    appendRow(out, {text(ReportTexts::channelsLabel()), figure(QString::number(totals.channels()))});
+    appendRow(out, {text(ReportTexts::ipcLabel()), figure(QString::number(totals.ipcChannels()))});
+    appendRow(out, {text(ReportTexts::dvrLabel()), figure(QString::number(totals.dvrChannels()))});
+    appendRow(out, {text(ReportTexts::totalBandwidthLabel()), 
+                    figure(bandwidth.text()), text(ReportTexts::unitText(bandwidth.unit()))});
+    appendRow(out, {text(ReportTexts::totalKbpsLabel()), figure(QString::number(bandwidth.total(), 'f', 0))});
     if (report.uplinkCheck().hasUplink())
-        appendRow(out, {ReportTexts::uplinkLabel(), report.uplinkCheck().message()});
+        appendRow(out, {text(ReportTexts::uplinkLabel()), text(report.uplinkCheck().message())});
 
     if (const auto& storage = report.storage()) {
         out += kLineEnd;
-        appendRow(out, {ReportTexts::storageHeading()});
-        appendRow(out, {ReportTexts::storedLabel(), storage->tbText()});
-        appendRow(out, {ReportTexts::dataDisksLabel(), QString::number(storage->dataDisks())});
-        appendRow(out, {ReportTexts::disksLabel(), QString::number(storage->disks())});
-        appendRow(out, {ReportTexts::raidLabel(), ReportTexts::raidText(storage->settings().raid)});
-        appendRow(out, {ReportTexts::diskSizeLabel(), ReportTexts::diskSize(storage->settings().diskTB)});
-        appendRow(out, {ReportTexts::hotSparesLabel(), QString::number(storage->settings().hotSpares)});
+        appendRow(out, {text(ReportTexts::storageHeading())});
+        appendRow(out, {text(ReportTexts::storedLabel()), figure(storage->tbText())});
+        appendRow(out, {text(ReportTexts::dataDisksLabel()), figure(QString::number(storage->dataDisks()))});
+        appendRow(out, {text(ReportTexts::disksLabel()), figure(QString::number(storage->disks()))});
+        appendRow(out, {text(ReportTexts::raidLabel()), text(ReportTexts::raidText(storage->settings().raid))});
+        appendRow(out, {text(ReportTexts::diskSizeLabel()), figure(ReportTexts::diskSize(storage->settings().diskTB))});
+        appendRow(out, {text(ReportTexts::hotSparesLabel()), figure(QString::number(storage->settings().hotSpares))});
     }
     return kByteOrderMark + out.toUtf8();
 }

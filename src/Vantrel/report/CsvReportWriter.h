@@ -10,7 +10,7 @@ class PlanReport;
 // The report as CSV: one row per group under a heading row, then the totals
 // and the storage summary as label/value rows. UTF-8 with a byte order mark,
 // so spreadsheets open names in any script correctly; figures use a dot and
-// no grouping.
+// no grouping. Texts from the plan never reach a spreadsheet as formulas.
 class CsvReportWriter
 {
 public:
@@ -21,6 +21,10 @@ public:
     static bool write(const PlanReport& report, const QString& path, QString* error,
                       const ProgressStep& progress = {});
 
-    // One field, quoted when it holds a separator, a quote or a line break.
-    static QString field(const QString& text);
+    // A text cell, as names, notes and labels are. One that starts with a
+    // formula sign (= + - @, a tab or a carriage return) gets a single
+    // quote before it, so a spreadsheet shows it rather than running it.
+    static QString textField(const QString& text);
+    // A figure the report worked out, left as it is so it stays a number.
+    static QString figureField(const QString& figure);
 };

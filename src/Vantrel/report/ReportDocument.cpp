@@ -150,6 +150,11 @@ void groupsTable(Writer& writer, const PlanReport& report)
     // Thousands of cells: filled in order by one cursor, in the character
     // format the cells were made with, and aligned only where it differs
     // from the default, which keeps large plans fast.
+    // A plan without groups has the heading row alone, and no cell to start in.
+    if (report.groups().isEmpty()) {
+        writer.after(table);
+        return;
+    }
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight);
     QTextCursor cursor = table->cellAt(1, 0).firstCursorPosition();

@@ -1,29 +1,30 @@
 #include "XlsxReportWriter.h"
 
 #include "ReportTexts.h"
+#include "ScratchFile.h"
 
 #include <data/PlanReport.h>
 
+#include <Fenwork/SafeFileWriter.h>
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include <QStringList>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <utility>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 bool g_failNextClose = false;
 
-// Excel's own limits: 31 characters for a sheet name, and a chart stops
-// growing at about 169 000 pixels.
+// Excel's own limits: 32 767 characters in a cell, 31 for a sheet name,
+// and a chart stops growing at about 169 000 pixels.
+constexpr qsizetype kCellCharacters = 32767;
 constexpr int kChartRowPixels = 18;
 constexpr double kChartDefaultHeight = 288.0;
 constexpr double kChartMaxScale = 500.0;
@@ -82,11 +83,46 @@ QByteArray utf8(const QString& text)
     return text.toUtf8();
 }
 
-// False when progress cancelled it.
-bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check,
-                      const ProgressStep& progress)
+// Where a cell's worth of text may end without parting a surrogate pair.
+qsizetype cellEnd(const QString& text, qsizetype from, qsizetype length)
 {
-    const qint64 total = report.groups().size();
+    qsizetype end = from + length;
+    if (end < text.size() && text.at(end).isLowSurrogate())
+        --end;
+    return end;
+}
+
+// A text in one cell: one too long for a cell ends in an ellipsis, so the
+// cut shows, and the workbook is still written.
+QString fitted(const QString& text)
+{
+    if (text.size() <= kCellCharacters)
+        return text;
+    return text.left(cellEnd(text, 0, kCellCharacters - 1)) + QChar(0x2026);
+}
+
+// A long text in cells one below the other, whole: each piece ends at a
+// line break where one is near, so the cells read as paragraphs.
+QStringList cellPieces(const QString& text)
+{
+    QStringList pieces;
+    qsizetype from = 0;
+    while (text.size() - from > kCellCharacters) {
+        qsizetype end = cellEnd(text, from, kCellCharacters);
+        const qsizetype lineEnd = text.lastIndexOf(QLatin1Char('\n'), end - 1);
+        if (lineEnd >= from + kCellCharacters / 2)
+            end = lineEnd + 1;
+        pieces << text.mid(from, end - from);
+        from = end;
+    }
+    pieces << text.mid(from);
+    return pieces;
+}
+
+// False when progress cancelled it. A row is a step of total.
+bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check,
+                      const ProgressStep& progress, qint64 total)
+{
     if (!mayContinue(progress, 0, total))
         return false;
     const bool withStorage = report.storage().has_value();
@@ -102,11 +138,11 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
     lxw_row_t row = 1;
     for (const PlanReport::Group& group : report.groups()) {
         check(worksheet_write_number(sheet, row, Number, group.number, nullptr));
-        check(worksheet_write_string(sheet, row, Name, utf8(group.name).constData(), nullptr));
-        check(worksheet_write_string(sheet, row, Type, utf8(group.deviceType).constData(), nullptr));
+        check(worksheet_write_string(sheet, row, Name, utf8(fitted(group.name)).constData(), nullptr));
+        check(worksheet_write_string(sheet, row, Type, utf8(fitted(group.deviceType)).constData(), nullptr));
         check(worksheet_write_number(sheet, row, Channels, group.channels, f.whole));
         check(worksheet_write_number(sheet, row, Streams, group.streams, f.whole));
-        check(worksheet_write_string(sheet, row, Resolution, utf8(group.resolution).constData(), nullptr));
+        check(worksheet_write_string(sheet, row, Resolution, utf8(fitted(group.resolution)).constData(), nullptr));
         // A frame rate is a number where it is one, so it sorts and sums.
         bool isNumber = false;
         const double frameRate = group.frameRate.toDouble(&isNumber);
@@ -114,8 +150,8 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
             check(worksheet_write_number(sheet, row, FrameRate, frameRate, nullptr));
         else
             check(worksheet_write_string(sheet, row, FrameRate,
-                                         utf8(ReportTexts::frameRateOrScene(group)).constData(), nullptr));
-        check(worksheet_write_string(sheet, row, Encoding, utf8(group.encoding).constData(), nullptr));
+                                         utf8(fitted(ReportTexts::frameRateOrScene(group))).constData(), nullptr));
+        check(worksheet_write_string(sheet, row, Encoding, utf8(fitted(group.encoding)).constData(), nullptr));
         check(worksheet_write_number(sheet, row, Rate, group.rateKbps, f.kbps));
         check(worksheet_write_number(sheet, row, Bandwidth, group.bandwidthKbps, f.kbps));
         check(worksheet_write_number(sheet, row, Share, group.share, f.percent));
@@ -136,7 +172,7 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     check(worksheet_set_column(sheet, 1, 2, 14, nullptr));
     lxw_row_t row = 0;
     auto text = [&](lxw_col_t column, const QString& value, lxw_format* format = nullptr) {
-        check(worksheet_write_string(sheet, row, column, utf8(value).constData(), format));
+        check(worksheet_write_string(sheet, row, column, utf8(fitted(value)).constData(), format));
     };
     auto number = [&](const QString& label, double value, lxw_format* format) {
         text(0, label);
@@ -150,8 +186,10 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     ++row;
     if (!report.notes().isEmpty()) {
         text(0, ReportTexts::notesHeading());
-        text(1, report.notes());
-        ++row;
+        for (const QString& piece : cellPieces(report.notes())) {
+            text(1, piece);
+            ++row;
+        }
     }
     ++row;
 
@@ -235,29 +273,33 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
         return false;
     };
 
-    // Beside the target, so the final rename stays on one file system and
-    // replaces the old file in one step.
-    const QFileInfo target(path);
-    QTemporaryFile scratch(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
-    if (!scratch.open())
-        return fail(scratch.errorString());
-    // The report is for others to read, unlike a private temporary file.
-    scratch.setPermissions(target.exists() ? QFile::permissions(path)
-                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    const QByteArray scratchName = QFile::encodeName(scratch.fileName());
-    scratch.close();
+    // The finished workbook goes into place as every other file does: whole
+    // or not at all, with the permissions of the file it replaces or of the
+    // user's umask. Opened first, so a folder that is not there fails at once.
+    aptui::SafeFileWriter target(path);
+    if (!target.open()) {
+        if (error)
+            *error = target.errorString();
+        return false;
+    }
+    ScratchFile scratch;
+    QString reason;
+    if (!scratch.open(&reason))
+        return fail(reason);
 
-    lxw_workbook* book = workbook_new(scratchName.constData());
+    lxw_workbook* book = workbook_new(scratch.name().constData());
     if (!book)
         return fail(tr("the workbook could not be started"));
 
+    // The rows, then one step for writing the workbook out.
+    const qint64 steps = report.groups().size() + 1;
     Checked check;
     const Formats formats = makeFormats(book);
     lxw_worksheet* groupsSheet = workbook_add_worksheet(book, utf8(ReportTexts::groupsSheet()).constData());
     lxw_worksheet* totalsSheet = workbook_add_worksheet(book, utf8(ReportTexts::totalsSheet()).constData());
     bool cancelled = false;
     if (groupsSheet && totalsSheet) {
-        cancelled = !writeGroupsSheet(groupsSheet, report, formats, check, progress);
+        cancelled = !writeGroupsSheet(groupsSheet, report, formats, check, progress, steps);
         if (!cancelled)
             writeTotalsSheet(book, totalsSheet, report, formats, check);
     } else {
@@ -274,7 +316,9 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     lxw_error closed = workbook_close(book);
     if (std::exchange(g_failNextClose, false))
         closed = LXW_ERROR_CREATING_XLSX_FILE;
-    // The scratch file goes with its QTemporaryFile; the target was never touched.
+    if (!cancelled)
+        cancelled = !mayContinue(progress, steps, steps);
+    // The target was never touched: the writer drops what it holds.
     if (cancelled) {
         if (error)
             error->clear();
@@ -285,8 +329,17 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     if (closed != LXW_NO_ERROR)
         return fail(describe(closed));
 
-    if (std::rename(scratchName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    scratch.setAutoRemove(false);
+    QByteArray piece;
+    do {
+        if (!scratch.read(&piece, &reason))
+            return fail(reason);
+        if (!piece.isEmpty() && !target.write(piece))
+            break;
+    } while (!piece.isEmpty());
+    if (!target.commit()) {
+        if (error)
+            *error = target.errorString();
+        return false;
+    }
     return true;
 }

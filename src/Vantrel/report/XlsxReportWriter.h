@@ -8,9 +8,11 @@ class PlanReport;
 // The report as an Excel workbook: a "Groups" sheet with one typed row per
 // group under a frozen heading row, and a "Totals" sheet with the totals,
 // the storage summary and a native bar chart of the bandwidth per group.
-// The workbook is built in a temporary file beside the target and renamed
-// over it only when every step succeeded, so a failure leaves the old file
-// whole.
+// The workbook is built in a scratch file in the system's temporary folder
+// and goes into place only when every step succeeded, so a failure leaves
+// the old file whole, and a killed program leaves nothing beside it. A text
+// longer than a cell holds (32 767 characters) ends in an ellipsis, except
+// the notes, which go on in the cells below.
 #include <data/ProgressStep.h>
 
 class XlsxReportWriter
@@ -19,6 +21,7 @@ class XlsxReportWriter
 
 public:
     // A cancelled write touches no file and returns false with an empty error.
+    // Progress counts the rows, then one step for writing the workbook out.
     static bool write(const PlanReport& report, const QString& path, QString* error,
                       const ProgressStep& progress = {});
 

@@ -41,4 +41,34 @@ inline PlanData plan(int groups, bool chinese = false)
     return plan;
 }
 
+// Texts a spreadsheet would run as formulas, or a rich-text reader would
+// take as markup, in every field a user or a file fills in.
+inline QStringList hostileTexts()
+{
+    return {QStringLiteral("=1+1"), QStringLiteral("+1+1"), QStringLiteral("-1+1"), QStringLiteral("@SUM(1,1)"),
+            QStringLiteral("=cmd|' /C calc'!A0"), QStringLiteral("=HYPERLINK(\"http://example.invalid\",\"open\")"),
+            QStringLiteral("\t=2+2"), QStringLiteral("\r=3+3"), QStringLiteral("Gate;=4+4"), QStringLiteral("<img src=/dev/zero>"),
+            QStringLiteral("<b>bold</b>"), QStringLiteral("<table>"), QStringLiteral("&lt;")};
+}
+
+inline PlanData hostile()
+{
+    PlanData result = plan(0);
+    result.siteName = QStringLiteral("=HYPERLINK(\"http://example.invalid\")");
+    result.notes = QStringLiteral("=3+4");
+    const QStringList texts = hostileTexts();
+    for (int index = 0; index < texts.size(); ++index) {
+        PlanGroup group = plan(1).groups.first();
+        StructDeviceItem& device = group.device;
+        device.groupNumber = index + 1;
+        device.channelName = texts.at(index) + QStringLiteral("(%1)").arg(index + 1);
+        device.resolution = texts.at((index + 1) % texts.size());
+        device.encodingType = texts.at((index + 2) % texts.size());
+        device.frameRate = index % 2 ? QString() : texts.at((index + 3) % texts.size());
+        device.sceneName = index % 2 ? texts.at((index + 4) % texts.size()) : QString();
+        result.groups.append(group);
+    }
+    return result;
+}
+
 } // namespace ReportPlans

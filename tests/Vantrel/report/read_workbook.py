@@ -1,12 +1,21 @@
 """Reads a report workbook back as data for tst_ReportWriters: every cell of
 the Groups sheet with its type and number format, the Totals block as
-label -> values, and what the chart plots."""
+label -> values and its first columns row by row, and what the chart plots."""
 import json
 import re
 import sys
 import zipfile
 
 import openpyxl
+
+
+def text(value):
+    """Control characters are stored as _xHHHH_, which Excel reads back and
+    openpyxl leaves as it is."""
+    if not isinstance(value, str):
+        return value
+    return re.sub(r"_x([0-9A-Fa-f]{4})_", lambda m: chr(int(m.group(1), 16)), value)
+
 
 path = sys.argv[1]
 book = openpyxl.load_workbook(path)
@@ -15,10 +24,11 @@ totals = book.worksheets[1]
 out = {
     "sheets": book.sheetnames,
     "freeze": groups.freeze_panes,
-    "groups": [[{"value": c.value, "type": c.data_type, "format": c.number_format} for c in row]
+    "groups": [[{"value": text(c.value), "type": c.data_type, "format": c.number_format} for c in row]
                for row in groups.iter_rows()],
     "totals": {row[0].value: [c.value for c in row[1:3] if c.value is not None]
                for row in totals.iter_rows() if row[0].value},
+    "totalsRows": [[{"value": text(c.value), "type": c.data_type} for c in row[:3]] for row in totals.iter_rows()],
 }
 with zipfile.ZipFile(path) as archive:
     charts = [n for n in archive.namelist() if n.startswith("xl/charts/chart")]

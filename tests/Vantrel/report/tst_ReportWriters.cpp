@@ -10,12 +10,15 @@
 #include <Fenwork/SafeFileWriter.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,8 +43,9 @@ QString run(QString program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// RFC 4180 rows, quotes and embedded separators included.
-QVector<QStringList> parseCsv(const QString& text)
+// RFC 4180 rows, quotes and embedded separators included. Spreadsheets set
+// to a semicolon list separator split at semicolons instead.
+QVector<QStringList> parseCsv(const QString& text, QChar separator = QLatin1Char(','))
 {
     QVector<QStringList> rows;
     QStringList row;
@@ -58,7 +62,7 @@ QVector<QStringList> parseCsv(const QString& text)
                 field += c;
         } else if (c == QLatin1Char('"')) {
             quoted = true;
-        } else if (c == QLatin1Char(',')) {
+        } else if (c == separator) {
             row << field;
             field.clear();
         } else if (c == QLatin1Char('\n')) {
@@ -71,6 +75,20 @@ QVector<QStringList> parseCsv(const QString& text)
         }
     }
     return rows;
+}
+
+// A cell a spreadsheet runs: it starts with a formula sign and is no plain
+// figure.
+bool runsAsFormula(const QString& cell)
+{
+    static const QRegularExpression figure(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
+    return !cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front()) && !figure.match(cell).hasMatch();
+}
+
+QJsonObject readWorkbook(const QString& path)
+{
+    const QString json = run(QStringLiteral("python3"), {QStringLiteral(READ_WORKBOOK_SCRIPT), path});
+    return QJsonDocument::fromJson(json.toUtf8()).object();
 }
 
 // Every figure of one group, as the report must state it.
@@ -118,6 +136,13 @@ private Q_SLOTS:
     void pdfShowsChineseInCjkFont();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
+    void emptyPlanWritesEveryFormat();
+    void csvCellsNeverRunAsFormulas();
+    void workbookKeepsEveryTextAsWritten();
+    void pdfPrintsMarkupAsWritten();
+    void newReportsFollowTheUmask();
+    void killedWorkbookExportLeavesNoScratchFile_data();
+    void killedWorkbookExportLeavesNoScratchFile();
 
 private:
     QString filePath(const QString& name) const { return m_folder->filePath(name); }
@@ -321,6 +346,169 @@ void tst_ReportWriters::failedWritesKeepTheOldFile()
     QVERIFY(!(name.endsWith(QLatin1String(".xlsx")) ? ReportWriter::writeXlsx(plan, taken, &error)
                                                      : ReportWriter::writePdf(plan, taken, &error)));
     QCOMPARE(files(), QStringList{name});
+}
+
+void tst_ReportWriters::emptyPlanWritesEveryFormat()
+{
+    const PlanData plan = ReportPlans::plan(0);
+    QString error;
+    QVERIFY2(ReportWriter::writePdf(plan, filePath(QStringLiteral("empty.pdf")), &error, kDate), qPrintable(error));
+    QVERIFY2(ReportWriter::writeXlsx(plan, filePath(QStringLiteral("empty.xlsx")), &error, kDate), qPrintable(error));
+    QVERIFY2(ReportWriter::writeCsv(plan, filePath(QStringLiteral("empty.csv")), &error, kDate), qPrintable(error));
+    const QString text = run(QStringLiteral("pdftotext"), {filePath(QStringLiteral("empty.pdf")), QStringLiteral("-")});
+    QVERIFY(text.contains(QStringLiteral("Network plan: Warehouse North")));
+    QVERIFY(text.contains(QStringLiteral("Device groups")));
+    QCOMPARE(readWorkbook(filePath(QStringLiteral("empty.xlsx"))).value("groups").toArray().size(), 1);
+}
+
+void tst_ReportWriters::csvCellsNeverRunAsFormulas()
+{
+    const PlanData plan = ReportPlans::hostile();
+    const QString path = filePath(QStringLiteral("hostile.csv"));
+    QString error;
+    QVERIFY2(ReportWriter::writeCsv(plan, path, &error, kDate), qPrintable(error));
+    const QString text = QString::fromUtf8(readAll(path).mid(3));
+
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char(';')}) {
+        for (const QStringList& row : parseCsv(text, separator)) {
+            for (const QString& cell : row)
+                QVERIFY2(!runsAsFormula(cell), qPrintable(QStringLiteral("%1 in %2").arg(cell, row.join(separator))));
+        }
+    }
+
+    // A text that starts with a formula sign reads with a quote before it;
+    // every figure stays a plain figure.
+    const QVector<QStringList> rows = parseCsv(text);
+    QCOMPARE(rows.at(2).at(1), QStringLiteral("'=3+4"));
+    const QStringList texts = ReportPlans::hostileTexts();
+    for (int index = 0; index < texts.size(); ++index) {
+        const QStringList& row = rows.at(5 + index);
+        const QString name = texts.at(index);
+        const bool sign = QStringLiteral("=+-@\t\r").contains(name.front());
+        QCOMPARE(row.at(1), sign ? QLatin1Char('\'') + name : name);
+        QCOMPARE(row.at(0), QString::number(index + 1));
+        QCOMPARE(row.at(3), QString::number(plan.groups.at(index).device.channelCount));
+        QCOMPARE(row.at(8).toDouble(), plan.groups.at(index).device.bitrate);
+    }
+}
+
+void tst_ReportWriters::workbookKeepsEveryTextAsWritten()
+{
+    // Longer than the 32,767 characters a workbook cell holds.
+    PlanData plan = ReportPlans::hostile();
+    QString notes = plan.notes + QLatin1Char('\n');
+    for (int line = 0; notes.size() < 100000; ++line)
+        notes += QStringLiteral("Line %1 of the site survey, cameras 😀 and cables.\n").arg(line);
+    notes.truncate(100000);
+    plan.notes = notes;
+    // Any other text that long is cut where the cut shows.
+    plan.siteName = QString(40000, QLatin1Char('s'));
+    plan.groups[2].device.encodingType = QString(40000, QLatin1Char('e'));
+    const QString path = filePath(QStringLiteral("hostile.xlsx"));
+    QString error;
+    QVERIFY2(ReportWriter::writeXlsx(plan, path, &error, kDate), qPrintable(error));
+
+    const QJsonObject book = readWorkbook(path);
+    QVERIFY2(!book.isEmpty(), "read_workbook.py failed (python3-openpyxl installed?)");
+    const QJsonArray rows = book.value("groups").toArray();
+    const QStringList texts = ReportPlans::hostileTexts();
+    QCOMPARE(rows.size(), texts.size() + 1);
+    for (int index = 0; index < texts.size(); ++index) {
+        const QJsonObject name = rows.at(index + 1).toArray().at(1).toObject();
+        QCOMPARE(name.value("value").toString(), texts.at(index));
+        QCOMPARE(name.value("type").toString(), QStringLiteral("s"));
+    }
+
+    const QString encoding = rows.at(3).toArray().at(7).toObject().value("value").toString();
+    QCOMPARE(encoding.size(), 32767);
+    QVERIFY(encoding.endsWith(QStringLiteral("ee…")));
+
+    // The notes go on in the rows below their label, a cell's worth each.
+    QString read;
+    bool inNotes = false;
+    for (const QJsonValue& row : book.value("totalsRows").toArray()) {
+        const QJsonObject label = row.toArray().at(0).toObject();
+        const QJsonObject value = row.toArray().at(1).toObject();
+        if (label.value("value").toString() == QLatin1String("Notes"))
+            inNotes = true;
+        else if (!label.value("value").isNull())
+            inNotes = false;
+        if (!inNotes || value.value("value").isNull())
+            continue;
+        QCOMPARE(value.value("type").toString(), QStringLiteral("s"));
+        read += value.value("value").toString();
+    }
+    QCOMPARE(read.size(), notes.size());
+    QVERIFY(read == notes);
+    QCOMPARE(book.value("totals").toObject().value("RAID").toArray().at(0).toString(), QStringLiteral("RAID6"));
+}
+
+void tst_ReportWriters::pdfPrintsMarkupAsWritten()
+{
+    const PlanData plan = ReportPlans::hostile();
+    const QString path = filePath(QStringLiteral("hostile.pdf"));
+    QString error;
+    QVERIFY2(ReportWriter::writePdf(plan, path, &error, kDate), qPrintable(error));
+    // Table cells wrap long names, so spaces and line breaks do not count.
+    auto squeezed = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+    const QString text = squeezed(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}));
+    QVERIFY2(!text.isEmpty(), "pdftotext failed (poppler-utils installed?)");
+    QVERIFY(text.contains(squeezed(ReportPlans::hostile().siteName)));
+    QVERIFY(text.contains(QStringLiteral("=3+4")));
+    for (const QString& markup : {QStringLiteral("<img src=/dev/zero>"), QStringLiteral("<b>bold</b>"),
+                                  QStringLiteral("<table>"), QStringLiteral("&lt;")})
+        QVERIFY2(text.contains(squeezed(markup)), qPrintable(markup));
+}
+
+void tst_ReportWriters::newReportsFollowTheUmask()
+{
+    const PlanData plan = ReportPlans::plan(5);
+    const QStringList names{QStringLiteral("plan.pdf"), QStringLiteral("plan.xlsx"), QStringLiteral("plan.csv")};
+    const mode_t before = ::umask(077);
+    QString error;
+    const bool written = ReportWriter::writePdf(plan, filePath(names.at(0)), &error, kDate)
+        && ReportWriter::writeXlsx(plan, filePath(names.at(1)), &error, kDate)
+        && ReportWriter::writeCsv(plan, filePath(names.at(2)), &error, kDate);
+    ::umask(before);
+    QVERIFY2(written, qPrintable(error));
+    for (const QString& name : names) {
+        struct stat status{};
+        QCOMPARE(::stat(QFile::encodeName(filePath(name)).constData(), &status), 0);
+        QCOMPARE(status.st_mode & 0777, mode_t(0600));
+    }
+}
+
+void tst_ReportWriters::killedWorkbookExportLeavesNoScratchFile_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::newRow("amid the rows") << 100;
+    QTest::newRow("workbook finished") << 201;
+}
+
+void tst_ReportWriters::killedWorkbookExportLeavesNoScratchFile()
+{
+    QFETCH(int, step);
+    const QString reports = filePath(QStringLiteral("reports"));
+    const QString temp = filePath(QStringLiteral("temp"));
+    QVERIFY(QDir().mkpath(reports) && QDir().mkpath(temp));
+    QProcess helper;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temp);
+    helper.setProcessEnvironment(environment);
+    helper.start(QCoreApplication::applicationDirPath() + QStringLiteral("/report_export_helper"),
+                 {QDir(reports).filePath(QStringLiteral("plan.xlsx")), QString::number(step)});
+    QByteArray said;
+    while (!said.contains("paused") && !said.contains("finished")) {
+        QVERIFY2(helper.waitForReadyRead(20000), qPrintable(helper.errorString()));
+        said += helper.readAllStandardOutput();
+    }
+    helper.kill();
+    QVERIFY(helper.waitForFinished());
+    QVERIFY2(said.contains("paused"), said.constData());
+
+    const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(reports).entryList(everything), QStringList());
+    QCOMPARE(QDir(temp).entryList(everything), QStringList());
 }
 
 QTEST_MAIN(tst_ReportWriters)
