@@ -186,6 +186,9 @@ void PlanRecovery::discard()
 {
     m_timer.stop();
     m_writer.waitForDone();
+    // The work is safe: a copy that failed just before is no news worth a
+    // notice, least of all while the window closes.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
     for (const QString& path : { m_path, outdatedPath() }) {
         if (!m_untouchable.contains(path))
             QFile::remove(path);
