@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QUndoStack>
 #include <QWidget>
@@ -29,6 +30,11 @@ QAction* makeAction(const QString& text, const QKeySequence& shortcut, QObject* 
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     return action;
+}
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -79,6 +85,7 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
     fillExamplesMenu();
 
     connect(editor, &PlanEditor::modifiedChanged, this, &PlanFileController::onModifiedChanged);
+    connect(m_recovery.get(), &PlanRecovery::failureChanged, this, &PlanFileController::onRecoveryFailureChanged);
     connect(editor->plan(), &Plan::changed, this, [this] {
         if (m_editor->isModified())
             m_recovery->schedule();
@@ -114,7 +121,10 @@ PlanFileController::Prompts PlanFileController::defaultPrompts()
 QString PlanFileController::titleText() const
 {
     const QString name = m_filePath.isEmpty() ? tr("Untitled") : QFileInfo(m_filePath).fileName();
-    return m_editor->isModified() ? name + QLatin1Char('*') : name;
+    if (!m_editor->isModified())
+        return name;
+    // Saved work needs no recovery copy: the mark stands only beside the star.
+    return name + QLatin1Char('*') + (m_recovery->isFailing() ? tr(" (not backed up)") : QString());
 }
 
 QStringList PlanFileController::recentPlans()
@@ -247,20 +257,46 @@ bool PlanFileController::maybeSave()
 
 bool PlanFileController::offerRecovery()
 {
-    const auto pending = PlanRecovery::pending(m_recovery->path());
-    if (!pending)
+    const PlanRecovery::Leftover leftover = m_recovery->check();
+    for (const PlanRecovery::Leftover::SetAside& file : leftover.setAside) {
+        if (file.keptAs.isEmpty())
+            m_prompts.notice(tr("The recovery file %1 cannot be restored, nor moved aside; it is left as it is.\n%2")
+                                 .arg(native(file.file), file.problem));
+        else
+            m_prompts.notice(tr("The recovery file %1 cannot be restored. It is kept as %2.\n%3")
+                                 .arg(native(file.file), native(file.keptAs), file.problem));
+    }
+    if (!leftover.found)
         return false;
-    const bool restore = m_prompts.confirm(
-        tr("Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?")
-            .arg(pending->plan.groups.size()));
-    if (!restore) {
+
+    // Save writes over the file the copy names only if the user saw that
+    // name here and it still holds a plan; otherwise Save asks where.
+    const QString& named = leftover.named;
+    const QString& source = leftover.saveTo;
+    const QString groups = QString::number(leftover.plan.groups.size());
+    const QString savedAt = QLocale().toString(leftover.savedAt, QLocale::ShortFormat);
+    QStringList question{ tr("Vantrel did not close properly last time.") };
+    if (leftover.outdated) {
+        question << tr("Later changes could not be kept for recovery, so this copy is older than the work that "
+                       "was lost.")
+                 << tr("Restore the older copy (%1 groups, saved for recovery at %2)?").arg(groups, savedAt);
+    } else {
+        question << tr("Restore the plan you were working on (%1 groups, saved for recovery at %2)?")
+                        .arg(groups, savedAt);
+    }
+    if (!source.isEmpty())
+        question << tr("It belongs to %1; Save writes to that file.").arg(native(source));
+    else if (!named.isEmpty())
+        question << tr("It names %1, which is not a plan that can be read; Save asks where to save it.")
+                        .arg(native(named));
+    if (!m_prompts.confirm(question.join(QLatin1Char('\n')))) {
         m_recovery->discard();
         return false;
     }
-    m_editor->load(pending->plan);
+    m_editor->load(leftover.plan);
     // Restored work is not saved anywhere yet.
     m_editor->markModified();
-    setFilePath(pending->recoveredFrom);
+    setFilePath(source);
     Q_EMIT planLoaded();
     return true;
 }
@@ -314,6 +350,17 @@ void PlanFileController::fillExamplesMenu()
         });
     }
     m_examplesMenu->setEnabled(!examples.isEmpty());
+}
+
+void PlanFileController::onRecoveryFailureChanged(const QString& failure)
+{
+    Q_EMIT titleChanged(titleText());
+    // Once for each time writing starts to fail, not for every change.
+    if (!failure.isEmpty())
+        m_prompts.notice(tr("Changes to this plan cannot be kept for recovery, so a crash would lose them; save "
+                            "the plan to keep them. The title shows \"not backed up\" until a copy can be "
+                            "written again.\n%1")
+                             .arg(failure));
 }
 
 void PlanFileController::onModifiedChanged(bool modified)

@@ -59,7 +59,8 @@ public:
 
     QString filePath() const { return m_filePath; }
     // The file's name, or "Untitled", with "*" while there are unsaved
-    // changes.
+    // changes, and " (not backed up)" after it while they cannot be kept in
+    // the recovery file.
     QString titleText() const;
     static QString untitledName() { return tr("Untitled"); }
     PlanRecovery* recovery() const { return m_recovery.get(); }
@@ -82,8 +83,9 @@ public Q_SLOTS:
     // Before the plan is left: true when it may go (saved, discarded or
     // unchanged).
     bool maybeSave();
-    // At start: offers what a crashed run left behind; true when it was
-    // restored.
+    // At start: offers what a crashed run left behind, with the time of the
+    // copy and the file it belongs to; true when it was restored. Unreadable
+    // recovery files are moved aside with a notice.
     bool offerRecovery();
     // A clean exit keeps no recovery file.
     void closeCleanly();
@@ -105,6 +107,9 @@ private:
     void rememberRecent(const QString& path);
     void fillRecentMenu();
     void onModifiedChanged(bool modified);
+    // The title's mark and a notice when recovery copies stop reaching the
+    // disk.
+    void onRecoveryFailureChanged(const QString& failure);
     QString startFolder() const;
     Prompts defaultPrompts();
 

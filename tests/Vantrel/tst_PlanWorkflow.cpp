@@ -40,6 +40,7 @@ private Q_SLOTS:
     void refusedFilesAndFailedSavesChangeNothing();
     void unsavedChangesAreAskedAbout();
     void startOffersCrashedWorkThenTheNamedPlan();
+    void aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent();
 
 private:
     template<typename T>
@@ -60,6 +61,7 @@ private:
     PlanFileController::SaveChoice m_nextChoice = PlanFileController::SaveChoice::Cancel;
     bool m_confirm = true;
     QStringList m_notices;
+    QStringList m_questions;
 };
 
 void tst_PlanWorkflow::initTestCase()
@@ -83,7 +85,10 @@ void tst_PlanWorkflow::newWindow()
     prompts.openPath = [this](const QString&) { return m_nextPath; };
     prompts.savePath = [this](const QString&) { return m_nextPath; };
     prompts.saveChoice = [this](const QString&) { return m_nextChoice; };
-    prompts.confirm = [this](const QString&) { return m_confirm; };
+    prompts.confirm = [this](const QString& question) {
+        m_questions << question;
+        return m_confirm;
+    };
     prompts.notice = [this](const QString& text) { m_notices << text; };
     m_window->planFiles()->setPrompts(prompts);
     m_window->resize(1200, 750);
@@ -96,7 +101,10 @@ void tst_PlanWorkflow::cleanup()
     m_window.reset();
     m_program.reset();
     m_notices.clear();
-    QFile::remove(PlanRecovery::defaultPath());
+    m_questions.clear();
+    const QDir data = QFileInfo(PlanRecovery::defaultPath()).absoluteDir();
+    for (const QString& name : data.entryList({ QStringLiteral("recovery*.vantrel") }, QDir::Files | QDir::System))
+        QFile::remove(data.filePath(name));
 }
 
 void tst_PlanWorkflow::addGroup(int deviceTypeIndex, const QString& resolution, int channels, int streams)
@@ -301,6 +309,54 @@ void tst_PlanWorkflow::startOffersCrashedWorkThenTheNamedPlan()
     QCOMPARE(cards().size(), 3);
     QCOMPARE(m_window->appTitle(), QStringLiteral("named.vantrel* - Vantrel"));
     QVERIFY(child<QWidget>("m_CapacityStackedWidget")->isVisible());
+}
+
+void tst_PlanWorkflow::aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent()
+{
+    PlanRecovery* recovery = m_window->planFiles()->recovery();
+    const QString mark = QStringLiteral(" (not backed up)");
+    addGroup(0, QStringLiteral("720P(1280x720)"), 2, 1);
+    addGroup(0, QStringLiteral("720P(1280x720)"), 3, 1);
+    recovery->flush();
+    QVERIFY(!m_window->appTitle().contains(mark));
+
+    // The disk fills up: the window says so once, and marks the title
+    // until a copy reaches the disk again.
+    addGroup(1, QStringLiteral("720P(1280x720)"), 4, 1);
+    aptui::SafeFileWriter::failWriteNumber(1);
+    recovery->flush();
+    QCOMPARE(m_notices.size(), 1);
+    QVERIFY2(m_notices.at(0).contains(QStringLiteral("No space left on device")), qPrintable(m_notices.at(0)));
+    QCOMPARE(m_window->appTitle(), QStringLiteral("Untitled*") + mark + QStringLiteral(" - Vantrel"));
+    addGroup(1, QStringLiteral("720P(1280x720)"), 5, 1);
+    aptui::SafeFileWriter::failWriteNumber(1);
+    recovery->flush();
+    QCOMPARE(m_notices.size(), 1);
+    QVERIFY(m_window->appTitle().contains(mark));
+    recovery->flush();
+    QCOMPARE(m_window->appTitle(), QStringLiteral("Untitled* - Vantrel"));
+    const QDateTime lastCopy = QFileInfo(PlanRecovery::defaultPath()).lastModified();
+
+    // Full again, then the program is killed.
+    addGroup(0, QStringLiteral("720P(1280x720)"), 6, 1);
+    aptui::SafeFileWriter::failWriteNumber(1);
+    recovery->flush();
+    aptui::SafeFileWriter::failWriteNumber(0);
+    QCOMPARE(m_notices.size(), 2);
+    m_window.reset();
+
+    // The next start offers the last copy for what it is: older than the
+    // work, from a named time.
+    newWindow();
+    m_window->openAtStart({ QStringLiteral("Vantrel") });
+    QCOMPARE(m_questions.size(), 1);
+    const QString question = m_questions.at(0);
+    QVERIFY2(!question.contains(QStringLiteral("the plan you were working on")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("older")), qPrintable(question));
+    QVERIFY2(question.contains(QStringLiteral("4 groups")), qPrintable(question));
+    QVERIFY2(question.contains(QLocale().toString(lastCopy, QLocale::ShortFormat)), qPrintable(question));
+    QCOMPARE(plan()->groupCount(), 4);
+    QCOMPARE(m_window->appTitle(), QStringLiteral("Untitled* - Vantrel"));
 }
 
 QTEST_MAIN(tst_PlanWorkflow)

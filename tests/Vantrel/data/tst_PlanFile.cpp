@@ -1,3 +1,4 @@
+#include <data/Plan.h>
 #include <data/PlanFile.h>
 #include <data/PlanRecovery.h>
 
@@ -173,11 +174,13 @@ void tst_PlanFile::recoverySurvivesAKill()
     child.kill();
     QVERIFY(child.waitForFinished());
 
-    const auto pending = PlanRecovery::pending(path);
-    QVERIFY(pending.has_value());
-    QCOMPARE(pending->plan.groups.size(), 40);
-    QCOMPARE(pending->plan.groups.last().device.groupNumber, 40);
-    QCOMPARE(pending->recoveredFrom, QStringLiteral("/plans/site.vantrel"));
+    Plan next;
+    PlanRecovery start(&next, path);
+    const PlanRecovery::Leftover leftover = start.check();
+    QVERIFY(leftover.found && !leftover.outdated && leftover.setAside.isEmpty());
+    QCOMPARE(leftover.plan.groups.size(), 40);
+    QCOMPARE(leftover.plan.groups.last().device.groupNumber, 40);
+    QCOMPARE(leftover.recoveredFrom, QStringLiteral("/plans/site.vantrel"));
 }
 
 QTEST_GUILESS_MAIN(tst_PlanFile)
