@@ -180,7 +180,8 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
         if (!mayContinue(progress, done++, pictures.size()))
             return cancelled();
         QString pictureError;
-        if (!aptui::SafeFileWriter::copyFile(it.value(), pictureFolder + QLatin1Char('/') + it.key(), &pictureError)) {
+        if (!aptui::SafeFileWriter::copyFileToScratch(it.value(), pictureFolder + QLatin1Char('/') + it.key(),
+                                                      &pictureError)) {
             failed.append(it.key());
             if (firstError.isEmpty())
                 firstError = pictureError;
@@ -198,7 +199,9 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
     if (QFileInfo(liveTable).isFile()
         && !aptui::SafeFileWriter::copyFile(liveTable, previous + QLatin1Char('/') + SceneTable::fileName(), error))
         return false;
-    return true;
+    // The pictures were not synced one by one: all of them go to disk here,
+    // before the switch can make them the live set.
+    return aptui::SafeFileWriter::syncFileSystem(staging, error);
 }
 
 bool SceneSetInstaller::rollForward(QString* error)
