@@ -8,6 +8,11 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace aptui {
 
 namespace {
@@ -136,6 +141,63 @@ bool SafeFileWriter::copyFile(const QString& from, const QString& to, QString* e
     if (!ok && error)
         *error = writer.errorString();
     return ok;
+}
+
+bool SafeFileWriter::copyFileToScratch(const QString& from, const QString& to, QString* error)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(from), source.errorString());
+        return false;
+    }
+    QFile target(to);
+    auto cannotWrite = [&target, &to, error](const QString& reason) {
+        if (error)
+            *error = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(to), reason);
+        target.close();
+        return false;
+    };
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return cannotWrite(target.errorString());
+    while (!source.atEnd()) {
+        const QByteArray piece = source.read(64 * 1024);
+        if (piece.isEmpty() && source.error() != QFileDevice::NoError) {
+            if (error)
+                *error = tr("Cannot read %1: %2").arg(QDir::toNativeSeparators(from), source.errorString());
+            return false;
+        }
+        if (injectedFailure())
+            return cannotWrite(tr("No space left on device"));
+        if (target.write(piece) != piece.size())
+            return cannotWrite(target.errorString());
+    }
+    // A full disk often shows only when the buffer goes out.
+    if (!target.flush() || target.error() != QFileDevice::NoError)
+        return cannotWrite(target.errorString());
+    target.close();
+    return true;
+}
+
+bool SafeFileWriter::syncFileSystem(const QString& path, QString* error)
+{
+#ifdef Q_OS_LINUX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+    const int reason = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!ok && error)
+        *error = tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), qt_error_string(reason));
+    return ok;
+#else
+#ifdef Q_OS_UNIX
+    ::sync();
+#endif
+    Q_UNUSED(path)
+    Q_UNUSED(error)
+    return true;
+#endif
 }
 
 } // namespace aptui

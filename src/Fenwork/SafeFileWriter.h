@@ -32,6 +32,13 @@ public:
     static bool writeFile(const QString& path, const QByteArray& content, QString* error = nullptr);
     // Copies in pieces, so a large source is never held in memory whole.
     static bool copyFile(const QString& from, const QString& to, QString* error = nullptr);
+    // Copies into a folder that is thrown away whole when anything fails:
+    // the file is written in place and not synced to disk on its own (for
+    // thousands of small files the syncs were nearly all the time); call
+    // syncFileSystem() once before the folder is used.
+    static bool copyFileToScratch(const QString& from, const QString& to, QString* error = nullptr);
+    // Puts everything written so far on the file system holding path on disk.
+    static bool syncFileSystem(const QString& path, QString* error = nullptr);
 
     // Test seam: the n-th write from now on (1 = the next, counted over all
     // writers) fails as a full disk would; 0 switches it off.

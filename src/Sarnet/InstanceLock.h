@@ -6,8 +6,11 @@
 namespace SharedTools {
 
 // A per-user lock file that marks the one running instance of an application
-// id. A lock left behind by a process that no longer runs is taken over, so a
-// crash never keeps the program from starting again.
+// id. Only a lock of a live instance of this program holds: one left behind
+// by a process that no longer runs, one whose pid now belongs to another
+// program, and anything at the lock path that is not a readable lock (an
+// empty or damaged file, a link) are taken over, so nothing but a running
+// instance ever keeps the program from starting.
 class InstanceLock
 {
 public:
@@ -36,8 +39,13 @@ public:
     // past this age it is taken as left behind.
     static constexpr qint64 kForeignLockAgeSeconds = 4 * 3600;
 
+    // A starting instance has created its lock file but not yet written it
+    // for a moment; an unreadable lock older than this is not such a one.
+    static constexpr qint64 kUnwrittenLockAgeMs = 2000;
+
 private:
-    bool foreignLockIsAbandoned() const;
+    bool lockIsAbandoned() const;
+    bool clearLockPath();
 
     QString m_path;
     QLockFile m_file;

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,6 +127,49 @@ private Q_SLOTS:
         const Run next = runToEnd(id);
         QVERIFY2(next.lines.contains(QStringLiteral("startApp 1")), qPrintable(next.lines.join(u'\n')));
         QCOMPARE(next.exitCode, 0);
+    }
+
+    void notALiveInstanceIsTakenOver_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("empty file") << QStringLiteral("file") << QByteArray();
+        QTest::newRow("garbage") << QStringLiteral("file") << QByteArray("\x01\xff not a lock\n\n");
+        QTest::newRow("link to a text file") << QStringLiteral("link") << QByteArray("notes of the user\n");
+        // The test itself: a live process, but not the program that starts.
+        QTest::newRow("live pid of another program")
+            << QStringLiteral("file")
+            << QByteArray::number(QCoreApplication::applicationPid()) + "\nsarnet_instance_helper\n" + host + "\n";
+        QTest::newRow("pid 1") << QStringLiteral("file") << "1\nVantrel\n" + host + "\n";
+    }
+
+    void notALiveInstanceIsTakenOver()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const QString id = uniqueId(QStringLiteral("Hostile"));
+        const QString path = InstanceLock::lockFilePath(id);
+        QTemporaryDir dir;
+        const QString text = dir.filePath(QStringLiteral("notes.txt"));
+        QFile file(kind == QLatin1String("link") ? text : path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(text, path));
+
+        const auto removeLock = qScopeGuard([&path] { QFile::remove(path); });
+        const Run next = runToEnd(id);
+        QVERIFY2(next.lines.contains(QStringLiteral("startApp 1")), qPrintable(next.lines.join(u'\n')));
+        QCOMPARE(next.exitCode, 0);
+        // The lock went away with the instance, and what a link named is
+        // left as it was.
+        QVERIFY(!QFileInfo::exists(path) && !QFileInfo(path).isSymLink());
+        if (kind == QLatin1String("link")) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+        }
     }
 
     void finishedInstanceFreesTheId()

@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 
 #include <filesystem>
@@ -51,6 +53,29 @@ bool moveOver(const QString& from, const QString& to, QString* error)
     return false;
 }
 
+// A lock that was created but never written (the disk filled, the process
+// died in between) holds nothing past this age.
+constexpr qint64 kUnwrittenLockAgeMs = 2000;
+
+// Takes the import lock: false while another live process holds it. A lock
+// of a process that is gone is taken over by QLockFile itself.
+bool takeImportLock(QLockFile& lock)
+{
+    // An import may take as long as it takes: never judged stale by age.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0))
+        return true;
+    if (lock.error() != QLockFile::LockFailedError)
+        return false;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const QFileInfo info(lock.fileName());
+    const bool unwritten = !lock.getLockInfo(&pid, &host, &application)
+        && info.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnwrittenLockAgeMs;
+    return unwritten && lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 bool removeFolder(const QString& path, QString* error)
 {
     if (!QFileInfo::exists(path) || QDir(path).removeRecursively())
@@ -81,6 +106,11 @@ QString SceneSetInstaller::shippedFolderName()
     return QStringLiteral("SceneShipped");
 }
 
+QString SceneSetInstaller::importLockName()
+{
+    return QStringLiteral("SceneImport.lock");
+}
+
 void SceneSetInstaller::setStepHook(StepHook hook)
 {
     g_stepHook = std::move(hook);
@@ -89,7 +119,22 @@ void SceneSetInstaller::setStepHook(StepHook hook)
 bool SceneSetInstaller::install(const QByteArray& table, const QMap<QString, QString>& pictures, QString* error,
                                 const ProgressStep& progress)
 {
-    if (!recover(error))
+    QDir().mkpath(SceneSetLocation::writableFolder());
+    QLockFile lock(inWritable(importLockName()));
+    if (!takeImportLock(lock) && lock.error() == QLockFile::LockFailedError) {
+        if (error)
+            *error = tr("Another scene import is running. Try again when it has finished.");
+        return false;
+    }
+    // Without a lock file (a folder that refuses it) the staging below
+    // fails too and says why.
+    return installHeld(table, pictures, error, progress);
+}
+
+bool SceneSetInstaller::installHeld(const QByteArray& table, const QMap<QString, QString>& pictures,
+                                    QString* error, const ProgressStep& progress)
+{
+    if (!recoverHeld(error))
         return false;
     const QString staging = inWritable(stagingFolderName());
     if (!stage(staging, table, pictures, progress, error)) {
@@ -135,7 +180,8 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
         if (!mayContinue(progress, done++, pictures.size()))
             return cancelled();
         QString pictureError;
-        if (!aptui::SafeFileWriter::copyFile(it.value(), pictureFolder + QLatin1Char('/') + it.key(), &pictureError)) {
+        if (!aptui::SafeFileWriter::copyFileToScratch(it.value(), pictureFolder + QLatin1Char('/') + it.key(),
+                                                      &pictureError)) {
             failed.append(it.key());
             if (firstError.isEmpty())
                 firstError = pictureError;
@@ -153,7 +199,9 @@ bool SceneSetInstaller::stage(const QString& staging, const QByteArray& table,
     if (QFileInfo(liveTable).isFile()
         && !aptui::SafeFileWriter::copyFile(liveTable, previous + QLatin1Char('/') + SceneTable::fileName(), error))
         return false;
-    return true;
+    // The pictures were not synced one by one: all of them go to disk here,
+    // before the switch can make them the live set.
+    return aptui::SafeFileWriter::syncFileSystem(staging, error);
 }
 
 bool SceneSetInstaller::rollForward(QString* error)
@@ -188,6 +236,14 @@ bool SceneSetInstaller::rollForward(QString* error)
 }
 
 bool SceneSetInstaller::recover(QString* error)
+{
+    QLockFile lock(inWritable(importLockName()));
+    if (!takeImportLock(lock) && lock.error() == QLockFile::LockFailedError)
+        return true; // the folders belong to a live import, which finishes them
+    return recoverHeld(error);
+}
+
+bool SceneSetInstaller::recoverHeld(QString* error)
 {
     if (QFileInfo(inWritable(switchFolderName())).isDir() && !rollForward(error))
         return false;

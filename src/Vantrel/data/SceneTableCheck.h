@@ -27,6 +27,7 @@ public:
     QStringList scenes;                // distinct scenes of the accepted rows
     QMap<QString, QString> pictures;   // picture name -> the file it is copied from
     QVector<Problem> problems;         // refused rows, and file-wide refusals at line 0
+    bool cancelled = false;            // the user stopped the check
 
     bool canImport() const { return !rows.isEmpty(); }
     // The first problems as one sentence, "line 5: ...; line 9: ...", with a

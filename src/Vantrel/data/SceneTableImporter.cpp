@@ -13,9 +13,9 @@ QString SceneTableImporter::pictureName(const QString& picturePath)
     return SceneTable::pictureFileName(picturePath);
 }
 
-SceneTableCheck SceneTableImporter::check(const QString& sourcePath)
+SceneTableCheck SceneTableImporter::check(const QString& sourcePath, const ProgressStep& progress)
 {
-    return SceneTableValidator::check(sourcePath);
+    return SceneTableValidator::check(sourcePath, progress);
 }
 
 SceneTableImporter::Result SceneTableImporter::install(const SceneTableCheck& check, const ProgressStep& progress)

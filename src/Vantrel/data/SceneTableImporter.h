@@ -31,7 +31,7 @@ public:
     };
 
     // Looks at the file without writing anything.
-    static SceneTableCheck check(const QString& sourcePath);
+    static SceneTableCheck check(const QString& sourcePath, const ProgressStep& progress = {});
     // Installs the accepted rows and their pictures.
     static Result install(const SceneTableCheck& check, const ProgressStep& progress = {});
     // check() and install() in one go, for callers that do not ask first.

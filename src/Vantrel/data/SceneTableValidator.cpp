@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -43,10 +44,10 @@ bool isPng(const QString& path)
 }
 } // namespace
 
-SceneTableCheck SceneTableValidator::check(const QString& csvPath)
+SceneTableCheck SceneTableValidator::check(const QString& csvPath, const ProgressStep& progress)
 {
     const DeviceConfigStore store;
-    return check(csvPath, store);
+    return check(csvPath, store, progress);
 }
 
 QByteArray SceneTableValidator::checkJson(const QString& csvPath)
@@ -54,7 +55,8 @@ QByteArray SceneTableValidator::checkJson(const QString& csvPath)
     return check(csvPath).toJson();
 }
 
-SceneTableCheck SceneTableValidator::check(const QString& csvPath, const DeviceConfigStore& store)
+SceneTableCheck SceneTableValidator::check(const QString& csvPath, const DeviceConfigStore& store,
+                                           const ProgressStep& progress)
 {
     SceneTableCheck result;
     result.sourcePath = csvPath;
@@ -72,16 +74,30 @@ SceneTableCheck SceneTableValidator::check(const QString& csvPath, const DeviceC
     }
 
     const QString tableFolder = QFileInfo(csvPath).absolutePath();
-    for (const SceneTable::Row& row : SceneTable::parse(text)) {
+    const QVector<SceneTable::Row> rows = SceneTable::parse(text);
+    // A large site has a scene for every few rows: asking the list whether it
+    // holds a scene made the check grow with the square of the rows.
+    QSet<QString> knownScenes;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (!mayContinue(progress, i, rows.size())) {
+            SceneTableCheck cancelled;
+            cancelled.sourcePath = csvPath;
+            cancelled.cancelled = true;
+            return cancelled;
+        }
+        const SceneTable::Row& row = rows.at(i);
         const QString reason = refusal(row, store, tableFolder, result);
         if (!reason.isEmpty()) {
             result.problems.append({row.line, reason});
             continue;
         }
         result.rows.append(row);
-        if (!result.scenes.contains(row.scene))
+        if (!knownScenes.contains(row.scene)) {
+            knownScenes.insert(row.scene);
             result.scenes.append(row.scene);
+        }
     }
+    mayContinue(progress, rows.size(), rows.size());
     if (result.rows.isEmpty() && result.problems.isEmpty())
         result.problems.append({0, tr("the file holds no scene rows")});
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgressStep.h"
 #include "SceneTableCheck.h"
 
 class DeviceConfigStore;
@@ -13,9 +14,12 @@ class SceneTableValidator
 public:
     static constexpr int kMaxRate = 1048576; // kbps, the rate field's limit
 
-    // Against the bitrate tables of the program folder.
-    static SceneTableCheck check(const QString& csvPath);
-    static SceneTableCheck check(const QString& csvPath, const DeviceConfigStore& store);
+    // Against the bitrate tables of the program folder. progress hears of
+    // every row; cancelling returns a check with nothing in it but
+    // sourcePath and cancelled.
+    static SceneTableCheck check(const QString& csvPath, const ProgressStep& progress = {});
+    static SceneTableCheck check(const QString& csvPath, const DeviceConfigStore& store,
+                                 const ProgressStep& progress = {});
     // The answer of "check-scenes": the check as one line of JSON.
     static QByteArray checkJson(const QString& csvPath);
 

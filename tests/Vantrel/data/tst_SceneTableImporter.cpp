@@ -52,6 +52,7 @@ private Q_SLOTS:
     void writeFailuresLeaveTheSetAsItWas();
     void fullDiskLeavesTheSetAsItWas();
     void killedImportLeavesOneWholeSet();
+    void startUpLeavesALiveImportAlone();
     void pictureName_data();
     void pictureName();
 };
@@ -252,6 +253,45 @@ void tst_SceneTableImporter::killedImportLeavesOneWholeSet()
         QCOMPARE(TempProgramDir::sceneSet(program.path()), step == SceneSetInstaller::Step::Staged ? old : newSet);
         if (step != SceneSetInstaller::Step::Staged)
             QCOMPARE(TempProgramDir::sceneSet(program.filePath("SceneBackup")), old);
+    }
+}
+
+void tst_SceneTableImporter::startUpLeavesALiveImportAlone()
+{
+    QTemporaryDir source;
+    QVERIFY(write(source.filePath("t.csv"), "h\nNew,H.264,720P(1280x720),900,new.png\n"));
+    QVERIFY(write(source.filePath("new.png"), png(8)));
+    const QMap<QString, QByteArray> newSet{{"Scene.csv", kHeader + "New,H.264,720P(1280x720),900,new.png\n"},
+                                           {"new.png", png(8)}};
+
+    for (const auto step : {SceneSetInstaller::Step::Staged, SceneSetInstaller::Step::Committed}) {
+        TempProgramDir program(TempProgramDir::ShippedData);
+        const QMap<QString, QByteArray> old = TempProgramDir::sceneSet(program.path());
+        QProcess helper;
+        helper.start(QCoreApplication::applicationDirPath() + "/scene_import_helper",
+                     {program.path(), source.filePath("t.csv"), QString::number(int(step))});
+        while (!helper.readAllStandardOutput().contains("paused"))
+            QVERIFY2(helper.waitForReadyRead(20000), qPrintable(helper.errorString()));
+
+        // The window starts while the command line imports: its clean-up
+        // leaves the import's folders to it.
+        const QString folder = program.filePath(step == SceneSetInstaller::Step::Staged ? "SceneStaging" : "SceneSwitch");
+        QVERIFY(SceneSetInstaller::recover());
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
+        // Nor may a second import run over it.
+        const SceneTableImporter::Result second = SceneTableImporter::importFrom(source.filePath("t.csv"));
+        QCOMPARE(second.outcome, SceneTableImporter::Outcome::CannotWrite);
+        QVERIFY2(second.error.contains("Another scene import is running"), qPrintable(second.error));
+        QVERIFY(QFileInfo(folder).isDir());
+
+        helper.write("go\n");
+        QVERIFY(helper.waitForFinished(20000));
+        QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(helper.exitCode(), 0);
+        QCOMPARE(TempProgramDir::sceneSet(program.path()), newSet);
+        QCOMPARE(TempProgramDir::sceneSet(program.filePath("SceneBackup")), old);
+        QVERIFY(!QFileInfo::exists(program.filePath("SceneImport.lock")));
     }
 }
 

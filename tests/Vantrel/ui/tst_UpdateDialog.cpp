@@ -34,6 +34,7 @@ private Q_SLOTS:
     void cancelledDialogsClearTheStatus();
     void importThroughTheButton();
     void importFailureKeepsTable();
+    void bigTableShowsProgressAndCancelKeepsTheScenes();
     void templateImportAsksThenRestoreBringsShippedScenesBack();
 };
 
@@ -131,6 +132,69 @@ void tst_UpdateDialog::importFailureKeepsTable()
     dialog.onImportScene();
     QCOMPARE(statusText(dialog), QStringLiteral("Import Failure.\nthe file holds no scene rows"));
     QCOMPARE(TempProgramDir::readFile(program.filePath(QStringLiteral("Scene.csv"))), QByteArray("h\nOld,H.264,720P,1,o.png\n"));
+}
+
+void tst_UpdateDialog::bigTableShowsProgressAndCancelKeepsTheScenes()
+{
+    TempProgramDir program(TempProgramDir::ShippedData);
+    const QMap<QString, QByteArray> before = TempProgramDir::sceneSet(program.path());
+    // A site's table: four rows a scene, one picture for all.
+    QTemporaryDir source;
+    const QString table = source.filePath(QStringLiteral("site.csv"));
+    QByteArray text = "Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n";
+    for (int i = 0; i < 2000; ++i)
+        text += "Site " + QByteArray::number(i / 4) + ",H.264,720P(1280x720)," + QByteArray::number(500 + i) + ",site.png\n";
+    QFile file(table);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(source.filePath(QStringLiteral("site.png")), "PNG"));
+
+    UpdateDialog dialog;
+    dialog.setOpenFileAsker(answer(table));
+    // The furthest step of each progress dialog; the user presses Cancel
+    // halfway through the one named.
+    const QString checking = QStringLiteral("Checking the scene table...");
+    const QString importing = QStringLiteral("Importing the scene pictures...");
+    QString cancelIn;
+    QMap<QString, QPair<qint64, qint64>> reached;
+    dialog.setProgress([&cancelIn, &reached](const QString& label) -> ProgressStep {
+        return [&cancelIn, &reached, label](qint64 done, qint64 total) {
+            reached[label] = {done, total};
+            return !(label == cancelIn && done >= total / 2);
+        };
+    });
+    auto* importButton = dialog.findChild<QPushButton*>(QStringLiteral("m_btnImport"));
+
+    cancelIn = importing;
+    ModalAnswer::answerNext(QDialog::Accepted);
+    QTest::mouseClick(importButton, Qt::LeftButton);
+    QCOMPARE(reached.value(checking), qMakePair(qint64(2000), qint64(2000)));
+    QVERIFY(reached.contains(importing));
+    QCOMPARE(statusText(dialog), QString());
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), before);
+
+    // Cancelled while checking: no question, nothing imported.
+    cancelIn = checking;
+    reached.clear();
+    QStringList asked;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&asked] {
+        if (auto* question = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            asked << question->objectName();
+            question->reject();
+        }
+    });
+    answering.start(20);
+    QTest::mouseClick(importButton, Qt::LeftButton);
+    answering.stop();
+    QCOMPARE(reached.value(checking), qMakePair(qint64(1000), qint64(2000)));
+    QVERIFY(!reached.contains(importing));
+    QCOMPARE(asked, QStringList());
+    QCOMPARE(statusText(dialog), QString());
+    QCOMPARE(TempProgramDir::sceneSet(program.path()), before);
 }
 
 void tst_UpdateDialog::templateImportAsksThenRestoreBringsShippedScenesBack()

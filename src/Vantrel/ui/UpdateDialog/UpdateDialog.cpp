@@ -91,8 +91,13 @@ void UpdateDialog::onImportScene()
         showStatus(StatusKind::None);
         return;
     }
-    const SceneTableCheck check = SceneTableImporter::check(path);
-    if (check.canImport() && !confirmImport(check)) {
+    // A site's table may hold a hundred thousand rows, each picture opened:
+    // the check shows its progress and stops at Cancel like the import.
+    const SceneTableCheck check = [this, &path] {
+        const ProgressStep progress = m_progress ? m_progress(tr("Checking the scene table...")) : ProgressStep();
+        return SceneTableImporter::check(path, progress);
+    }();
+    if (check.cancelled || (check.canImport() && !confirmImport(check))) {
         showStatus(StatusKind::None);
         return;
     }

@@ -31,7 +31,8 @@ public:
     // Replace the file dialogs, e.g. to answer them without a window.
     void setSaveFileAsker(FileAsker asker);
     void setOpenFileAsker(FileAsker asker);
-    // Replace the import's progress dialog, e.g. to cancel it in a test.
+    // Replace the progress dialogs of the check and the import, e.g. to
+    // cancel them in a test.
     void setProgress(std::function<ProgressStep(const QString& label)> progress);
 
     // The template: header, two sample rows and a final empty line.

@@ -1,7 +1,7 @@
 // scene_import_helper <program folder> <table.csv> <step>
 // Imports the table into the program folder and, once the switch reaches the
 // given step (SceneSetInstaller::Step as a number), prints "paused" and
-// waits to be killed.
+// waits: killed there, or told to go on by a line on its input.
 
 #include <data/SceneSetInstaller.h>
 #include <data/SceneTableImporter.h>
@@ -26,8 +26,10 @@ int main(int argc, char** argv)
             return;
         std::printf("paused\n");
         std::fflush(stdout);
-        for (;;)
-            QThread::sleep(60);
+        char line[16];
+        if (!std::fgets(line, sizeof line, stdin))
+            for (;;)
+                QThread::sleep(60);
     });
     return SceneTableImporter::importFrom(args.at(2)).ok() ? 0 : 1;
 }
