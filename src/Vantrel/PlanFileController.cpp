@@ -365,7 +365,11 @@ void PlanFileController::onRecoveryFailureChanged(const QString& failure)
 
 void PlanFileController::onModifiedChanged(bool modified)
 {
-    if (!modified)
+    // The first edit after a clean state changes the plan before the undo
+    // history counts it as a change, so it is kept from here.
+    if (modified)
+        m_recovery->schedule();
+    else
         m_recovery->discard();
     Q_EMIT titleChanged(titleText());
 }

@@ -40,6 +40,8 @@ private Q_SLOTS:
     void refusedFilesAndFailedSavesChangeNothing();
     void unsavedChangesAreAskedAbout();
     void startOffersCrashedWorkThenTheNamedPlan();
+    void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery_data();
+    void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery();
     void aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent();
 
 private:
@@ -357,6 +359,43 @@ void tst_PlanWorkflow::aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCur
     QVERIFY2(question.contains(QLocale().toString(lastCopy, QLocale::ShortFormat)), qPrintable(question));
     QCOMPARE(plan()->groupCount(), 4);
     QCOMPARE(m_window->appTitle(), QStringLiteral("Untitled* - Vantrel"));
+}
+
+void tst_PlanWorkflow::theFirstEditAfterNewOpenOrSaveIsKeptForRecovery_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::newRow("New") << QStringLiteral("new");
+    QTest::newRow("Open") << QStringLiteral("open");
+    QTest::newRow("Save") << QStringLiteral("save");
+}
+
+void tst_PlanWorkflow::theFirstEditAfterNewOpenOrSaveIsKeptForRecovery()
+{
+    QFETCH(QString, start);
+    QTemporaryDir folder;
+    m_nextPath = folder.filePath(QStringLiteral("site.vantrel"));
+    addGroup(0, QStringLiteral("720P(1280x720)"), 2, 1);
+    QVERIFY(m_window->planFiles()->save());
+    m_nextChoice = PlanFileController::SaveChoice::Discard;
+    if (start == QLatin1String("new"))
+        QVERIFY(m_window->planFiles()->newPlan());
+    else if (start == QLatin1String("open"))
+        QVERIFY(m_window->planFiles()->openFile(m_nextPath));
+    const int groups = plan()->groupCount() + 1;
+
+    // One edit, and nothing after it: its copy is on disk within a second.
+    addGroup(1, QStringLiteral("720P(1280x720)"), 3, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(PlanRecovery::defaultPath()), 2 * PlanRecovery::kIntervalMs);
+    QTRY_COMPARE_WITH_TIMEOUT(PlanFile::read(PlanRecovery::defaultPath()).plan.groups.size(), groups,
+                              2 * PlanRecovery::kIntervalMs);
+
+    // Killed: the next start offers the edit back.
+    m_window.reset();
+    newWindow();
+    m_confirm = true;
+    m_window->openAtStart({ QStringLiteral("Vantrel") });
+    QCOMPARE(m_questions.size(), 1);
+    QCOMPARE(plan()->groupCount(), groups);
 }
 
 QTEST_MAIN(tst_PlanWorkflow)
