@@ -214,8 +214,13 @@ bool PlanFileController::saveAs()
     QString path = m_prompts.savePath(startFolder());
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
+    if (QFileInfo(path).suffix().isEmpty()) {
         path += QLatin1Char('.') + PlanFile::suffix();
+        // The dialog asked about replacing the name as typed, not this one.
+        if (QFileInfo::exists(path)
+            && !m_prompts.confirm(tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path))))
+            return false;
+    }
     if (!writeTo(path))
         return false;
     setFilePath(QFileInfo(path).absoluteFilePath());
@@ -226,8 +231,9 @@ bool PlanFileController::saveAs()
 bool PlanFileController::writeTo(const QString& path)
 {
     QString error;
-    const ProgressStep progress = progressFor(tr("Saving %1...").arg(QFileInfo(path).fileName()));
-    if (!PlanFile::write(path, m_editor->plan()->data(), &error, progress)) {
+    // The progress box goes with its step, before any message is shown.
+    if (!PlanFile::write(path, m_editor->plan()->data(), &error,
+                         progressFor(tr("Saving %1...").arg(QFileInfo(path).fileName())))) {
         // A cancelled save has nothing to report: no file was touched.
         if (!error.isEmpty())
             m_prompts.notice(tr("The plan was not saved.\n%1").arg(error));

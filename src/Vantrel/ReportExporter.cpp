@@ -23,6 +23,8 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+#include <algorithm>
+
 ReportExporter::ReportExporter(const Plan* plan, const PlanFileController* files, QWidget* window)
     : QObject(window)
     , m_plan(plan)
@@ -42,8 +44,12 @@ ReportExporter::~ReportExporter() = default;
 ReportExporter::Prompts ReportExporter::defaultPrompts()
 {
     Prompts prompts;
-    prompts.savePath = [this](const QString& title, const QString& start, const QString& filters) {
-        return QFileDialog::getSaveFileName(m_window, title, start, filters);
+    prompts.savePath = [this](const QString& title, const QString& start, const QString& filters,
+                              QString* chosenFilter) {
+        return QFileDialog::getSaveFileName(m_window, title, start, filters, chosenFilter);
+    };
+    prompts.confirm = [this](const QString& question) {
+        return aptui::WarningDlg::CheckMessageInfo(tr("Vantrel"), question, m_window) == 1;
     };
     prompts.printSetup = [this](QPrinter* printer) {
         QPrintDialog dialog(printer, m_window);
@@ -75,11 +81,28 @@ QString ReportExporter::suggestedPath(const QString& suffix) const
     return folder.filePath(name + QLatin1Char('.') + suffix);
 }
 
-QString ReportExporter::askPath(const QString& title, const QString& suffix, const QString& filters) const
+QString ReportExporter::askPath(const QString& title, const QVector<Format>& formats) const
 {
-    QString path = m_prompts.savePath(title, suggestedPath(suffix), filters);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + suffix;
+    QStringList filters;
+    for (const Format& format : formats)
+        filters << format.filter;
+    QString chosen = filters.first();
+    QString path = m_prompts.savePath(title, suggestedPath(formats.first().suffix), filters.join(QStringLiteral(";;")),
+                                      &chosen);
+    if (path.isEmpty())
+        return path;
+    const QString typed = QFileInfo(path).suffix();
+    const auto named = std::find_if(formats.cbegin(), formats.cend(), [&typed](const Format& format) {
+        return format.suffix.compare(typed, Qt::CaseInsensitive) == 0;
+    });
+    if (named != formats.cend())
+        return path;
+    const auto picked = std::find_if(formats.cbegin(), formats.cend(),
+                                     [&chosen](const Format& format) { return format.filter == chosen; });
+    path += QLatin1Char('.') + (picked != formats.cend() ? picked : formats.cbegin())->suffix;
+    if (QFileInfo::exists(path) && m_prompts.confirm
+        && !m_prompts.confirm(tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path))))
+        return QString();
     return path;
 }
 
@@ -103,7 +126,8 @@ bool ReportExporter::report(bool written, const QString& path, const QString& er
 
 bool ReportExporter::exportPdf()
 {
-    const QString path = askPath(tr("Export the report as PDF"), QStringLiteral("pdf"), tr("PDF documents (*.pdf)"));
+    const QString path =
+        askPath(tr("Export the report as PDF"), { { tr("PDF documents (*.pdf)"), QStringLiteral("pdf") } });
     if (path.isEmpty())
         return false;
     QString error;
@@ -114,22 +138,24 @@ bool ReportExporter::exportPdf()
 
 bool ReportExporter::exportExcel()
 {
-    const QString path = askPath(tr("Export the report for Excel"), QStringLiteral("xlsx"),
-                                 tr("Excel workbooks (*.xlsx);;CSV files (*.csv)"));
+    const QString path = askPath(tr("Export the report for Excel"),
+                                 { { tr("Excel workbooks (*.xlsx)"), QStringLiteral("xlsx") },
+                                   { tr("CSV files (*.csv)"), QStringLiteral("csv") } });
     if (path.isEmpty())
         return false;
     const PlanReport planReport(m_plan->data(), QDate::currentDate());
     QString error;
     const bool csv = QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    const ProgressStep progress = progressFor(path);
-    const bool written = csv ? CsvReportWriter::write(planReport, path, &error, progress)
-                             : XlsxReportWriter::write(planReport, path, &error, progress);
+    // The progress box goes with its step: it must be gone before the
+    // result is said.
+    const bool written = csv ? CsvReportWriter::write(planReport, path, &error, progressFor(path))
+                             : XlsxReportWriter::write(planReport, path, &error, progressFor(path));
     return report(written, path, error);
 }
 
 bool ReportExporter::exportScreenshot()
 {
-    const QString path = askPath(tr("Save a screenshot"), QStringLiteral("png"), tr("PNG images (*.png)"));
+    const QString path = askPath(tr("Save a screenshot"), { { tr("PNG images (*.png)"), QStringLiteral("png") } });
     if (path.isEmpty())
         return false;
     QByteArray png;

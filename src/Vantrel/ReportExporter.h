@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -24,7 +25,12 @@ public:
     struct Prompts
     {
         // A file to save to, starting at a suggested path; empty cancels.
-        std::function<QString(const QString& title, const QString& start, const QString& filters)> savePath;
+        // chosenFilter comes in as the first of filters and goes out as the
+        // one the user picked.
+        std::function<QString(const QString& title, const QString& start, const QString& filters,
+                              QString* chosenFilter)> savePath;
+        // A yes or no question, such as replacing an existing file.
+        std::function<bool(const QString& question)> confirm;
         // Lets the user choose printer and pages; false cancels.
         std::function<bool(QPrinter* printer)> printSetup;
         std::function<void(const QString& message)> notice;
@@ -53,8 +59,17 @@ public Q_SLOTS:
     bool print();
 
 private:
-    // Asks for the path and adds the first filter's suffix when none was typed.
-    QString askPath(const QString& title, const QString& suffix, const QString& filters) const;
+    // A file type the save dialog offers.
+    struct Format
+    {
+        QString filter;
+        QString suffix;
+    };
+
+    // Asks for the path. A name without one of the formats' suffixes gets
+    // the suffix of the type the user picked, and replacing a file under
+    // that name is asked about, since the dialog only saw the name typed.
+    QString askPath(const QString& title, const QVector<Format>& formats) const;
     bool report(bool written, const QString& path, const QString& error);
     ProgressStep progressFor(const QString& path) const;
     Prompts defaultPrompts();

@@ -78,7 +78,7 @@ void tst_LongWorkCancel::init()
     prompts.notice = [this](const QString& text) { m_notices << text; };
     m_window->planFiles()->setPrompts(prompts);
     ReportExporter::Prompts reportPrompts = m_window->reports()->prompts();
-    reportPrompts.savePath = [this](const QString&, const QString&, const QString&) { return m_path; };
+    reportPrompts.savePath = [this](const QString&, const QString&, const QString&, QString*) { return m_path; };
     reportPrompts.notice = [this](const QString& text) { m_notices << text; };
     m_window->reports()->setPrompts(reportPrompts);
     m_window->show();

@@ -263,6 +263,16 @@ void tst_PlanWorkflow::refusedFilesAndFailedSavesChangeNothing()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), onDisk);
     QVERIFY(m_window->appTitle().contains(QLatin1Char('*')));
+
+    // Save as a name without the suffix: the file it becomes is replaced
+    // only when the user says so.
+    m_nextPath = folder.filePath(QStringLiteral("kept"));
+    m_confirm = false;
+    QVERIFY(!m_window->planFiles()->saveAs());
+    QVERIFY2(m_questions.last().contains(QStringLiteral("kept.vantrel")), qPrintable(m_questions.last()));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), onDisk);
 }
 
 void tst_PlanWorkflow::unsavedChangesAreAskedAbout()

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void exportMenuWritesEachFile();
+    void theChosenTypeDecidesAndReplacingIsAsked();
     void failedExportSaysSoAndWhere();
     void printDrawsTheSameReport();
     void untitledPlanStartsAtHomeWithTheSiteName();
@@ -46,6 +48,10 @@ private:
     QString m_answer;
     QStringList m_starts;
     QStringList m_notices;
+    QString m_filter;
+    QStringList m_questions;
+    bool m_confirm = false;
+    int m_progressBoxesAtNotice = 0;
 };
 
 void tst_ReportExporter::init()
@@ -62,11 +68,21 @@ void tst_ReportExporter::init()
     QVERIFY(m_window->planFiles()->openFile(m_planPath));
 
     ReportExporter::Prompts prompts = m_window->reports()->prompts();
-    prompts.savePath = [this](const QString&, const QString& start, const QString&) {
+    prompts.savePath = [this](const QString&, const QString& start, const QString&, QString* chosenFilter) {
         m_starts << start;
+        if (!m_filter.isEmpty())
+            *chosenFilter = m_filter;
         return m_answer;
     };
-    prompts.notice = [this](const QString& message) { m_notices << message; };
+    prompts.confirm = [this](const QString& question) {
+        m_questions << question;
+        return m_confirm;
+    };
+    prompts.notice = [this](const QString& message) {
+        // What the user sees: the result, with no progress box still over it.
+        m_notices << message;
+        m_progressBoxesAtNotice += int(m_window->findChildren<QProgressDialog*>().size());
+    };
     m_window->reports()->setPrompts(prompts);
 }
 
@@ -76,6 +92,9 @@ void tst_ReportExporter::cleanup()
     m_program.reset();
     m_starts.clear();
     m_notices.clear();
+    m_questions.clear();
+    m_filter.clear();
+    m_progressBoxesAtNotice = 0;
 }
 
 void tst_ReportExporter::exportMenuWritesEachFile()
@@ -113,6 +132,38 @@ void tst_ReportExporter::exportMenuWritesEachFile()
     const int notices = int(m_notices.size());
     QVERIFY(!m_window->reports()->exportPdf());
     QCOMPARE(m_notices.size(), notices);
+}
+
+void tst_ReportExporter::theChosenTypeDecidesAndReplacingIsAsked()
+{
+    const QString workbook = m_folder->filePath(QStringLiteral("table.xlsx"));
+    QVERIFY(aptui::SafeFileWriter::writeFile(workbook, "old workbook"));
+    m_answer = m_folder->filePath(QStringLiteral("table"));
+    m_filter = QStringLiteral("CSV files (*.csv)");
+    click("btnExportExcel");
+    QFile csv(m_answer + QStringLiteral(".csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QVERIFY(csv.readAll().startsWith("\xEF\xBB\xBF"));
+    QFile old(workbook);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old workbook"));
+    QVERIFY(m_questions.isEmpty());
+
+    // The same name again: table.csv exists now, and is replaced only when
+    // the user says so.
+    QVERIFY(aptui::SafeFileWriter::writeFile(csv.fileName(), "keep me"));
+    const int notices = int(m_notices.size());
+    click("btnExportExcel");
+    QCOMPARE(m_questions.size(), 1);
+    QVERIFY2(m_questions.last().contains(QDir::toNativeSeparators(csv.fileName())), qPrintable(m_questions.last()));
+    QCOMPARE(m_notices.size(), notices);
+    csv.close();
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll(), QByteArray("keep me"));
+    m_confirm = true;
+    click("btnExportExcel");
+    QCOMPARE(m_notices.size(), notices + 1);
+    QCOMPARE(m_progressBoxesAtNotice, 0);
 }
 
 void tst_ReportExporter::failedExportSaysSoAndWhere()
