@@ -138,7 +138,7 @@ bool PlanFileController::newPlan()
         return false;
     PlanData fresh;
     fresh.videoStandard = m_newPlanStandard;
-    m_editor->load(fresh);
+    m_editor->load(fresh, true);
     m_recovery->discard();
     setFilePath(QString());
     Q_EMIT planLoaded();

@@ -9,8 +9,10 @@
 #include <edit/PlanEditor.h>
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -43,6 +45,15 @@ RememberedChoices::RememberedChoices(Vantrel* window)
     DeviceEditor* editor = m_window->deviceEditor();
     connect(editor, &DeviceEditor::signalCurrentFrameStandard, this, &RememberedChoices::keepStandard);
     connect(editor, &DeviceEditor::signalCodeParameterChanged, this, &RememberedChoices::keepLink);
+    // Undo and redo of a switch change the standard in force too; an opened
+    // plan's standard is no choice of the user's and is not kept.
+    PlanEditor* planEditor = m_window->capacityCalculation()->deviceAddPage()->planEditor();
+    connect(planEditor->undoStack(), &QUndoStack::indexChanged, this, [this, planEditor] {
+        if (planEditor->plan()->videoStandard() != m_standardInForce)
+            keepStandard(planEditor->plan()->videoStandard());
+    });
+    connect(m_window->planFiles(), &PlanFileController::planLoaded, this,
+            [this, planEditor] { m_standardInForce = planEditor->plan()->videoStandard(); });
     m_window->installEventFilter(this);
 }
 
@@ -63,8 +74,9 @@ void RememberedChoices::restoreStandard()
     if (plan->videoStandard() != standard && plan->groupCount() == 0 && !planEditor->isModified()) {
         PlanData fresh = plan->data();
         fresh.videoStandard = standard;
-        planEditor->load(fresh);
+        planEditor->load(fresh, true);
     }
+    m_standardInForce = plan->videoStandard();
 }
 
 void RememberedChoices::restoreLink()
@@ -82,12 +94,18 @@ void RememberedChoices::restoreLink()
 
 void RememberedChoices::keepStandard(VideoStandard standard)
 {
+    m_standardInForce = standard;
     m_window->planFiles()->setNewPlanStandard(standard);
     QSettings().setValue(kStandard, int(standard));
 }
 
 void RememberedChoices::keepLink()
 {
+    // A custom bandwidth the editor refused would come back refused at
+    // every start: only one that is in force is kept.
+    const auto* custom = m_window->deviceEditor()->findChild<QLineEdit*>(QStringLiteral("customBandEdit"));
+    if (custom && custom->property("invalid").toBool())
+        return;
     const DeviceEditor::LinkChoice choice = m_window->deviceEditor()->linkChoice();
     QSettings settings;
     settings.setValue(kLinkType, choice.type);

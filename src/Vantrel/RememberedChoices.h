@@ -47,6 +47,8 @@ private:
     void writeWindowPlace();
 
     Vantrel* m_window;
+    // The plan's standard as last kept or loaded.
+    VideoStandard m_standardInForce = PAL;
     std::optional<WindowSizeRule::Place> m_place;
     std::optional<WindowSizeRule::Place> m_unwrittenPlace;
     QTimer* m_placeTimer = nullptr;

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUndoStack>
@@ -76,6 +77,47 @@ private Q_SLOTS:
                  QRect(820, 40, 1100, 740));
         QCOMPARE(WindowSizeRule::onScreen(QRect(10, 10, 600, 400), QSize(1024, 720), screens),
                  QRect(10, 10, 1024, 720));
+    }
+
+    // Only what is in force is kept: not a refused bandwidth, not a switch
+    // that was undone. And switching an untouched new plan is no edit.
+    void refusedOrUndoneChoicesAreNotKept()
+    {
+        forget();
+        const TempProgramDir program(TempProgramDir::ShippedData);
+        auto window = newWindow();
+        PlanEditor* editor = window->capacityCalculation()->deviceAddPage()->planEditor();
+        auto* standardSwitch = childNamed<aptui::Switch>(window.get(), "PalNtscSwitch");
+        QTest::mouseClick(standardSwitch, Qt::LeftButton);
+        QCOMPARE(editor->plan()->videoStandard(), NTSC);
+        QVERIFY(!editor->isModified());
+        QVERIFY(!window->appTitle().contains(QLatin1Char('*')));
+        int asked = 0;
+        PlanFileController::Prompts prompts = window->planFiles()->prompts();
+        prompts.saveChoice = [&asked](const QString&) {
+            ++asked;
+            return PlanFileController::SaveChoice::Cancel;
+        };
+        window->planFiles()->setPrompts(prompts);
+        QVERIFY(window->planFiles()->maybeSave());
+        QCOMPARE(asked, 0);
+
+        // With a group, the switch back to PAL is an edit; undone, NTSC is
+        // in force again and is what the next plan starts with.
+        QTest::mouseClick(childNamed<QPushButton>(window.get(), "m_btnAddDevice"), Qt::LeftButton);
+        QTest::mouseClick(standardSwitch, Qt::LeftButton);
+        QCOMPARE(editor->plan()->videoStandard(), PAL);
+        editor->undoStack()->undo();
+        QCOMPARE(editor->plan()->videoStandard(), NTSC);
+
+        childNamed<QCheckBox>(window.get(), "customBandCheckbox_2")->setChecked(true);
+        childNamed<QLineEdit>(window.get(), "customBandEdit")->setText(QStringLiteral("12"));
+        childNamed<QLineEdit>(window.get(), "customBandEdit")->setText(QStringLiteral("5,5"));
+        window.reset();
+
+        window = newWindow();
+        QCOMPARE(window->capacityCalculation()->deviceAddPage()->planEditor()->plan()->videoStandard(), NTSC);
+        QCOMPARE(childNamed<QLineEdit>(window.get(), "customBandEdit")->text(), QStringLiteral("12"));
     }
 
 private:

@@ -57,6 +57,14 @@ void PlanEditor::switchStandard(VideoStandard standard, const QVector<RowChange>
 {
     if (standard == m_plan->videoStandard() && converted.isEmpty())
         return;
+    // A new plan nobody has touched just starts with the other standard:
+    // there is nothing to undo, and nothing to ask about when it is left.
+    if (m_newPlan && m_plan->groupCount() == 0 && m_undoStack->count() == 0 && !isModified()) {
+        PlanData data = m_plan->data();
+        data.videoStandard = standard;
+        m_plan->resetAll(data);
+        return;
+    }
     auto command = std::make_unique<ReplaceGroupsCommand>(m_plan, converted, tr("Switch to %1")
                                                                                   .arg(standard == NTSC ? tr("NTSC")
                                                                                                         : tr("PAL")));
@@ -79,8 +87,9 @@ void PlanEditor::setUplink(const UplinkSettings& uplink)
     m_undoStack->push(new PlanUplinkCommand(m_plan, wanted));
 }
 
-void PlanEditor::load(const PlanData& data)
+void PlanEditor::load(const PlanData& data, bool newPlan)
 {
+    m_newPlan = newPlan;
     m_undoStack->clear();
     m_plan->resetAll(data);
     markSaved();

@@ -38,8 +38,10 @@ public:
     // Any mbps of 0 or less means no uplink.
     void setUplink(const UplinkSettings& uplink);
 
-    // A new or opened plan: no history, and unmodified.
-    void load(const PlanData& data);
+    // A new or opened plan: no history, and unmodified. A new plan
+    // (newPlan) may still change its standard without becoming modified,
+    // as long as nothing else was done to it.
+    void load(const PlanData& data, bool newPlan = false);
     bool isModified() const;
     void markSaved();
     // Work that is in no file yet, though it has no history (a restored
@@ -53,4 +55,5 @@ private:
     Plan* m_plan = nullptr;
     QUndoStack* m_undoStack = nullptr;
     bool m_modifiedWithoutHistory = false;
+    bool m_newPlan = true;
 };
