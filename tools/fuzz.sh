@@ -11,7 +11,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VANTREL_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 seconds="${1:-600}"
-harnesses=(fuzz_data_files fuzz_scene_import fuzz_setup_xml fuzz_plan_file)
+harnesses=(fuzz_data_files fuzz_scene_import fuzz_setup_xml fuzz_plan_file fuzz_plan_window)
 
 if ! command -v clang++ >/dev/null; then
     echo "clang++ is not installed: fuzzing skipped"
