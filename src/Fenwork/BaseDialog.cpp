@@ -1,5 +1,7 @@
 #include "BaseDialog.h"
 
+#include "PlainText.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -47,6 +49,7 @@ BaseDialog::BaseDialog(bool showIcon, bool showMinimize, bool showMaximize, bool
     m_iconLabel->setVisible(showIcon);
     m_titleLabel = new QLabel(m_titleBar);
     m_titleLabel->setObjectName(QStringLiteral("BaseDialog_title"));
+    m_titleLabel->setTextFormat(Qt::PlainText);
     m_closeButton = new QToolButton(m_titleBar);
     m_closeButton->setObjectName(QStringLiteral("BaseDialog_btnClose"));
     m_closeButton->setFixedSize(24, 24);
@@ -64,6 +67,8 @@ BaseDialog::BaseDialog(bool showIcon, bool showMinimize, bool showMaximize, bool
     m_centerLayout->setContentsMargins(20, 16, 20, 16);
     m_textLabel = new QLabel(body);
     m_textLabel->setObjectName(QStringLiteral("BaseDialog_text"));
+    // Messages quote file names and the content of refused files.
+    m_textLabel->setTextFormat(Qt::PlainText);
     m_textLabel->setWordWrap(true);
     m_textLabel->setAlignment(Qt::AlignCenter);
     m_centerLayout->addWidget(m_textLabel);
@@ -114,7 +119,7 @@ void BaseDialog::setCenterWidget(QWidget* widget)
 void BaseDialog::setTitle(const QString& title)
 {
     m_titleLabel->setText(title);
-    setWindowTitle(title);
+    setWindowTitle(PlainText::windowTitle(title));
 }
 
 QString BaseDialog::title() const

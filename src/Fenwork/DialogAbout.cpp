@@ -41,6 +41,8 @@ DialogAbout::DialogAbout(QWidget* parent)
     m_versionValue = new QLabel(this);
     m_versionValue->setObjectName(QStringLiteral("DialogAbout_versionValue"));
     m_versionValue->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* label : {m_nameCaption, m_nameValue, m_versionCaption, m_versionValue})
+        label->setTextFormat(Qt::PlainText);
     grid->addWidget(m_nameCaption, 0, 0);
     grid->addWidget(m_nameValue, 0, 1);
     grid->addWidget(m_versionCaption, 1, 0);

@@ -5,6 +5,7 @@ namespace aptui {
 Label::Label(QWidget* parent)
     : QLabel(parent)
 {
+    setTextFormat(Qt::PlainText);
 }
 
 Label::~Label() = default;

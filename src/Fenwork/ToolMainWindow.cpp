@@ -4,6 +4,7 @@
 
 #include "DialogAbout.h"
 #include "Menu.h"
+#include "PlainText.h"
 #include "ToolCover.h"
 #include "ToolTitleBar.h"
 #include "Widget.h"
@@ -102,7 +103,7 @@ QWidget* ToolMainWindow::specialWidget() const
 void ToolMainWindow::setAppTitle(const QString& title)
 {
     m_titleBar->setTitle(title);
-    setWindowTitle(title);
+    setWindowTitle(PlainText::windowTitle(title));
 }
 
 QString ToolMainWindow::appTitle() const

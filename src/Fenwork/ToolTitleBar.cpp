@@ -77,6 +77,8 @@ ToolTitleBar::ToolTitleBar(QWidget* parent)
     m_iconLabel->hide();
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("TitleBar_title"));
+    // The title names the open plan's file.
+    m_titleLabel->setTextFormat(Qt::PlainText);
 
     m_leftSlot = new QHBoxLayout;
     m_centerSlot = new QHBoxLayout;

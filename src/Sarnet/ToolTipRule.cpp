@@ -1,7 +1,11 @@
 #include "ToolTipRule.h"
 
+#include <Fenwork/PlainText.h>
+
+#include <QAbstractButton>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QToolTip>
 #include <QVariant>
 
@@ -19,12 +23,26 @@ bool isNullProperty(const QVariant& value)
     return false;
 }
 
-bool showTip(const QVariant& value, QEvent* event)
+// The tip shows the text as the widget does: a rich label's markup as
+// markup, anything else as written, so a name from a file never turns into
+// HTML in its tip.
+QString tipText(const QObject* receiver, const QString& text)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(receiver)) {
+        if (label->textFormat() != Qt::PlainText)
+            return text;
+    }
+    if (qobject_cast<const QAbstractButton*>(receiver))
+        return aptui::PlainText::toolTip(aptui::PlainText::withoutMnemonics(text));
+    return aptui::PlainText::toolTip(text);
+}
+
+bool showTip(const QObject* receiver, const QVariant& value, QEvent* event)
 {
     if (isNullProperty(value))
         return false;
     auto* help = static_cast<QHelpEvent*>(event);
-    QToolTip::showText(help->globalPos(), value.toString());
+    QToolTip::showText(help->globalPos(), tipText(receiver, value.toString()));
     return true;
 }
 } // namespace
@@ -35,9 +53,9 @@ bool ToolTipRule::handle(QObject* receiver, QEvent* event)
         return false;
     if (isNullProperty(receiver->property("toolTip")) || receiver->inherits("QLineEdit"))
         return false;
-    if (showTip(receiver->property("text"), event))
+    if (showTip(receiver, receiver->property("text"), event))
         return true;
-    return showTip(receiver->property("currentText"), event);
+    return showTip(receiver, receiver->property("currentText"), event);
 }
 
 } // namespace apt

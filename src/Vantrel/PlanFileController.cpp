@@ -4,6 +4,7 @@
 #include "WorkProgress.h"
 
 #include <Fenwork/Menu.h>
+#include <Fenwork/PlainText.h>
 #include <Fenwork/WarningDlg.h>
 #include <data/DeviceConfigStore.h>
 #include <data/PlanFile.h>
@@ -335,7 +336,8 @@ void PlanFileController::fillRecentMenu()
     m_recentMenu->clear();
     const QStringList recent = recentPlans();
     for (const QString& path : recent) {
-        QAction* action = m_recentMenu->addAction(QDir::toNativeSeparators(path));
+        // A path's '&' is part of its name, not a shortcut.
+        QAction* action = m_recentMenu->addAction(aptui::PlainText::mnemonicFree(QDir::toNativeSeparators(path)));
         connect(action, &QAction::triggered, this, [this, path] {
             if (maybeSave())
                 openFile(path);

@@ -17,6 +17,7 @@
 #include <edit/PlanEditor.h>
 
 #include <Fenwork/Menu.h>
+#include <Fenwork/PlainText.h>
 #include <Fenwork/ShareTools.h>
 #include <Fenwork/ToolTitleBar.h>
 #include <Fenwork/WarningDlg.h>
@@ -166,7 +167,7 @@ void Vantrel::showPlanTitle(const QString& title)
     // A new, untouched plan leaves the program's plain name.
     const QString text = title == m_planFiles->untitledName() ? tr("Vantrel") : tr("%1 - Vantrel").arg(title);
     setAppTitle(text);
-    setWindowTitle(text);
+    setWindowTitle(aptui::PlainText::windowTitle(text));
 }
 
 void Vantrel::openAtStart(const QStringList& arguments)

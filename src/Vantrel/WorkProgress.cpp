@@ -1,5 +1,6 @@
 #include "WorkProgress.h"
 
+#include <QLabel>
 #include <QProgressDialog>
 
 #include <algorithm>
@@ -13,7 +14,12 @@ constexpr int kSteps = 1000;
 
 ProgressStep WorkProgress::dialog(QWidget* parent, const QString& label)
 {
-    auto progress = std::make_shared<QProgressDialog>(label, tr("Cancel"), 0, kSteps, parent);
+    auto progress = std::make_shared<QProgressDialog>(QString(), tr("Cancel"), 0, kSteps, parent);
+    // The label names the file being read or written, as written.
+    auto* labelWidget = new QLabel(progress.get());
+    labelWidget->setTextFormat(Qt::PlainText);
+    progress->setLabel(labelWidget); // the dialog owns it
+    progress->setLabelText(label);
     progress->setWindowTitle(tr("Vantrel"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(kMinimumDurationMs);

@@ -197,13 +197,13 @@ void tst_VantrelMainWindow::encodingTabAnswersTheLinkQuestion()
     QString resolution;
     QString frameRate;
     QVERIFY(calculator.calculateResolutionFirst(resolution, frameRate, question));
-    QCOMPARE(resolutionPage->resolution(), QString(resolution).replace(QLatin1Char('x'), QStringLiteral("&times;")));
+    QCOMPARE(resolutionPage->resolution(), resolution);
     QCOMPARE(resolutionPage->frameRate(), frameRate);
     QCOMPARE(resolutionPage->bitRate(),
              QString::number(int(calculator.calculateBitrate(0, resolution, frameRate.toDouble()))));
     QVERIFY(calculator.calculateFrameRateFirst(resolution, frameRate, question));
     QCOMPARE(frameRatePage->frameRate(), frameRate);
-    QCOMPARE(frameRatePage->resolution(), QString(resolution).replace(QLatin1Char('x'), QStringLiteral("&times;")));
+    QCOMPARE(frameRatePage->resolution(), resolution);
 
     // A link too thin for anything: both pages say 0.
     bandwidth->clear();

@@ -32,6 +32,7 @@ void DataProblemsNotice::showModal(const DataProblems& problems, QWidget* parent
     layout->setContentsMargins(0, 0, 0, 0);
     auto* lead = new QLabel(tr("These rows of the data files were left out; the other rows are in use. "
                                "Mend the files beside the program and start it again."), content);
+    lead->setTextFormat(Qt::PlainText);
     lead->setWordWrap(true);
     layout->addWidget(lead);
     // A long list scrolls instead of pushing the button off the screen.

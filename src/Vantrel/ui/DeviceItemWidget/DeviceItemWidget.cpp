@@ -7,6 +7,8 @@
 #include <data/ShownRate.h>
 #include <data/DeviceKind.h>
 
+#include <Fenwork/PlainText.h>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +91,7 @@ DeviceItemWidget::DeviceItemWidget(QWidget* parent, const StructDeviceItem& devi
         label->installEventFilter(this);
     m_recordingSummary = new QLabel(this);
     m_recordingSummary->setObjectName(QStringLiteral("m_labelRecordingSummary"));
+    m_recordingSummary->setTextFormat(Qt::PlainText);
     m_ui->m_hlayoutTitle->addWidget(m_recordingSummary);
     // A clicked card takes the focus, so Enter can edit it; it never takes
     // it by itself, which would scroll the list.
@@ -120,7 +123,7 @@ void DeviceItemWidget::OnDeleteButtonClicked()
 void DeviceItemWidget::setRecordingSummary(const QString& summary)
 {
     m_recordingSummary->setText(summary);
-    m_recordingSummary->setToolTip(summary);
+    m_recordingSummary->setToolTip(aptui::PlainText::toolTip(summary));
     fitRecordingSummary(width());
 }
 
@@ -165,7 +168,10 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
     const bool isDvr = deviceKindFromText(deviceItem.deviceType.toUpper()) == DeviceKind::Dvr;
     ui.m_labelDeviceTypeIconDVR->setVisible(isDvr);
     ui.m_labelDeviceTypeIconIPC->setVisible(!isDvr);
+    // The name comes from the plan file; a long one is cut short on the card
+    // and read whole in its tip.
     ui.m_labelChannelGroupName->setText(deviceItem.channelName);
+    ui.m_labelChannelGroupName->setToolTip(aptui::PlainText::toolTip(deviceItem.channelName));
     m_item = deviceItem;
 
     // Empty unless a translation supplies a pattern for the channel count.
@@ -181,7 +187,7 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
 
     const auto setTextAndTip = [](QLabel* label, const QString& text) {
         label->setText(text);
-        label->setToolTip(text);
+        label->setToolTip(aptui::PlainText::toolTip(text));
     };
     if (deviceItem.sceneName.isEmpty()) {
         setTextAndTip(ui.m_labelDeviceBitRate, tr("Fixted Rate : %1 kbps").arg(rateText(deviceItem.bitrate)));

@@ -46,6 +46,12 @@ int truncated(double value)
     return static_cast<int>(value);
 }
 
+// A figure or name from the data files in the page's HTML, as written.
+QString shownValue(const QString& value)
+{
+    return value.toHtmlEscaped();
+}
+
 void recolour(QString& text)
 {
     text.replace(kAccent, kGrey, Qt::CaseInsensitive);
@@ -118,7 +124,8 @@ QString EncodeingPage::fillValue(const QString& valueTemplate, ValuePreferSectio
     const ValueSizes sizes = valueSizes(figure);
     QString text = valueTemplate;
     // Sizes and caption first: the figure comes from the data files and is
-    // inserted last, so nothing in it is taken for a placeholder.
+    // inserted last, so nothing in it is taken for a placeholder. It comes
+    // here as HTML already (see shownValue()).
     text.replace(kBig, QString::number(sizes.big));
     text.replace(kSmall, QString::number(sizes.small));
     text.replace(kSection, section);
@@ -135,20 +142,21 @@ void EncodeingPage::setTitle(const QString& title)
     text.replace(kBig, QString::number(m_titleBigSize));
     text.replace(kSmall, QString::number(m_titleSmallSize));
     text.replace(kTextNext, next);
-    text.replace(kTextPre, m_title);
+    text.replace(kTextPre, shownValue(m_title));
     m_ui->titleLabel->setText(text);
 }
 
 void EncodeingPage::setResolution(const QString& resolution)
 {
     m_resolution = resolution;
-    if (!m_resolution.contains(kTimes))
-        m_resolution.replace(QLatin1Char('x'), kTimes);
+    // The name is the bitrate table's, shown as written but for the pixel
+    // size's "x", which becomes a multiplication sign.
+    const QString shown = shownValue(m_resolution).replace(QLatin1Char('x'), kTimes);
 
     QString text;
-    if (!m_resolution.contains(QStringLiteral("<br/>(")) && m_resolution.contains(QLatin1Char('('))) {
+    if (shown.contains(QLatin1Char('('))) {
         // "1080P(1920x1080)": the name above its pixel size, both large.
-        const QStringList parts = m_resolution.split(QLatin1Char('('));
+        const QStringList parts = shown.split(QLatin1Char('('));
         const ValueSizes sizes = valueSizes(PreferResolution);
         text = m_resolutionUnitTemplate;
         text.replace(kBig, QString::number(sizes.big));
@@ -157,7 +165,7 @@ void EncodeingPage::setResolution(const QString& resolution)
         text.replace(kUnitValue, QLatin1Char('(') + parts.value(1));
         text.replace(kCountValue, parts.value(0));
     } else {
-        text = fillValue(m_resolutionTemplate, PreferResolution, m_resolution, tr("Resolution"));
+        text = fillValue(m_resolutionTemplate, PreferResolution, shown, tr("Resolution"));
     }
     m_ui->resolutionLabel->setText(text);
     m_ui->resolutionLabel->setToolTip(text);
@@ -166,7 +174,7 @@ void EncodeingPage::setResolution(const QString& resolution)
 void EncodeingPage::setFrameRate(const QString& frameRate)
 {
     m_frameRate = frameRate;
-    const QString text = fillValue(m_frameRateTemplate, PreferFrameRate, m_frameRate, tr("Frame Rate"));
+    const QString text = fillValue(m_frameRateTemplate, PreferFrameRate, shownValue(m_frameRate), tr("Frame Rate"));
     m_ui->frameRateLabel->setText(text);
     m_ui->frameRateLabel->setToolTip(text);
 }
@@ -174,7 +182,7 @@ void EncodeingPage::setFrameRate(const QString& frameRate)
 void EncodeingPage::setBitRate(const QString& bitRate)
 {
     m_bitRate = bitRate;
-    const QString text = fillValue(m_bitRateTemplate, PreferBitRate, m_bitRate, tr("Bit Rate (kbps)"));
+    const QString text = fillValue(m_bitRateTemplate, PreferBitRate, shownValue(m_bitRate), tr("Bit Rate (kbps)"));
     m_ui->bitRateLabel->setText(text);
     m_ui->bitRateLabel->setToolTip(text);
 }

@@ -67,6 +67,7 @@ RecordingEditor::RecordingEditor(QWidget* parent)
     m_eventShare = spinBox(m_fields, "m_spinEventShare", 1, 100, QString());
     m_eventShare->setToolTip(tr("Share of the hours with events, in percent"));
     m_eventShareLabel = new QLabel(tr("Events % :"), m_fields);
+    m_eventShareLabel->setTextFormat(Qt::PlainText);
     layout->addRow(m_eventShareLabel, m_eventShare);
     m_retention = spinBox(m_fields, "m_spinRetentionDays", 1, RecordingSettings::kMaxRetentionDays, QString());
     m_retention->setToolTip(tr("Days the recordings are kept"));

@@ -3,6 +3,7 @@
 #include "ScenceRaidoButton.h"
 #include "ui_ScenceSelector.h"
 
+#include <Fenwork/PlainText.h>
 #include <Fenwork/VerScrollBar.h>
 #include <data/DataName.h>
 
@@ -67,8 +68,9 @@ void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
     QListWidget* list = m_ui->m_listWidgetScences;
     list->addItem(QString());
     const QString shown = DataName::shown(scenceItem.name);
-    auto* button = new ScenceRaidoButton(nullptr, scenceItem.id, shown);
-    button->setToolTip(shown);
+    // Scene names come from the scene table, which the user may import.
+    auto* button = new ScenceRaidoButton(nullptr, scenceItem.id, aptui::PlainText::mnemonicFree(shown));
+    button->setToolTip(aptui::PlainText::toolTip(shown));
     QListWidgetItem* entry = list->item(list->count() - 1);
     entry->setSizeHint(kScenceItemSize);
     list->setItemWidget(entry, button);

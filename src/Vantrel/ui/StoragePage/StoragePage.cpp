@@ -121,6 +121,8 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_total->setObjectName(QStringLiteral("m_labelStorageTotal"));
     m_diskCounts = new QLabel(this);
     m_diskCounts->setObjectName(QStringLiteral("m_labelDiskCounts"));
+    for (QLabel* label : {title, m_total, m_diskCounts})
+        label->setTextFormat(Qt::PlainText);
     layout->addWidget(m_total);
     layout->addWidget(m_diskCounts);
 

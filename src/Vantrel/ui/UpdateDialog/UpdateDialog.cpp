@@ -6,6 +6,7 @@
 
 #include <data/SceneTableImporter.h>
 
+#include <Fenwork/PlainText.h>
 #include <Fenwork/SafeFileWriter.h>
 #include <Fenwork/WarningDlg.h>
 
@@ -130,7 +131,8 @@ void UpdateDialog::onRestoreShippedScenes()
 
 void UpdateDialog::showStatus(StatusKind kind, bool ok, const QString& detail)
 {
-    m_ui->m_tipText->setToolTip(detail);
+    // The detail quotes paths and rows of the imported table.
+    m_ui->m_tipText->setToolTip(aptui::PlainText::toolTip(detail));
     if (kind == StatusKind::None) {
         m_ui->m_tipText->setText(QString());
         m_ui->m_tipIcon->setPixmap(QPixmap());
