@@ -41,6 +41,10 @@
         <source>Cannot read %1: %2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>the data could not be written</translation>
+    </message>
 </context>
 <context>
     <name>aptui::SpinBox</name>

@@ -41,6 +41,10 @@
         <source>Cannot read %1: %2</source>
         <translation>无法读取 %1：%2</translation>
     </message>
+    <message>
+        <source>the data could not be written</source>
+        <translation>数据无法写入</translation>
+    </message>
 </context>
 <context>
     <name>aptui::SpinBox</name>

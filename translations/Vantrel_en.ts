@@ -584,6 +584,10 @@
         <source>group %1 (%2): recording:</source>
         <translation>group %1 (%2): recording:</translation>
     </message>
+    <message>
+        <source>a list</source>
+        <translation>a list</translation>
+    </message>
 </context>
 <context>
     <name>PlanFileController</name>
@@ -664,10 +668,6 @@
         <translation>The plan %1 has unsaved changes. Save them?</translation>
     </message>
     <message>
-        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
-        <translation>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</translation>
-    </message>
-    <message>
         <source>Examples</source>
         <translation>Examples</translation>
     </message>
@@ -678,6 +678,98 @@
     <message>
         <source>Saving %1...</source>
         <translation>Saving %1...</translation>
+    </message>
+    <message>
+        <source> (not backed up)</source>
+        <translation> (not backed up)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 cannot be restored, nor moved aside; it is left as it is.
+%2</source>
+        <translation>The recovery file %1 cannot be restored, nor moved aside; it is left as it is.
+%2</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 cannot be restored. It is kept as %2.
+%3</source>
+        <translation>The recovery file %1 cannot be restored. It is kept as %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time.</source>
+        <translation>Vantrel did not close properly last time.</translation>
+    </message>
+    <message>
+        <source>Later changes could not be kept for recovery, so this copy is older than the work that was lost.</source>
+        <translation>Later changes could not be kept for recovery, so this copy is older than the work that was lost.</translation>
+    </message>
+    <message>
+        <source>Restore the older copy (%1 groups, saved for recovery at %2)?</source>
+        <translation>Restore the older copy (%1 groups, saved for recovery at %2)?</translation>
+    </message>
+    <message>
+        <source>Restore the plan you were working on (%1 groups, saved for recovery at %2)?</source>
+        <translation>Restore the plan you were working on (%1 groups, saved for recovery at %2)?</translation>
+    </message>
+    <message>
+        <source>It belongs to %1; Save writes to that file.</source>
+        <translation>It belongs to %1; Save writes to that file.</translation>
+    </message>
+    <message>
+        <source>It names %1, which is not a plan that can be read; Save asks where to save it.</source>
+        <translation>It names %1, which is not a plan that can be read; Save asks where to save it.</translation>
+    </message>
+    <message>
+        <source>Changes to this plan cannot be kept for recovery, so a crash would lose them; save the plan to keep them. The title shows &quot;not backed up&quot; until a copy can be written again.
+%1</source>
+        <translation>Changes to this plan cannot be kept for recovery, so a crash would lose them; save the plan to keep them. The title shows &quot;not backed up&quot; until a copy can be written again.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNameCheck</name>
+    <message>
+        <source>%1: group %2 (%3):</source>
+        <translation>%1: group %2 (%3):</translation>
+    </message>
+    <message>
+        <source>%1 key &quot;%2&quot; is &quot;%3&quot;, which the data tables do not list; nearest: %4.</source>
+        <translation>%1 key &quot;%2&quot; is &quot;%3&quot;, which the data tables do not list; nearest: %4.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+</context>
+<context>
+    <name>PlanRecovery</name>
+    <message>
+        <source>Cannot write %1: an unreadable recovery file is kept there</source>
+        <translation>Cannot write %1: an unreadable recovery file is kept there</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link and cannot be removed</source>
+        <translation>Cannot write %1: it is a link and cannot be removed</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, which was not read.</source>
+        <translation>It is a link to %1, which was not read.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>It is not a file.</translation>
+    </message>
+    <message>
+        <source>It is too large for a plan (%1 bytes).</source>
+        <translation>It is too large for a plan (%1 bytes).</translation>
     </message>
 </context>
 <context>
@@ -779,10 +871,6 @@
         <translation>Export the report for Excel</translation>
     </message>
     <message>
-        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
-        <translation>Excel workbooks (*.xlsx);;CSV files (*.csv)</translation>
-    </message>
-    <message>
         <source>Save a screenshot</source>
         <translation>Save a screenshot</translation>
     </message>
@@ -811,6 +899,18 @@
     <message>
         <source>Writing the report %1...</source>
         <translation>Writing the report %1...</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1095,10 @@
     <message>
         <source>The shipped scenes are missing: %1</source>
         <translation>The shipped scenes are missing: %1</translation>
+    </message>
+    <message>
+        <source>Another scene import is running. Try again when it has finished.</source>
+        <translation>Another scene import is running. Try again when it has finished.</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1350,10 @@
     <message>
         <source>Importing the scene pictures...</source>
         <translation>Importing the scene pictures...</translation>
+    </message>
+    <message>
+        <source>Checking the scene table...</source>
+        <translation>Checking the scene table...</translation>
     </message>
 </context>
 <context>

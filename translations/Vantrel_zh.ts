@@ -584,6 +584,10 @@
         <source>group %1 (%2): recording:</source>
         <translation>第 %1 组（%2）：录像：</translation>
     </message>
+    <message>
+        <source>a list</source>
+        <translation>一个列表</translation>
+    </message>
 </context>
 <context>
     <name>PlanFileController</name>
@@ -664,10 +668,6 @@
         <translation>方案 %1 有未保存的修改。是否保存？</translation>
     </message>
     <message>
-        <source>Vantrel did not close properly last time. Restore the plan you were working on (%1 groups)?</source>
-        <translation>Vantrel 上次未正常关闭。是否恢复当时正在编辑的方案（%1 个设备组）？</translation>
-    </message>
-    <message>
         <source>Examples</source>
         <translation>示例方案</translation>
     </message>
@@ -678,6 +678,98 @@
     <message>
         <source>Saving %1...</source>
         <translation>正在保存 %1...</translation>
+    </message>
+    <message>
+        <source> (not backed up)</source>
+        <translation> （未备份）</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 已存在。是否替换？</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 cannot be restored, nor moved aside; it is left as it is.
+%2</source>
+        <translation>恢复文件 %1 无法恢复，也无法移到一旁；它保持原样。
+%2</translation>
+    </message>
+    <message>
+        <source>The recovery file %1 cannot be restored. It is kept as %2.
+%3</source>
+        <translation>恢复文件 %1 无法恢复，已另存为 %2。
+%3</translation>
+    </message>
+    <message>
+        <source>Vantrel did not close properly last time.</source>
+        <translation>Vantrel 上次未正常关闭。</translation>
+    </message>
+    <message>
+        <source>Later changes could not be kept for recovery, so this copy is older than the work that was lost.</source>
+        <translation>之后的更改未能保存到恢复文件，因此此副本比丢失的工作要旧。</translation>
+    </message>
+    <message>
+        <source>Restore the older copy (%1 groups, saved for recovery at %2)?</source>
+        <translation>是否恢复这个较旧的副本（%1 个设备组，保存于 %2）？</translation>
+    </message>
+    <message>
+        <source>Restore the plan you were working on (%1 groups, saved for recovery at %2)?</source>
+        <translation>是否恢复当时正在编辑的方案（%1 个设备组，保存于 %2）？</translation>
+    </message>
+    <message>
+        <source>It belongs to %1; Save writes to that file.</source>
+        <translation>它属于 %1；保存时将写入该文件。</translation>
+    </message>
+    <message>
+        <source>It names %1, which is not a plan that can be read; Save asks where to save it.</source>
+        <translation>它指向 %1，但该文件不是可读取的方案；保存时会询问保存位置。</translation>
+    </message>
+    <message>
+        <source>Changes to this plan cannot be kept for recovery, so a crash would lose them; save the plan to keep them. The title shows &quot;not backed up&quot; until a copy can be written again.
+%1</source>
+        <translation>此方案的更改无法保存到恢复文件，程序崩溃时将会丢失；请保存方案以保留更改。在能够再次写入副本之前，标题栏会显示“未备份”。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>PlanNameCheck</name>
+    <message>
+        <source>%1: group %2 (%3):</source>
+        <translation>%1：第 %2 组（%3）：</translation>
+    </message>
+    <message>
+        <source>%1 key &quot;%2&quot; is &quot;%3&quot;, which the data tables do not list; nearest: %4.</source>
+        <translation>%1键“%2”的值为“%3”，数据表中没有该项；最接近的是：%4。</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>PlanRecovery</name>
+    <message>
+        <source>Cannot write %1: an unreadable recovery file is kept there</source>
+        <translation>无法写入 %1：那里保留着一个无法读取的恢复文件</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link and cannot be removed</source>
+        <translation>无法写入 %1：它是一个链接，且无法删除</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, which was not read.</source>
+        <translation>它是指向 %1 的链接，未被读取。</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>它不是一个文件。</translation>
+    </message>
+    <message>
+        <source>It is too large for a plan (%1 bytes).</source>
+        <translation>它太大，不可能是方案（%1 字节）。</translation>
     </message>
 </context>
 <context>
@@ -779,10 +871,6 @@
         <translation>将报告导出为 Excel</translation>
     </message>
     <message>
-        <source>Excel workbooks (*.xlsx);;CSV files (*.csv)</source>
-        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv)</translation>
-    </message>
-    <message>
         <source>Save a screenshot</source>
         <translation>保存截图</translation>
     </message>
@@ -811,6 +899,18 @@
     <message>
         <source>Writing the report %1...</source>
         <translation>正在生成报告 %1...</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 已存在。是否替换？</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1095,10 @@
     <message>
         <source>The shipped scenes are missing: %1</source>
         <translation>出厂场景文件缺失：%1</translation>
+    </message>
+    <message>
+        <source>Another scene import is running. Try again when it has finished.</source>
+        <translation>另一个场景导入正在进行。请在其完成后重试。</translation>
     </message>
 </context>
 <context>
@@ -1246,6 +1350,10 @@
     <message>
         <source>Importing the scene pictures...</source>
         <translation>正在导入场景图片...</translation>
+    </message>
+    <message>
+        <source>Checking the scene table...</source>
+        <translation>正在检查场景表...</translation>
     </message>
 </context>
 <context>
