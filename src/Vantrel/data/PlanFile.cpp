@@ -376,6 +376,13 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         if (!reader.failed() && numbers.contains(device.groupNumber))
             reader.refuse("number", tr("a number no other group has"));
         numbers.insert(device.groupNumber);
+        // The keys each passed; the group as a whole is held to the one rule
+        // the editor and the history use too.
+        if (!reader.failed() && !recording.failed()) {
+            const QString problem = GroupRule::problem(group);
+            if (!problem.isEmpty())
+                reader.setError(problem);
+        }
         if (reader.failed() || recording.failed()) {
             result.error = reader.failed() ? reader.error() : recording.error();
             return result;
@@ -403,6 +410,17 @@ PlanFile::ReadResult PlanFile::read(const QString& path, const ProgressStep& pro
 
 bool PlanFile::write(const QString& path, const PlanData& plan, QString* error, const ProgressStep& progress)
 {
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const QString problem = GroupRule::problem(plan.groups.at(i));
+        if (!problem.isEmpty()) {
+            if (error)
+                *error = tr("%1: group %2 (%3): %4")
+                             .arg(QFileInfo(path).fileName())
+                             .arg(i + 1)
+                             .arg(ShownText::abbreviated(nameWithoutNumber(plan.groups.at(i).device)), problem);
+            return false;
+        }
+    }
     const QByteArray json = toJson(plan, QString(), progress);
     if (json.isEmpty()) {
         if (error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GroupRule.h"
 #include "PlanTypes.h"
 #include "ProgressStep.h"
 
@@ -16,9 +17,8 @@ class PlanFile
 
 public:
     static constexpr int kVersion = 1;
-    static constexpr int kMaxCount = 512;
-    // The rate field's limit, in kbps.
-    static constexpr double kMaxBitrateKbps = 1048576.0;
+    static constexpr int kMaxCount = GroupRule::kMaxCount;
+    static constexpr double kMaxBitrateKbps = GroupRule::kMaxBitrateKbps;
 
     struct ReadResult
     {
