@@ -19,6 +19,7 @@
 #include <edit/PlanEditor.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -152,6 +153,17 @@ void tst_PlanHandOver::aSecondStartHandsItsPlanToTheRunningWindow()
     QTRY_COMPARE(m_notices.size(), 1);
     QVERIFY2(m_notices.at(0).contains(QDir::toNativeSeparators(yard)), qPrintable(m_notices.at(0)));
     QVERIFY(!m_notices.at(0).contains(QStringLiteral("campus")));
+
+    // Handed while a dialog is open: it opens once the dialog is closed.
+    QDialog dialog(m_window.get());
+    dialog.open();
+    QCOMPARE(QApplication::activeModalWidget(), &dialog);
+    second = startSecond(m_folder.path(), {yard});
+    QCOMPARE(second.exitCode, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->planFiles()->filePath(), campus);
+    dialog.close();
+    QTRY_COMPARE(m_window->planFiles()->filePath(), yard);
 }
 
 namespace {
