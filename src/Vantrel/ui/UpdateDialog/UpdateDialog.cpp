@@ -42,11 +42,12 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     connect(m_ui->m_btnRestore, &QPushButton::clicked, this, &UpdateDialog::onRestoreShippedScenes);
     m_ui->m_tipText->setWordWrap(true);
     // The status has its room from the start, so a message never moves the
-    // buttons under the pointer; a longer one is cut, and its tooltip holds
-    // the detail.
+    // buttons under the pointer; a longer one is cut at the bottom, and its
+    // tooltip holds the detail.
     m_ui->m_tipText->ensurePolished();
     m_ui->m_tipText->setFixedHeight(kStatusLines * m_ui->m_tipText->fontMetrics().lineSpacing());
-    m_ui->m_tipText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_ui->m_tipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui->horizontalLayoutStatus->setAlignment(m_ui->m_tipIcon, Qt::AlignTop);
     showStatus(StatusKind::None);
     m_ui->m_labelTip->hide();
 }
