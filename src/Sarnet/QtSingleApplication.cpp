@@ -26,7 +26,11 @@ QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** ar
     , m_lock(std::make_unique<InstanceLock>(id))
     , m_bell(new InstanceBell(id, this))
 {
-    connect(m_bell, &InstanceBell::rung, this, &QtSingleApplication::activationRequested);
+    connect(m_bell, &InstanceBell::rung, this, [this](const QStringList& documents) {
+        Q_EMIT activationRequested();
+        if (!documents.isEmpty())
+            Q_EMIT documentsHanded(documents);
+    });
     if (m_lock->tryAcquire())
         holdId();
     static const bool registered = std::atexit(&releaseProcessLock) == 0;
@@ -66,9 +70,9 @@ void QtSingleApplication::holdId()
         m_bell->listen();
 }
 
-bool QtSingleApplication::activateRunningInstance()
+bool QtSingleApplication::activateRunningInstance(const QStringList& documents)
 {
-    return m_bell->ring();
+    return m_bell->ring(documents);
 }
 
 } // namespace SharedTools

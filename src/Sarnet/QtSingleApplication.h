@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -25,13 +26,16 @@ public:
     // True while another process holds the id. Asking again after that
     // process ended claims the id for this one.
     bool isRunning();
-    // Asks the running instance to bring its windows forward; true when it
-    // got the message.
-    bool activateRunningInstance();
+    // Asks the running instance to bring its windows forward and to open the
+    // documents (absolute paths); true when it got the message and, with
+    // documents, took them.
+    bool activateRunningInstance(const QStringList& documents = {});
 
 Q_SIGNALS:
     // A second start asked this, the running instance, to come forward.
     void activationRequested();
+    // Then, when the second start named documents, these.
+    void documentsHanded(const QStringList& documents);
 
 private:
     void holdId();

@@ -150,7 +150,7 @@ QApplication* ToolApplicationHull::application() const
     return m_application;
 }
 
-bool ToolApplicationHull::startApp()
+bool ToolApplicationHull::startApp(const QStringList& documents)
 {
     if (!m_application)
         return false;
@@ -164,9 +164,19 @@ bool ToolApplicationHull::startApp()
 
     if (app.isRunning()) {
         // The user looks for the window that runs: it comes forward, and the
-        // notice only confirms why no second one opens.
-        app.activateRunningInstance();
-        runHint(app.appName() + ToolApplicationPrivate::tr(" is already running."), icon, Answers::OkOnly);
+        // notice only confirms why no second one opens. Documents go to it,
+        // with nothing to confirm once it has them.
+        if (documents.isEmpty()) {
+            app.activateRunningInstance();
+            runHint(app.appName() + ToolApplicationPrivate::tr(" is already running."), icon, Answers::OkOnly);
+        } else if (!app.activateRunningInstance(documents)) {
+            QStringList names;
+            for (const QString& document : documents)
+                names << QDir::toNativeSeparators(document);
+            runHint(ToolApplicationPrivate::tr("%1 is already running but did not answer, so %2 was not opened.")
+                        .arg(app.appName(), names.join(QStringLiteral(", "))),
+                    icon, Answers::OkOnly);
+        }
         return false;
     }
 
@@ -177,6 +187,12 @@ bool ToolApplicationHull::startApp()
     const QString question =
         ToolApplicationPrivate::tr("Display resolution less than 1024*768,are you sure to start the program?");
     return runHint(question, icon, Answers::OkAndCancel) == QDialog::Accepted;
+}
+
+void ToolApplicationHull::setDocumentReceiver(std::function<void(const QStringList&)> receiver)
+{
+    if (m_application)
+        m_application->setDocumentReceiver(std::move(receiver));
 }
 
 unsigned int ToolApplicationHull::language() const

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QApplication;
 class QEvent;
 class QObject;
@@ -36,7 +38,13 @@ public:
     QString appName() const;
     QString configFileName() const;
     QApplication* application() const;
-    bool startApp();
+    // False when the program should not go on: the user declined a small
+    // screen, or another instance runs. That one comes forward; documents
+    // (absolute paths, e.g. the file of a double-click) are handed to it to
+    // open, and only when it cannot take them is the user told.
+    bool startApp(const QStringList& documents = {});
+    // Who opens the documents later starts hand to this, the running one.
+    void setDocumentReceiver(std::function<void(const QStringList&)> receiver);
     unsigned int language() const;
     int versionType() const;
     bool notify(QObject* receiver, QEvent* event);

@@ -15,6 +15,20 @@ ToolApplicationHull::ToolApplicationPrivate::ToolApplicationPrivate(const QStrin
     , m_configFile(configFile)
 {
     connect(this, &QtSingleApplication::activationRequested, this, &ToolApplicationPrivate::raiseWindows);
+    connect(this, &QtSingleApplication::documentsHanded, this, [this](const QStringList& documents) {
+        if (m_documentReceiver)
+            m_documentReceiver(documents);
+        else
+            m_waitingDocuments << documents;
+    });
+}
+
+void ToolApplicationHull::ToolApplicationPrivate::setDocumentReceiver(
+    std::function<void(const QStringList&)> receiver)
+{
+    m_documentReceiver = std::move(receiver);
+    while (m_documentReceiver && !m_waitingDocuments.isEmpty())
+        m_documentReceiver(m_waitingDocuments.takeFirst());
 }
 
 void ToolApplicationHull::ToolApplicationPrivate::raiseWindows()

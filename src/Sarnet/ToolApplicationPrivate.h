@@ -3,6 +3,11 @@
 #include "QtSingleApplication.h"
 #include "ToolApplicationHull.h"
 
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
 namespace apt {
 
 // The process's application object. Besides the single-instance guard it
@@ -29,10 +34,16 @@ public:
     // Brings the program's visible windows forward, out of the task bar too.
     void raiseWindows();
 
+    // Who opens documents a second start handed over; those that came
+    // before there was one are given to it at once.
+    void setDocumentReceiver(std::function<void(const QStringList&)> receiver);
+
 private:
     QString m_appId;
     QString m_configFile;
     QString m_appName;
+    std::function<void(const QStringList&)> m_documentReceiver;
+    QList<QStringList> m_waitingDocuments;
 };
 
 } // namespace apt

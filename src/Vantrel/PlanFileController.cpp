@@ -203,6 +203,21 @@ bool PlanFileController::openFile(const QString& path)
     return true;
 }
 
+bool PlanFileController::openNamedPlans(const QStringList& paths)
+{
+    if (paths.isEmpty() || !maybeSave())
+        return false;
+    const bool opened = openFile(paths.first());
+    if (paths.size() > 1) {
+        QStringList others;
+        for (const QString& path : paths.mid(1))
+            others << native(path);
+        m_prompts.notice(tr("Vantrel opens one plan at a time. These were not opened:\n%1")
+                             .arg(others.join(QLatin1Char('\n'))));
+    }
+    return opened;
+}
+
 bool PlanFileController::save()
 {
     if (m_filePath.isEmpty())
@@ -280,16 +295,16 @@ bool PlanFileController::offerRecovery()
     // name here and it still holds a plan; otherwise Save asks where.
     const QString& named = leftover.named;
     const QString& source = leftover.saveTo;
-    const QString groups = QString::number(leftover.plan.groups.size());
+    const int groups = int(leftover.plan.groups.size());
     const QString savedAt = QLocale().toString(leftover.savedAt, QLocale::ShortFormat);
     QStringList question{ tr("Vantrel did not close properly last time.") };
     if (leftover.outdated) {
         question << tr("Later changes could not be kept for recovery, so this copy is older than the work that "
                        "was lost.")
-                 << tr("Restore the older copy (%1 groups, saved for recovery at %2)?").arg(groups, savedAt);
+                 << tr("Restore the older copy (%n groups, saved for recovery at %1)?", nullptr, groups).arg(savedAt);
     } else {
-        question << tr("Restore the plan you were working on (%1 groups, saved for recovery at %2)?")
-                        .arg(groups, savedAt);
+        question << tr("Restore the plan you were working on (%n groups, saved for recovery at %1)?", nullptr, groups)
+                        .arg(savedAt);
     }
     if (!source.isEmpty())
         question << tr("It belongs to %1; Save writes to that file.").arg(native(source));

@@ -75,6 +75,10 @@ public Q_SLOTS:
     bool newPlan();
     bool open();
     bool openFile(const QString& path);
+    // Plans named from outside (the command line, a second start): the
+    // unsaved work is asked about, then the first opens and the others are
+    // named as not opened, since one plan is open at a time.
+    bool openNamedPlans(const QStringList& paths);
     // Opens a plan as the start of a new one: it becomes an untitled plan,
     // so the file itself is never written (the first save asks where).
     bool openTemplate(const QString& path);

@@ -21,9 +21,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+const char kLastExportFolderKey[] = "lastExportFolder";
+} // namespace
 
 ReportExporter::ReportExporter(const Plan* plan, const PlanFileController* files, QWidget* window)
     : QObject(window)
@@ -62,11 +67,23 @@ ReportExporter::Prompts ReportExporter::defaultPrompts()
     return prompts;
 }
 
+QString ReportExporter::lastExportFolder()
+{
+    return QSettings().value(QLatin1String(kLastExportFolderKey)).toString();
+}
+
+void ReportExporter::rememberExportFolder(const QString& path)
+{
+    QSettings().setValue(QLatin1String(kLastExportFolderKey), QFileInfo(path).absolutePath());
+}
+
 QString ReportExporter::suggestedPath(const QString& suffix) const
 {
     const QString planPath = m_files->filePath();
     QString name;
-    QDir folder = QDir::home();
+    // A folder that has gone since is not offered.
+    const QString last = lastExportFolder();
+    QDir folder = !last.isEmpty() && QFileInfo(last).isDir() ? QDir(last) : QDir::home();
     if (!planPath.isEmpty()) {
         const QFileInfo plan(planPath);
         folder = plan.absoluteDir();
@@ -117,8 +134,10 @@ bool ReportExporter::report(bool written, const QString& path, const QString& er
     // Cancelled by the user: nothing was written and nothing needs saying.
     if (!written && error.isEmpty())
         return false;
-    if (written)
+    if (written) {
+        rememberExportFolder(path);
         m_prompts.notice(tr("The report was saved to %1.").arg(QDir::toNativeSeparators(path)));
+    }
     else
         m_prompts.notice(tr("The report was not saved.\n%1").arg(error));
     return written;
@@ -166,8 +185,10 @@ bool ReportExporter::exportScreenshot()
     if (!written)
         error = tr("Cannot write %1: the window could not be captured").arg(QDir::toNativeSeparators(path));
     written = written && aptui::SafeFileWriter::writeFile(path, png, &error);
-    if (written)
+    if (written) {
+        rememberExportFolder(path);
         m_prompts.notice(tr("The screenshot was saved to %1.").arg(QDir::toNativeSeparators(path)));
+    }
     else
         m_prompts.notice(tr("The screenshot was not saved.\n%1").arg(error));
     return written;

@@ -47,9 +47,11 @@ public:
     // "Print..." with Ctrl+P, for the title bar's menu.
     QAction* printAction() const { return m_printAction; }
 
-    // Where a save dialog starts: the plan file's folder (else the home
-    // folder) and the plan's name with the suffix.
+    // Where a save dialog starts: the plan file's folder, else the folder of
+    // the last export (kept between runs), else the home folder; and the
+    // plan's name with the suffix.
     QString suggestedPath(const QString& suffix) const;
+    static QString lastExportFolder();
 
 public Q_SLOTS:
     bool exportPdf();
@@ -71,6 +73,7 @@ private:
     // that name is asked about, since the dialog only saw the name typed.
     QString askPath(const QString& title, const QVector<Format>& formats) const;
     bool report(bool written, const QString& path, const QString& error);
+    static void rememberExportFolder(const QString& path);
     ProgressStep progressFor(const QString& path) const;
     Prompts defaultPrompts();
 

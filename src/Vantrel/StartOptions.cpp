@@ -1,8 +1,9 @@
 #include "StartOptions.h"
 
-#include <ui/AboutDialog/AboutDialog.h>
+#include <data/ProgramVersion.h>
 
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
 
@@ -28,8 +29,18 @@ QString StartOptions::answerText(const QStringList& arguments)
         return text.replace(name, text.indexOf(QStringLiteral(" [options]")) - name, QStringLiteral("vantrel"));
     }
     if (parser.isSet(version))
-        return QStringLiteral("Vantrel %1\n").arg(AboutDialog::versionText());
+        return QStringLiteral("Vantrel %1\n").arg(ProgramVersion::text());
     return QString();
+}
+
+QStringList StartOptions::planPaths(const QStringList& arguments, const QString& workingFolder)
+{
+    QStringList paths;
+    for (const QString& argument : arguments) {
+        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+            paths << QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
+    }
+    return paths;
 }
 
 std::optional<int> StartOptions::answer(int& argc, char** argv)

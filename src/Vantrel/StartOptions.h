@@ -19,4 +19,10 @@ public:
     // What the program prints for the arguments (without the program name);
     // empty when it should start instead.
     static QString answerText(const QStringList& arguments);
+
+    // The plans named in the arguments (without the program name, after the
+    // application object took its own options), as absolute paths: a
+    // relative one is read against the folder the program was started in,
+    // which a running instance that is handed the path does not know.
+    static QStringList planPaths(const QStringList& arguments, const QString& workingFolder);
 };

@@ -6,9 +6,11 @@
 #include "DataProblemsNotice/DataProblemsNotice.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
+#include "HandedPlans.h"
 #include "PlanFileController.h"
 #include "ReportExporter.h"
 #include "SectionBar/SectionBar.h"
+#include "StartOptions.h"
 #include "StoragePage/StoragePage.h"
 #include "UpdateDialog/UpdateDialog.h"
 
@@ -23,6 +25,7 @@
 #include <Fenwork/WarningDlg.h>
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -70,6 +73,7 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_planFiles = new PlanFileController(m_capacityCalculation->deviceAddPage()->planEditor(), this,
                                          PlanRecovery::defaultPath());
     m_reports = new ReportExporter(m_capacityCalculation->deviceAddPage()->planEditor()->plan(), m_planFiles, this);
+    m_handedPlans = new HandedPlans(m_planFiles, this);
     addFileMenu();
     windowTitle()->setRestoreSize(QSize(1024, 720), QSize(10000, 10000));
     setMinimumSize(1024, 720);
@@ -176,12 +180,7 @@ void Vantrel::openAtStart(const QStringList& arguments)
     DataProblemsNotice::showModal(m_deviceEditor->configStore().loadProblems(), this);
     if (m_planFiles->offerRecovery())
         return;
-    for (const QString& argument : arguments.mid(1)) {
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            m_planFiles->openFile(argument);
-            return;
-        }
-    }
+    m_planFiles->openNamedPlans(StartOptions::planPaths(arguments.mid(1), QDir::currentPath()));
 }
 
 void Vantrel::showBandwidthContent()

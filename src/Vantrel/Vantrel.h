@@ -5,6 +5,7 @@
 class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
+class HandedPlans;
 class PlanFileController;
 class ReportExporter;
 class QCloseEvent;
@@ -31,6 +32,8 @@ public:
     PlanFileController* planFiles() const { return m_planFiles; }
     StoragePage* storagePage();
     ReportExporter* reports() const { return m_reports; }
+    // Takes the plans a later start of the program hands to this one.
+    HandedPlans* handedPlans() const { return m_handedPlans; }
 
     // At start: a crashed run's work is offered back first; otherwise the
     // plan named on the command line (if any) is opened.
@@ -70,5 +73,6 @@ private:
     PlanFileController* m_planFiles = nullptr;
     StoragePage* m_storagePage = nullptr;
     ReportExporter* m_reports = nullptr;
+    HandedPlans* m_handedPlans = nullptr;
     bool m_onBandwidthTab = true;
 };

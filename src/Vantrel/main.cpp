@@ -1,3 +1,4 @@
+#include "HandedPlans.h"
 #include "RememberedChoices.h"
 #include "StartOptions.h"
 #include "StartupProbe.h"
@@ -9,6 +10,7 @@
 #include <Sarnet/ToolApplicationHull.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QObject>
 #include <QScreen>
@@ -29,7 +31,11 @@ int main(int argc, char** argv)
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
     // After initialize(), so the name is already translated.
     hull->setAppName(QObject::tr("Vantrel"));
-    if (!hull->startApp())
+    // A plan double-clicked while Vantrel runs goes to the running window;
+    // that one knows nothing of this folder, so relative paths are resolved
+    // here. (Qt's own options are gone from the arguments by now.)
+    const QStringList plans = StartOptions::planPaths(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    if (!hull->startApp(plans))
         return 0;
     // A scene import cut short after its switch began is finished before
     // anything reads the scene table.
@@ -46,7 +52,10 @@ int main(int argc, char** argv)
         WindowSizeRule::apply(window, QGuiApplication::primaryScreen()->availableGeometry(), choices->windowPlace());
         window.show();
         window.openAtStart(QCoreApplication::arguments());
+        HandedPlans* handed = window.handedPlans();
+        hull->setDocumentReceiver([handed](const QStringList& paths) { handed->receive(paths); });
         exitCode = QApplication::exec();
+        hull->setDocumentReceiver({});
         hull->distory();
     }
     return exitCode;

@@ -9,6 +9,7 @@
 #include <data/PlanFile.h>
 #include <data/PlanNameCheck.h>
 #include <data/PlanTotals.h>
+#include <data/ProgramVersion.h>
 #include <data/SceneSetLocation.h>
 #include <data/SceneTableImporter.h>
 #include <data/SceneTableValidator.h>
@@ -97,11 +98,13 @@ QString CommandLine::usage()
         "                              resolution and frame rate that fit a link\n"
         "  storage PLAN                recording storage and disks of a plan\n"
         "  check-scenes FILE.csv       what a scene table import would take\n"
-        "  import-scenes FILE.csv      imports the scene table and its pictures\n"
+        "  import-scenes FILE.csv      imports the scene table and its pictures;\n"
+        "                              a table with a refused row is not imported\n"
         "  restore-scenes              brings back the scenes the program shipped with\n"
         "  report PLAN --pdf OUT.pdf | --xlsx OUT.xlsx | --csv OUT.csv\n"
         "                              writes the plan's report\n"
         "  --help                      this text\n"
+        "  --version                   the program's version\n"
         "Prints JSON. Exit codes: 0 done, 1 input refused, 2 wrong usage.\n"
         "--data DIR reads the data tables from DIR instead of the program's folder.\n");
 }
@@ -120,6 +123,12 @@ int CommandLine::run(QStringList arguments)
     const QString command = arguments.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         m_out << usage();
+        return Done;
+    }
+    // The same line as the window program's, so either tells which build
+    // a script or a report came from.
+    if (command == QLatin1String("--version")) {
+        m_out << "Vantrel " << ProgramVersion::text() << "\n";
         return Done;
     }
     // The commands that read the data tables say what those refused, so
@@ -271,8 +280,22 @@ int CommandLine::importScenes(const QString& command, const QStringList& argumen
     if (arguments.size() != (restore ? 0 : 1))
         return wrongUsage(restore ? QStringLiteral("restore-scenes takes no argument")
                                   : QStringLiteral("import-scenes takes one CSV file"));
-    const SceneTableImporter::Result result =
-        restore ? SceneTableImporter::restoreShipped() : SceneTableImporter::importFrom(arguments.first());
+    SceneTableImporter::Result result;
+    if (restore) {
+        result = SceneTableImporter::restoreShipped();
+    } else {
+        // A script gets no question to answer, so a table with a bad row is
+        // refused whole rather than imported without it: the problems are
+        // printed as check-scenes prints them, and the scenes stay as they are.
+        const SceneTableCheck check = SceneTableImporter::check(arguments.first());
+        if (!check.problems.isEmpty()) {
+            m_out << QString::fromUtf8(check.toJson()) << "\n";
+            m_err << "vantrel-cli: " << QDir::toNativeSeparators(arguments.first())
+                  << " was not imported: " << check.problemSummary() << "\n";
+            return Refused;
+        }
+        result = SceneTableImporter::install(check);
+    }
     if (!result.ok()) {
         m_err << "vantrel-cli: " << result.error << "\n";
         return Refused;

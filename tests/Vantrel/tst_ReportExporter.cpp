@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,7 +37,7 @@ private Q_SLOTS:
     void theChosenTypeDecidesAndReplacingIsAsked();
     void failedExportSaysSoAndWhere();
     void printDrawsTheSameReport();
-    void untitledPlanStartsAtHomeWithTheSiteName();
+    void untitledPlanStartsAtTheLastExportOrHomeWithTheSiteName();
 
 private:
     void click(const char* entry) { m_window->findChild<QPushButton*>(QLatin1String(entry))->click(); }
@@ -201,13 +202,27 @@ void tst_ReportExporter::printDrawsTheSameReport()
     QVERIFY(text.readAllStandardOutput().contains("Network plan: Warehouse North"));
 }
 
-void tst_ReportExporter::untitledPlanStartsAtHomeWithTheSiteName()
+void tst_ReportExporter::untitledPlanStartsAtTheLastExportOrHomeWithTheSiteName()
 {
     PlanData plan = ReportPlans::plan(1);
     plan.siteName = QStringLiteral("Dock 4/5");
     QVERIFY(m_window->planFiles()->newPlan());
     m_window->capacityCalculation()->deviceAddPage()->planEditor()->load(plan);
+    QSettings().remove(QStringLiteral("lastExportFolder"));
     QCOMPARE(m_window->reports()->suggestedPath(QStringLiteral("pdf")), QDir::home().filePath(QStringLiteral("Dock 4_5.pdf")));
+
+    // After an export elsewhere the next untitled one starts there, in a
+    // later run too; a plan with a file still starts beside it.
+    QTemporaryDir elsewhere;
+    m_answer = elsewhere.filePath(QStringLiteral("dock.pdf"));
+    click("btnExportPdf");
+    QVERIFY(QFile::exists(m_answer));
+    m_window.reset();
+    m_window = std::make_unique<Vantrel>();
+    m_window->capacityCalculation()->deviceAddPage()->planEditor()->load(plan);
+    QCOMPARE(m_window->reports()->suggestedPath(QStringLiteral("pdf")), elsewhere.filePath(QStringLiteral("Dock 4_5.pdf")));
+    QVERIFY(m_window->planFiles()->openFile(m_planPath));
+    QCOMPARE(m_window->reports()->suggestedPath(QStringLiteral("xlsx")), m_folder->filePath(QStringLiteral("north.xlsx")));
 }
 
 QTEST_MAIN(tst_ReportExporter)

@@ -41,6 +41,16 @@ void tst_StartOptions::answersWithoutDisplay()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), text);
+
+    // The command line tells the same version.
+    if (option == QLatin1String("--version")) {
+        QProcess cli;
+        cli.setProcessEnvironment(environment);
+        cli.start(QCoreApplication::applicationDirPath() + "/vantrel-cli", {option});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(cli.readAllStandardOutput()), text);
+    }
 }
 
 void tst_StartOptions::startsForAPlanAndQtOptions()

@@ -256,7 +256,7 @@ void tst_VantrelMainWindow::sceneImportThroughTheAboutMenu()
         QVERIFY(dialog);
         coveredWhileOpen = m_window->isCovered();
         dialog->setOpenFileAsker([table](QWidget*, const QString&, const QString&, const QString&) { return table; });
-        ModalAnswer::answerNext(QDialog::Accepted); // "1 rows in 1 scenes. Replace the scene table?"
+        ModalAnswer::answerNext(QDialog::Accepted); // "... Replace the scene table?"
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("m_btnImport")), Qt::LeftButton);
         dialog->accept();
     });

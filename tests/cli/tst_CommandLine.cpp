@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -181,6 +182,35 @@ void tst_CommandLine::refusesAndExplains()
     QVERIFY2(why.contains(QStringLiteral("group 1 (Gate)")) && why.contains(QStringLiteral("\"resolution\""))
                  && why.contains(QStringLiteral("nearest: 1080P(1920x1080)")),
              qPrintable(why));
+
+    // A scene table with a bad row is refused whole, as check-scenes lists
+    // it, and the scenes in use stay.
+    TempProgramDir data(TempProgramDir::ShippedData);
+    const QByteArray scenesBefore = TempProgramDir::readFile(data.filePath(QStringLiteral("Scene.csv")));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QVERIFY(picture.save(folder.filePath(QStringLiteral("lab.png")), "PNG"));
+    const QString table = folder.filePath(QStringLiteral("scenes.csv"));
+    QFile scenes(table);
+    QVERIFY(scenes.open(QIODevice::WriteOnly));
+    scenes.write("Scene,Encoding,Resolution,Recommended Bitrate(kbps),Picture Path\n"
+                 "Lab,H.264,720P(1280x720),900,lab.png\n"
+                 "Lab,H.264,1080P(1920x1080),lots,lab.png\n");
+    scenes.close();
+    QProcess check;
+    check.start(program, { QStringLiteral("--data"), data.path(), QStringLiteral("check-scenes"), table });
+    QVERIFY(check.waitForFinished(10000));
+    QCOMPARE(check.exitCode(), 1);
+    const QByteArray listed = check.readAllStandardOutput();
+    QVERIFY2(listed.contains("\"line\":3"), listed.constData());
+    QProcess import;
+    import.start(program, { QStringLiteral("--data"), data.path(), QStringLiteral("import-scenes"), table });
+    QVERIFY(import.waitForFinished(10000));
+    QCOMPARE(import.exitCode(), 1);
+    QCOMPARE(import.readAllStandardOutput(), listed);
+    QVERIFY2(import.readAllStandardError().contains("scenes.csv was not imported: line 3: rate 'lots'"),
+             qPrintable(table));
+    QCOMPARE(TempProgramDir::readFile(data.filePath(QStringLiteral("Scene.csv"))), scenesBefore);
 
     // Figures that never reached the reader are no success.
     const QString good = QCoreApplication::applicationDirPath() + QStringLiteral("/examples/small-shop.vantrel");

@@ -82,6 +82,7 @@ TsFile readTs(const QString& path)
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
+    bool numerus = false;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
@@ -93,15 +94,32 @@ TsFile readTs(const QString& path)
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
             message = Message{ context, QString(), QString(), false };
-            if (xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes"))
-                ts.error = QStringLiteral("numerus message in ") + context + QStringLiteral(" is not handled here");
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (name == QLatin1String("source")) {
             message.source = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             // Unfinished, vanished and obsolete entries carry a type.
             message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            message.translation = xml.readElementText();
-            ts.messages << message;
+            if (!numerus) {
+                message.translation = xml.readElementText();
+                ts.messages << message;
+                continue;
+            }
+            // A text with a count has a form for each plural of the
+            // language; each is checked as a translation of its own.
+            bool anyForm = false;
+            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("translation"))) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                    message.translation = xml.readElementText();
+                    ts.messages << message;
+                    anyForm = true;
+                }
+            }
+            if (!anyForm) {
+                message.translation.clear();
+                ts.messages << message;
+            }
         }
     }
     if (xml.hasError())

@@ -1,16 +1,34 @@
 #include "SceneTableImporter.h"
 
 #include "SceneSetInstaller.h"
+#include "SceneSetLocation.h"
 #include "SceneTable.h"
 #include "SceneTableValidator.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QSet>
 #include <QFile>
 #include <QFileInfo>
 
 QString SceneTableImporter::pictureName(const QString& picturePath)
 {
     return SceneTable::pictureFileName(picturePath);
+}
+
+SceneTableImporter::InstalledSet SceneTableImporter::installed()
+{
+    InstalledSet set;
+    QVector<SceneTable::Row> rows;
+    if (SceneTable::read(SceneSetLocation::tablePath(), rows)) {
+        QSet<QString> scenes;
+        for (const SceneTable::Row& row : rows)
+            scenes.insert(row.scene);
+        set.rows = int(rows.size());
+        set.scenes = int(scenes.size());
+    }
+    set.pictures = int(QDir(SceneSetLocation::pictureFolder()).entryList(QDir::Files | QDir::Hidden).size());
+    return set;
 }
 
 SceneTableCheck SceneTableImporter::check(const QString& sourcePath, const ProgressStep& progress)

@@ -30,6 +30,15 @@ public:
         bool ok() const { return outcome == Outcome::Imported; }
     };
 
+    // The scene set in use, which an import replaces whole.
+    struct InstalledSet
+    {
+        int scenes = 0;
+        int rows = 0;
+        int pictures = 0;
+    };
+    static InstalledSet installed();
+
     // Looks at the file without writing anything.
     static SceneTableCheck check(const QString& sourcePath, const ProgressStep& progress = {});
     // Installs the accepted rows and their pictures.

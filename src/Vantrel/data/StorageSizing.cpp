@@ -4,19 +4,27 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 
+#include <cmath>
+#include <cstdio>
+
 namespace {
 
-// Most JSON readers (JavaScript, spreadsheets, many libraries) hold every
-// number as a double, so they would quietly change an integer above 2^53.
-// Up to there a byte count is written as an exact integer; above it (plans
-// beyond 9 PB) as a double, which every reader takes the same way.
-constexpr long double kLargestExactDouble = 9007199254740992.0L;
-
-QJsonValue byteValue(long double bytes)
+// A byte count is a whole number and is written as one, in all its digits:
+// JSON numbers have no size limit, and a reader that holds numbers as
+// doubles rounds a large one the same way it would round "2.93e+16", while
+// one that reads exact integers gets the exact figure.
+QByteArray byteText(long double bytes)
 {
-    if (bytes <= kLargestExactDouble)
-        return QJsonValue(static_cast<qint64>(bytes));
-    return QJsonValue(static_cast<double>(bytes));
+    const long double whole = std::round(bytes);
+    if (!std::isfinite(whole))
+        return "0";
+    const int length = std::snprintf(nullptr, 0, "%.0Lf", whole);
+    if (length <= 0)
+        return "0";
+    QByteArray digits(length + 1, Qt::Uninitialized);
+    std::snprintf(digits.data(), size_t(digits.size()), "%.0Lf", whole);
+    digits.chop(1);
+    return digits;
 }
 
 // QJsonObject sorts its keys, but the command line promises its own key
@@ -48,13 +56,13 @@ QByteArray StorageSizing::toJson() const
             groupList += ',';
         QByteArray member = "{";
         appendMember(member, "number", valueText(group.number));
-        appendMember(member, "bytes", valueText(byteValue(group.bytes)));
+        appendMember(member, "bytes", byteText(group.bytes));
         groupList += member + '}';
     }
     groupList += ']';
 
     QByteArray out = "{";
-    appendMember(out, "bytes", valueText(byteValue(bytes)));
+    appendMember(out, "bytes", byteText(bytes));
     appendMember(out, "tb", valueText(tb));
     appendMember(out, "dataDisks", valueText(QJsonValue(dataDisks)));
     appendMember(out, "disks", valueText(QJsonValue(disks)));

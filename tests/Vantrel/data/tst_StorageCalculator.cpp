@@ -158,8 +158,14 @@ void tst_StorageCalculator::hugePlanShownInFull()
     QCOMPARE(sizing.tbText, QStringLiteral("108356870917324.8"));
     QCOMPARE(sizing.dataDisks, qint64(108356870917325));
     QCOMPARE(sizing.disks, qint64(2 * 108356870917325 + 16));
-    // Beyond 2^53 bytes are written as doubles.
-    QVERIFY(sizing.toJson().startsWith(R"({"bytes":1.083568709173248e+26,"tb":108356870917324.8,)"));
+    // Whole bytes are written whole, in all their digits.
+    QVERIFY2(sizing.toJson().startsWith(R"({"bytes":108356870917324800000000000,"tb":108356870917324.8,)"),
+             sizing.toJson().left(80).constData());
+    StorageSizing justAbove;
+    justAbove.bytes = 29324529360000000.0L;
+    justAbove.groups = {{1, 9007199254740993.0L, 1.0}};
+    QVERIFY2(justAbove.toJson().startsWith(R"({"bytes":29324529360000000,)"), justAbove.toJson().constData());
+    QVERIFY2(justAbove.toJson().contains(R"({"number":1,"bytes":9007199254740993})"), justAbove.toJson().constData());
 }
 
 void tst_StorageCalculator::names()

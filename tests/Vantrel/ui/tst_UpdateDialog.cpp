@@ -2,9 +2,12 @@
 
 #include <ModalAnswer.h>
 #include <TempProgramDir.h>
+#include <data/SceneTableImporter.h>
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -21,6 +24,22 @@ QString statusText(const UpdateDialog& dialog)
 {
     return dialog.findChild<QLabel*>(QStringLiteral("m_tipText"))->text();
 }
+
+// English as its translation will read: counts of one take the singular.
+// The program's texts are otherwise left as written.
+class EnglishPlurals : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int n) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        if (n != 1 || !text.contains(QLatin1String("%n ")))
+            return QString();
+        static const QRegularExpression plural(QStringLiteral("(%n \\w+)s\\b"));
+        return QString(text).replace(plural, QStringLiteral("\\1"));
+    }
+};
 } // namespace
 
 class tst_UpdateDialog : public QObject
@@ -36,6 +55,7 @@ private Q_SLOTS:
     void importFailureKeepsTable();
     void bigTableShowsProgressAndCancelKeepsTheScenes();
     void templateImportAsksThenRestoreBringsShippedScenesBack();
+    void aStatusMessageLeavesTheButtonsWhereTheyAre();
 };
 
 void tst_UpdateDialog::form()
@@ -209,11 +229,17 @@ void tst_UpdateDialog::templateImportAsksThenRestoreBringsShippedScenesBack()
     dialog.setOpenFileAsker(answer(path));
     dialog.onExportTemplate();
 
-    // Declined: nothing changes, the summary said what would come.
+    // Declined: nothing changes, the summary said what would come and what
+    // would go, in English counts.
+    EnglishPlurals english;
+    QVERIFY(QCoreApplication::installTranslator(&english));
     QString question;
     ModalAnswer::answerNext(QDialog::Rejected, 5000, &question);
     dialog.onImportScene();
-    QCOMPARE(question, QStringLiteral("2 rows in 1 scenes. Replace the scene table?"));
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(question, QStringLiteral("The table holds 2 rows in 1 scene.\n"
+                                      "The scenes in use now, 6 scenes with 144 rows and 24 pictures, will be removed.\n"
+                                      "Replace the scene table?"));
     QCOMPARE(TempProgramDir::sceneSet(program.path()), shipped);
     QCOMPARE(statusText(dialog), QString());
 
@@ -225,9 +251,44 @@ void tst_UpdateDialog::templateImportAsksThenRestoreBringsShippedScenesBack()
                                            QStringLiteral("hospital_720p.png")}));
     QCOMPARE(imported.value(QStringLiteral("hospital_720p.png")), shipped.value(QStringLiteral("hospital_720p.png")));
 
+    // What is installed now is what the next question counts.
+    QCOMPARE(SceneTableImporter::installed().rows, 2);
+    QCOMPARE(SceneTableImporter::installed().scenes, 1);
+    QCOMPARE(SceneTableImporter::installed().pictures, 2);
+
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("m_btnRestore")), Qt::LeftButton);
-    QCOMPARE(statusText(dialog), QStringLiteral("Import Success, Restart Software to Work."));
+    QCOMPARE(statusText(dialog), QStringLiteral("The shipped scenes are back. Restart the program to use them."));
     QCOMPARE(TempProgramDir::sceneSet(program.path()), shipped);
+}
+
+void tst_UpdateDialog::aStatusMessageLeavesTheButtonsWhereTheyAre()
+{
+    TempProgramDir program;
+    UpdateDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QList<QPushButton*> buttons;
+    for (const char* name : {"m_btnExport", "m_btnImport", "m_btnRestore"})
+        buttons << dialog.findChild<QPushButton*>(QLatin1String(name));
+    const auto places = [&dialog, &buttons] {
+        QList<QRect> rects;
+        for (const QPushButton* button : buttons)
+            rects << QRect(button->mapTo(&dialog, QPoint()), button->size());
+        return rects;
+    };
+    const QList<QRect> before = places();
+
+    // A message with its detail on a second line, then a long one.
+    QTemporaryDir target;
+    dialog.setSaveFileAsker(answer(target.filePath(QStringLiteral("Template.csv"))));
+    dialog.onExportTemplate();
+    QVERIFY(statusText(dialog).contains(QLatin1Char('\n')));
+    QCoreApplication::processEvents();
+    QCOMPARE(places(), before);
+    dialog.setSaveFileAsker(answer(program.filePath(QStringLiteral("a/long/way/down/to/a/folder/that/is/not/there/T.csv"))));
+    dialog.onExportTemplate();
+    QCoreApplication::processEvents();
+    QCOMPARE(places(), before);
 }
 
 QTEST_MAIN(tst_UpdateDialog)

@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include <data/ProgramVersion.h>
+
 #include <Fenwork/TargetPath.h>
 #include <Fenwork/WarningDlg.h>
 #include <Sarnet/ToolApplicationHull.h>
@@ -56,14 +58,7 @@ QString AboutDialog::versionText()
 
 QString AboutDialog::buildDateNumber(const QString& compilerDate)
 {
-    static const QStringList months = {
-        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
-        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
-        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
-    const int month = months.indexOf(compilerDate.left(3)) + 1;
-    const int day = compilerDate.mid(4, 2).trimmed().toInt();
-    const QString year = compilerDate.mid(7, 4);
-    return year + QString::asprintf("%02d%02d", month, day);
+    return ProgramVersion::buildDateNumber(compilerDate);
 }
 
 QString AboutDialog::manualPath() const

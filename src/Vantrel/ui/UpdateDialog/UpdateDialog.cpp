@@ -16,6 +16,8 @@
 
 namespace {
 const QString kIconOk = QStringLiteral(":/CommonSkin/Morvane/Images/Morvane/DeviceInfo/icon_state_ok.png");
+// A message and its detail, the detail wrapped once.
+constexpr int kStatusLines = 3;
 const QString kIconError = QStringLiteral(":/CommonSkin/Morvane/Images/Morvane/DeviceInfo/icon_state_error.png");
 } // namespace
 
@@ -40,6 +42,13 @@ UpdateDialog::UpdateDialog(QWidget* parent)
     connect(m_ui->m_btnImport, &QPushButton::clicked, this, &UpdateDialog::onImportScene);
     connect(m_ui->m_btnRestore, &QPushButton::clicked, this, &UpdateDialog::onRestoreShippedScenes);
     m_ui->m_tipText->setWordWrap(true);
+    // The status has its room from the start, so a message never moves the
+    // buttons under the pointer; a longer one is cut at the bottom, and its
+    // tooltip holds the detail.
+    m_ui->m_tipText->ensurePolished();
+    m_ui->m_tipText->setFixedHeight(kStatusLines * m_ui->m_tipText->fontMetrics().lineSpacing());
+    m_ui->m_tipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_ui->horizontalLayoutStatus->setAlignment(m_ui->m_tipIcon, Qt::AlignTop);
     showStatus(StatusKind::None);
     m_ui->m_labelTip->hide();
 }
@@ -113,20 +122,26 @@ void UpdateDialog::onImportScene()
 
 bool UpdateDialog::confirmImport(const SceneTableCheck& check)
 {
-    const QString question = check.problems.isEmpty()
-        ? tr("%1 rows in %2 scenes. Replace the scene table?").arg(check.rows.size()).arg(check.scenes.size())
-        : tr("%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?")
-              .arg(check.rows.size())
-              .arg(check.scenes.size())
-              .arg(check.problems.size())
-              .arg(check.problemSummary());
-    return aptui::WarningDlg::CheckMessageInfo(tr("Update Data"), question, this) == 1;
+    // An import replaces the whole set: what goes is said as plainly as
+    // what comes.
+    const SceneTableImporter::InstalledSet installed = SceneTableImporter::installed();
+    QStringList lines{ tr("The table holds %1 in %2.")
+                           .arg(tr("%n rows", nullptr, int(check.rows.size())),
+                                tr("%n scenes", nullptr, int(check.scenes.size()))) };
+    if (!check.problems.isEmpty())
+        lines << tr("%n rows are refused and left out: %1.", nullptr, int(check.problems.size()))
+                     .arg(check.problemSummary());
+    lines << tr("The scenes in use now, %1 with %2 and %3, will be removed.")
+                 .arg(tr("%n scenes", nullptr, installed.scenes), tr("%n rows", nullptr, installed.rows),
+                      tr("%n pictures", nullptr, installed.pictures))
+          << tr("Replace the scene table?");
+    return aptui::WarningDlg::CheckMessageInfo(tr("Update Data"), lines.join(QLatin1Char('\n')), this) == 1;
 }
 
 void UpdateDialog::onRestoreShippedScenes()
 {
     const SceneTableImporter::Result result = SceneTableImporter::restoreShipped();
-    showStatus(StatusKind::Import, result.ok(), result.error);
+    showStatus(StatusKind::Restore, result.ok(), result.error);
 }
 
 void UpdateDialog::showStatus(StatusKind kind, bool ok, const QString& detail)
@@ -144,7 +159,10 @@ void UpdateDialog::showStatus(StatusKind kind, bool ok, const QString& detail)
     QString text;
     if (kind == StatusKind::Export)
         text = ok ? tr("Export Success.") : tr("Export Failure.");
-    else
+    else if (kind == StatusKind::Import)
         text = ok ? tr("Import Success, Restart Software to Work.") : tr("Import Failure.");
+    else
+        text = ok ? tr("The shipped scenes are back. Restart the program to use them.")
+                  : tr("The shipped scenes could not be restored.");
     m_ui->m_tipText->setText(detail.isEmpty() ? text : text + QLatin1Char('\n') + detail);
 }

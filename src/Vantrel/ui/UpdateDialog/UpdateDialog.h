@@ -44,7 +44,7 @@ public Q_SLOTS:
     void onRestoreShippedScenes();
 
 private:
-    enum class StatusKind { None, Export, Import };
+    enum class StatusKind { None, Export, Import, Restore };
     // The detail (a file name, a reason) goes on a second line.
     void showStatus(StatusKind kind, bool ok = false, const QString& detail = QString());
     bool confirmImport(const SceneTableCheck& check);
