@@ -132,8 +132,9 @@ void Vantrel::connectChildren()
     connect(addPage, &DeviceAddPage::signalDuplicateDevice, this, [this, addPage, plan](const StructDeviceItem& item) {
         const int row = plan->rowOfNumber(item.groupNumber);
         const RecordingSettings recording = row >= 0 ? plan->groupAt(row).recording : RecordingSettings();
-        addPage->onAddGroup(PlanGroup{ m_deviceEditor->duplicateOf(item), recording });
+        addPage->onAddGroupAfter(item.groupNumber, PlanGroup{ m_deviceEditor->duplicateOf(item), recording });
     });
+    connect(m_deviceEditor, &DeviceEditor::signalEditedGroupChanged, addPage, &DeviceAddPage::setEditedGroup);
     connect(plan, &Plan::settingsChanged, this, [this, plan] { m_deviceEditor->showVideoStandard(plan->videoStandard()); });
     connect(plan, &Plan::changed, this, &Vantrel::showBandwidthContent);
     connect(m_planFiles, &PlanFileController::titleChanged, this, &Vantrel::showPlanTitle);

@@ -19,6 +19,7 @@ class QBoxLayout;
 class QLayout;
 class QPushButton;
 class RecordingEditor;
+class QKeyEvent;
 class QResizeEvent;
 
 namespace aptui {
@@ -77,6 +78,8 @@ Q_SIGNALS:
     void signalCodeParameterChanged(const CodeParameter& codeParameter);
     // An edited group, with its own number, to replace the old one.
     void signalReplaceDevice(const StructDeviceItem& item);
+    // The group being changed, 0 when none is.
+    void signalEditedGroupChanged(int groupNumber);
 
 public Q_SLOTS:
     void onSetDeviceTypes(const QVector<StructDeviceType>& deviceTypes);
@@ -115,11 +118,11 @@ private Q_SLOTS:
     void onSetFrameByStandard(int type);
     void onSetBandWidthByConnectionType(int index);
     void onRateTextChanged(const QString& text);
-    void onChannelNameChanged(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     using ComboSlot = void (DeviceEditor::*)(int);
