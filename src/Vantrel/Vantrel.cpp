@@ -24,7 +24,9 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QAction>
 #include <QKeyEvent>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,6 +80,8 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     ShareTools::reloadStyle(getSetupUiWidget());
     // The encoding tab shows an answer for the editor's start values at once.
     m_deviceEditor->onCodeParameterChanged();
+    // Typing starts a group at once, rather than on the first tab button.
+    m_deviceEditor->focusFirstField();
 
     // The frame's flags come with the base class; an opaque window that
     // stays among the others.
@@ -148,6 +152,7 @@ void Vantrel::addFileMenu()
     const QList<QAction*> fileActions = m_planFiles->fileActions();
     menu->insertActions(about, fileActions);
     menu->insertAction(about, m_reports->printAction());
+    menu->insertActions(about, m_sectionBar->exportActions());
     menu->insertMenu(about, m_planFiles->recentMenu());
     menu->insertMenu(about, m_planFiles->examplesMenu());
     menu->insertSeparator(about);
@@ -159,6 +164,13 @@ void Vantrel::addFileMenu()
     addAction(m_reports->printAction());
     addAction(m_planFiles->undoAction());
     addAction(m_planFiles->redoAction());
+
+    // The menu itself opens from the keyboard as a menu bar's would.
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcuts({ QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F) });
+    connect(openMenu, &QAction::triggered, this, &Vantrel::showAboutMenu);
+    addAction(openMenu);
+    windowTitle()->aboutButton()->setToolTip(tr("Menu (F10)"));
     showPlanTitle(m_planFiles->titleText());
 }
 

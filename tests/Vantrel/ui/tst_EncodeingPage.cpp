@@ -64,6 +64,7 @@ private Q_SLOTS:
     void emphasis_data();
     void emphasis();
     void resizeRedrawsStoredTexts();
+    void aHiddenPageHeldToItsProportionsIsDrawnAtItsHeight();
     void recolouringIsNotUndone();
     void formProportions();
 };
@@ -80,9 +81,10 @@ void tst_EncodeingPage::startState()
     for (const char* name : { "titleLabel", "resolutionLabel", "frameRateLabel", "bitRateLabel" })
         QVERIFY2(label(page, name), name);
 
-    // Until the first resize every size is 0.
+    // Until the first resize the sizes are the smallest readable ones: at 0
+    // a page that was never resized while shown stayed blank.
     page.setFrameRate(QStringLiteral("25"));
-    QCOMPARE(label(page, "frameRateLabel")->text(), valueText(kAccent, 0, 0, "25", "Frame Rate"));
+    QCOMPARE(label(page, "frameRateLabel")->text(), valueText(kAccent, 14, 10, "25", "Frame Rate"));
 }
 
 void tst_EncodeingPage::title_data()
@@ -202,6 +204,23 @@ void tst_EncodeingPage::resizeRedrawsStoredTexts()
     // 33 * 1.3 = 42.9 and 16 * 1.3 = 20.8, truncated.
     QCOMPARE(label(page, "frameRateLabel")->text(), valueText(kAccent, 42, 20, "12", "Frame Rate"));
     QCOMPARE(label(page, "bitRateLabel")->text(), valueText(kAccent, 33, 16, "768", "Bit Rate (kbps)"));
+}
+
+void tst_EncodeingPage::aHiddenPageHeldToItsProportionsIsDrawnAtItsHeight()
+{
+    // A page laid out while hidden (the encoding tab before it is first
+    // opened) gets too tall a height, which its proportions cut at once.
+    QWidget holder;
+    auto* page = new EncodeingPage(&holder, PreferResolution);
+    page->setKeepFormProportions(true);
+    page->setAllInformation(QStringLiteral("D1"), QStringLiteral("25"), QStringLiteral("512"));
+    holder.resize(700, 900);
+    page->setGeometry(0, 0, 663, 900);
+    holder.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&holder));
+    QCOMPARE(page->height(), 453);
+    // 0.1 * 453 = 45.3 and 0.05 * 453 = 22.65, truncated.
+    QCOMPARE(label(*page, "bitRateLabel")->text(), valueText(kAccent, 45, 22, "512", "Bit Rate (kbps)"));
 }
 
 void tst_EncodeingPage::recolouringIsNotUndone()

@@ -184,6 +184,15 @@ DeviceEditor::~DeviceEditor() = default;
 void DeviceEditor::setCurrentPage(int page)
 {
     m_ui->m_verticalWidgetAddBorder->setCurrentIndex(page);
+    // Only the group form shows scene pictures: the link's form keeps the
+    // narrow width, and its answers the room, whatever the rate mode.
+    if (!m_ui->m_checkBoxSpread->isChecked() && m_ui->m_radioButtonVarRate->isChecked())
+        setFixedWidth(page == 0 ? kVarRateWidth : kFixedRateWidth);
+}
+
+void DeviceEditor::focusFirstField()
+{
+    m_ui->m_lineEditChannelName->setFocus(Qt::OtherFocusReason);
 }
 
 void DeviceEditor::setAppStarted(bool started)

@@ -44,6 +44,8 @@ public:
     // 0 bandwidth page, 1 encoding page.
     void setCurrentPage(int page);
     void setAppStarted(bool started);
+    // Where typing a new group starts: the name field.
+    void focusFirstField();
     // The group number "+ Add" would save changes to, 0 while adding.
     int editedGroupNumber() const { return m_editedGroupNumber; }
     QPushButton* cancelEditButton() const { return m_cancelEditButton; }

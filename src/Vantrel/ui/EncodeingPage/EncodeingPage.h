@@ -70,10 +70,11 @@ private:
     QString m_frameRate;
     QString m_bitRate;
 
-    int m_titleBigSize = 0;
-    int m_titleSmallSize = 0;
-    int m_valueBigSize = 0;
-    int m_valueSmallSize = 0;
+    // Set by every resize; until the first, the smallest readable sizes.
+    int m_titleBigSize = 12;
+    int m_titleSmallSize = 10;
+    int m_valueBigSize = 14;
+    int m_valueSmallSize = 10;
 
     ValuePreferSection m_prefer;
     bool m_keepFormProportions = false;
