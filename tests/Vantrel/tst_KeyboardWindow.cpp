@@ -6,6 +6,7 @@
 #include "EncodeingPage/EncodeingPage.h"
 #include "PlanFileController.h"
 #include "ReportExporter.h"
+#include "SectionBar/SectionBar.h"
 #include "StoragePage/StoragePage.h"
 
 #include <Fenwork/Menu.h>
@@ -295,7 +296,7 @@ void tst_KeyboardWindow::encodingAnswersAreReadableAtTheMinimumSize()
 {
     child<QRadioButton>("m_radioButtonVarRate")->click();
     settle();
-    press(Qt::Key_2, Qt::ControlModifier);
+    m_window->sectionBar()->switchEncodingTab();
     settle();
     if (!qEnvironmentVariableIsEmpty("VANTREL_GRAB"))
         m_window->grab().save(qEnvironmentVariable("VANTREL_GRAB"));

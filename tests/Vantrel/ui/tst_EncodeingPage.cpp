@@ -64,7 +64,6 @@ private Q_SLOTS:
     void emphasis_data();
     void emphasis();
     void resizeRedrawsStoredTexts();
-    void aHiddenPageHeldToItsProportionsIsDrawnAtItsHeight();
     void recolouringIsNotUndone();
     void formProportions();
 };
@@ -204,23 +203,6 @@ void tst_EncodeingPage::resizeRedrawsStoredTexts()
     // 33 * 1.3 = 42.9 and 16 * 1.3 = 20.8, truncated.
     QCOMPARE(label(page, "frameRateLabel")->text(), valueText(kAccent, 42, 20, "12", "Frame Rate"));
     QCOMPARE(label(page, "bitRateLabel")->text(), valueText(kAccent, 33, 16, "768", "Bit Rate (kbps)"));
-}
-
-void tst_EncodeingPage::aHiddenPageHeldToItsProportionsIsDrawnAtItsHeight()
-{
-    // A page laid out while hidden (the encoding tab before it is first
-    // opened) gets too tall a height, which its proportions cut at once.
-    QWidget holder;
-    auto* page = new EncodeingPage(&holder, PreferResolution);
-    page->setKeepFormProportions(true);
-    page->setAllInformation(QStringLiteral("D1"), QStringLiteral("25"), QStringLiteral("512"));
-    holder.resize(700, 900);
-    page->setGeometry(0, 0, 663, 900);
-    holder.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&holder));
-    QCOMPARE(page->height(), 453);
-    // 0.1 * 453 = 45.3 and 0.05 * 453 = 22.65, truncated.
-    QCOMPARE(label(*page, "bitRateLabel")->text(), valueText(kAccent, 45, 22, "512", "Bit Rate (kbps)"));
 }
 
 void tst_EncodeingPage::recolouringIsNotUndone()

@@ -220,13 +220,15 @@ void EncodeingPage::setPrefer(ValuePreferSection perfer)
 
 void EncodeingPage::resizeEvent(QResizeEvent* event)
 {
-    // A lower limit shrinks the page at once. The sizes follow the height
-    // the page has now: a hidden page is not told of that nested resize, and
-    // skipping this one left its figures at their start size, blank.
-    if (m_keepFormProportions)
+    if (m_keepFormProportions) {
+        // A lower limit shrinks the page at once, and that nested resize has
+        // already drawn the figures for the final height.
         setMaximumHeight(proportionalHeight(event->size().width()));
+        if (height() != event->size().height())
+            return;
+    }
 
-    const double height = this->height();
+    const double height = event->size().height();
     m_titleBigSize = std::max(kMinTitlePx, truncated(kTitleFactor * height));
     m_titleSmallSize = std::max(kMinTitleSmallPx, truncated(kTitleSmallFactor * height));
     m_valueBigSize = std::max(kMinValuePx, truncated(kValueFactor * height));

@@ -70,7 +70,8 @@ private:
     QString m_frameRate;
     QString m_bitRate;
 
-    // Set by every resize; until the first, the smallest readable sizes.
+    // Set by every resize. Until the first, the smallest readable sizes: at
+    // 0 the answers set before it were blank until the next change.
     int m_titleBigSize = 12;
     int m_titleSmallSize = 10;
     int m_valueBigSize = 14;
