@@ -62,6 +62,13 @@ void Switch::paintEvent(QPaintEvent*)
     QPainterPath pill;
     pill.addRoundedRect(area, radius, radius);
     painter.fillPath(pill, isEnabled() ? track : track.lighter(130));
+    if (hasFocus()) {
+        // The keyboard is here: a darker ring inside the edge.
+        const QRectF ring = area.adjusted(1.0, 1.0, -1.0, -1.0);
+        painter.setPen(QPen(QColor(0x2c, 0x36, 0x9c), 2.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(ring, ring.height() / 2.0, ring.height() / 2.0);
+    }
 
     const qreal knob = area.height() - 4.0;
     const qreal knobX = isChecked() ? area.right() - knob - 2.0 : area.left() + 2.0;

@@ -90,7 +90,8 @@ ToolTitleBar::ToolTitleBar(QWidget* parent)
 
     m_btnAbout = makeButton(QStringLiteral("TitleBar_btnAbout"));
     m_btnAbout->setIcon(glyphIcon(Glyph::About));
-    m_btnAbout->setToolTip(tr("About"));
+    // It opens the menu of the program, of which About is one entry.
+    m_btnAbout->setToolTip(tr("Menu"));
     m_btnAbout->hide();
     m_btnMin = makeButton(QStringLiteral("TitleBar_btnMin"));
     m_btnMin->setIcon(glyphIcon(Glyph::Minimize));

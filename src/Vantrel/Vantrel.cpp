@@ -28,7 +28,9 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QAction>
 #include <QKeyEvent>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,6 +85,8 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     ShareTools::reloadStyle(getSetupUiWidget());
     // The encoding tab shows an answer for the editor's start values at once.
     m_deviceEditor->onCodeParameterChanged();
+    // Typing starts a group at once, rather than on the first tab button.
+    m_deviceEditor->focusFirstField();
 
     // The frame's flags come with the base class; an opaque window that
     // stays among the others.
@@ -137,8 +141,9 @@ void Vantrel::connectChildren()
     connect(addPage, &DeviceAddPage::signalDuplicateDevice, this, [this, addPage, plan](const StructDeviceItem& item) {
         const int row = plan->rowOfNumber(item.groupNumber);
         const RecordingSettings recording = row >= 0 ? plan->groupAt(row).recording : RecordingSettings();
-        addPage->onAddGroup(PlanGroup{ m_deviceEditor->duplicateOf(item), recording });
+        addPage->onAddGroupAfter(item.groupNumber, PlanGroup{ m_deviceEditor->duplicateOf(item), recording });
     });
+    connect(m_deviceEditor, &DeviceEditor::signalEditedGroupChanged, addPage, &DeviceAddPage::setEditedGroup);
     connect(plan, &Plan::settingsChanged, this, [this, plan] { m_deviceEditor->showVideoStandard(plan->videoStandard()); });
     connect(plan, &Plan::changed, this, &Vantrel::showBandwidthContent);
     connect(m_planFiles, &PlanFileController::titleChanged, this, &Vantrel::showPlanTitle);
@@ -152,6 +157,7 @@ void Vantrel::addFileMenu()
     const QList<QAction*> fileActions = m_planFiles->fileActions();
     menu->insertActions(about, fileActions);
     menu->insertAction(about, m_reports->printAction());
+    menu->insertActions(about, m_sectionBar->exportActions());
     menu->insertMenu(about, m_planFiles->recentMenu());
     menu->insertMenu(about, m_planFiles->examplesMenu());
     menu->insertSeparator(about);
@@ -163,6 +169,13 @@ void Vantrel::addFileMenu()
     addAction(m_reports->printAction());
     addAction(m_planFiles->undoAction());
     addAction(m_planFiles->redoAction());
+
+    // The menu itself opens from the keyboard as a menu bar's would.
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcuts({ QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F) });
+    connect(openMenu, &QAction::triggered, this, &Vantrel::showAboutMenu);
+    addAction(openMenu);
+    windowTitle()->aboutButton()->setToolTip(tr("Menu (F10)"));
     showPlanTitle(m_planFiles->titleText());
 }
 

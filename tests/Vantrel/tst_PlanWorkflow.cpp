@@ -145,15 +145,23 @@ void tst_PlanWorkflow::everyEditUndoesAndTheFileRoundTrips()
     auto* addButton = child<QPushButton>("m_btnAddDevice");
     QCOMPARE(addButton->text(), QStringLiteral("Save changes"));
     QVERIFY(child<QPushButton>("m_btnCancelEdit")->isVisible());
+    // The heading and the card say which group is being changed.
+    auto* heading = child<QLabel>("m_label_AddDevice");
+    QCOMPARE(heading->text(), QStringLiteral("Edit Device"));
+    QVERIFY(cards().at(1)->property("editing").toBool());
+    QVERIFY(!cards().at(0)->property("editing").toBool());
     child<QSpinBox>("channelCountsEdit")->setValue(6);
     QTest::mouseClick(addButton, Qt::LeftButton);
     QCOMPARE(addButton->text(), QStringLiteral("+ Add"));
+    QCOMPARE(heading->text(), QStringLiteral("Add Device"));
+    QVERIFY(!cards().at(1)->property("editing").toBool());
     QCOMPARE(plan()->groupAt(1).device.channelCount, 6);
     QCOMPARE(plan()->groupAt(1).device.groupNumber, 2);
     QCOMPARE(plan()->groupCount(), 3);
     states << snapshot();
 
-    // Duplicate it from the card's menu: the copy gets the next number.
+    // Duplicate it from the card's menu: the copy gets the next number and
+    // comes right after its original.
     QTimer picker;
     connect(&picker, &QTimer::timeout, this, [&picker] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
@@ -166,8 +174,10 @@ void tst_PlanWorkflow::everyEditUndoesAndTheFileRoundTrips()
     picker.start(10);
     Q_EMIT cards().at(1)->customContextMenuRequested(QPoint(5, 5));
     QCOMPARE(plan()->groupCount(), 4);
-    QCOMPARE(plan()->groupAt(3).device.groupNumber, 4);
-    QCOMPARE(plan()->groupAt(3).device.channelName, QStringLiteral("Channel Name(4)"));
+    QCOMPARE(plan()->groupAt(2).device.groupNumber, 4);
+    QCOMPARE(plan()->groupAt(2).device.channelName, QStringLiteral("Channel Name(4)"));
+    QCOMPARE(plan()->groupAt(2).device.channelCount, 6);
+    QCOMPARE(plan()->groupAt(3).device.groupNumber, 3);
     states << snapshot();
 
     QTest::mouseClick(cards().at(1)->findChild<QToolButton*>(QStringLiteral("m_btnDelete")), Qt::LeftButton);

@@ -1,12 +1,15 @@
 #include "DeviceEditorProbe.h"
 #include "ScenceSelector/ScenceSelector.h"
 
+#include <Fenwork/SpinBox.h>
 #include <Fenwork/Switch.h>
 #include <Sarnet/ToolApplicationHull.h>
 #include <data/DeviceConfigStore.h>
 #include <data/EncodingCalculator.h>
 
+#include <QComboBox>
 #include <QLabel>
+#include <QWheelEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -151,8 +154,8 @@ private Q_SLOTS:
         const QStringList order = {
             "m_lineEditChannelName", "channelCountsEdit", "m_comboBoxDeviceType", "streamCountsEdit",
             "m_radioButtonFixedRate", "m_radioButtonVarRate", "m_comboBoxResolution", "m_comboxFrameRate",
-            "m_comboxEncodingType", "m_scenceSelector", "m_lineEditScenceRecommandRate", "m_btnAddDevice",
-            "deviceTypeCombox_2", "customBandCheckbox_2", "customBandEdit", "netLinkCombox_2",
+            "m_comboxEncodingType", "m_scenceSelector", "m_lineEditScenceRecommandRate", "m_btnRecording",
+            "m_btnAddDevice", "m_btnCancelEdit", "deviceTypeCombox_2", "customBandCheckbox_2", "customBandEdit", "netLinkCombox_2",
             "selectBandCombox_2", "sSystemCombox_2", "encodingTypeCombox_2", "streamTypeCombox_2",
             "streamCountSpinBox_2"};
         QStringList seen;
@@ -204,7 +207,8 @@ private Q_SLOTS:
         QVERIFY(widget<QRadioButton>(editor, "m_radioButtonFixedRate")->isChecked());
         QVERIFY(widget<QWidget>(editor, "m_scenceSelector")->isHidden());
         QVERIFY(!widget<QWidget>(editor, "m_radioButtonVarRate")->isHidden());
-        QCOMPARE(widget<QLineEdit>(editor, "m_lineEditChannelName")->text(), QStringLiteral("Channel Name"));
+        QVERIFY(widget<QLineEdit>(editor, "m_lineEditChannelName")->text().isEmpty());
+        QCOMPARE(widget<QLineEdit>(editor, "m_lineEditChannelName")->placeholderText(), QStringLiteral("Channel Name"));
         QCOMPARE(widget<QLineEdit>(editor, "m_lineEditChannelName")->maxLength(), 20);
         for (const char* name : {"channelCountsEdit", "streamCountsEdit"}) {
             auto* box = widget<QSpinBox>(editor, name);
@@ -634,7 +638,7 @@ private Q_SLOTS:
         QCOMPARE(added(adds).at(0).bitrate, static_cast<double>(largest));
     }
 
-    void channelNameIsReplacedNotMixed()
+    void channelNameGivesExactlyWhatIsTyped()
     {
         TempProgramDir dir;
         MiniData().write(dir);
@@ -643,26 +647,156 @@ private Q_SLOTS:
         editor.show();
         QSignalSpy adds(&editor, &DeviceEditor::signalAddDevice);
         auto* name = widget<QLineEdit>(editor, "m_lineEditChannelName");
-
-        // A click into the suggested name selects it; typing replaces it.
         QApplication::setActiveWindow(&editor);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
+
+        // At start the field has the focus already, so a click only places
+        // the caret: the default name is a hint, never text to type into.
+        name->setFocus();
         QTest::mouseClick(name, Qt::LeftButton, {}, QPoint(name->width() / 2, name->height() / 2));
         QTest::keyClicks(name, QStringLiteral("Lobby"));
         QCOMPARE(name->text(), QStringLiteral("Lobby"));
         clickAdd(editor);
         QCOMPARE(added(adds).at(0).channelName, QStringLiteral("Lobby(1)"));
 
-        // An empty name is refused like an empty rate, and no number is used.
+        // Left empty, the group is named as the hint says.
         retype(name, QString());
+        QCOMPARE(name->placeholderText(), QStringLiteral("Channel Name"));
         clickAdd(editor);
-        QCOMPARE(adds.count(), 1);
-        QVERIFY(name->property("invalid").toBool());
-        QVERIFY(!name->toolTip().isEmpty());
+        QCOMPARE(added(adds).at(1).channelName, QStringLiteral("Channel Name(2)"));
+
+        // Tabbing in from the field before it.
+        widget<QWidget>(editor, "channelCountsEdit")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), name);
         QTest::keyClicks(name, QStringLiteral("Gate"));
-        QVERIFY(!name->property("invalid").toBool());
+        QCOMPARE(name->text(), QStringLiteral("Gate"));
         clickAdd(editor);
-        QCOMPARE(added(adds).at(1).channelName, QStringLiteral("Gate(2)"));
+        QCOMPARE(added(adds).at(2).channelName, QStringLiteral("Gate(3)"));
+    }
+
+    // ---- keyboard ------------------------------------------------------------
+
+    void enterAddsFromEveryField_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char* name : {"m_lineEditChannelName", "channelCountsEdit", "m_comboBoxDeviceType",
+                                 "streamCountsEdit", "m_radioButtonFixedRate", "m_comboBoxResolution",
+                                 "m_comboxFrameRate", "m_comboxEncodingType", "m_lineEditScenceRecommandRate",
+                                 "m_btnRecording", "m_btnAddDevice"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void enterAddsFromEveryField()
+    {
+        QFETCH(QString, field);
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QSignalSpy adds(&editor, &DeviceEditor::signalAddDevice);
+        auto* target = editor.findChild<QWidget*>(field);
+        QVERIFY(target);
+        target->setFocus();
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(adds.count(), 1);
+        QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(adds.count(), 2);
+    }
+
+    void tabFollowsTheVisualOrder()
+    {
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        auto* recording = widget<QWidget>(editor, "RecordingEditor");
+        // Open, so that its fields are Tab stops too.
+        QTest::mouseClick(widget<QAbstractButton>(editor, "m_btnRecording"), Qt::LeftButton);
+
+        rateField(editor)->setFocus();
+        QTest::keyClick(rateField(editor), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), widget<QWidget>(editor, "m_btnRecording"));
+        int stops = 0;
+        while (recording->isAncestorOf(QApplication::focusWidget()) && ++stops < 20)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(stops > 1);
+        QCOMPARE(QApplication::focusWidget(), widget<QWidget>(editor, "m_btnAddDevice"));
+    }
+
+    void wheelChangesOnlyAFocusedField()
+    {
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        auto* resolution = widget<QComboBox>(editor, "m_comboBoxResolution");
+        auto* channels = widget<QSpinBox>(editor, "channelCountsEdit");
+        QVERIFY(resolution->count() > 1);
+        rateField(editor)->setFocus();
+        const auto wheelDown = [](QWidget* field) {
+            const QPointF centre(field->width() / 2.0, field->height() / 2.0);
+            QWheelEvent wheel(centre, field->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(field, &wheel);
+        };
+        wheelDown(resolution);
+        wheelDown(channels);
+        QCOMPARE(resolution->currentIndex(), 0);
+        QCOMPARE(channels->value(), 1);
+        QVERIFY(rateField(editor)->hasFocus());
+
+        resolution->setFocus();
+        wheelDown(resolution);
+        QCOMPARE(resolution->currentIndex(), 1);
+    }
+
+    void streamCountOfTheLinkStartsAtOne()
+    {
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(1);
+        editor.show();
+        QSignalSpy questions(&editor, &DeviceEditor::signalCodeParameterChanged);
+        auto* streams = widget<aptui::SpinBox>(editor, "streamCountSpinBox_2");
+        retype(streams, QStringLiteral("0"));
+        streams->commitText();
+        QCOMPARE(streams->value(), 1);
+        for (const QList<QVariant>& arguments : questions)
+            QVERIFY(arguments.at(0).value<CodeParameter>().streamCount >= 1);
+    }
+
+    void editingSaysSoInItsHeading()
+    {
+        TempProgramDir dir;
+        MiniData().write(dir);
+        DeviceEditor editor;
+        editor.setCurrentPage(0);
+        QSignalSpy edited(&editor, &DeviceEditor::signalEditedGroupChanged);
+        auto* heading = widget<QLabel>(editor, "m_label_AddDevice");
+        QCOMPARE(heading->text(), QStringLiteral("Add Device"));
+        StructDeviceItem item;
+        item.groupNumber = 4;
+        item.channelName = QStringLiteral("Hall(4)");
+        item.deviceType = QStringLiteral("IPC");
+        item.channelCount = 2;
+        item.streamCount = 1;
+        editor.onEditDevice(item);
+        QCOMPARE(heading->text(), QStringLiteral("Edit Device"));
+        editor.onCancelEdit();
+        QCOMPARE(heading->text(), QStringLiteral("Add Device"));
+        QCOMPARE(texts(edited), QStringList({"4", "0"}));
     }
 
     void unusableRateIsRefused_data()

@@ -6,6 +6,7 @@
 #include "DeviceListWidget/DeviceListWidget.h"
 
 #include <Fenwork/FreedMemory.h>
+#include <Fenwork/ShareTools.h>
 
 #include <data/DeviceKind.h>
 #include <data/ShownRate.h>
@@ -76,10 +77,12 @@ DeviceAddPage::DeviceAddPage(QWidget* parent)
     m_ui->setupUi(this);
     Plan* plan = m_planEditor->plan();
     m_ui->deviceListWidget->setCellMaker([this, plan](int row) { return makeCard(plan->groupAt(row)); });
-    m_ui->deviceListWidget->setCellBinder([plan](QWidget* cell, int row) {
+    m_ui->deviceListWidget->setCellBinder([this, plan](QWidget* cell, int row) {
         auto* card = static_cast<DeviceItemWidget*>(cell);
         card->setDeviceItem(plan->groupAt(row).device);
         showRecording(card, plan->groupAt(row));
+        // A card bound to another row carries that row's mark.
+        markEditing(card, plan->groupAt(row).device.groupNumber);
     });
     connect(plan, &Plan::groupInserted, this, &DeviceAddPage::onGroupInserted);
     connect(plan, &Plan::groupRemoved, this, &DeviceAddPage::onGroupRemoved);
@@ -140,6 +143,40 @@ void DeviceAddPage::onAddGroup(const PlanGroup& group)
     m_scrollToInserted = true;
     m_planEditor->addGroup(added);
     m_scrollToInserted = false;
+}
+
+void DeviceAddPage::onAddGroupAfter(int groupNumber, const PlanGroup& group)
+{
+    const int original = m_planEditor->plan()->rowOfNumber(groupNumber);
+    if (original < 0) {
+        onAddGroup(group);
+        return;
+    }
+    PlanGroup added = group;
+    added.recording.recordedStreams =
+        std::clamp(added.recording.recordedStreams, 1, std::max(added.device.streamCount, 1));
+    m_scrollToInserted = true;
+    m_planEditor->insertGroup(original + 1, added);
+    m_scrollToInserted = false;
+}
+
+void DeviceAddPage::setEditedGroup(int groupNumber)
+{
+    const int previous = m_editedGroupNumber;
+    m_editedGroupNumber = groupNumber;
+    for (int number : { previous, groupNumber }) {
+        if (DeviceItemWidget* card = number > 0 ? cardOf(number) : nullptr)
+            markEditing(card, number);
+    }
+}
+
+void DeviceAddPage::markEditing(DeviceItemWidget* card, int groupNumber) const
+{
+    const bool editing = groupNumber > 0 && groupNumber == m_editedGroupNumber;
+    if (card->property("editing").toBool() == editing)
+        return;
+    card->setProperty("editing", editing);
+    ShareTools::reloadStyle(card);
 }
 
 void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
@@ -278,6 +315,7 @@ DeviceItemWidget* DeviceAddPage::makeCard(const PlanGroup& group)
 {
     auto* card = new DeviceItemWidget(m_ui->deviceListWidget, group.device); // the list owns its cells
     showRecording(card, group);
+    markEditing(card, group.device.groupNumber);
     connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::onDeleteDeviceItem);
     connect(card, &DeviceItemWidget::signalEditClicked, this,
             [this, card] { Q_EMIT signalEditDevice(card->deviceItem()); });

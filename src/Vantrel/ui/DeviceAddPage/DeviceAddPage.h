@@ -67,6 +67,11 @@ public Q_SLOTS:
     // A group with how it records: the editor's add and edit, a duplicate.
     void onAddGroup(const PlanGroup& group);
     void onReplaceGroup(const PlanGroup& group);
+    // A copy goes right after its original (at the end if that is gone).
+    void onAddGroupAfter(int groupNumber, const PlanGroup& group);
+    // Marks the card of the group being changed (0: none) with the dynamic
+    // property "editing", which the skin shows.
+    void setEditedGroup(int groupNumber);
 
 private:
     void onGroupInserted(int row);
@@ -77,6 +82,7 @@ private:
 
     DeviceItemWidget* makeCard(const PlanGroup& group);
     static void showRecording(DeviceItemWidget* card, const PlanGroup& group);
+    void markEditing(DeviceItemWidget* card, int groupNumber) const;
     DeviceItemWidget* cardAt(int row) const;
     void updateTotals();
     // The group converted to the other standard, or nothing when it keeps
@@ -88,4 +94,5 @@ private:
     std::unique_ptr<EncodingCalculator> m_calculator;
     PlanEditor* m_planEditor = nullptr;
     bool m_scrollToInserted = false;
+    int m_editedGroupNumber = 0;
 };

@@ -14,6 +14,7 @@
 #include <data/EncodingCalculator.h>
 #include <data/ShownRate.h>
 
+#include "FocusedWheelFilter.h"
 #include "RecordingEditor/RecordingEditor.h"
 #include <data/PlanFile.h>
 
@@ -22,6 +23,7 @@
 #include <Fenwork/SpinBox.h>
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QResizeEvent>
@@ -126,7 +128,6 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     CHECK_CONNECT(connect(ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &DeviceEditor::onBandCheckboxChanged), kFunction);
     CHECK_CONNECT(connect(ui->netLinkCombox_2, &QComboBox::currentIndexChanged, this, &DeviceEditor::onSetBandWidthByConnectionType), kFunction);
     CHECK_CONNECT(connect(ui->m_lineEditScenceRecommandRate, &QLineEdit::textChanged, this, &DeviceEditor::onRateTextChanged), kFunction);
-    CHECK_CONNECT(connect(ui->m_lineEditChannelName, &QLineEdit::textChanged, this, &DeviceEditor::onChannelNameChanged), kFunction);
     m_connected = true;
 
     setFixedWidth(kInitialWidth);
@@ -136,10 +137,7 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     ui->m_lineEditScenceRecommandRate->setValidator(m_rateValidator);
     showInvalidFrameOf(ui->m_lineEditScenceRecommandRate, "QLineEdit");
     showInvalidFrameOf(ui->customBandEdit, "QLineEdit");
-    showInvalidFrameOf(ui->m_lineEditChannelName, "QLineEdit");
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
-    // The default name is a suggestion: a click selects it, typing replaces it.
-    ui->m_lineEditChannelName->setSelectAllOnFocus(true);
     for (aptui::SpinBox* count : {ui->channelCountsEdit, ui->streamCountsEdit, ui->streamCountSpinBox_2}) {
         showInvalidFrameOf(count, "QSpinBox");
         count->setClampHint(tr("Set to the largest count, %1."), tr("Set to the smallest count, %1."));
@@ -166,6 +164,19 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     }
     m_cancelEditButton->hide();
     CHECK_CONNECT(connect(m_cancelEditButton, &QPushButton::clicked, this, &DeviceEditor::onCancelEdit), kFunction);
+
+    // Made after the form, the recording section and Cancel came last in
+    // the Tab chain; they go where they are seen, around "+ Add".
+    QWidget* previous = ui->m_lineEditScenceRecommandRate;
+    for (QWidget* field : m_recordingEditor->findChildren<QWidget*>()) {
+        if (field->focusPolicy() & Qt::TabFocus) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+    }
+    QWidget::setTabOrder(previous, ui->m_btnAddDevice);
+    QWidget::setTabOrder(ui->m_btnAddDevice, m_cancelEditButton);
+    FocusedWheelFilter::guardFieldsOf(this);
 }
 
 DeviceEditor::~DeviceEditor() = default;
@@ -173,6 +184,15 @@ DeviceEditor::~DeviceEditor() = default;
 void DeviceEditor::setCurrentPage(int page)
 {
     m_ui->m_verticalWidgetAddBorder->setCurrentIndex(page);
+    // Only the group form shows scene pictures: the link's form keeps the
+    // narrow width, and its answers the room, whatever the rate mode.
+    if (!m_ui->m_checkBoxSpread->isChecked() && m_ui->m_radioButtonVarRate->isChecked())
+        setFixedWidth(page == 0 ? kVarRateWidth : kFixedRateWidth);
+}
+
+void DeviceEditor::focusFirstField()
+{
+    m_ui->m_lineEditChannelName->setFocus(Qt::OtherFocusReason);
 }
 
 void DeviceEditor::setAppStarted(bool started)
@@ -248,7 +268,9 @@ void DeviceEditor::initWidgets()
 void DeviceEditor::initBandwidthPage()
 {
     Ui::DeviceEditor* ui = m_ui.get();
-    ui->m_lineEditChannelName->setText(tr("Channel Name"));
+    // Only a hint: a field holding the default as text took a click's caret
+    // into it, and the typing landed inside the default name.
+    ui->m_lineEditChannelName->setPlaceholderText(tr("Channel Name"));
 
     ui->channelCountsEdit->setValue(1);
     ui->channelCountsEdit->setRange(1, 512);
@@ -307,6 +329,8 @@ void DeviceEditor::initEncodingPage()
     ui->streamTypeCombox_2->addItem(tr("Sub stream"));
     ui->streamTypeCombox_2->setCurrentIndex(0);
 
+    // No streams have no resolution to fit.
+    ui->streamCountSpinBox_2->setMinimum(1);
     ui->streamCountSpinBox_2->setValue(1);
 }
 
@@ -526,13 +550,6 @@ void DeviceEditor::onRateTextChanged(const QString&)
         markRateFieldInvalid(false);
 }
 
-void DeviceEditor::onChannelNameChanged(const QString& text)
-{
-    QLineEdit* field = m_ui->m_lineEditChannelName;
-    if (field->property(kInvalidProperty).toBool() && !text.trimmed().isEmpty())
-        markInvalid(field, false, QString());
-}
-
 void DeviceEditor::onBtnAddDeviceClicked()
 {
     Ui::DeviceEditor* ui = m_ui.get();
@@ -545,10 +562,7 @@ void DeviceEditor::onBtnAddDeviceClicked()
     const bool rateAcceptable = rateFieldAcceptable();
     if (!rateAcceptable)
         markRateFieldInvalid(true);
-    const bool named = !ui->m_lineEditChannelName->text().trimmed().isEmpty();
-    if (!named)
-        markInvalid(ui->m_lineEditChannelName, true, tr("Enter a channel name."));
-    if (!rateAcceptable || !named)
+    if (!rateAcceptable)
         return;
 
     StructDeviceItem item;
@@ -559,7 +573,11 @@ void DeviceEditor::onBtnAddDeviceClicked()
     item.encodingType = ui->m_comboxEncodingType->currentText();
     item.spareFlag = false;
     item.groupNumber = editing ? m_editedGroupNumber : m_deviceInfoManager->takeGroupNumber();
-    item.channelName = PlanFile::numberedName(ui->m_lineEditChannelName->text(), item.groupNumber);
+    // An empty field names the group as the hint does, as the default text
+    // it replaced did.
+    const QString typedName = ui->m_lineEditChannelName->text();
+    item.channelName = PlanFile::numberedName(
+        typedName.trimmed().isEmpty() ? ui->m_lineEditChannelName->placeholderText() : typedName, item.groupNumber);
     item.spareText = QString();
     item.resolution = ui->m_comboBoxResolution->currentText();
     if (ui->m_radioButtonVarRate->isChecked()) {
@@ -604,7 +622,9 @@ void DeviceEditor::onEditDevice(const StructDeviceItem& item)
     loadGroup(item);
     m_editedGroupNumber = item.groupNumber;
     m_ui->m_btnAddDevice->setText(tr("Save changes"));
+    m_ui->m_label_AddDevice->setText(tr("Edit Device"));
     m_cancelEditButton->show();
+    Q_EMIT signalEditedGroupChanged(m_editedGroupNumber);
 }
 
 void DeviceEditor::onCancelEdit()
@@ -613,7 +633,9 @@ void DeviceEditor::onCancelEdit()
         return;
     m_editedGroupNumber = 0;
     m_ui->m_btnAddDevice->setText(tr("+ Add"));
+    m_ui->m_label_AddDevice->setText(tr("Add Device"));
     m_cancelEditButton->hide();
+    Q_EMIT signalEditedGroupChanged(0);
 }
 
 StructDeviceItem DeviceEditor::duplicateOf(const StructDeviceItem& item)
@@ -794,6 +816,22 @@ void DeviceEditor::placeSpreadButton(int panelHeight)
     QToolButton* spread = m_ui->m_checkBoxSpread;
     const int y = static_cast<int>(panelHeight * 0.256 - spread->height() * 0.5);
     spread->move(spread->x(), y);
+}
+
+void DeviceEditor::keyPressEvent(QKeyEvent* event)
+{
+    // Enter in any field of the group form, or on a focused "+ Add", adds
+    // the group (or saves the changes); the fields pass the key on to here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_ui->m_verticalWidgetAddBorder->currentIndex() == 0 && m_ui->m_verticalWidgetAddBorder->isVisible()) {
+        if (focusWidget() == m_cancelEditButton)
+            m_cancelEditButton->click();
+        else
+            onBtnAddDeviceClicked();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool DeviceEditor::eventFilter(QObject* watched, QEvent* event)

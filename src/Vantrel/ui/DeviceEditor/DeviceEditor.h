@@ -19,6 +19,7 @@ class QBoxLayout;
 class QLayout;
 class QPushButton;
 class RecordingEditor;
+class QKeyEvent;
 class QResizeEvent;
 
 namespace aptui {
@@ -43,6 +44,8 @@ public:
     // 0 bandwidth page, 1 encoding page.
     void setCurrentPage(int page);
     void setAppStarted(bool started);
+    // Where typing a new group starts: the name field.
+    void focusFirstField();
     // The group number "+ Add" would save changes to, 0 while adding.
     int editedGroupNumber() const { return m_editedGroupNumber; }
     QPushButton* cancelEditButton() const { return m_cancelEditButton; }
@@ -77,6 +80,8 @@ Q_SIGNALS:
     void signalCodeParameterChanged(const CodeParameter& codeParameter);
     // An edited group, with its own number, to replace the old one.
     void signalReplaceDevice(const StructDeviceItem& item);
+    // The group being changed, 0 when none is.
+    void signalEditedGroupChanged(int groupNumber);
 
 public Q_SLOTS:
     void onSetDeviceTypes(const QVector<StructDeviceType>& deviceTypes);
@@ -115,11 +120,11 @@ private Q_SLOTS:
     void onSetFrameByStandard(int type);
     void onSetBandWidthByConnectionType(int index);
     void onRateTextChanged(const QString& text);
-    void onChannelNameChanged(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     using ComboSlot = void (DeviceEditor::*)(int);

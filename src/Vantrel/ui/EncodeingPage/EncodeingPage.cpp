@@ -6,6 +6,8 @@
 
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace {
 
 const QString kBig = QStringLiteral("%number_big%");
@@ -25,6 +27,12 @@ constexpr double kTitleFactor = 0.06;
 constexpr double kTitleSmallFactor = 0.048;
 constexpr double kValueFactor = 0.1;
 constexpr double kValueSmallFactor = 0.05;
+// Below these the captions of a page at the window's smallest size could
+// not be read (7 px); the figures keep their shares of the height.
+constexpr int kMinTitlePx = 12;
+constexpr int kMinTitleSmallPx = 10;
+constexpr int kMinValuePx = 14;
+constexpr int kMinValueSmallPx = 10;
 
 // Enlargement of the emphasised figure; the frame rate is a short number,
 // so it can grow more than the wide resolution and bitrate texts.
@@ -229,10 +237,10 @@ void EncodeingPage::resizeEvent(QResizeEvent* event)
     }
 
     const double height = event->size().height();
-    m_titleBigSize = truncated(kTitleFactor * height);
-    m_titleSmallSize = truncated(kTitleSmallFactor * height);
-    m_valueBigSize = truncated(kValueFactor * height);
-    m_valueSmallSize = truncated(kValueSmallFactor * height);
+    m_titleBigSize = std::max(kMinTitlePx, truncated(kTitleFactor * height));
+    m_titleSmallSize = std::max(kMinTitleSmallPx, truncated(kTitleSmallFactor * height));
+    m_valueBigSize = std::max(kMinValuePx, truncated(kValueFactor * height));
+    m_valueSmallSize = std::max(kMinValueSmallPx, truncated(kValueSmallFactor * height));
 
     setTitle(m_title);
     setResolution(m_resolution);

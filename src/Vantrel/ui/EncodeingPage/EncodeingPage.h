@@ -70,10 +70,12 @@ private:
     QString m_frameRate;
     QString m_bitRate;
 
-    int m_titleBigSize = 0;
-    int m_titleSmallSize = 0;
-    int m_valueBigSize = 0;
-    int m_valueSmallSize = 0;
+    // Set by every resize. Until the first, the smallest readable sizes: at
+    // 0 the answers set before it were blank until the next change.
+    int m_titleBigSize = 12;
+    int m_titleSmallSize = 10;
+    int m_valueBigSize = 14;
+    int m_valueSmallSize = 10;
 
     ValuePreferSection m_prefer;
     bool m_keepFormProportions = false;

@@ -5,6 +5,9 @@
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolButton.h>
 
+#include <QAction>
+#include <QKeySequence>
+
 namespace {
 // Where the export menu opens relative to the export button: above it, so
 // the menu does not run off the bottom of the bar.
@@ -40,10 +43,36 @@ SectionBar::SectionBar(QWidget* parent)
     connect(m_ui->btnExport, &QToolButton::clicked, this, &SectionBar::onPopupExport);
     connect(m_exportAction, &ExportMenuAction::signalExport, this, &SectionBar::onExport);
 
+    // The tabs and the exports from the keyboard, in the window the bar is in.
+    const QList<QPair<QToolButton*, QKeySequence>> tabs = {
+        { m_ui->bandwidthBtn, QKeySequence(Qt::CTRL | Qt::Key_1) },
+        { m_ui->encodingBtn, QKeySequence(Qt::CTRL | Qt::Key_2) },
+        { m_storageButton, QKeySequence(Qt::CTRL | Qt::Key_3) } };
+    addShortcut(m_ui->bandwidthBtn->text(), tabs.at(0).second, &SectionBar::switchNetTab);
+    addShortcut(m_ui->encodingBtn->text(), tabs.at(1).second, &SectionBar::switchEncodingTab);
+    addShortcut(m_storageButton->text(), tabs.at(2).second, &SectionBar::switchStorageTab);
+    for (const auto& tab : tabs) {
+        tab.first->setToolTip(QStringLiteral("%1 (%2)").arg(tab.first->text().simplified(),
+                                                            tab.second.toString(QKeySequence::NativeText)));
+    }
+    m_exportActions << addShortcut(tr("Export PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E), &SectionBar::signalExportPdf)
+                    << addShortcut(tr("Export Excel..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                                   &SectionBar::signalExportExcel);
+
     switchNetTab();
 }
 
 SectionBar::~SectionBar() = default;
+
+QAction* SectionBar::addShortcut(const QString& text, const QKeySequence& key, void (SectionBar::*slot)())
+{
+    auto* action = new QAction(text, this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
 
 void SectionBar::checkOnly(QToolButton* tab)
 {

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QAction;
+class QKeySequence;
 class QToolButton;
 
 namespace Ui {
@@ -27,6 +29,10 @@ public:
     explicit SectionBar(QWidget* parent = nullptr);
     ~SectionBar() override;
 
+    // "Export PDF..." (Ctrl+E) and "Export Excel..." (Ctrl+Shift+E), for
+    // the title bar's menu; they work with every menu closed too.
+    QList<QAction*> exportActions() const { return m_exportActions; }
+
 Q_SIGNALS:
     void signalSwitchNetTab();
     void signalSwitchEncodingTab();
@@ -46,9 +52,12 @@ private:
     // The tab buttons act as one group: the given one checked, the others
     // not.
     void checkOnly(QToolButton* tab);
+    // A window-wide shortcut that runs slot; the action is the bar's child.
+    QAction* addShortcut(const QString& text, const QKeySequence& key, void (SectionBar::*slot)());
 
     std::unique_ptr<Ui::SectionBar> m_ui;
     QToolButton* m_storageButton = nullptr; // child of the bar
     aptui::Menu* m_exportMenu = nullptr;           // child of the bar
     ExportMenuAction* m_exportAction = nullptr;    // child of the menu
+    QList<QAction*> m_exportActions;               // children of the bar
 };
