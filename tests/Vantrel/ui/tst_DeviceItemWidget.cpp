@@ -161,7 +161,7 @@ void TestDeviceItemWidget::layoutByWidth_data()
 {
     QTest::addColumn<bool>("scene");
     QTest::addColumn<int>("width");
-    QTest::addColumn<QList<int>>("widths"); // at least: counts, rate, third, fourth, fifth
+    QTest::addColumn<QList<int>>("widths"); // at least, from 1000 px: counts, rate, third, fourth, fifth
     QTest::addColumn<QStringList>("upper");
     QTest::addColumn<QStringList>("lower");
     QTest::addColumn<QString>("hiddenLine");
@@ -192,9 +192,10 @@ void TestDeviceItemWidget::layoutByWidth_data()
     }
 }
 
-// Each arrangement keeps its fields inside the card; spare width goes first
-// to a field whose text would be cut, so with some spare every field of these
-// groups (a resolution name the longest) reads whole, at 1400 px too.
+// Each arrangement keeps its fields inside the card; spare width, and then
+// the slack of short fields, goes to a field whose text would be cut, so from
+// 700 px on every field of these groups (a resolution name the longest)
+// reads whole, at 1400 px too.
 void TestDeviceItemWidget::layoutByWidth()
 {
     QFETCH(bool, scene);
@@ -218,11 +219,13 @@ void TestDeviceItemWidget::layoutByWidth()
         const QLabel* shown = label(card, fields[field]);
         QCOMPARE(shown->minimumWidth(), shown->maximumWidth());
         QCOMPARE(shown->width(), shown->minimumWidth());
-        QVERIFY2(shown->width() >= widths.at(field), fields[field]);
+        // A wide card's fields grow; a narrower one's may lend their slack.
+        if (width >= 1000)
+            QVERIFY2(shown->width() >= widths.at(field), fields[field]);
         QVERIFY2(shown->geometry().right() < width, fields[field]);
         // Right at the width where an arrangement begins there is no spare
         // width to give.
-        if (width >= 700 && width != 721 && width != 900) {
+        if (width >= 700) {
             QVERIFY2(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width(),
                      qPrintable(shown->text()));
         }

@@ -262,8 +262,23 @@ int DeviceItemWidget::textNeed(const QLabel* label, int width) const
 int DeviceItemWidget::giveToCutFields(QList<int>& widths, const QList<int>& fields, int spare) const
 {
     // Spare width goes first to the fields whose text would be cut (a long
-    // resolution or scene name), in the order they are read.
+    // resolution or scene name), in the order they are read. When that is
+    // not enough, fields of the same row whose text is shorter than their
+    // width lend the difference: a whole name matters more than columns
+    // lined up from card to card.
     const QList<QLabel*> labels = fieldLabels();
+    int needed = 0;
+    for (int field : fields)
+        needed += textNeed(labels.at(field), widths.at(field));
+    for (int field : fields) {
+        if (needed <= std::max(spare, 0))
+            break;
+        const QLabel* label = labels.at(field);
+        const int slack = std::max(widths.at(field) - textNeed(label, 0), 0);
+        const int lent = std::min(slack, needed - std::max(spare, 0));
+        widths[field] -= lent;
+        spare += lent;
+    }
     for (int field : fields) {
         const int given = std::min(textNeed(labels.at(field), widths.at(field)), std::max(spare, 0));
         widths[field] += given;
