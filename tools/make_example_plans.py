@@ -143,8 +143,8 @@ def warehouse(t):
              "A distribution warehouse with a truck yard. Inside, the aisles record only on motion (event "
              "recording, a fifth of the day), which keeps 60 days of storage small; the yard, the gates and "
              "the docks record around the clock with the Warehouse, Parking Lot and Road scene rates. The "
-             "400 Mbps leased line carries all streams but eats into the headroom: the gauge shows amber.",
-             (10, "RAID6", 1), ("", 400))
+             "300 Mbps leased line carries all streams but eats into the headroom: the gauge shows amber.",
+             (10, "RAID6", 1), ("", 300))
     for aisle in range(1, 21):
         p.scene("Aisle %02d" % aisle, "IPC", 2, "Warehouse", "1080P(1920x1080)", "H.265", mode="event",
                 eventShare=0.2, retentionDays=60)

@@ -39,6 +39,10 @@ constexpr int kEditorWidth = 320;
 // tab fits the window's minimum width of 1024.
 constexpr int kBandwidthTabMinimumWidth = 500;
 constexpr int kEncodingTabMinimumWidth = 400;
+// The scene picture's least height: at the window's smallest height, with
+// the recording fields open, the picture gives way so that "+ Add" stays in
+// the window.
+constexpr int kScenePictureLeastHeight = 72;
 } // namespace
 
 Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
@@ -65,6 +69,8 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_deviceEditor = new DeviceEditor(content);
     m_mainLayout->addWidget(m_deviceEditor, 0);
     m_deviceEditor->setFixedWidth(kEditorWidth);
+    if (auto* scenes = m_deviceEditor->findChild<QWidget*>(QStringLiteral("m_scenceSelector")))
+        scenes->setMinimumHeight(kScenePictureLeastHeight);
     m_capacityCalculation = new CapacityCalculation(content);
     m_mainLayout->addWidget(m_capacityCalculation, 0);
 

@@ -13,6 +13,7 @@
 #include <data/PlanRecovery.h>
 #include <data/PlanTotals.h>
 #include <data/StorageCalculator.h>
+#include <data/UplinkCheck.h>
 #include <edit/PlanEditor.h>
 
 #include <Fenwork/Menu.h>
@@ -135,6 +136,16 @@ void tst_ExamplePlans::everyExampleOpensAndAgreesWithTheCommandLine()
         checkRates(plan);
 
         const PlanTotals totals(plan.groups);
+        // The notes say what the uplink gauge shows.
+        const UplinkCheck uplink(totals.bandwidth().sum(), plan.uplink);
+        const char* colour = uplink.level() == UplinkCheck::Level::Comfortable ? "green"
+            : uplink.level() == UplinkCheck::Level::Tight                     ? "amber"
+                                                                              : "red";
+        QVERIFY2(plan.notes.contains(QStringLiteral("gauge stays %1").arg(QLatin1String(colour)))
+                     || plan.notes.contains(QStringLiteral("gauge shows %1").arg(QLatin1String(colour)))
+                     || plan.notes.contains(QStringLiteral("gauge shows in %1").arg(QLatin1String(colour)))
+                     || !plan.notes.contains(QLatin1String("gauge")),
+                 qPrintable(plan.notes));
         const QJsonObject cliTotals = cli(QStringLiteral("totals"), path);
         QCOMPARE(cliTotals.value("channels").toInteger(), totals.channels());
         QCOMPARE(cliTotals.value("totalKbps").toDouble(), totals.bandwidth().total());

@@ -14,7 +14,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QLineEdit>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 // The main window at the sizes people give it: its own minimum, larger and
@@ -31,6 +33,8 @@ private Q_SLOTS:
     void newGroupIsScrolledIntoView();
     void belowTheMinimumTheContentScrolls();
     void noticesOpenCentredOnTheWindow();
+    void everythingReadsWholeInBothLanguagesAndModes_data();
+    void everythingReadsWholeInBothLanguagesAndModes();
 
 private:
     template<typename T>
@@ -47,6 +51,9 @@ private:
     // Whether the widget shows whole inside the window's client area.
     bool shownWhole(const QWidget* widget) const;
     void verifyCardsPlaced() const;
+    // Whether a label shows all of its text: on one line, or wrapped within
+    // its height.
+    static bool readsWhole(const QLabel* label);
 
     std::unique_ptr<TempProgramDir> m_program;
     std::unique_ptr<Vantrel> m_window;
@@ -203,6 +210,82 @@ void tst_WindowLayout::noticesOpenCentredOnTheWindow()
         QVERIFY2((shownAt.center() - windowCentre).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("%1,%2").arg(shownAt.center().x()).arg(shownAt.center().y())));
     }
+}
+
+bool tst_WindowLayout::readsWhole(const QLabel* label)
+{
+    if (label->wordWrap())
+        return label->heightForWidth(label->width()) <= label->height();
+    return label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width();
+}
+
+void tst_WindowLayout::everythingReadsWholeInBothLanguagesAndModes_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("rateMode");
+    for (const char* language : {"en", "zh"}) {
+        for (const char* mode : {"m_radioButtonFixedRate", "m_radioButtonVarRate"})
+            QTest::addRow("%s %s", language, mode) << QString::fromLatin1(language) << QString::fromLatin1(mode);
+    }
+}
+
+// At the window's smallest size, as a user of either language sees it: the
+// empty list's invitation, "+ Add" with the recording fields open, and the
+// cards' names, fields and recording figures.
+void tst_WindowLayout::everythingReadsWholeInBothLanguagesAndModes()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, rateMode);
+    m_window.reset();
+    std::vector<std::unique_ptr<QTranslator>> translators;
+    for (const char* catalogue : {"Vantrel", "VantrelData", "Fenwork", "Sarnet"}) {
+        auto translator = std::make_unique<QTranslator>();
+        QVERIFY(translator->load(QLatin1String(catalogue) + QLatin1Char('_') + language,
+                                 TempProgramDir::shippedDataPath() + QStringLiteral("/translations")));
+        QCoreApplication::installTranslator(translator.get());
+        translators.push_back(std::move(translator));
+    }
+    m_window = std::make_unique<Vantrel>();
+    m_window->resize(1024, 720);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    click(rateMode.toLatin1().constData());
+    settle();
+    QCOMPARE(m_window->size(), QSize(1024, 720));
+
+    const auto* invitation = child<QLabel>("m_labeNullTip");
+    QVERIFY(shownWhole(invitation));
+    QVERIFY2(readsWhole(invitation), qPrintable(invitation->text()));
+
+    click("m_btnRecording");
+    settle();
+
+    QVERIFY(shownWhole(child<QWidget>("m_btnAddDevice")));
+
+    for (const char* name : {"Reception", "Store Room Recorder", "Car Park"}) {
+        child<QLineEdit>("m_lineEditChannelName")->setText(QString::fromLatin1(name));
+        click("m_btnAddDevice");
+        settle();
+    }
+    QVERIFY(shownWhole(child<QWidget>("m_btnAddDevice")));
+    const auto* list = child<DeviceListWidget>("deviceListWidget");
+    for (QWidget* card : list->cellList()) {
+        if (!card->isVisible())
+            continue;
+        const auto* name = card->findChild<QLabel*>(QStringLiteral("m_labelChannelGroupName"));
+        // Short names read whole beside the delete button.
+        if (!name->text().startsWith(QLatin1String("Store")))
+            QVERIFY2(readsWhole(name), qPrintable(name->text()));
+        QVERIFY(card->findChild<QLabel*>(QStringLiteral("m_labelRecordingSummary"))->isVisible());
+        for (const QLabel* label : card->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty() || label == name)
+                continue;
+            QVERIFY2(readsWhole(label), qPrintable(label->text()));
+            const QRect place(label->mapTo(card, QPoint(0, 0)), label->size());
+            QVERIFY2(card->rect().contains(place), qPrintable(label->text()));
+        }
+    }
+    m_window.reset(); // before its translators go
 }
 
 QTEST_MAIN(tst_WindowLayout)

@@ -22,7 +22,7 @@ bool renderGauge(const QDir& outDir)
     struct State
     {
         const char* name;
-        double totalKbps;
+        double loadKbps;
         UplinkSettings uplink;
     };
     // A 100 Mbps fibre is 102400 kbps; the last state is 1.4 Gbps on 1 Gbps.
@@ -38,14 +38,14 @@ bool renderGauge(const QDir& outDir)
     bool ok = true;
     for (const State& state : states) {
         BandWidthPage page;
-        const BandwidthTotal total(state.totalKbps * 0.7);
+        const BandwidthTotal total(state.loadKbps);
         // The unit as the device page hands it over: translated.
         const char* unitKey = total.unit() == BandwidthTotal::Unit::Gpbs ? "Gpbs"
             : total.unit() == BandwidthTotal::Unit::Mpbs                ? "Mpbs"
                                                                         : "Kpbs";
         const QString unit = QCoreApplication::translate("DeviceAddPage", unitKey);
         page.onSetAllCount(QStringLiteral("13"), QStringLiteral("9"), QStringLiteral("4"), total.text(), unit);
-        page.showUplinkCheck(UplinkCheck(state.totalKbps, state.uplink));
+        page.showUplinkCheck(UplinkCheck(state.loadKbps, state.uplink));
         page.showUplink(state.uplink);
         page.resize(228, 720);
         page.show();

@@ -1,6 +1,7 @@
-// The main window at its own minimum size, 1024 x 720, with ten groups, on
-// both tabs, in the language setup.xml chooses ("-zh" names for Chinese):
-// nothing may be cut off there.
+// The main window at its own minimum size, 1024 x 720, empty and with ten
+// groups, in both rate modes (scene mode also with its recording fields
+// unfolded), on both tabs, in the language setup.xml chooses ("-zh" names
+// for Chinese): nothing may be cut off there.
 
 #include "Parts.h"
 #include "RenderSupport.h"
@@ -37,6 +38,13 @@ bool renderMinSize(int& argc, char** argv, const QDir& outDir)
     window.resize(1024, 720);
     window.show();
     settle();
+    // The empty list's invitation, in both rate modes.
+    bool ok = saveShot(window, outDir, QStringLiteral("min-size-empty%1.png").arg(suffix));
+    if (auto* variable = named<QAbstractButton>(window, "m_radioButtonVarRate"))
+        variable->click();
+    ok &= saveShot(window, outDir, QStringLiteral("min-size-empty-variable%1.png").arg(suffix));
+    if (auto* fixed = named<QAbstractButton>(window, "m_radioButtonFixedRate"))
+        fixed->click();
     const QStringList names = {QStringLiteral("Lobby"), QStringLiteral("Store Room Recorder"),
                                QStringLiteral("Car Park"), QStringLiteral("Corridor")};
     for (int group = 0; group < 10; ++group) {
@@ -50,10 +58,16 @@ bool renderMinSize(int& argc, char** argv, const QDir& outDir)
             add->click();
         settle();
     }
-    bool ok = saveShot(window, outDir, QStringLiteral("min-size-bandwidth%1.png").arg(suffix));
+    ok &= saveShot(window, outDir, QStringLiteral("min-size-bandwidth%1.png").arg(suffix));
     if (auto* variable = named<QAbstractButton>(window, "m_radioButtonVarRate"))
         variable->click();
     ok &= saveShot(window, outDir, QStringLiteral("min-size-variable%1.png").arg(suffix));
+    // How a group records, unfolded: "+ Add" stays in the window.
+    if (auto* recording = named<QAbstractButton>(window, "m_btnRecording"))
+        recording->click();
+    ok &= saveShot(window, outDir, QStringLiteral("min-size-recording%1.png").arg(suffix));
+    if (auto* recording = named<QAbstractButton>(window, "m_btnRecording"))
+        recording->click();
     if (auto* fixed = named<QAbstractButton>(window, "m_radioButtonFixedRate"))
         fixed->click();
     if (auto* encoding = named<QAbstractButton>(window, "encodingBtn"))

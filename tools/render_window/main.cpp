@@ -7,7 +7,7 @@
 //             with device groups, the editor's other states, the about popup,
 //             the scene data update dialog and a question under the cover
 //             (the default)
-//   min-size  the window at 1024 x 720 with ten groups, both tabs, in the
+//   min-size  the window at 1024 x 720, empty and with ten groups, both tabs, in the
 //             language of setup.xml, and forced below that size
 //   add-page  the device add page with three cards at three widths
 //             (--geometry also prints where each card's widgets ended up)

@@ -10,7 +10,7 @@ PlanReport::PlanReport(const PlanData& plan, const QDate& date, StoragePart stor
     , m_date(date)
     , m_videoStandard(plan.videoStandard)
     , m_totals(plan.groups)
-    , m_uplinkCheck(m_totals.bandwidth().total(), plan.uplink)
+    , m_uplinkCheck(m_totals.bandwidth().sum(), plan.uplink)
 {
     if (storage == StoragePart::Included)
         m_storage.emplace(plan);

@@ -52,7 +52,7 @@ public:
     // The figures of the bandwidth tab, its rounding and unit included.
     const PlanTotals& totals() const { return m_totals; }
     const std::optional<ReportStorage>& storage() const { return m_storage; }
-    // The total against the site's uplink, as the gauge shows it.
+    // The plain load against the site's uplink, as the gauge shows it.
     const UplinkCheck& uplinkCheck() const { return m_uplinkCheck; }
 
     // Headroom the bandwidth tab puts on the summed load.

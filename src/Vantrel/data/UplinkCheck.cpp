@@ -22,15 +22,15 @@ QString tenthText(double value)
 
 } // namespace
 
-UplinkCheck::UplinkCheck(double totalKbps, const UplinkSettings& uplink)
-    : m_totalKbps(totalKbps > 0.0 ? totalKbps : 0.0)
+UplinkCheck::UplinkCheck(double loadKbps, const UplinkSettings& uplink)
+    : m_loadKbps(loadKbps > 0.0 ? loadKbps : 0.0)
     , m_uplink(uplink)
 {
 }
 
 double UplinkCheck::share() const
 {
-    return hasUplink() ? m_totalKbps / m_uplink.kbps() : 0.0;
+    return hasUplink() ? m_loadKbps / m_uplink.kbps() : 0.0;
 }
 
 UplinkCheck::Level UplinkCheck::level() const
@@ -40,9 +40,9 @@ UplinkCheck::Level UplinkCheck::level() const
     // Compared without dividing, so 70 % and 100 % land exactly on their
     // side of the line.
     const double capacity = m_uplink.kbps();
-    if (m_totalKbps * 10.0 <= capacity * 7.0)
+    if (m_loadKbps * 10.0 <= capacity * 7.0)
         return Level::Comfortable;
-    if (m_totalKbps <= capacity)
+    if (m_loadKbps <= capacity)
         return Level::Tight;
     return Level::Over;
 }
@@ -51,7 +51,7 @@ QString UplinkCheck::percentText() const
 {
     if (!hasUplink())
         return QString();
-    return tenthText(m_totalKbps * 100.0 / m_uplink.kbps()) + QStringLiteral(" %");
+    return tenthText(m_loadKbps * 100.0 / m_uplink.kbps()) + QStringLiteral(" %");
 }
 
 QString UplinkCheck::message() const
@@ -59,7 +59,7 @@ QString UplinkCheck::message() const
     if (!hasUplink())
         return tr("No uplink chosen: pick the site's link to check the total against it.");
     return tr("The devices need %1; the %2 uplink is %3 used.")
-        .arg(rateText(m_totalKbps), rateText(m_uplink.kbps()), percentText());
+        .arg(rateText(m_loadKbps), rateText(m_uplink.kbps()), percentText());
 }
 
 QString UplinkCheck::rateText(double kbps)

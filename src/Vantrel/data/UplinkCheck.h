@@ -5,10 +5,11 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Whether the devices' total fits through the site's uplink. The total is
-// the bandwidth tab's, headroom included, so a link that is "70 % used"
-// already carries the devices at half of it; beyond 70 % the headroom is
-// eaten, beyond 100 % the link cannot carry them at all.
+// Whether the devices' load fits through the site's uplink. The load is the
+// plain sum of the groups' rates, without the bandwidth total's headroom:
+// the 70 % line is that headroom, so counting it in the load as well would
+// turn the link amber at half of what it carries. Beyond 70 % the headroom
+// is eaten, beyond 100 % the link cannot carry the devices at all.
 class UplinkCheck
 {
     Q_DECLARE_TR_FUNCTIONS(UplinkCheck)
@@ -16,14 +17,14 @@ class UplinkCheck
 public:
     enum class Level { NoUplink, Comfortable, Tight, Over };
 
-    // totalKbps: the total with headroom, as BandwidthTotal::total() gives it.
-    UplinkCheck(double totalKbps, const UplinkSettings& uplink);
+    // loadKbps: the plain load, as BandwidthTotal::sum() gives it.
+    UplinkCheck(double loadKbps, const UplinkSettings& uplink);
     UplinkCheck() = default;
 
     bool hasUplink() const { return m_uplink.isSet(); }
     const UplinkSettings& uplink() const { return m_uplink; }
-    double totalKbps() const { return m_totalKbps; }
-    // The total over the link's capacity; 0 without an uplink.
+    double loadKbps() const { return m_loadKbps; }
+    // The load over the link's capacity; 0 without an uplink.
     double share() const;
     Level level() const;
     // The share in percent rounded up to a tenth, so a figure never looks
@@ -37,6 +38,6 @@ public:
     static QString rateText(double kbps);
 
 private:
-    double m_totalKbps = 0.0;
+    double m_loadKbps = 0.0;
     UplinkSettings m_uplink;
 };

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void onlyCardsNearTheViewAreShown();
     void cellSizeBoundary_data();
     void cellSizeBoundary();
+    void cardsFitTheirCellsBesideTheScrollBar();
 
 private:
     static StructDeviceItem groupOfRow(int row)
@@ -132,6 +133,36 @@ void TestDeviceListWidget::cellSizeBoundary()
     QFETCH(int, width);
     QFETCH(int, height);
     QCOMPARE(DeviceListWidget::cellSizeForWidth(width), QSize(50, height));
+}
+
+// A list long enough for its scroll bar, at the widths where the cards are
+// narrower than the one-row width and the list is not: each card's fields
+// stay inside its cell.
+void TestDeviceListWidget::cardsFitTheirCellsBesideTheScrollBar()
+{
+    DeviceListWidget list;
+    fill(list, 30);
+    list.resize(930, 400);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QVERIFY(list.verticalScrollBar()->isVisible());
+    for (int width = 895; width <= 935; ++width) {
+        list.resize(width, 400);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (QWidget* card : list.cellList()) {
+            if (!card->isVisible())
+                continue;
+            QCOMPARE(card->width(), list.viewport()->width());
+            QCOMPARE(card->height(), list.rowHeight());
+            for (const char* field : {"streamCountsLabel", "m_labelScenceName"}) {
+                const auto* label = card->findChild<QWidget*>(QLatin1String(field));
+                // Whole height, not squeezed into a row too low for it.
+                QVERIFY2(label->height() >= label->sizeHint().height() && label->geometry().bottom() < card->height(),
+                         qPrintable(QStringLiteral("%1 at %2: %3 in %4").arg(QLatin1String(field)).arg(width)
+                                        .arg(label->geometry().bottom()).arg(card->height())));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestDeviceListWidget)

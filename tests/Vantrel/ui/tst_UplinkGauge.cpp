@@ -1,14 +1,21 @@
 #include "BandWidthPage/BandWidthPage.h"
+#include "CapacityCalculation/CapacityCalculation.h"
+#include "DeviceAddPage/DeviceAddPage.h"
 #include "UplinkGauge/UplinkGauge.h"
 #include "UplinkPicker/UplinkPicker.h"
 
+#include <data/Plan.h>
+#include <data/PlanReport.h>
 #include <data/UplinkCheck.h>
 #include <edit/PlanEditor.h>
+
+#include <DeviceGroupBuilder.h>
 
 #include <Fenwork/ComboBox.h>
 #include <Fenwork/LineEdit.h>
 
 #include <QLabel>
+#include <QStyleOptionComboBox>
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <QtTest>
@@ -34,7 +41,10 @@ private Q_SLOTS:
     void noUplink();
     void warningNamesNeedAndLink();
     void gaugeTakesTheCheck();
+    void gaugeReadsThePlainLoad_data();
+    void gaugeReadsThePlainLoad();
     void pickerChoosesAndShows();
+    void pickerShowsEveryLinkInTheColumn();
 };
 
 void tst_UplinkGauge::levels_data()
@@ -102,6 +112,41 @@ void tst_UplinkGauge::gaugeTakesTheCheck()
     QVERIFY(!page.grab().isNull());
 }
 
+void tst_UplinkGauge::gaugeReadsThePlainLoad_data()
+{
+    QTest::addColumn<double>("percent");
+    QTest::addColumn<int>("level");
+    QTest::newRow("69 %") << 69.0 << int(UplinkCheck::Level::Comfortable);
+    QTest::newRow("71 %") << 71.0 << int(UplinkCheck::Level::Tight);
+    QTest::newRow("100 %") << 100.0 << int(UplinkCheck::Level::Tight);
+    QTest::newRow("101 %") << 101.0 << int(UplinkCheck::Level::Over);
+}
+
+// The groups' plain load against the link: the bandwidth total's headroom
+// is the 70 % line itself and must not be counted a second time.
+void tst_UplinkGauge::gaugeReadsThePlainLoad()
+{
+    QFETCH(double, percent);
+    QFETCH(int, level);
+    CapacityCalculation window;
+    PlanEditor* editor = window.deviceAddPage()->planEditor();
+    editor->setUplink(link100());
+    // Two groups of four streams each (2 channels × 2, and 4 × 1) at
+    // percent × 128 kbps: percent × 1024 kbps in all, exact in binary.
+    const double perStream = percent * 128.0;
+    PlanGroup gate{ DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Gate"), 1).channels(2, 2).rate(perStream), {} };
+    PlanGroup yard{ DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Yard"), 2).channels(4).rate(perStream), {} };
+    editor->addGroup(gate);
+    editor->addGroup(yard);
+    const auto* gauge = window.findChild<UplinkGauge*>(QStringLiteral("picLabel"));
+    QVERIFY(gauge);
+    QCOMPARE(int(gauge->check().level()), level);
+    QCOMPARE(gauge->centreText(), QString::number(percent) + QStringLiteral(" %"));
+    // The report says what the gauge shows.
+    const PlanReport report(editor->plan()->data(), QDate(2026, 1, 1));
+    QCOMPARE(int(report.uplinkCheck().level()), level);
+}
+
 void tst_UplinkGauge::pickerChoosesAndShows()
 {
     PlanEditor editor;
@@ -123,6 +168,17 @@ void tst_UplinkGauge::pickerChoosesAndShows()
     editor.undoStack()->undo();
     QCOMPARE(editor.plan()->uplink(), link100());
 
+    // 0 Mbps is no link: the plan keeps its own, and the field says why.
+    aptui::LineEdit* custom = picker->customField();
+    QVERIFY(!custom->property("invalid").toBool());
+    custom->setText(QStringLiteral("0"));
+    Q_EMIT custom->editingFinished();
+    QCOMPARE(editor.plan()->uplink(), link100());
+    QVERIFY(custom->property("invalid").toBool());
+    QVERIFY(custom->toolTip().contains(QStringLiteral("Not a link")));
+    QTest::keyClick(custom, Qt::Key_5);
+    QVERIFY(!custom->property("invalid").toBool());
+
     // Showing a plan's uplink announces nothing.
     QSignalSpy chosen(&page, &BandWidthPage::signalUplinkChosen);
     page.showUplink(UplinkSettings{ QString(), 3.5 });
@@ -131,6 +187,37 @@ void tst_UplinkGauge::pickerChoosesAndShows()
     page.showUplink(UplinkSettings());
     QCOMPARE(box->currentIndex(), 0);
     QCOMPARE(chosen.count(), 0);
+}
+
+// In the bandwidth column at its width each link reads with its figure,
+// never cut mid-word; a custom link's figure goes below the box.
+void tst_UplinkGauge::pickerShowsEveryLinkInTheColumn()
+{
+    BandWidthPage page;
+    page.resize(228, 720);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    UplinkPicker* picker = page.uplinkPicker();
+    aptui::ComboBox* box = picker->linkBox();
+    const int boxWidth = box->width();
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = false;
+    const int room = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+    for (int index = 0; index < box->count(); ++index) {
+        box->setCurrentIndex(index);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QString shown = picker->shownLinkText();
+        const QString name = box->itemText(index);
+        QVERIFY2(box->fontMetrics().horizontalAdvance(shown) <= room, qPrintable(shown));
+        // Only a note in brackets may go.
+        QVERIFY2(name.startsWith(shown) && (shown == name || name.mid(shown.size()).trimmed().startsWith(QLatin1Char('('))),
+                 qPrintable(shown));
+        QCOMPARE(box->width(), boxWidth);
+        QVERIFY(box->toolTip().contains(name));
+    }
+    QVERIFY(picker->customField()->isVisible());
+    QVERIFY(picker->customField()->y() > box->y());
 }
 
 QTEST_MAIN(tst_UplinkGauge)

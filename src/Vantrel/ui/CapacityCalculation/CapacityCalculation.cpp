@@ -61,8 +61,9 @@ CapacityCalculation::CapacityCalculation(QWidget* parent)
 void CapacityCalculation::showUplinkCheck()
 {
     const Plan* plan = m_ui->m_deviceAddPage->planEditor()->plan();
-    const double total = PlanTotals(plan->groups()).bandwidth().total();
-    m_ui->m_dataCalculatorPage->showUplinkCheck(UplinkCheck(total, plan->uplink()));
+    // The plain load: the gauge's 70 % line is the headroom the total adds.
+    const double load = PlanTotals(plan->groups()).bandwidth().sum();
+    m_ui->m_dataCalculatorPage->showUplinkCheck(UplinkCheck(load, plan->uplink()));
     m_ui->m_dataCalculatorPage->showUplink(plan->uplink());
 }
 

@@ -40,9 +40,14 @@ constexpr int kLineRoom = 6 + 3 + 6;
 // The empty count beside the name gives its room to the name on a narrow card.
 constexpr int kCountLabelWidth = 120;
 
+// Whole kbps, as every card and the editor show a rate, however large and
+// whatever video standard converted it; -1 still marks a scene without a
+// rate.
 QString rateText(double bitrate)
 {
-    return QString::number(bitrate, 'g', 6);
+    if (bitrate < 0.0)
+        return QStringLiteral("-1");
+    return QString::number(ShownRate::wholeKbps(bitrate));
 }
 
 // Draws a label whose text is wider than the label with an ellipsis instead
@@ -73,15 +78,26 @@ DeviceItemWidget::DeviceItemWidget(QWidget* parent, const StructDeviceItem& devi
 {
     m_ui->setupUi(this);
     setMinimumWidth(kMinimumWidth);
-    // A narrow card's middle row, built like the form's rows.
-    auto* middleHolder = new QHBoxLayout;
-    middleHolder->setSpacing(0);
-    middleHolder->setContentsMargins(10, 0, 0, 0);
-    m_middleRow = new QHBoxLayout;
-    m_middleRow->setSpacing(6);
-    middleHolder->addLayout(m_middleRow);
-    middleHolder->addStretch(1);
-    m_ui->verticalLayout->insertLayout(m_ui->verticalLayout->indexOf(m_ui->m_hlayoutxx) + 1, middleHolder);
+    // A narrow card's own row for the recording figures, above its fields.
+    m_summaryRow = new QHBoxLayout;
+    m_summaryRow->setContentsMargins(10, 0, 0, 0);
+    m_ui->verticalLayout->insertLayout(m_ui->verticalLayout->indexOf(m_ui->m_hlayoutxx), m_summaryRow);
+    // A narrow card's middle rows, built like the form's rows.
+    int rowIndex = m_ui->verticalLayout->indexOf(m_ui->m_hlayoutxx);
+    for (int row = 0; row < 3; ++row) {
+        auto* holder = new QHBoxLayout;
+        holder->setSpacing(0);
+        holder->setContentsMargins(10, 0, 0, 0);
+        auto* fields = new QHBoxLayout;
+        fields->setSpacing(6);
+        holder->addLayout(fields);
+        holder->addStretch(1);
+        m_ui->verticalLayout->insertLayout(++rowIndex, holder);
+        if (row == 0)
+            m_middleRow = fields;
+        else
+            m_narrowRows.append(fields);
+    }
     // A long name gives way to the delete button, not the other way round.
     m_ui->m_labelChannelGroupName->installEventFilter(this);
     m_ui->m_labelChannelGroupName->setMinimumWidth(1);
@@ -109,8 +125,12 @@ StructDeviceItem DeviceItemWidget::deviceItem() const
 
 void DeviceItemWidget::setFrameRateAndBitRate(const QString& frameRate, double bitrate)
 {
-    m_ui->m_labelDeviceResolution->setText(tr("Frame Rate : %1").arg(frameRate));
-    m_ui->m_labelDeviceBitRate->setText(tr("Fixted Rate : %1 kbps").arg(ShownRate::wholeKbps(bitrate)));
+    const QString frameRateText = tr("Frame Rate : %1").arg(frameRate);
+    const QString rate = tr("Fixted Rate : %1 kbps").arg(rateText(bitrate));
+    m_ui->m_labelDeviceResolution->setText(frameRateText);
+    m_ui->m_labelDeviceResolution->setToolTip(aptui::PlainText::toolTip(frameRateText));
+    m_ui->m_labelDeviceBitRate->setText(rate);
+    m_ui->m_labelDeviceBitRate->setToolTip(rate);
     m_item.frameRate = frameRate;
     m_item.bitrate = bitrate;
 }
@@ -181,9 +201,12 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
         : countPattern;
     ui.deviceCountLabel->setText(countText);
     ui.deviceCountLabel->setToolTip(countText);
+    // Without a pattern it would only take the name's room.
+    ui.deviceCountLabel->setVisible(!countText.isEmpty());
 
-    ui.streamCountsLabel->setText(tr("Stream Counts : %1 x %2").arg(deviceItem.streamCount).arg(deviceItem.channelCount));
-    ui.streamCountsLabel->setToolTip(tr("Stream Counts : %1").arg(deviceItem.streamCount));
+    // Channels first, then streams, as the report and the editor count them.
+    ui.streamCountsLabel->setText(tr("Stream Counts : %1 x %2").arg(deviceItem.channelCount).arg(deviceItem.streamCount));
+    ui.streamCountsLabel->setToolTip(tr("%1 channels × %2 streams").arg(deviceItem.channelCount).arg(deviceItem.streamCount));
 
     const auto setTextAndTip = [](QLabel* label, const QString& text) {
         label->setText(text);
@@ -209,41 +232,108 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
 
 void DeviceItemWidget::fitRecordingSummary(int width)
 {
-    // The name has the first claim on the title row: on a card too narrow
-    // for both, the summary steps aside (its figures are in the Storage tab).
-    constexpr int kBesideTitle = 200; // icon, spacing, margins and the delete button
-    const int needed = m_ui->m_labelChannelGroupName->fontMetrics().horizontalAdvance(m_item.channelName)
-        + m_recordingSummary->fontMetrics().horizontalAdvance(m_recordingSummary->text()) + kBesideTitle;
+    // A card of five rows has room below its title rather than in it.
+    QBoxLayout* const place = width < kThreeRowWidth ? static_cast<QBoxLayout*>(m_summaryRow) : m_ui->m_hlayoutTitle;
+    if (place->indexOf(m_recordingSummary) < 0) {
+        m_ui->m_hlayoutTitle->removeWidget(m_recordingSummary);
+        m_summaryRow->removeWidget(m_recordingSummary);
+        place->addWidget(m_recordingSummary);
+    }
+    if (place == m_summaryRow) {
+        m_recordingSummary->setVisible(!m_recordingSummary->text().isEmpty());
+        return;
+    }
+    // The figures beside the name stay while the name can keep a readable
+    // start: a long name gives way first (shown elided, whole in its
+    // tooltip), and only a card too narrow for both lets the figures step
+    // aside (they are in the Storage tab as well).
+    // Icon, spacing, margins and the delete button, and the count if shown.
+    const int besideTitle = 90 + (m_ui->deviceCountLabel->isVisibleTo(this) ? m_ui->deviceCountLabel->minimumWidth() : 0);
+    constexpr int kLeastOfName = 80;
+    const int nameWidth = m_ui->m_labelChannelGroupName->fontMetrics().horizontalAdvance(m_item.channelName);
+    const int needed = std::min(nameWidth, kLeastOfName)
+        + m_recordingSummary->fontMetrics().horizontalAdvance(m_recordingSummary->text()) + besideTitle;
     m_recordingSummary->setVisible(!m_recordingSummary->text().isEmpty() && needed <= width);
+}
+
+int DeviceItemWidget::textNeed(const QLabel* label, int width) const
+{
+    label->ensurePolished();
+    const int chrome = label->width() - label->contentsRect().width();
+    return std::max(label->fontMetrics().horizontalAdvance(label->text()) + chrome - width, 0);
+}
+
+int DeviceItemWidget::giveToCutFields(QList<int>& widths, const QList<int>& fields, int spare) const
+{
+    // Spare width goes first to the fields whose text would be cut (a long
+    // resolution or scene name), in the order they are read. When that is
+    // not enough, fields of the same row whose text is shorter than their
+    // width lend the difference: a whole name matters more than columns
+    // lined up from card to card.
+    const QList<QLabel*> labels = fieldLabels();
+    int needed = 0;
+    for (int field : fields)
+        needed += textNeed(labels.at(field), widths.at(field));
+    for (int field : fields) {
+        if (needed <= std::max(spare, 0))
+            break;
+        const QLabel* label = labels.at(field);
+        const int slack = std::max(widths.at(field) - textNeed(label, 0), 0);
+        const int lent = std::min(slack, needed - std::max(spare, 0));
+        widths[field] -= lent;
+        spare += lent;
+    }
+    for (int field : fields) {
+        const int given = std::min(textNeed(labels.at(field), widths.at(field)), std::max(spare, 0));
+        widths[field] += given;
+        spare -= given;
+    }
+    return spare;
 }
 
 void DeviceItemWidget::relayout(int width)
 {
     fitRecordingSummary(width);
     m_ui->deviceCountLabel->setMinimumWidth(width < kTwoRowWidth ? 0 : kCountLabelWidth);
-    if (width < kTwoRowWidth) {
-        arrange(Arrangement::ThreeRows);
-        const int room = std::max(width - kRowMargins, 0);
+    enum { Counts, Rate, Third, Fourth, Fifth };
+    QList<int> widths = {kCountsWidth, kRateWidth, kThirdWidth, kFourthWidth, kFifthWidth};
+    const int room = std::max(width - kRowMargins, 0);
+    if (width < kThreeRowWidth) {
+        arrange(Arrangement::FiveRows);
+        widths = {room, room, room, room, room};
+    } else if (width < kTwoRowWidth) {
+        // The longer of the third and fourth field (the resolution, in
+        // either rate mode) has the middle row to itself; the other shares
+        // the lower row with the fifth, taking what its text needs.
+        const QList<QLabel*> labels = fieldLabels();
+        const bool thirdInMiddle = textNeed(labels.at(Third), 0) > textNeed(labels.at(Fourth), 0);
+        arrange(thirdInMiddle ? Arrangement::ThreeRowsThirdInMiddle : Arrangement::ThreeRows);
         const int half = std::min((room - kLineRoom) / 2, kCountsWidth);
-        const int third = std::min(kThirdWidth, room / 2);
-        setLabelWidths(half, half, third, std::min(room, kFourthWidth * 2), std::max(room - third - kLineRoom, 0));
+        const int shared = thirdInMiddle ? Fourth : Third;
+        const int beside = std::clamp(textNeed(labels.at(shared), 0), std::min(kThirdWidth, room / 2),
+                                      std::max(room - kLineRoom - kThirdWidth, std::min(kThirdWidth, room / 2)));
+        widths = {half, half, beside, beside, std::max(room - beside - kLineRoom, 0)};
+        widths[thirdInMiddle ? Third : Fourth] = std::min(room, kFourthWidth * 2);
     } else if (width <= kRateInLowerRowWidth) {
         arrange(Arrangement::RateInUpperRow);
-        const int extra = std::max(width - kFifthGrowsFrom, 0);
-        setLabelWidths(kCountsWidth, kRateWidth, kThirdWidth, kFourthWidth, kFifthWidth + extra);
+        // The lower row: fourth, third, fifth.
+        widths[Fifth] += giveToCutFields(widths, {Fourth, Third, Fifth}, std::max(width - kFifthGrowsFrom, 0));
     } else if (width < kOneRowWidth) {
         arrange(Arrangement::RateInLowerRow);
-        setLabelWidths(kCountsWidth, kRateWidth, kThirdWidth, kFourthWidth,
-                       kFifthWidth + (width - kRateInLowerRowWidth));
+        widths[Fifth] += giveToCutFields(widths, {Rate, Fourth, Third, Fifth}, width - kRateInLowerRowWidth);
     } else {
         arrange(Arrangement::OneRow);
-        // Whole fifths of the extra width, less one once there is any.
-        const int share = static_cast<int>((width - kOneRowWidth) / 5 - 0.5);
+        const int spare = giveToCutFields(widths, {Counts, Rate, Fourth, Third, Fifth}, width - kOneRowWidth);
+        // Whole fifths of the rest, less one once there is any.
+        const int share = static_cast<int>(spare / 5 - 0.5);
         const int narrowGrowth = std::min(share, kMaxNarrowFieldGrowth);
         const int wideGrowth = std::min(share, kMaxWideFieldGrowth);
-        setLabelWidths(kCountsWidth + narrowGrowth, kRateWidth + wideGrowth, kThirdWidth + narrowGrowth,
-                       kFourthWidth + wideGrowth, kFifthWidth + narrowGrowth);
+        const int grown[] = {kCountsWidth + narrowGrowth, kRateWidth + wideGrowth, kThirdWidth + narrowGrowth,
+                             kFourthWidth + wideGrowth, kFifthWidth + narrowGrowth};
+        for (int field = Counts; field <= Fifth; ++field)
+            widths[field] = std::max(widths[field], grown[field]);
     }
+    setLabelWidths(widths[Counts], widths[Rate], widths[Third], widths[Fourth], widths[Fifth]);
 }
 
 void DeviceItemWidget::arrange(Arrangement arrangement)
@@ -265,11 +355,25 @@ void DeviceItemWidget::arrange(Arrangement arrangement)
     QList<QWidget*> lower;
     QWidget* hiddenLine = nullptr;
     QList<QWidget*> middle;
+    QList<QWidget*> fourthRow;
+    QList<QWidget*> fifthRow;
     switch (arrangement) {
+    case Arrangement::FiveRows:
+        upper = {counts, ui.line1};
+        middle = {rate, ui.line2};
+        fourthRow = {fourth, ui.line3};
+        fifthRow = {third, ui.line4};
+        lower = {fifth};
+        break;
     case Arrangement::ThreeRows:
         upper = {counts, ui.line1, rate, ui.line2};
         middle = {fourth, ui.line3};
         lower = {third, ui.line4, fifth};
+        break;
+    case Arrangement::ThreeRowsThirdInMiddle:
+        upper = {counts, ui.line1, rate, ui.line2};
+        middle = {third, ui.line3};
+        lower = {fourth, ui.line4, fifth};
         break;
     case Arrangement::RateInUpperRow:
         upper = {counts, ui.line1, rate, ui.line2};
@@ -289,21 +393,24 @@ void DeviceItemWidget::arrange(Arrangement arrangement)
 
     // Taken out first: adding a widget that sits in another row of the same
     // card would otherwise warn.
-    for (QWidget* widget : upper + middle + lower) {
-        ui.m_hlayout2->removeWidget(widget);
-        m_middleRow->removeWidget(widget);
-        ui.m_hlayout3->removeWidget(widget);
+    const QList<QHBoxLayout*> rows = {ui.m_hlayout2, m_middleRow, m_narrowRows.at(0), m_narrowRows.at(1), ui.m_hlayout3};
+    const QList<QList<QWidget*>> contents = {upper, middle, fourthRow, fifthRow, lower};
+    for (QWidget* widget : upper + middle + fourthRow + fifthRow + lower) {
+        for (QHBoxLayout* row : rows)
+            row->removeWidget(widget);
     }
-    for (QWidget* widget : upper)
-        ui.m_hlayout2->addWidget(widget);
-    for (QWidget* widget : middle)
-        m_middleRow->addWidget(widget);
-    for (QWidget* widget : lower)
-        ui.m_hlayout3->addWidget(widget);
+    for (int row = 0; row < rows.size(); ++row) {
+        for (QWidget* widget : contents.at(row))
+            rows.at(row)->addWidget(widget);
+    }
 
-    // Three rows end two of them with a line that separates nothing.
-    const QList<QWidget*> hiddenLines = arrangement == Arrangement::ThreeRows ? QList<QWidget*>{ui.line2, ui.line3}
-                                                                               : QList<QWidget*>{hiddenLine};
+    // Three rows end two of them with a line that separates nothing; five
+    // rows need none.
+    QList<QWidget*> hiddenLines = {hiddenLine};
+    if (arrangement == Arrangement::ThreeRows || arrangement == Arrangement::ThreeRowsThirdInMiddle)
+        hiddenLines = {ui.line2, ui.line3};
+    else if (arrangement == Arrangement::FiveRows)
+        hiddenLines = {ui.line1, ui.line2, ui.line3, ui.line4};
     for (QWidget* line : {ui.line1, ui.line2, ui.line3, ui.line4})
         line->setVisible(!hiddenLines.contains(line));
 }

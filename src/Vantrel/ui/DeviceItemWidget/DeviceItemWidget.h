@@ -44,6 +44,9 @@ public:
     static constexpr int kRateInLowerRowWidth = 720;
     // Below this the fields take three rows, each of them as wide as it may.
     static constexpr int kTwoRowWidth = 460;
+    // Below this (beside the scene-mode editor at the window's smallest
+    // size) two fields no longer fit side by side: each takes a row.
+    static constexpr int kThreeRowWidth = 340;
     static constexpr int kMinimumWidth = 240;
 
 Q_SIGNALS:
@@ -61,18 +64,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Arrangement { None, ThreeRows, RateInUpperRow, RateInLowerRow, OneRow };
+    enum class Arrangement { None, FiveRows, ThreeRows, ThreeRowsThirdInMiddle, RateInUpperRow, RateInLowerRow, OneRow };
 
     void showGroup(const StructDeviceItem& deviceItem);
     void relayout(int width);
     void fitRecordingSummary(int width);
     void arrange(Arrangement arrangement);
     void setLabelWidths(int counts, int rate, int third, int fourth, int fifth);
+    // How much wider than width the label must be to show its text whole.
+    int textNeed(const QLabel* label, int width) const;
+    // Widens the fields (indexes into fieldLabels()) whose text is cut, out
+    // of spare; returns what is left of it.
+    int giveToCutFields(QList<int>& widths, const QList<int>& fields, int spare) const;
     QList<QLabel*> fieldLabels() const;
 
     std::unique_ptr<Ui::DeviceItemWidget> m_ui;
     QLabel* m_recordingSummary = nullptr; // child of the card
     QHBoxLayout* m_middleRow = nullptr; // the third row's, between the form's two
+    QList<QHBoxLayout*> m_narrowRows; // two more rows below it, for five rows
+    QHBoxLayout* m_summaryRow = nullptr; // the recording figures' on a five-row card
     StructDeviceItem m_item;
     Arrangement m_arrangement = Arrangement::None;
 };

@@ -33,14 +33,13 @@ DeviceListWidget::DeviceListWidget(QWidget* parent)
 
 DeviceListWidget::~DeviceListWidget() = default;
 
-QSize DeviceListWidget::cellSizeForWidth(int width)
+QSize DeviceListWidget::cellSizeForWidth(int cardWidth)
 {
-    if (width >= kOneRowWidth)
+    if (cardWidth >= kOneRowWidth)
         return QSize(kCellWidth, kOneRowHeight);
-    // The cards are narrower than the list by its scroll bar and frame: a
-    // list near the limit rather gives a two-row card a taller cell than a
-    // three-row card too short a one.
-    return QSize(kCellWidth, width >= kTwoRowWidth + kWidthBesideCards ? kTwoRowHeight : kThreeRowHeight);
+    if (cardWidth >= kTwoRowWidth)
+        return QSize(kCellWidth, kTwoRowHeight);
+    return QSize(kCellWidth, cardWidth >= kThreeRowWidth ? kThreeRowHeight : kFiveRowHeight);
 }
 
 void DeviceListWidget::insertRow(int row)
@@ -164,12 +163,16 @@ void DeviceListWidget::scrollToBottom()
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
-// The list's width decides how many rows the cards' fields take.
+// The cards' width decides how many rows their fields take, and so the
+// rows' height. The cards are as wide as the viewport, which is narrower
+// than the list by its frame and, when shown, its scroll bar: this handler
+// also runs when the viewport alone is resized. Taller rows never take the
+// scroll bar away, so the choice settles.
 void DeviceListWidget::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     const int topRow = m_rowHeight > 0 ? verticalScrollBar()->value() / m_rowHeight : 0;
-    const int height = cellSizeForWidth(width()).height();
+    const int height = cellSizeForWidth(viewport()->width()).height();
     const bool heightChanged = height != m_rowHeight;
     m_rowHeight = height;
     updateScrollBar();

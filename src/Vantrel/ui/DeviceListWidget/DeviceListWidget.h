@@ -26,15 +26,17 @@ public:
     explicit DeviceListWidget(QWidget* parent = nullptr);
     ~DeviceListWidget() override;
 
-    // The cell size for a list (or page) of this width.
-    static QSize cellSizeForWidth(int width);
+    // The cell size for cards of this width (the list's viewport's): the
+    // same widths as the cards' own decide how many rows their fields take.
+    static QSize cellSizeForWidth(int cardWidth);
 
-    static constexpr int kOneRowWidth = 900;
-    static constexpr int kTwoRowWidth = 460; // the cards' own, see DeviceItemWidget
-    static constexpr int kWidthBesideCards = 24;
+    static constexpr int kOneRowWidth = 900; // the cards' own, see DeviceItemWidget
+    static constexpr int kTwoRowWidth = 460;
+    static constexpr int kThreeRowWidth = 340;
     static constexpr int kOneRowHeight = 60;
     static constexpr int kTwoRowHeight = 84;
     static constexpr int kThreeRowHeight = 106;
+    static constexpr int kFiveRowHeight = 172; // and the recording figures in a row of their own
     static constexpr int kCellWidth = 50;
     static constexpr int kAllCardsUpTo = 200;
 

@@ -51,7 +51,9 @@ RecordingEditor::RecordingEditor(QWidget* parent)
     auto* layout = new QFormLayout(m_fields);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(8);
-    layout->setVerticalSpacing(4);
+    // Tight rows: unfolded in scene mode at the window's smallest height,
+    // the fields and "+ Add" below them still fit.
+    layout->setVerticalSpacing(2);
     layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
 
     m_mode = new QComboBox(m_fields);

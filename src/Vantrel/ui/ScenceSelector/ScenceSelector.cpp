@@ -109,6 +109,18 @@ void ScenceSelector::OnScenceSelected(int sceneType)
     }
 }
 
+QImage ScenceSelector::filled(const QImage& image, const QSize& area)
+{
+    // The picture fills its area without being squashed: a shorter area (the
+    // editor gives way when the recording fields open at the window's
+    // smallest height) shows the middle band of it.
+    if (area.isEmpty())
+        return QImage();
+    const QImage scaled = image.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::FastTransformation);
+    return scaled.copy((scaled.width() - area.width()) / 2, (scaled.height() - area.height()) / 2, area.width(),
+                       area.height());
+}
+
 void ScenceSelector::setScencePicture(const QString& path)
 {
     m_picturePath = path;
@@ -124,8 +136,7 @@ void ScenceSelector::setScencePicture(const QString& path)
         if (image.isNull())
             label->setPixmap(QPixmap());
         else
-            label->setPixmap(QPixmap::fromImage(
-                image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+            label->setPixmap(QPixmap::fromImage(filled(image, label->size())));
     } else {
         label->setStyleSheet(QLatin1String(kFailureStyle));
         label->setText(QLatin1String(kFailureTemplate).arg(tr("Get Picture Failure")));

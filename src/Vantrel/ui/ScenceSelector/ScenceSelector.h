@@ -2,6 +2,7 @@
 
 #include <data/DeviceTypes.h>
 
+#include <QImage>
 #include <QMap>
 #include <QString>
 #include <QVector>
@@ -49,6 +50,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static QImage filled(const QImage& image, const QSize& area);
+
     std::unique_ptr<Ui::ScenceSelector> m_ui;
     QMap<int, ScenceRaidoButton*> m_scenceButtons;
     QString m_picturePath;

@@ -20,14 +20,20 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <QLocale>
+
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace {
 
-constexpr int kShareColumn = 3;
+enum Column { kGroupColumn, kRateColumn, kHoursColumn, kRetentionColumn, kBytesColumn, kTbColumn, kShareColumn, kColumns };
 
-// Paints a group's share of the plan's storage as a bar.
+// Paints a group's share of the plan's storage as a bar and its figure. The
+// bar is the share of the whole, as the figure says: a plan of thousands of
+// small groups shows thousands of short bars, not full ones reading "0.0 %".
 class ShareBarDelegate : public QStyledItemDelegate
 {
 public:
@@ -36,22 +42,40 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         const double share = index.data(Qt::UserRole).toDouble();
-        // Bars are drawn against the largest share, so small groups still
-        // differ visibly; the figure beside them is the share itself.
-        const double largest = index.data(Qt::UserRole + 1).toDouble();
-        const QRect area = option.rect.adjusted(4, 6, -48, -6);
+        // The figure has its own room right of the bar, as wide as the
+        // widest figure, so "100.0 %" never runs over a full bar.
+        const int figureRoom = option.fontMetrics.horizontalAdvance(StoragePage::shareText(1.0)) + 8;
+        const QRect area = option.rect.adjusted(4, 6, -figureRoom - 4, -6);
         painter->save();
-        painter->fillRect(area, QColor(0xee, 0xf0, 0xf8));
-        QRect bar = area;
-        const double length = largest > 0 ? share / largest : 0.0;
-        bar.setWidth(static_cast<int>(std::lround(area.width() * std::clamp(length, 0.0, 1.0))));
-        painter->fillRect(bar, QColor(0x5e, 0x6f, 0xec));
+        if (area.width() > 0) {
+            painter->fillRect(area, QColor(0xee, 0xf0, 0xf8));
+            QRect bar = area;
+            bar.setWidth(static_cast<int>(std::lround(area.width() * std::clamp(share, 0.0, 1.0))));
+            painter->fillRect(bar, QColor(0x5e, 0x6f, 0xec));
+        }
         painter->setPen(option.palette.color(QPalette::Text));
         painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
-                          QString::number(share * 100.0, 'f', 1) + QStringLiteral(" %"));
+                          StoragePage::shareText(share));
         painter->restore();
     }
 };
+
+QString hoursText(long double seconds)
+{
+    return QLocale().toString(static_cast<double>(seconds / StorageCalculator::kSecondsPerHour), 'g', 4);
+}
+
+QString rateText(double kbps)
+{
+    return QLocale::c().toString(kbps, 'f', std::floor(kbps) == kbps ? 0 : 1);
+}
+
+QString bytesText(long double bytes)
+{
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.0Lf", bytes);
+    return QString::fromLatin1(digits);
+}
 
 int clampedCount(qint64 count)
 {
@@ -75,7 +99,8 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     setStyleSheet(SkinColours::resolve(QStringLiteral(
         "QLabel#m_labelStorageTitle{font-size:14px;font-weight:bold;color:@text;}"
         "QLabel#m_labelStorageTotal{font-size:28px;font-weight:600;color:@accent;}"
-        "QLabel#m_labelDiskCounts{font-size:14px;color:@text-secondary;}")));
+        "QLabel#m_labelDiskCounts{font-size:14px;color:@text-secondary;}"
+        "QLabel#m_labelUsableDisk{font-size:12px;color:@text-secondary;}")));
 
     auto* settings = new QFormLayout;
     settings->setHorizontalSpacing(12);
@@ -126,13 +151,20 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     layout->addWidget(m_total);
     layout->addWidget(m_diskCounts);
 
-    m_groups = new QTableWidget(0, 4, this);
+    m_usableDisk = new QLabel(this);
+    m_usableDisk->setObjectName(QStringLiteral("m_labelUsableDisk"));
+    layout->addWidget(m_usableDisk);
+
+    m_groups = new QTableWidget(0, kColumns, this);
     m_groups->setObjectName(QStringLiteral("m_tableStorageGroups"));
-    m_groups->setHorizontalHeaderLabels({ tr("Group"), tr("Retention"), tr("Storage (TB)"), tr("Share") });
+    m_groups->setHorizontalHeaderLabels({ tr("Group"), tr("Rate"), tr("Recorded a day"), tr("Retention"),
+                                          tr("Bytes"), tr("Storage (TB)"), tr("Share") });
+    m_groups->horizontalHeaderItem(kBytesColumn)->setToolTip(tr("Rate (kbps) × 125 bytes a second × recorded hours × 3600 × days"));
     m_groups->verticalHeader()->hide();
     m_groups->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_groups->setSelectionMode(QAbstractItemView::NoSelection);
     m_groups->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_groups->horizontalHeader()->setSectionResizeMode(kGroupColumn, QHeaderView::Interactive);
     m_groups->setItemDelegateForColumn(kShareColumn, new ShareBarDelegate(m_groups));
     layout->addWidget(m_groups, 1);
 
@@ -148,6 +180,14 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
 }
 
 StoragePage::~StoragePage() = default;
+
+QString StoragePage::shareText(double share)
+{
+    // A share too small for a tenth still says it is there.
+    if (share > 0.0 && share < 0.0005)
+        return tr("< 0.1 %");
+    return QString::number(share * 100.0, 'f', 1) + QStringLiteral(" %");
+}
 
 QString StoragePage::totalText() const
 {
@@ -213,11 +253,17 @@ void StoragePage::refresh()
     m_dataDisks = clampedCount(sizing.dataDisks);
     m_disks = clampedCount(sizing.disks);
     m_diskCounts->setText(tr("Data disks: %1    Disks to buy: %2").arg(sizing.dataDisks).arg(sizing.disks));
+    const StorageSettings& storage = plan->storage();
+    const long double usable = StorageCalculator::usableDiskBytes(storage);
+    m_usableDisk->setText(tr("One disk holds %1 TB of recordings (%2 bytes)")
+                              .arg(StorageCalculator::tbText(usable), bytesText(usable)));
+    m_usableDisk->setToolTip(tr("%1 TB × (1 − %2 % file system overhead) = %3 bytes\n"
+                                "Data disks = total bytes ÷ %3, rounded up")
+                                 .arg(QLocale().toString(storage.diskTB, 'g', 6))
+                                 .arg(QLocale().toString(storage.fsOverhead * 100.0, 'g', 4))
+                                 .arg(bytesText(usable)));
 
     const QVector<PlanGroup>& groups = plan->groups();
-    double largestShare = 0;
-    for (const StorageSizing::Group& figures : sizing.groups)
-        largestShare = std::max(largestShare, figures.share);
     m_groups->setUpdatesEnabled(false);
     m_groups->setRowCount(groups.size());
     for (int row = 0; row < groups.size() && row < sizing.groups.size(); ++row) {
@@ -232,12 +278,35 @@ void StoragePage::refresh()
             item->setText(text);
             return item;
         };
-        setText(0, group.device.channelName);
-        setText(1, tr("%1 days").arg(group.recording.retentionDays));
-        setText(2, StorageCalculator::tbText(figures.bytes));
+        const RecordingSettings& recording = group.recording;
+        // The rate the bytes come from, a fraction included (a rate converted
+        // between video standards may keep one), so the product checks out.
+        const double streamRate = std::isfinite(group.device.bitrate) ? std::max(group.device.bitrate, 0.0) : 0.0;
+        const QString rate = rateText(double(std::max(group.device.channelCount, 0))
+                                      * std::max(recording.recordedStreams, 0) * streamRate);
+        const QString rateTip = tr("%1 channels × %2 recorded streams × %3 kbps")
+                                    .arg(group.device.channelCount)
+                                    .arg(recording.recordedStreams)
+                                    .arg(rateText(streamRate));
+        const long double seconds = StorageCalculator::recordedSecondsPerDay(recording);
+        const QString hoursTip = recording.mode == RecordingSettings::Mode::Event
+            ? tr("%1 h a day × %2 % on events").arg(QLocale().toString(recording.hoursPerDay, 'g', 4),
+                                                    QLocale().toString(recording.eventShare * 100.0, 'g', 4))
+            : tr("%1 h a day, continuously").arg(QLocale().toString(recording.hoursPerDay, 'g', 4));
+        const QString bytesTip = tr("%1 kbps × 125 bytes a second × %2 h × 3600 × %3 days = %4 bytes")
+                                     .arg(rate)
+                                     .arg(hoursText(seconds))
+                                     .arg(recording.retentionDays)
+                                     .arg(bytesText(figures.bytes));
+        setText(kGroupColumn, group.device.channelName)->setToolTip(group.device.channelName);
+        setText(kRateColumn, tr("%1 kbps").arg(rate))->setToolTip(rateTip);
+        setText(kHoursColumn, tr("%1 h").arg(hoursText(seconds)))->setToolTip(hoursTip);
+        setText(kRetentionColumn, tr("%1 days").arg(recording.retentionDays));
+        setText(kBytesColumn, bytesText(figures.bytes))->setToolTip(bytesTip);
+        setText(kTbColumn, StorageCalculator::tbText(figures.bytes))->setToolTip(tr("%1 bytes ÷ 10¹²").arg(bytesText(figures.bytes)));
         QTableWidgetItem* share = setText(kShareColumn, QString());
+        share->setToolTip(tr("%1 of %2 bytes").arg(bytesText(figures.bytes), bytesText(sizing.bytes)));
         share->setData(Qt::UserRole, figures.share);
-        share->setData(Qt::UserRole + 1, largestShare);
     }
     m_groups->setUpdatesEnabled(true);
 }

@@ -14,7 +14,8 @@ class QTableWidget;
 
 // The Storage section: the plan's disks (size, RAID, hot spares, file-system
 // overhead) and what the plan needs of them for its retention: terabytes,
-// data disks, disks to buy, and each group's share. Settings are plan edits
+// data disks, disks to buy, and per group the figures its bytes come from
+// (rate, hours, days) with the formulas in tooltips, and its share. Settings are plan edits
 // (undoable); the figures follow every change of the plan.
 class StoragePage : public QWidget
 {
@@ -25,6 +26,8 @@ public:
     ~StoragePage() override;
 
     QString totalText() const;
+    // A group's share as its bar shows it: "12.5 %", "< 0.1 %".
+    static QString shareText(double share);
     int dataDisks() const { return m_dataDisks; }
     int disks() const { return m_disks; }
 
@@ -48,6 +51,7 @@ private:
     QSpinBox* m_overhead = nullptr;
     QLabel* m_total = nullptr;
     QLabel* m_diskCounts = nullptr;
+    QLabel* m_usableDisk = nullptr;
     QTableWidget* m_groups = nullptr;
     bool m_stale = true;
     int m_dataDisks = 0;

@@ -1,17 +1,25 @@
 #include "UplinkPicker.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include <data/DataName.h>
 #include <data/DeviceConfigStore.h>
+
+#include <Fenwork/ShareTools.h>
 
 #include <Fenwork/ComboBox.h>
 #include <Fenwork/LineEdit.h>
 
 #include <QAbstractItemView>
 #include <QDoubleValidator>
-#include <QHBoxLayout>
 #include <QLocale>
+#include <QPaintEvent>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -21,22 +29,56 @@ constexpr int kMbpsRole = Qt::UserRole;
 // language shows.
 constexpr int kKeyRole = Qt::UserRole + 1;
 constexpr double kCustomMarker = -1.0;
+const char kInvalidProperty[] = "invalid";
+
+// The box of the narrow bandwidth column: a link's name that does not fit
+// shows without its note in brackets ("Ethernet 100 Mbps" for "Ethernet
+// 100 Mbps (100BASE-TX)"), and elided only if still too long; the list and
+// the box's tooltip keep the whole name.
+class LinkBox : public aptui::ComboBox
+{
+public:
+    using aptui::ComboBox::ComboBox;
+
+    QString shownText() const
+    {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const int room = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this).width();
+        const QFontMetrics metrics = fontMetrics();
+        QString text = currentText();
+        if (metrics.horizontalAdvance(text) > room)
+            text = text.remove(QRegularExpression(QStringLiteral("\\s*\\([^)]*\\)$")));
+        return metrics.elidedText(text, Qt::ElideRight, room);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        option.currentText = shownText();
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+    }
+};
 
 } // namespace
 
 UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
     : QWidget(parent)
-    , m_linkBox(new aptui::ComboBox(this))
+    , m_linkBox(new LinkBox(this))
     , m_customField(new aptui::LineEdit(this))
 {
-    auto* layout = new QHBoxLayout(this);
+    // The figure of a custom link goes below the box, which keeps its width.
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(m_linkBox, 1);
-    layout->addWidget(m_customField, 0);
+    layout->addWidget(m_linkBox);
+    layout->addWidget(m_customField);
 
     m_linkBox->setObjectName(QStringLiteral("uplinkLinkBox"));
-    m_linkBox->setToolTip(tr("The site's uplink"));
     m_linkBox->addItem(tr("No uplink"), 0.0);
     QStringList types;
     store.getConnectionTypes(types);
@@ -47,6 +89,7 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
         }
     }
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
+    m_linkBox->setToolTip(tr("The site's uplink: %1").arg(m_linkBox->currentText()));
     // The list is as wide as its longest link, however narrow the box: a
     // link's name and its figures are read together.
     QAbstractItemView* list = m_linkBox->view();
@@ -55,18 +98,30 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
 
     m_customField->setObjectName(QStringLiteral("uplinkCustomField"));
     m_customField->setPlaceholderText(tr("in Mbps"));
-    m_customField->setFixedWidth(64);
     auto* validator = new QDoubleValidator(0.0, UplinkSettings::kMaxMbps, 3, m_customField);
     validator->setNotation(QDoubleValidator::StandardNotation);
     validator->setLocale(QLocale::c());
     m_customField->setValidator(validator);
     m_customField->setVisible(false);
+    // A refused figure gets a red frame, as the editor's fields do.
+    m_customField->setStyleSheet(SkinColours::resolve(
+        QStringLiteral("QLineEdit#uplinkCustomField[invalid=\"true\"]{border: 1px solid @danger;}")));
 
     connect(m_linkBox, &QComboBox::currentIndexChanged, this, &UplinkPicker::onLinkChosen);
+    // The whole name of a link the box shows shortened.
+    connect(m_linkBox, &QComboBox::currentTextChanged, this,
+            [this](const QString& link) { m_linkBox->setToolTip(tr("The site's uplink: %1").arg(link)); });
     connect(m_customField, &QLineEdit::editingFinished, this, &UplinkPicker::onCustomEdited);
+    // Typing again takes the mark away until the new figure is finished.
+    connect(m_customField, &QLineEdit::textEdited, this, [this] { markCustomInvalid(false); });
 }
 
 UplinkPicker::~UplinkPicker() = default;
+
+QString UplinkPicker::shownLinkText() const
+{
+    return static_cast<const LinkBox*>(m_linkBox)->shownText();
+}
 
 int UplinkPicker::customIndex() const
 {
@@ -90,6 +145,7 @@ void UplinkPicker::showUplink(const UplinkSettings& uplink)
     const bool custom = index == customIndex();
     m_customField->setVisible(custom);
     m_customField->setText(custom ? QString::number(uplink.mbps, 'g', 10) : QString());
+    markCustomInvalid(false);
 }
 
 UplinkSettings UplinkPicker::uplink() const
@@ -123,6 +179,23 @@ void UplinkPicker::onLinkChosen(int index)
 
 void UplinkPicker::onCustomEdited()
 {
-    if (m_linkBox->currentIndex() == customIndex() && uplink().isSet())
+    if (m_linkBox->currentIndex() != customIndex())
+        return;
+    // A figure that is no link (0 Mbps) keeps the plan's link, and says so
+    // rather than being dropped without a word.
+    const bool taken = uplink().isSet();
+    markCustomInvalid(!taken && !m_customField->text().trimmed().isEmpty());
+    if (taken)
         Q_EMIT signalUplinkChosen(uplink());
+}
+
+void UplinkPicker::markCustomInvalid(bool invalid)
+{
+    if (m_customField->property(kInvalidProperty).toBool() == invalid)
+        return;
+    m_customField->setProperty(kInvalidProperty, invalid);
+    m_customField->setToolTip(invalid ? tr("Not a link: enter a speed above 0 and up to %1 Mbps.")
+                                            .arg(QLocale::c().toString(UplinkSettings::kMaxMbps, 'f', 0))
+                                      : QString());
+    ShareTools::reloadStyle(m_customField);
 }

@@ -27,6 +27,8 @@ public:
     UplinkSettings uplink() const;
 
     aptui::ComboBox* linkBox() const { return m_linkBox; }
+    // The chosen link as the box shows it, shortened to fit.
+    QString shownLinkText() const;
     aptui::LineEdit* customField() const { return m_customField; }
 
 Q_SIGNALS:
@@ -35,6 +37,7 @@ Q_SIGNALS:
 private:
     void onLinkChosen(int index);
     void onCustomEdited();
+    void markCustomInvalid(bool invalid);
     int customIndex() const;
 
     aptui::ComboBox* m_linkBox = nullptr;
