@@ -60,10 +60,6 @@
 <context>
     <name>aptui::ToolTitleBar</name>
     <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
         <source>Minimize</source>
         <translation>Minimize</translation>
     </message>
@@ -78,6 +74,10 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
     </message>
 </context>
 </TS>

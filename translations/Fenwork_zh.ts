@@ -60,10 +60,6 @@
 <context>
     <name>aptui::ToolTitleBar</name>
     <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
@@ -78,6 +74,10 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
     </message>
 </context>
 </TS>

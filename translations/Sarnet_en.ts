@@ -15,5 +15,9 @@
         <source>Hint</source>
         <translation>Notice</translation>
     </message>
+    <message>
+        <source>%1 is already running but did not answer, so %2 was not opened.</source>
+        <translation>%1 is already running but did not answer, so %2 was not opened.</translation>
+    </message>
 </context>
 </TS>

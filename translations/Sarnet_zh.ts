@@ -15,5 +15,9 @@
         <source>Hint</source>
         <translation>提示</translation>
     </message>
+    <message>
+        <source>%1 is already running but did not answer, so %2 was not opened.</source>
+        <translation>%1 已在运行但没有响应，因此未打开 %2。</translation>
+    </message>
 </context>
 </TS>

@@ -320,12 +320,12 @@
         <translation>Set to the largest rate, %1 kbps.</translation>
     </message>
     <message>
-        <source>Enter a channel name.</source>
-        <translation>Enter a channel name.</translation>
-    </message>
-    <message>
         <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
         <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>Edit Device</translation>
     </message>
 </context>
 <context>
@@ -363,10 +363,6 @@
         <translation>Stream Count : %1 x %2</translation>
     </message>
     <message>
-        <source>Stream Counts : %1</source>
-        <translation>Stream Count : %1</translation>
-    </message>
-    <message>
         <source>Resolution : %1</source>
         <translation>Resolution : %1</translation>
     </message>
@@ -381,6 +377,10 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>Scene : %1</translation>
+    </message>
+    <message>
+        <source>%1 channels × %2 streams</source>
+        <translation>%1 channels × %2 streams</translation>
     </message>
 </context>
 <context>
@@ -450,6 +450,33 @@
     <message>
         <source>   EXCEL</source>
         <translation>   Excel</translation>
+    </message>
+</context>
+<context>
+    <name>GroupRule</name>
+    <message>
+        <source>key &quot;%1&quot; is out of range, expected %2.</source>
+        <translation>key &quot;%1&quot; is out of range, expected %2.</translation>
+    </message>
+    <message>
+        <source>IPC or DVR</source>
+        <translation>IPC or DVR</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>a number above 0 and at most %1</source>
+        <translation>a number above 0 and at most %1</translation>
+    </message>
+    <message>
+        <source>a number from 0 to %1</source>
+        <translation>a number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>a number above 0 and at most 1</source>
+        <translation>a number above 0 and at most 1</translation>
     </message>
 </context>
 <context>
@@ -588,6 +615,10 @@
         <source>a list</source>
         <translation>a list</translation>
     </message>
+    <message>
+        <source>%1: group %2 (%3): %4</source>
+        <translation>%1: group %2 (%3): %4</translation>
+    </message>
 </context>
 <context>
     <name>PlanFileController</name>
@@ -708,14 +739,6 @@
         <translation>Later changes could not be kept for recovery, so this copy is older than the work that was lost.</translation>
     </message>
     <message>
-        <source>Restore the older copy (%1 groups, saved for recovery at %2)?</source>
-        <translation>Restore the older copy (%1 groups, saved for recovery at %2)?</translation>
-    </message>
-    <message>
-        <source>Restore the plan you were working on (%1 groups, saved for recovery at %2)?</source>
-        <translation>Restore the plan you were working on (%1 groups, saved for recovery at %2)?</translation>
-    </message>
-    <message>
         <source>It belongs to %1; Save writes to that file.</source>
         <translation>It belongs to %1; Save writes to that file.</translation>
     </message>
@@ -728,6 +751,26 @@
 %1</source>
         <translation>Changes to this plan cannot be kept for recovery, so a crash would lose them; save the plan to keep them. The title shows &quot;not backed up&quot; until a copy can be written again.
 %1</translation>
+    </message>
+    <message>
+        <source>Vantrel opens one plan at a time. These were not opened:
+%1</source>
+        <translation>Vantrel opens one plan at a time. These were not opened:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the older copy (%n groups, saved for recovery at %1)?</source>
+        <translation>
+            <numerusform>Restore the older copy (%n group, saved for recovery at %1)?</numerusform>
+            <numerusform>Restore the older copy (%n groups, saved for recovery at %1)?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the plan you were working on (%n groups, saved for recovery at %1)?</source>
+        <translation>
+            <numerusform>Restore the plan you were working on (%n group, saved for recovery at %1)?</numerusform>
+            <numerusform>Restore the plan you were working on (%n groups, saved for recovery at %1)?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1239,14 @@
         <source>Export</source>
         <translation>Export</translation>
     </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <source>Export Excel...</source>
+        <translation>Export Excel...</translation>
+    </message>
 </context>
 <context>
     <name>ShowValueListCheck</name>
@@ -1261,6 +1312,64 @@
     <message>
         <source>Storage :</source>
         <translation>Storage :</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Recorded a day</source>
+        <translation>Recorded a day</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Rate (kbps) × 125 bytes a second × recorded hours × 3600 × days</source>
+        <translation>Rate (kbps) × 125 bytes a second × recorded hours × 3600 × days</translation>
+    </message>
+    <message>
+        <source>&lt; 0.1 %</source>
+        <translation>&lt; 0.1 %</translation>
+    </message>
+    <message>
+        <source>One disk holds %1 TB of recordings (%2 bytes)</source>
+        <translation>One disk holds %1 TB of recordings (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>%1 TB × (1 − %2 % file system overhead) = %3 bytes
+Data disks = total bytes ÷ %3, rounded up</source>
+        <translation>%1 TB × (1 − %2 % file system overhead) = %3 bytes
+Data disks = total bytes ÷ %3, rounded up</translation>
+    </message>
+    <message>
+        <source>%1 channels × %2 recorded streams × %3 kbps</source>
+        <translation>%1 channels × %2 recorded streams × %3 kbps</translation>
+    </message>
+    <message>
+        <source>%1 h a day × %2 % on events</source>
+        <translation>%1 h a day × %2 % on events</translation>
+    </message>
+    <message>
+        <source>%1 h a day, continuously</source>
+        <translation>%1 h a day, continuously</translation>
+    </message>
+    <message>
+        <source>%1 kbps × 125 bytes a second × %2 h × 3600 × %3 days = %4 bytes</source>
+        <translation>%1 kbps × 125 bytes a second × %2 h × 3600 × %3 days = %4 bytes</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 bytes ÷ 10¹²</source>
+        <translation>%1 bytes ÷ 10¹²</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 of %2 bytes</translation>
     </message>
 </context>
 <context>
@@ -1340,20 +1449,60 @@
 </translation>
     </message>
     <message>
-        <source>%1 rows in %2 scenes. Replace the scene table?</source>
-        <translation>%1 rows in %2 scenes. Replace the scene table?</translation>
-    </message>
-    <message>
-        <source>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</source>
-        <translation>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</translation>
-    </message>
-    <message>
         <source>Importing the scene pictures...</source>
         <translation>Importing the scene pictures...</translation>
     </message>
     <message>
         <source>Checking the scene table...</source>
         <translation>Checking the scene table...</translation>
+    </message>
+    <message>
+        <source>The table holds %1 in %2.</source>
+        <translation>The table holds %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scenes</source>
+        <translation>
+            <numerusform>%n scene</numerusform>
+            <numerusform>%n scenes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows are refused and left out: %1.</source>
+        <translation>
+            <numerusform>%n row is refused and left out: %1.</numerusform>
+            <numerusform>%n rows are refused and left out: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The scenes in use now, %1 with %2 and %3, will be removed.</source>
+        <translation>The scenes in use now, %1 with %2 and %3, will be removed.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n picture</numerusform>
+            <numerusform>%n pictures</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the scene table?</source>
+        <translation>Replace the scene table?</translation>
+    </message>
+    <message>
+        <source>The shipped scenes are back. Restart the program to use them.</source>
+        <translation>The shipped scenes are back. Restart the program to use them.</translation>
+    </message>
+    <message>
+        <source>The shipped scenes could not be restored.</source>
+        <translation>The shipped scenes could not be restored.</translation>
     </message>
 </context>
 <context>
@@ -1377,10 +1526,6 @@
 <context>
     <name>UplinkPicker</name>
     <message>
-        <source>The site&apos;s uplink</source>
-        <translation>The site&apos;s uplink</translation>
-    </message>
-    <message>
         <source>No uplink</source>
         <translation>No uplink</translation>
     </message>
@@ -1391,6 +1536,14 @@
     <message>
         <source>in Mbps</source>
         <translation>in Mbps</translation>
+    </message>
+    <message>
+        <source>The site&apos;s uplink: %1</source>
+        <translation>The site&apos;s uplink: %1</translation>
+    </message>
+    <message>
+        <source>Not a link: enter a speed above 0 and up to %1 Mbps.</source>
+        <translation>Not a link: enter a speed above 0 and up to %1 Mbps.</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1563,10 @@
     <message>
         <source>%1 - Vantrel</source>
         <translation>%1 - Vantrel</translation>
+    </message>
+    <message>
+        <source>Menu (F10)</source>
+        <translation>Menu (F10)</translation>
     </message>
 </context>
 <context>

@@ -320,12 +320,12 @@
         <translation>已设为最大码率 %1 kbps。</translation>
     </message>
     <message>
-        <source>Enter a channel name.</source>
-        <translation>请输入通道名称。</translation>
-    </message>
-    <message>
         <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
         <translation>请以普通数字输入带宽（Mbps），例如 2.5。</translation>
+    </message>
+    <message>
+        <source>Edit Device</source>
+        <translation>编辑设备</translation>
     </message>
 </context>
 <context>
@@ -363,10 +363,6 @@
         <translation>码流数量：%1 x %2</translation>
     </message>
     <message>
-        <source>Stream Counts : %1</source>
-        <translation>码流数量：%1</translation>
-    </message>
-    <message>
         <source>Resolution : %1</source>
         <translation>分辨率：%1</translation>
     </message>
@@ -381,6 +377,10 @@
     <message>
         <source>Scene Type : %1</source>
         <translation>场景：%1</translation>
+    </message>
+    <message>
+        <source>%1 channels × %2 streams</source>
+        <translation>%1 个通道 × %2 路码流</translation>
     </message>
 </context>
 <context>
@@ -450,6 +450,33 @@
     <message>
         <source>   EXCEL</source>
         <translation>   Excel</translation>
+    </message>
+</context>
+<context>
+    <name>GroupRule</name>
+    <message>
+        <source>key &quot;%1&quot; is out of range, expected %2.</source>
+        <translation>键“%1”超出范围，应为 %2。</translation>
+    </message>
+    <message>
+        <source>IPC or DVR</source>
+        <translation>IPC 或 DVR</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1</source>
+        <translation>1 到 %1 之间的整数</translation>
+    </message>
+    <message>
+        <source>a number above 0 and at most %1</source>
+        <translation>大于 0 且不超过 %1 的数</translation>
+    </message>
+    <message>
+        <source>a number from 0 to %1</source>
+        <translation>0 到 %1 之间的数</translation>
+    </message>
+    <message>
+        <source>a number above 0 and at most 1</source>
+        <translation>大于 0 且不超过 1 的数</translation>
     </message>
 </context>
 <context>
@@ -588,6 +615,10 @@
         <source>a list</source>
         <translation>一个列表</translation>
     </message>
+    <message>
+        <source>%1: group %2 (%3): %4</source>
+        <translation>%1：第 %2 组（%3）：%4</translation>
+    </message>
 </context>
 <context>
     <name>PlanFileController</name>
@@ -708,14 +739,6 @@
         <translation>之后的更改未能保存到恢复文件，因此此副本比丢失的工作要旧。</translation>
     </message>
     <message>
-        <source>Restore the older copy (%1 groups, saved for recovery at %2)?</source>
-        <translation>是否恢复这个较旧的副本（%1 个设备组，保存于 %2）？</translation>
-    </message>
-    <message>
-        <source>Restore the plan you were working on (%1 groups, saved for recovery at %2)?</source>
-        <translation>是否恢复当时正在编辑的方案（%1 个设备组，保存于 %2）？</translation>
-    </message>
-    <message>
         <source>It belongs to %1; Save writes to that file.</source>
         <translation>它属于 %1；保存时将写入该文件。</translation>
     </message>
@@ -728,6 +751,24 @@
 %1</source>
         <translation>此方案的更改无法保存到恢复文件，程序崩溃时将会丢失；请保存方案以保留更改。在能够再次写入副本之前，标题栏会显示“未备份”。
 %1</translation>
+    </message>
+    <message>
+        <source>Vantrel opens one plan at a time. These were not opened:
+%1</source>
+        <translation>Vantrel 一次只打开一个方案。以下文件未打开：
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the older copy (%n groups, saved for recovery at %1)?</source>
+        <translation>
+            <numerusform>是否恢复这个较旧的副本（%n 个设备组，保存于 %1）？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore the plan you were working on (%n groups, saved for recovery at %1)?</source>
+        <translation>
+            <numerusform>是否恢复当时正在编辑的方案（%n 个设备组，保存于 %1）？</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1237,14 @@
         <source>Export</source>
         <translation>导出</translation>
     </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>导出 PDF...</translation>
+    </message>
+    <message>
+        <source>Export Excel...</source>
+        <translation>导出 Excel...</translation>
+    </message>
 </context>
 <context>
     <name>ShowValueListCheck</name>
@@ -1261,6 +1310,64 @@
     <message>
         <source>Storage :</source>
         <translation>存储：</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>码率</translation>
+    </message>
+    <message>
+        <source>Recorded a day</source>
+        <translation>每天录像</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>Rate (kbps) × 125 bytes a second × recorded hours × 3600 × days</source>
+        <translation>码率 (kbps) × 每秒 125 字节 × 录像小时数 × 3600 × 天数</translation>
+    </message>
+    <message>
+        <source>&lt; 0.1 %</source>
+        <translation>不足 0.1 %</translation>
+    </message>
+    <message>
+        <source>One disk holds %1 TB of recordings (%2 bytes)</source>
+        <translation>每块硬盘可存 %1 TB 录像（%2 字节）</translation>
+    </message>
+    <message>
+        <source>%1 TB × (1 − %2 % file system overhead) = %3 bytes
+Data disks = total bytes ÷ %3, rounded up</source>
+        <translation>%1 TB × (1 − %2 % 文件系统开销) = %3 字节
+数据盘数 = 总字节数 ÷ %3，向上取整</translation>
+    </message>
+    <message>
+        <source>%1 channels × %2 recorded streams × %3 kbps</source>
+        <translation>%1 个通道 × %2 路录像码流 × %3 kbps</translation>
+    </message>
+    <message>
+        <source>%1 h a day × %2 % on events</source>
+        <translation>每天 %1 小时 × %2 % 事件</translation>
+    </message>
+    <message>
+        <source>%1 h a day, continuously</source>
+        <translation>每天 %1 小时，连续录像</translation>
+    </message>
+    <message>
+        <source>%1 kbps × 125 bytes a second × %2 h × 3600 × %3 days = %4 bytes</source>
+        <translation>%1 kbps × 每秒 125 字节 × %2 小时 × 3600 × %3 天 = %4 字节</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>%1 bytes ÷ 10¹²</source>
+        <translation>%1 字节 ÷ 10¹²</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 / %2 字节</translation>
     </message>
 </context>
 <context>
@@ -1340,20 +1447,56 @@
 </translation>
     </message>
     <message>
-        <source>%1 rows in %2 scenes. Replace the scene table?</source>
-        <translation>共 %1 行，%2 个场景。是否替换场景表？</translation>
-    </message>
-    <message>
-        <source>%1 rows in %2 scenes, %3 rows refused: %4. Replace the scene table?</source>
-        <translation>共 %1 行，%2 个场景，拒绝 %3 行：%4。是否替换场景表？</translation>
-    </message>
-    <message>
         <source>Importing the scene pictures...</source>
         <translation>正在导入场景图片...</translation>
     </message>
     <message>
         <source>Checking the scene table...</source>
         <translation>正在检查场景表...</translation>
+    </message>
+    <message>
+        <source>The table holds %1 in %2.</source>
+        <translation>该表共有 %1，分属 %2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scenes</source>
+        <translation>
+            <numerusform>%n 个场景</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows are refused and left out: %1.</source>
+        <translation>
+            <numerusform>%n 行被拒绝并略去：%1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The scenes in use now, %1 with %2 and %3, will be removed.</source>
+        <translation>当前使用的 %1（共 %2、%3）将被删除。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pictures</source>
+        <translation>
+            <numerusform>%n 张图片</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace the scene table?</source>
+        <translation>是否替换场景表？</translation>
+    </message>
+    <message>
+        <source>The shipped scenes are back. Restart the program to use them.</source>
+        <translation>已恢复随程序提供的场景。请重新启动程序以使用它们。</translation>
+    </message>
+    <message>
+        <source>The shipped scenes could not be restored.</source>
+        <translation>无法恢复随程序提供的场景。</translation>
     </message>
 </context>
 <context>
@@ -1377,10 +1520,6 @@
 <context>
     <name>UplinkPicker</name>
     <message>
-        <source>The site&apos;s uplink</source>
-        <translation>站点上行链路</translation>
-    </message>
-    <message>
         <source>No uplink</source>
         <translation>无上行链路</translation>
     </message>
@@ -1391,6 +1530,14 @@
     <message>
         <source>in Mbps</source>
         <translation>单位 Mbps</translation>
+    </message>
+    <message>
+        <source>The site&apos;s uplink: %1</source>
+        <translation>站点上行链路：%1</translation>
+    </message>
+    <message>
+        <source>Not a link: enter a speed above 0 and up to %1 Mbps.</source>
+        <translation>这不是有效链路：请输入大于 0 且不超过 %1 Mbps 的速率。</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1557,10 @@
     <message>
         <source>%1 - Vantrel</source>
         <translation>%1 - Vantrel 网络规划</translation>
+    </message>
+    <message>
+        <source>Menu (F10)</source>
+        <translation>菜单 (F10)</translation>
     </message>
 </context>
 <context>

@@ -103,9 +103,23 @@ private:
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("translation")) {
                 // Texts no longer in the code are not shown either.
                 const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                const QString text = xml.readElementText();
+                // A counted text holds one form per plural; each is a text
+                // the program may show.
+                QStringList forms;
+                QString text;
+                while (!xml.atEnd()) {
+                    const QXmlStreamReader::TokenType token = xml.readNext();
+                    if (token == QXmlStreamReader::Characters)
+                        text += xml.text();
+                    else if (token == QXmlStreamReader::StartElement && xml.name() == QLatin1String("numerusform"))
+                        forms << xml.readElementText();
+                    else if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("translation"))
+                        break;
+                }
+                if (forms.isEmpty())
+                    forms << text;
                 if (type != QLatin1String("vanished") && type != QLatin1String("obsolete"))
-                    m_raw << text;
+                    m_raw << forms;
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(path + QStringLiteral(": ") + xml.errorString()));
@@ -125,7 +139,7 @@ private:
 
     void add(const QString& raw)
     {
-        static const QRegularExpression marker(QStringLiteral("%L?\\d+"));
+        static const QRegularExpression marker(QStringLiteral("%L?(?:\\d+|n)"));
         const QString text = simplified(raw);
         m_exact.insert(text);
         m_exact.insert(withoutClosingColon(text));

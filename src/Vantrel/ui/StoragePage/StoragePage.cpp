@@ -299,7 +299,7 @@ void StoragePage::refresh()
                                      .arg(recording.retentionDays)
                                      .arg(bytesText(figures.bytes));
         setText(kGroupColumn, group.device.channelName)->setToolTip(group.device.channelName);
-        setText(kRateColumn, tr("%1 kbps").arg(rate))->setToolTip(rateTip);
+        setText(kRateColumn, QStringLiteral("%1 kbps").arg(rate))->setToolTip(rateTip);
         setText(kHoursColumn, tr("%1 h").arg(hoursText(seconds)))->setToolTip(hoursTip);
         setText(kRetentionColumn, tr("%1 days").arg(recording.retentionDays));
         setText(kBytesColumn, bytesText(figures.bytes))->setToolTip(bytesTip);
