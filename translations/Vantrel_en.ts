@@ -296,10 +296,6 @@
         <translation>Sub-stream</translation>
     </message>
     <message>
-        <source>Enter a rate from 0 to %1 kbps.</source>
-        <translation>Enter a rate from 0 to %1 kbps.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -326,6 +322,10 @@
     <message>
         <source>Edit Device</source>
         <translation>Edit Device</translation>
+    </message>
+    <message>
+        <source>Enter a rate from 1 to %1 kbps.</source>
+        <translation>Enter a rate from 1 to %1 kbps.</translation>
     </message>
 </context>
 <context>

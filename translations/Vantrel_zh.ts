@@ -296,10 +296,6 @@
         <translation>子码流</translation>
     </message>
     <message>
-        <source>Enter a rate from 0 to %1 kbps.</source>
-        <translation>请输入 0 到 %1 kbps 之间的码率。</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -326,6 +322,10 @@
     <message>
         <source>Edit Device</source>
         <translation>编辑设备</translation>
+    </message>
+    <message>
+        <source>Enter a rate from 1 to %1 kbps.</source>
+        <translation>请输入 1 到 %1 kbps 之间的码率。</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void unsavedChangesAreAskedAbout();
     void startOffersCrashedWorkThenTheNamedPlan();
     void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery_data();
+    void whatTheEditorAddsIsSavedAndOpensAgain();
     void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery();
     void aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent();
 
@@ -416,6 +418,35 @@ void tst_PlanWorkflow::theFirstEditAfterNewOpenOrSaveIsKeptForRecovery()
     m_window->openAtStart({ QStringLiteral("Vantrel") });
     QCOMPARE(m_questions.size(), 1);
     QCOMPARE(plan()->groupCount(), groups);
+}
+
+void tst_PlanWorkflow::whatTheEditorAddsIsSavedAndOpensAgain()
+{
+    // A rate of 0 used to be added, saved, and then refused at every open.
+    auto* rate = child<QLineEdit>("m_lineEditScenceRecommandRate");
+    rate->setText(QStringLiteral("0"));
+    QTest::mouseClick(child<QPushButton>("m_btnAddDevice"), Qt::LeftButton);
+    QCOMPARE(plan()->groupCount(), 0);
+    QVERIFY(rate->property("invalid").toBool());
+    QVERIFY2(rate->toolTip().contains(QStringLiteral("from 1 to")), qPrintable(rate->toolTip()));
+
+    rate->setText(QStringLiteral("1"));
+    QTest::mouseClick(child<QPushButton>("m_btnAddDevice"), Qt::LeftButton);
+    child<QSpinBox>("channelCountsEdit")->setValue(512);
+    child<QSpinBox>("streamCountsEdit")->setValue(512);
+    rate->setText(QStringLiteral("1048576"));
+    QTest::mouseClick(child<QPushButton>("m_btnAddDevice"), Qt::LeftButton);
+    QCOMPARE(plan()->groupCount(), 2);
+
+    QTemporaryDir folder;
+    m_nextPath = folder.filePath(QStringLiteral("edges.vantrel"));
+    QVERIFY(m_window->planFiles()->save());
+    QVERIFY(m_window->planFiles()->newPlan());
+    QVERIFY(m_window->planFiles()->openFile(m_nextPath));
+    QVERIFY2(m_notices.isEmpty(), qPrintable(m_notices.join(QLatin1Char('\n'))));
+    QCOMPARE(plan()->groupCount(), 2);
+    QCOMPARE(plan()->groupAt(0).device.bitrate, 1.0);
+    QCOMPARE(plan()->groupAt(1).device.bitrate, 1048576.0);
 }
 
 QTEST_MAIN(tst_PlanWorkflow)

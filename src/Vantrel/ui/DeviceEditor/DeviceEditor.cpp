@@ -16,6 +16,7 @@
 
 #include "FocusedWheelFilter.h"
 #include "RecordingEditor/RecordingEditor.h"
+#include <data/GroupRule.h>
 #include <data/PlanFile.h>
 
 #include <Fenwork/LineEdit.h>
@@ -42,7 +43,7 @@ constexpr int kInitialWidth = 400;
 constexpr int kRowSpacing = 14;
 constexpr int kSceneModeRowSpacing = 8;
 // Every rate of the shipped tables fits, and a plan file holds no more.
-constexpr int kMaxRate = static_cast<int>(PlanFile::kMaxBitrateKbps); // kbps
+constexpr int kMaxRate = static_cast<int>(GroupRule::kMaxBitrateKbps); // kbps
 constexpr int kMaxChannelNameLength = 20;
 constexpr double kKbpsPerMbps = 1024.0;
 
@@ -532,12 +533,15 @@ bool DeviceEditor::rateFieldAcceptable() const
         return true;
     QString text = field->text();
     int position = 0;
-    return validator->validate(text, position) == QValidator::Acceptable;
+    // The field's limits and the plan file's are one rule: a group the
+    // editor adds can always be saved and opened again.
+    return validator->validate(text, position) == QValidator::Acceptable
+        && GroupRule::acceptsBitrate(text.toDouble());
 }
 
 void DeviceEditor::markRateFieldInvalid(bool invalid)
 {
-    markInvalid(m_ui->m_lineEditScenceRecommandRate, invalid, tr("Enter a rate from 0 to %1 kbps.").arg(kMaxRate));
+    markInvalid(m_ui->m_lineEditScenceRecommandRate, invalid, tr("Enter a rate from 1 to %1 kbps.").arg(kMaxRate));
 }
 
 void DeviceEditor::onRateTextChanged(const QString&)
