@@ -7,6 +7,7 @@
 
 #include "SkinColours/SkinColours.h"
 
+#include <Fenwork/PlainText.h>
 #include <Fenwork/SpinBox.h>
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -298,7 +300,7 @@ void StoragePage::refresh()
                                      .arg(hoursText(seconds))
                                      .arg(recording.retentionDays)
                                      .arg(bytesText(figures.bytes));
-        setText(kGroupColumn, group.device.channelName)->setToolTip(group.device.channelName);
+        setText(kGroupColumn, group.device.channelName)->setToolTip(aptui::PlainText::toolTip(group.device.channelName));
         setText(kRateColumn, QStringLiteral("%1 kbps").arg(rate))->setToolTip(rateTip);
         setText(kHoursColumn, tr("%1 h").arg(hoursText(seconds)))->setToolTip(hoursTip);
         setText(kRetentionColumn, tr("%1 days").arg(recording.retentionDays));
@@ -308,5 +310,17 @@ void StoragePage::refresh()
         share->setToolTip(tr("%1 of %2 bytes").arg(bytesText(figures.bytes), bytesText(sizing.bytes)));
         share->setData(Qt::UserRole, figures.share);
     }
+    // A byte count is read digit by digit, so its column is as wide as the
+    // largest one rather than a share of the table that cuts it. The largest
+    // count has the most digits; measuring it alone keeps a city plan quick.
+    long double largest = 0;
+    for (const StorageSizing::Group& figures : sizing.groups)
+        largest = std::max(largest, figures.bytes);
+    QHeaderView* header = m_groups->horizontalHeader();
+    const int padding = 2 * m_groups->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_groups) + 12;
+    header->setSectionResizeMode(kBytesColumn, QHeaderView::Fixed);
+    const int title = header->fontMetrics().horizontalAdvance(m_groups->horizontalHeaderItem(kBytesColumn)->text());
+    header->resizeSection(kBytesColumn,
+                          std::max(m_groups->fontMetrics().horizontalAdvance(bytesText(largest)), title) + padding);
     m_groups->setUpdatesEnabled(true);
 }

@@ -9,6 +9,7 @@
 
 #include <Fenwork/ComboBox.h>
 #include <Fenwork/LineEdit.h>
+#include <Fenwork/PlainText.h>
 
 #include <QAbstractItemView>
 #include <QDoubleValidator>
@@ -89,7 +90,7 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
         }
     }
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
-    m_linkBox->setToolTip(tr("The site's uplink: %1").arg(m_linkBox->currentText()));
+    m_linkBox->setToolTip(aptui::PlainText::toolTip(tr("The site's uplink: %1").arg(m_linkBox->currentText())));
     // The list is as wide as its longest link, however narrow the box: a
     // link's name and its figures are read together.
     QAbstractItemView* list = m_linkBox->view();
@@ -110,7 +111,7 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
     connect(m_linkBox, &QComboBox::currentIndexChanged, this, &UplinkPicker::onLinkChosen);
     // The whole name of a link the box shows shortened.
     connect(m_linkBox, &QComboBox::currentTextChanged, this,
-            [this](const QString& link) { m_linkBox->setToolTip(tr("The site's uplink: %1").arg(link)); });
+            [this](const QString& link) { m_linkBox->setToolTip(aptui::PlainText::toolTip(tr("The site's uplink: %1").arg(link))); });
     connect(m_customField, &QLineEdit::editingFinished, this, &UplinkPicker::onCustomEdited);
     // Typing again takes the mark away until the new figure is finished.
     connect(m_customField, &QLineEdit::textEdited, this, [this] { markCustomInvalid(false); });
