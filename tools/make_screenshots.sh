@@ -11,7 +11,9 @@
 #       bandwidth-tab[-zh].png, encoding-tab[-zh].png, about-menu[-zh].png,
 #       update-dialog[-zh].png
 #   render_window --part min-size (the window at its smallest, 1024 x 720):
-#       min-size-bandwidth[-zh].png, min-size-encoding[-zh].png
+#       min-size-bandwidth[-zh].png (fixed rates), min-size-variable[-zh].png
+#       (scene rates), min-size-recording[-zh].png (Recording open),
+#       min-size-encoding[-zh].png
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first page through pdftoppm:
@@ -141,7 +143,9 @@ for language in 0 1; do
         cp "$out/$name.png" "$images/$name$suffix.png"
     done
     render min-size "$out"
-    cp "$out/min-size-bandwidth$suffix.png" "$out/min-size-encoding$suffix.png" "$images/"
+    for name in min-size-bandwidth min-size-variable min-size-recording min-size-encoding; do
+        cp "$out/$name$suffix.png" "$images/"
+    done
     render gauge "$out"
     for state in none 0 69.9 70 100 140; do
         cp "$out/gauge-$state$suffix.png" "$images/"
