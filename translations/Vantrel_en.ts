@@ -327,6 +327,10 @@
         <source>Enter a rate from 1 to %1 kbps.</source>
         <translation>Enter a rate from 1 to %1 kbps.</translation>
     </message>
+    <message>
+        <source>The scene &quot;%1&quot; is no longer in the scene table; the group keeps its rate as a fixed rate.</source>
+        <translation>The scene &quot;%1&quot; is no longer in the scene table; the group keeps its rate as a fixed rate.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>

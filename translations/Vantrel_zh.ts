@@ -327,6 +327,10 @@
         <source>Enter a rate from 1 to %1 kbps.</source>
         <translation>请输入 1 到 %1 kbps 之间的码率。</translation>
     </message>
+    <message>
+        <source>The scene &quot;%1&quot; is no longer in the scene table; the group keeps its rate as a fixed rate.</source>
+        <translation>场景“%1”已不在场景表中；该设备组的码率保留为固定码率。</translation>
+    </message>
 </context>
 <context>
     <name>DeviceItemWidget</name>

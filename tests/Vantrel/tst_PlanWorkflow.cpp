@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void startOffersCrashedWorkThenTheNamedPlan();
     void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery_data();
     void whatTheEditorAddsIsSavedAndOpensAgain();
+    void aGroupWhoseSceneIsGoneKeepsItsRate();
     void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery();
     void aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent();
 
@@ -252,15 +254,15 @@ void tst_PlanWorkflow::refusedFilesAndFailedSavesChangeNothing()
     QCOMPARE(snapshot(), before);
     QCOMPARE(m_window->appTitle(), QStringLiteral("kept.vantrel* - Vantrel"));
 
-    // A scene the tables do not have: the editor could not show the group
-    // (it used to swap in the first scene when the group was edited).
+    // An encoding the tables do not have: the editor could not show the
+    // group (it used to swap in the first encoding when the group was edited).
     const QString unknown = folder.filePath(QStringLiteral("unknown.vantrel"));
     QVERIFY(aptui::SafeFileWriter::writeFile(unknown,
         "{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{\"number\":1,\"name\":\"Gate\","
-        "\"deviceType\":\"IPC\",\"channels\":1,\"streams\":1,\"rateMode\":\"scene\",\"scene\":\"Moon\","
-        "\"resolution\":\"1080P(1920x1080)\",\"encoding\":\"H.264\",\"bitrateKbps\":2048}]}"));
+        "\"deviceType\":\"IPC\",\"channels\":1,\"streams\":1,\"resolution\":\"1080P(1920x1080)\","
+        "\"frameRate\":\"25\",\"encoding\":\"H.267\",\"bitrateKbps\":2048}]}"));
     QVERIFY(!m_window->planFiles()->openFile(unknown));
-    QVERIFY2(m_notices.last().contains(QStringLiteral("unknown.vantrel: group 1 (Gate): key \"scene\" is \"Moon\"")),
+    QVERIFY2(m_notices.last().contains(QStringLiteral("unknown.vantrel: group 1 (Gate): key \"encoding\" is \"H.267\"")),
              qPrintable(m_notices.last()));
     QCOMPARE(snapshot(), before);
     m_notices.removeLast();
@@ -447,6 +449,27 @@ void tst_PlanWorkflow::whatTheEditorAddsIsSavedAndOpensAgain()
     QCOMPARE(plan()->groupCount(), 2);
     QCOMPARE(plan()->groupAt(0).device.bitrate, 1.0);
     QCOMPARE(plan()->groupAt(1).device.bitrate, 1048576.0);
+}
+
+void tst_PlanWorkflow::aGroupWhoseSceneIsGoneKeepsItsRate()
+{
+    // After another scene table was imported, a plan made with the old one
+    // still opens, and changing such a group says what became of its scene.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("old-scenes.vantrel"));
+    QVERIFY(aptui::SafeFileWriter::writeFile(path,
+        "{\"format\":\"vantrel-plan\",\"version\":1,\"groups\":[{\"number\":1,\"name\":\"Gate\","
+        "\"deviceType\":\"IPC\",\"channels\":1,\"streams\":1,\"rateMode\":\"scene\",\"scene\":\"Moon\","
+        "\"resolution\":\"1080P(1920x1080)\",\"encoding\":\"H.264\",\"bitrateKbps\":2048}]}"));
+    QVERIFY(m_window->planFiles()->openFile(path));
+    QCOMPARE(plan()->groupCount(), 1);
+    QTest::mouseDClick(cards().at(0), Qt::LeftButton);
+    auto* rate = child<QLineEdit>("m_lineEditScenceRecommandRate");
+    QCOMPARE(rate->text(), QStringLiteral("2048"));
+    QVERIFY(child<QRadioButton>("m_radioButtonFixedRate")->isChecked());
+    QVERIFY2(rate->toolTip().contains(QStringLiteral("Moon")), qPrintable(rate->toolTip()));
+    QTest::mouseClick(child<QPushButton>("m_btnAddDevice"), Qt::LeftButton);
+    QCOMPARE(plan()->groupAt(0).device.bitrate, 2048.0);
 }
 
 QTEST_MAIN(tst_PlanWorkflow)

@@ -5,7 +5,6 @@
 #include "PlanFile.h"
 #include "ShownText.h"
 
-#include <QHash>
 #include <QVector>
 
 #include <algorithm>
@@ -60,34 +59,6 @@ public:
             m_encodings = m_store.getEncodeTypes();
         return m_encodings;
     }
-    const QStringList& scenes()
-    {
-        if (m_scenes.isEmpty())
-            m_store.getScenceNames(m_scenes);
-        return m_scenes;
-    }
-    const QStringList& sceneResolutions(const QString& scene)
-    {
-        auto it = m_sceneResolutions.find(scene);
-        if (it == m_sceneResolutions.end()) {
-            QStringList list;
-            m_store.getScenceResolutions(scene, list);
-            it = m_sceneResolutions.insert(scene, list);
-        }
-        return *it;
-    }
-    const QStringList& sceneEncodings(const QString& scene, const QString& resolution)
-    {
-        const QString key = scene + QChar(0) + resolution;
-        auto it = m_sceneEncodings.find(key);
-        if (it == m_sceneEncodings.end()) {
-            QStringList list;
-            m_store.getScenceEncodeTypes(scene, resolution, list);
-            it = m_sceneEncodings.insert(key, list);
-        }
-        return *it;
-    }
-
 private:
     const DeviceConfigStore& m_store;
     QStringList m_ipcResolutions;
@@ -95,9 +66,6 @@ private:
     QStringList m_palFrames;
     QStringList m_ntscFrames;
     QStringList m_encodings;
-    QStringList m_scenes;
-    QHash<QString, QStringList> m_sceneResolutions;
-    QHash<QString, QStringList> m_sceneEncodings;
 };
 
 } // namespace
@@ -131,24 +99,19 @@ QString PlanNameCheck::firstUnknown(const PlanData& plan, const DeviceConfigStor
                 .arg(where, QLatin1String(key), ShownText::abbreviated(value),
                      close.isEmpty() ? tr("none") : close.join(QStringLiteral(", ")));
         };
+        // A scene group's rate is its own and its names are the scene
+        // table's, which the user replaces by importing another: a plan made
+        // with the shipped scenes still opens after such an import (the
+        // editor says so when such a group is changed).
+        if (!group.sceneName.isEmpty())
+            continue;
         const DeviceKind kind = group.deviceType == QLatin1String("DVR") ? DeviceKind::Dvr : DeviceKind::Ipc;
-        if (group.sceneName.isEmpty()) {
-            if (!known.resolutions(kind).contains(group.resolution))
-                return refuse("resolution", group.resolution, known.resolutions(kind));
-            if (!known.frameRates(plan.videoStandard).contains(group.frameRate))
-                return refuse("frameRate", group.frameRate, known.frameRates(plan.videoStandard));
-            if (!known.encodings().contains(group.encodingType))
-                return refuse("encoding", group.encodingType, known.encodings());
-        } else {
-            if (!known.scenes().contains(group.sceneName))
-                return refuse("scene", group.sceneName, known.scenes());
-            const QStringList& resolutions = known.sceneResolutions(group.sceneName);
-            if (!resolutions.contains(group.resolution))
-                return refuse("resolution", group.resolution, resolutions);
-            const QStringList& encodings = known.sceneEncodings(group.sceneName, group.resolution);
-            if (!encodings.contains(group.encodingType))
-                return refuse("encoding", group.encodingType, encodings);
-        }
+        if (!known.resolutions(kind).contains(group.resolution))
+            return refuse("resolution", group.resolution, known.resolutions(kind));
+        if (!known.frameRates(plan.videoStandard).contains(group.frameRate))
+            return refuse("frameRate", group.frameRate, known.frameRates(plan.videoStandard));
+        if (!known.encodings().contains(group.encodingType))
+            return refuse("encoding", group.encodingType, known.encodings());
     }
     return QString();
 }

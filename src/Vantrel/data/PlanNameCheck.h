@@ -8,11 +8,12 @@
 
 class DeviceConfigStore;
 
-// A plan names resolutions, frame rates, encodings and scenes by the data
-// tables' names. One the tables do not list could neither be shown nor
-// edited (the editor has no entry to select for it), so such a plan is
+// A fixed-rate group names its resolution, frame rate and encoding by the
+// bitrate tables' names. One the tables do not list could neither be shown
+// nor edited (the editor has no entry to select for it), so such a plan is
 // refused the way any other out-of-range value is, with the names nearest
-// to the unknown one, so the user can see what was meant.
+// to the unknown one, so the user can see what was meant. Scene groups are
+// left alone: the scene table is the user's to replace.
 class PlanNameCheck
 {
     Q_DECLARE_TR_FUNCTIONS(PlanNameCheck)

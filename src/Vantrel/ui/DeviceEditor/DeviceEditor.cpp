@@ -689,7 +689,12 @@ void DeviceEditor::loadGroup(const StructDeviceItem& item)
     // The same order a person would fill the form in: each choice refills
     // the boxes after it.
     selectText(ui->m_comboBoxDeviceType, item.deviceType);
-    if (item.sceneName.isEmpty()) {
+    // A scene the table no longer lists (the user imported another) has no
+    // entry to show: the group keeps its rate as a fixed rate, and says so,
+    // rather than taking another scene's.
+    const bool sceneGone =
+        !item.sceneName.isEmpty() && !m_deviceInfoManager->getScenceNames().contains(item.sceneName);
+    if (item.sceneName.isEmpty() || sceneGone) {
         ui->m_radioButtonFixedRate->setChecked(true);
         selectFixedRate();
         selectText(ui->m_comboBoxResolution, item.resolution);
@@ -709,6 +714,10 @@ void DeviceEditor::loadGroup(const StructDeviceItem& item)
     ui->streamCountsEdit->setValue(item.streamCount);
     // The group's own rate, which may be one the user typed.
     ui->m_lineEditScenceRecommandRate->setText(QString::number(std::trunc(item.bitrate), 'f', 0));
+    if (sceneGone)
+        markInvalid(ui->m_lineEditScenceRecommandRate, true,
+                    tr("The scene \"%1\" is no longer in the scene table; the group keeps its rate as a fixed rate.")
+                        .arg(item.sceneName));
 }
 
 // ---------------------------------------------------------------------------
