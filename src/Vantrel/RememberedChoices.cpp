@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSettings>
 #include <QTimer>
 #include <QUndoStack>
@@ -47,13 +48,18 @@ RememberedChoices::RememberedChoices(Vantrel* window)
     connect(editor, &DeviceEditor::signalCodeParameterChanged, this, &RememberedChoices::keepLink);
     // Undo and redo of a switch change the standard in force too; an opened
     // plan's standard is no choice of the user's and is not kept.
+    // The history also clears itself when the window goes, after the plan
+    // is gone: the plan is watched through a guard.
     PlanEditor* planEditor = m_window->capacityCalculation()->deviceAddPage()->planEditor();
-    connect(planEditor->undoStack(), &QUndoStack::indexChanged, this, [this, planEditor] {
-        if (planEditor->plan()->videoStandard() != m_standardInForce)
-            keepStandard(planEditor->plan()->videoStandard());
+    const QPointer<Plan> plan = planEditor->plan();
+    connect(planEditor->undoStack(), &QUndoStack::indexChanged, this, [this, plan] {
+        if (plan && plan->videoStandard() != m_standardInForce)
+            keepStandard(plan->videoStandard());
     });
-    connect(m_window->planFiles(), &PlanFileController::planLoaded, this,
-            [this, planEditor] { m_standardInForce = planEditor->plan()->videoStandard(); });
+    connect(m_window->planFiles(), &PlanFileController::planLoaded, this, [this, plan] {
+        if (plan)
+            m_standardInForce = plan->videoStandard();
+    });
     m_window->installEventFilter(this);
 }
 
