@@ -12,6 +12,7 @@
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolTitleBar.h>
 #include <TempProgramDir.h>
+#include <WidgetLookup.h>
 #include <data/PlanFile.h>
 #include <edit/PlanEditor.h>
 
@@ -27,6 +28,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -69,10 +71,7 @@ private:
     template<typename T>
     T* child(const char* name) const
     {
-        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget named %s", name);
-        return widget;
+        return childNamed<T>(m_window.get(), name);
     }
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void typeOver(const QString& text);

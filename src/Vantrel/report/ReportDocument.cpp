@@ -242,10 +242,12 @@ ReportDocument::ReportDocument(const PlanReport& report, const QSizeF& page, qre
         chart->insert(writer.cursor(), page.width());
     }
 
-    // Last, so the document is laid out once, and in pages.
-    document->setPageSize(page);
+    // The chart's size must be known before the layout places anything
+    // after it: a layout made without it drew the bars over the table.
     if (chart)
         chart->registerWithLayout(document);
+    // Last, so the document is laid out once, and in pages.
+    document->setPageSize(page);
 }
 
 ReportDocument::~ReportDocument() = default;

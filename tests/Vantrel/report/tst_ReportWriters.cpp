@@ -133,6 +133,7 @@ private Q_SLOTS:
     void csvStatesEveryFigure();
     void workbookHasTypedCellsAndChart();
     void pdfRepeatsHeadingOnEveryPage();
+    void pdfDrawsNoWordOverAnother();
     void pdfShowsChineseInCjkFont();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
@@ -236,6 +237,37 @@ void tst_ReportWriters::workbookHasTypedCellsAndChart()
     const StorageSizing sizing = StorageCalculator::size(plan.groups, plan.storage);
     QCOMPARE(summary.value("Disks to buy").toArray().at(0).toInt(), int(sizing.disks));
     QCOMPARE(summary.value("RAID").toArray().at(0).toString(), QStringLiteral("RAID6"));
+}
+
+void tst_ReportWriters::pdfDrawsNoWordOverAnother()
+{
+    // The chart's labels are words too: a chart laid over the table (as it
+    // once was) puts them on the table's words.
+    for (int groups : {6, 25}) {
+        const QString path = filePath(QStringLiteral("words%1.pdf").arg(groups));
+        QString error;
+        QVERIFY2(ReportWriter::writePdf(ReportPlans::plan(groups), path, &error, kDate), qPrintable(error));
+        const QString boxes = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+        QVERIFY2(boxes.contains(QStringLiteral("<word")), "pdftotext failed (poppler-utils installed?)");
+        static const QRegularExpression word(QStringLiteral(
+            "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+        const QStringList pages = boxes.split(QStringLiteral("<page "), Qt::SkipEmptyParts);
+        for (int page = 0; page < pages.size(); ++page) {
+            QVector<QPair<QRectF, QString>> words;
+            for (auto it = word.globalMatch(pages.at(page)); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+                // Lines of a paragraph may touch; a word over another covers it.
+                words.append({box.adjusted(0.5, 2, -0.5, -2), m.captured(5)});
+            }
+            for (int i = 0; i < words.size(); ++i)
+                for (int j = i + 1; j < words.size(); ++j)
+                    QVERIFY2(!words.at(i).first.intersects(words.at(j).first),
+                             qPrintable(QStringLiteral("%1 groups, page %2: \"%3\" over \"%4\"")
+                                            .arg(groups).arg(page + 1).arg(words.at(i).second, words.at(j).second)));
+        }
+    }
 }
 
 void tst_ReportWriters::pdfRepeatsHeadingOnEveryPage()
