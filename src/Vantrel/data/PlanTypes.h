@@ -2,6 +2,7 @@
 
 #include "DeviceTypes.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
 
@@ -138,8 +139,14 @@ inline std::optional<StorageSettings::Raid> raidFromName(const QString& name)
 // Everything a plan file holds, as plain values.
 struct PlanData
 {
+    // What page 1 of a report says about the site; all optional.
     QString siteName;
+    QString customer;
+    QString address;
+    QString designer;
     QString notes;
+    // A PNG or JPEG as its file held it; empty for none.
+    QByteArray logo;
     VideoStandard videoStandard = PAL;
     StorageSettings storage;
     UplinkSettings uplink;
