@@ -29,22 +29,6 @@
 
 namespace {
 
-constexpr double kKbpsPerMbps = 1024.0;
-
-// Units as a script reads them; the window shows its own translated words.
-QString unitName(BandwidthTotal::Unit unit)
-{
-    switch (unit) {
-    case BandwidthTotal::Unit::Gpbs:
-        return QStringLiteral("Gbps");
-    case BandwidthTotal::Unit::Mpbs:
-        return QStringLiteral("Mbps");
-    case BandwidthTotal::Unit::Kpbs:
-        break;
-    }
-    return QStringLiteral("Kbps");
-}
-
 QString jsonString(const QString& text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{ text }).toJson(QJsonDocument::Compact);
@@ -192,7 +176,7 @@ int CommandLine::totals(const QStringList& arguments)
                  .arg(totals.ipcChannels())
                  .arg(totals.dvrChannels())
                  .arg(QString::number(total.total(), 'f', 0), jsonString(total.text()),
-                      jsonString(unitName(total.unit())));
+                      jsonString(BandwidthTotal::unitName(total.unit())));
     return Done;
 }
 
@@ -240,7 +224,7 @@ int CommandLine::fit(const QStringList& arguments)
         return Refused;
     }
     CodeParameter parameter;
-    parameter.bandwidth = mbps * kKbpsPerMbps;
+    parameter.bandwidth = mbps * BandwidthTotal::kKbpsPerMbps;
     parameter.streamCount = streams;
     parameter.deviceType = encodingCode(*kind);
     parameter.videoStandard = standard == QLatin1String("PAL") ? PAL : NTSC;

@@ -12,8 +12,15 @@ class BandwidthTotal
 public:
     enum class Unit { Kpbs, Mpbs, Gpbs };
 
-    // Shown instead of any larger figure in Gpbs.
+    // The one step between the units, everywhere a rate is shown or typed.
+    static constexpr double kKbpsPerMbps = 1024.0;
+    // The window's figure field holds no more; beyond it the window marks
+    // its figure as a least value. Reports and scripts get the true figure.
     static constexpr double kMaxShownGpbs = 999.9;
+
+    // The unit as a reader and a script read it: "Kbps", "Mbps", "Gbps".
+    // The window shows its own translated words.
+    static QString unitName(Unit unit);
 
     BandwidthTotal() = default;
     // sum: the summed group loads in kbps.
@@ -30,6 +37,8 @@ public:
     Unit unit() const;
     // The figure in its unit with one decimal, rounded up.
     QString text() const;
+    // text(), or "≥ 999.9" for a total beyond what the window's field holds.
+    QString windowText() const;
 
 private:
     static double sanitized(double load);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandwidthTotal.h"
 #include "DeviceTypes.h"
 
 #include <QByteArray>
@@ -75,7 +76,7 @@ struct UplinkSettings
 
     bool isSet() const { return mbps > 0.0; }
     // The link's capacity as the encoding tab counts it: 1 Mbps = 1024 kbps.
-    double kbps() const { return mbps * 1024.0; }
+    double kbps() const { return mbps * BandwidthTotal::kKbpsPerMbps; }
 
     friend bool operator==(const UplinkSettings& a, const UplinkSettings& b)
     {

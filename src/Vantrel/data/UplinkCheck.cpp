@@ -1,12 +1,14 @@
 #include "UplinkCheck.h"
 
+#include "BandwidthTotal.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
 
 namespace {
 
-constexpr double kUnitStep = 1024.0;
+constexpr double kUnitStep = BandwidthTotal::kKbpsPerMbps;
 
 // Rounds up to a tenth; the small allowance keeps an exact figure such as
 // 70 from turning into 70.1 through the last bit of a division.

@@ -42,16 +42,6 @@ QString convertedFrameRate(const QString& frameRate, VideoStandard target)
     return QString();
 }
 
-// The figure as the page reports it: a total beyond the largest figure shown
-// says that it is at least that, rather than pass for the total.
-QString shownTotal(const BandwidthTotal& total)
-{
-    const double gpbs = total.total() / 1024.0 / 1024.0;
-    if (total.unit() == BandwidthTotal::Unit::Gpbs && gpbs > BandwidthTotal::kMaxShownGpbs)
-        return QStringLiteral("\u2265 ") + total.text();
-    return total.text();
-}
-
 int clampedToInt(qint64 value)
 {
     return static_cast<int>(std::min<qint64>(value, std::numeric_limits<int>::max()));
@@ -352,7 +342,7 @@ void DeviceAddPage::updateTotals()
     const PlanTotals totals(m_planEditor->plan()->groups());
     const BandwidthTotal& total = totals.bandwidth();
     Q_EMIT signalDeviceChanged(QString::number(totals.channels()), QString::number(totals.ipcChannels()),
-                               QString::number(totals.dvrChannels()), shownTotal(total), unitText(total.unit()));
+                               QString::number(totals.dvrChannels()), total.windowText(), unitText(total.unit()));
 }
 
 bool DeviceAddPage::convertGroup(StructDeviceItem& group, VideoStandard target)

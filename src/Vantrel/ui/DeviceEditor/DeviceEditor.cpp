@@ -45,7 +45,6 @@ constexpr int kSceneModeRowSpacing = 8;
 // Every rate of the shipped tables fits, and a plan file holds no more.
 constexpr int kMaxRate = static_cast<int>(GroupRule::kMaxBitrateKbps); // kbps
 constexpr int kMaxChannelNameLength = 20;
-constexpr double kKbpsPerMbps = 1024.0;
 
 const char kInvalidProperty[] = "invalid";
 
@@ -786,12 +785,12 @@ void DeviceEditor::onCodeParameterChanged()
     markInvalid(ui->customBandEdit, !custom && !ui->customBandEdit->text().trimmed().isEmpty(),
                 tr("Enter the bandwidth in Mbps as a plain number, such as 2.5."));
     if (ui->customBandCheckbox_2->isChecked()) {
-        parameter.bandwidth = custom.value_or(0.0) * kKbpsPerMbps;
+        parameter.bandwidth = custom.value_or(0.0) * BandwidthTotal::kKbpsPerMbps;
     } else {
         parameter.bandwidth =
             m_configStore->getConnectionBandwidth(ui->netLinkCombox_2->currentData(kLinkKeyRole).toString(),
                                                   ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString())
-            * kKbpsPerMbps;
+            * BandwidthTotal::kKbpsPerMbps;
     }
     parameter.streamCount = ui->streamCountSpinBox_2->text().toInt(nullptr, 10);
     // The boxes hold translations, but the words compared are the source
