@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 #include "PlanFileController.h"
 #include "edit/PlanEditor.h"
 #include "ui/CapacityCalculation/CapacityCalculation.h"
@@ -77,7 +78,7 @@ DeviceAddPage* page(Vantrel& window)
 
 PlanEditor* editor(Vantrel& window)
 {
-    return page(window)->planEditor();
+    return window.document()->editor();
 }
 
 DeviceListWidget* list(Vantrel& window)

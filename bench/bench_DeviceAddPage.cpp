@@ -1,5 +1,8 @@
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceListWidget/DeviceListWidget.h"
+#include "PlanDocument.h"
+
+#include <edit/PlanEditor.h>
 
 #include <data/BandwidthTotal.h>
 
@@ -33,9 +36,18 @@ void settle()
     QApplication::processEvents();
 }
 
+// The plan outlives every page made for it.
+PlanDocument& document()
+{
+    static PlanDocument plan{ QString() };
+    return plan;
+}
+
 std::unique_ptr<DeviceAddPage> makePage(int groups, int width)
 {
+    document().editor()->load(PlanData());
     auto page = std::make_unique<DeviceAddPage>();
+    page->setDocument(&document());
     page->resize(width, 700);
     page->show();
     QVector<StructDeviceItem> items;

@@ -54,6 +54,18 @@
         <source>Total Band Width(%1)</source>
         <translation>Total Bandwidth (%1)</translation>
     </message>
+    <message>
+        <source>Gpbs</source>
+        <translation>Gbps</translation>
+    </message>
+    <message>
+        <source>Mpbs</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Kpbs</source>
+        <translation>Kbps</translation>
+    </message>
 </context>
 <context>
     <name>BitrateTableCheck</name>
@@ -288,14 +300,6 @@
         <translation>DVR</translation>
     </message>
     <message>
-        <source>Main stream</source>
-        <translation>Main stream</translation>
-    </message>
-    <message>
-        <source>Sub stream</source>
-        <translation>Sub-stream</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -314,10 +318,6 @@
     <message>
         <source>Set to the largest rate, %1 kbps.</source>
         <translation>Set to the largest rate, %1 kbps.</translation>
-    </message>
-    <message>
-        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
-        <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
     </message>
     <message>
         <source>Edit Device</source>
@@ -481,6 +481,37 @@
     <message>
         <source>a number above 0 and at most 1</source>
         <translation>a number above 0 and at most 1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkQuestion</name>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>Main stream</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>Sub-stream</translation>
+    </message>
+    <message>
+        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
+        <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,18 @@
         <source>Total Band Width(%1)</source>
         <translation>总带宽（%1）</translation>
     </message>
+    <message>
+        <source>Gpbs</source>
+        <translation>Gbps</translation>
+    </message>
+    <message>
+        <source>Mpbs</source>
+        <translation>Mbps</translation>
+    </message>
+    <message>
+        <source>Kpbs</source>
+        <translation>Kbps</translation>
+    </message>
 </context>
 <context>
     <name>BitrateTableCheck</name>
@@ -288,14 +300,6 @@
         <translation>DVR</translation>
     </message>
     <message>
-        <source>Main stream</source>
-        <translation>主码流</translation>
-    </message>
-    <message>
-        <source>Sub stream</source>
-        <translation>子码流</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -314,10 +318,6 @@
     <message>
         <source>Set to the largest rate, %1 kbps.</source>
         <translation>已设为最大码率 %1 kbps。</translation>
-    </message>
-    <message>
-        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
-        <translation>请以普通数字输入带宽（Mbps），例如 2.5。</translation>
     </message>
     <message>
         <source>Edit Device</source>
@@ -481,6 +481,37 @@
     <message>
         <source>a number above 0 and at most 1</source>
         <translation>大于 0 且不超过 1 的数</translation>
+    </message>
+</context>
+<context>
+    <name>LinkQuestion</name>
+    <message>
+        <source>IPC</source>
+        <translation>IPC</translation>
+    </message>
+    <message>
+        <source>DVR</source>
+        <translation>DVR</translation>
+    </message>
+    <message>
+        <source>PAL</source>
+        <translation>PAL</translation>
+    </message>
+    <message>
+        <source>NTSC</source>
+        <translation>NTSC</translation>
+    </message>
+    <message>
+        <source>Main stream</source>
+        <translation>主码流</translation>
+    </message>
+    <message>
+        <source>Sub stream</source>
+        <translation>子码流</translation>
+    </message>
+    <message>
+        <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
+        <translation>请以普通数字输入带宽（Mbps），例如 2.5。</translation>
     </message>
 </context>
 <context>

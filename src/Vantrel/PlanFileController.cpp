@@ -1,6 +1,7 @@
 #include "PlanFileController.h"
 
 #include "ExamplePlans.h"
+#include "PlanDocument.h"
 #include "WorkProgress.h"
 
 #include <Fenwork/Menu.h>
@@ -40,11 +41,11 @@ QString native(const QString& path)
 
 } // namespace
 
-PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, const QString& recoveryPath)
+PlanFileController::PlanFileController(PlanDocument* document, QWidget* window)
     : QObject(window)
-    , m_editor(editor)
+    , m_document(document)
+    , m_editor(document->editor())
     , m_window(window)
-    , m_recovery(std::make_unique<PlanRecovery>(editor->plan(), recoveryPath))
     , m_recentMenu(std::make_unique<aptui::Menu>())
     , m_examplesMenu(std::make_unique<aptui::Menu>())
 {
@@ -68,7 +69,7 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
     m_examplesMenu->setTitle(tr("Examples"));
     m_examplesMenu->setObjectName(QStringLiteral("menuExamplePlans"));
 
-    QUndoStack* history = editor->undoStack();
+    QUndoStack* history = m_editor->undoStack();
     m_undoAction = makeAction(tr("Undo"), QKeySequence::Undo, this);
     m_redoAction = makeAction(tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
     m_redoAction->setShortcuts({ QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
@@ -85,12 +86,18 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
     fillRecentMenu();
     fillExamplesMenu();
 
-    connect(editor, &PlanEditor::modifiedChanged, this, &PlanFileController::onModifiedChanged);
-    connect(m_recovery.get(), &PlanRecovery::failureChanged, this, &PlanFileController::onRecoveryFailureChanged);
-    connect(editor->plan(), &Plan::changed, this, [this] {
-        if (m_editor->isModified())
-            m_recovery->schedule();
-    });
+    connect(m_editor, &PlanEditor::modifiedChanged, this, [this] { Q_EMIT titleChanged(titleText()); });
+    connect(recovery(), &PlanRecovery::failureChanged, this, &PlanFileController::onRecoveryFailureChanged);
+}
+
+PlanRecovery* PlanFileController::recovery() const
+{
+    return m_document->recovery();
+}
+
+QString PlanFileController::filePath() const
+{
+    return m_document->filePath();
 }
 
 PlanFileController::~PlanFileController() = default;
@@ -121,11 +128,11 @@ PlanFileController::Prompts PlanFileController::defaultPrompts()
 
 QString PlanFileController::titleText() const
 {
-    const QString name = m_filePath.isEmpty() ? tr("Untitled") : QFileInfo(m_filePath).fileName();
+    const QString name = filePath().isEmpty() ? tr("Untitled") : QFileInfo(filePath()).fileName();
     if (!m_editor->isModified())
         return name;
     // Saved work needs no recovery copy: the mark stands only beside the star.
-    return name + QLatin1Char('*') + (m_recovery->isFailing() ? tr(" (not backed up)") : QString());
+    return name + QLatin1Char('*') + (recovery()->isFailing() ? tr(" (not backed up)") : QString());
 }
 
 QStringList PlanFileController::recentPlans()
@@ -140,7 +147,7 @@ bool PlanFileController::newPlan()
     PlanData fresh;
     fresh.videoStandard = m_newPlanStandard;
     m_editor->load(fresh, true);
-    m_recovery->discard();
+    recovery()->discard();
     setFilePath(QString());
     Q_EMIT planLoaded();
     return true;
@@ -184,7 +191,7 @@ bool PlanFileController::openTemplate(const QString& path)
     if (!readForOpening(path, &plan))
         return false;
     m_editor->load(plan);
-    m_recovery->discard();
+    recovery()->discard();
     setFilePath(QString());
     Q_EMIT planLoaded();
     return true;
@@ -196,9 +203,9 @@ bool PlanFileController::openFile(const QString& path)
     if (!readForOpening(path, &plan))
         return false;
     m_editor->load(plan);
-    m_recovery->discard();
+    recovery()->discard();
     setFilePath(QFileInfo(path).absoluteFilePath());
-    rememberRecent(m_filePath);
+    rememberRecent(filePath());
     Q_EMIT planLoaded();
     return true;
 }
@@ -220,9 +227,9 @@ bool PlanFileController::openNamedPlans(const QStringList& paths)
 
 bool PlanFileController::save()
 {
-    if (m_filePath.isEmpty())
+    if (filePath().isEmpty())
         return saveAs();
-    return writeTo(m_filePath);
+    return writeTo(filePath());
 }
 
 bool PlanFileController::saveAs()
@@ -240,7 +247,7 @@ bool PlanFileController::saveAs()
     if (!writeTo(path))
         return false;
     setFilePath(QFileInfo(path).absoluteFilePath());
-    rememberRecent(m_filePath);
+    rememberRecent(filePath());
     return true;
 }
 
@@ -256,7 +263,7 @@ bool PlanFileController::writeTo(const QString& path)
         return false;
     }
     m_editor->markSaved();
-    m_recovery->discard();
+    recovery()->discard();
     Q_EMIT titleChanged(titleText());
     return true;
 }
@@ -265,7 +272,7 @@ bool PlanFileController::maybeSave()
 {
     if (!m_editor->isModified())
         return true;
-    const QString name = m_filePath.isEmpty() ? tr("Untitled") : QFileInfo(m_filePath).fileName();
+    const QString name = filePath().isEmpty() ? tr("Untitled") : QFileInfo(filePath()).fileName();
     switch (m_prompts.saveChoice(tr("The plan %1 has unsaved changes. Save them?").arg(name))) {
     case SaveChoice::Save:
         return save();
@@ -279,7 +286,7 @@ bool PlanFileController::maybeSave()
 
 bool PlanFileController::offerRecovery()
 {
-    const PlanRecovery::Leftover leftover = m_recovery->check();
+    const PlanRecovery::Leftover leftover = recovery()->check();
     for (const PlanRecovery::Leftover::SetAside& file : leftover.setAside) {
         if (file.keptAs.isEmpty())
             m_prompts.notice(tr("The recovery file %1 cannot be restored, nor moved aside; it is left as it is.\n%2")
@@ -312,7 +319,7 @@ bool PlanFileController::offerRecovery()
         question << tr("It names %1, which is not a plan that can be read; Save asks where to save it.")
                         .arg(native(named));
     if (!m_prompts.confirm(question.join(QLatin1Char('\n')))) {
-        m_recovery->discard();
+        recovery()->discard();
         return false;
     }
     m_editor->load(leftover.plan);
@@ -325,13 +332,12 @@ bool PlanFileController::offerRecovery()
 
 void PlanFileController::closeCleanly()
 {
-    m_recovery->discard();
+    recovery()->discard();
 }
 
 void PlanFileController::setFilePath(const QString& path)
 {
-    m_filePath = path;
-    m_recovery->setSourcePath(path);
+    m_document->setFilePath(path);
     Q_EMIT titleChanged(titleText());
 }
 
@@ -386,20 +392,9 @@ void PlanFileController::onRecoveryFailureChanged(const QString& failure)
                              .arg(failure));
 }
 
-void PlanFileController::onModifiedChanged(bool modified)
-{
-    // The first edit after a clean state changes the plan before the undo
-    // history counts it as a change, so it is kept from here.
-    if (modified)
-        m_recovery->schedule();
-    else
-        m_recovery->discard();
-    Q_EMIT titleChanged(titleText());
-}
-
 QString PlanFileController::startFolder() const
 {
-    if (!m_filePath.isEmpty())
-        return QFileInfo(m_filePath).absolutePath();
+    if (!filePath().isEmpty())
+        return QFileInfo(filePath()).absolutePath();
     return QDir::homePath();
 }

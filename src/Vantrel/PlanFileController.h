@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class PlanDocument;
 class PlanEditor;
 struct PlanData;
 class PlanRecovery;
@@ -43,7 +44,7 @@ public:
         std::function<ProgressStep(const QString& label)> progress;
     };
 
-    PlanFileController(PlanEditor* editor, QWidget* window, const QString& recoveryPath);
+    PlanFileController(PlanDocument* document, QWidget* window);
     ~PlanFileController() override;
 
     void setPrompts(const Prompts& prompts) { m_prompts = prompts; }
@@ -57,13 +58,13 @@ public:
     QAction* undoAction() const { return m_undoAction; }
     QAction* redoAction() const { return m_redoAction; }
 
-    QString filePath() const { return m_filePath; }
+    QString filePath() const;
     // The file's name, or "Untitled", with "*" while there are unsaved
     // changes, and " (not backed up)" after it while they cannot be kept in
     // the recovery file.
     QString titleText() const;
     static QString untitledName() { return tr("Untitled"); }
-    PlanRecovery* recovery() const { return m_recovery.get(); }
+    PlanRecovery* recovery() const;
 
     static QStringList recentPlans();
 
@@ -110,19 +111,17 @@ private:
     void setFilePath(const QString& path);
     void rememberRecent(const QString& path);
     void fillRecentMenu();
-    void onModifiedChanged(bool modified);
     // The title's mark and a notice when recovery copies stop reaching the
     // disk.
     void onRecoveryFailureChanged(const QString& failure);
     QString startFolder() const;
     Prompts defaultPrompts();
 
+    PlanDocument* m_document;
     PlanEditor* m_editor;
     QWidget* m_window;
     Prompts m_prompts;
-    QString m_filePath;
     VideoStandard m_newPlanStandard = PAL;
-    std::unique_ptr<PlanRecovery> m_recovery;
     std::unique_ptr<QMenu> m_recentMenu;
     std::unique_ptr<QMenu> m_examplesMenu;
     QList<QAction*> m_fileActions;

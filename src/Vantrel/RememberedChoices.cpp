@@ -1,8 +1,7 @@
 #include "RememberedChoices.h"
 
-#include "CapacityCalculation/CapacityCalculation.h"
-#include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
+#include "PlanDocument.h"
 #include "PlanFileController.h"
 #include "Vantrel.h"
 
@@ -50,7 +49,7 @@ RememberedChoices::RememberedChoices(Vantrel* window)
     // plan's standard is no choice of the user's and is not kept.
     // The history also clears itself when the window goes, after the plan
     // is gone: the plan is watched through a guard.
-    PlanEditor* planEditor = m_window->capacityCalculation()->deviceAddPage()->planEditor();
+    PlanEditor* planEditor = m_window->document()->editor();
     const QPointer<Plan> plan = planEditor->plan();
     connect(planEditor->undoStack(), &QUndoStack::indexChanged, this, [this, plan] {
         if (plan && plan->videoStandard() != m_standardInForce)
@@ -75,7 +74,7 @@ void RememberedChoices::restoreStandard()
     m_window->planFiles()->setNewPlanStandard(standard);
     // The untouched plan of the start becomes the new plan it would have
     // been; loading is no edit.
-    PlanEditor* planEditor = m_window->capacityCalculation()->deviceAddPage()->planEditor();
+    PlanEditor* planEditor = m_window->document()->editor();
     const Plan* plan = planEditor->plan();
     if (plan->videoStandard() != standard && plan->groupCount() == 0 && !planEditor->isModified()) {
         PlanData fresh = plan->data();

@@ -1,11 +1,11 @@
 #include "StartupProbe.h"
 
+#include "PlanDocument.h"
 #include "Vantrel.h"
 
 #include <data/DeviceConfigStore.h>
+#include <data/Plan.h>
 #include <ui/AboutDialog/AboutDialog.h>
-#include <ui/CapacityCalculation/CapacityCalculation.h>
-#include <ui/DeviceAddPage/DeviceAddPage.h>
 #include <ui/DeviceEditor/DeviceEditor.h>
 
 #include <Sarnet/ToolApplicationHull.h>
@@ -67,7 +67,7 @@ QByteArray StartupProbe::report() const
     QJsonObject fields;
     fields.insert(QStringLiteral("title"), m_window->appTitle());
     fields.insert(QStringLiteral("groups"),
-                  m_window->capacityCalculation()->deviceAddPage()->getDeviceGroupNumber());
+                  m_window->document()->plan()->groupCount());
     fields.insert(QStringLiteral("language"), hull->language() == 1 ? QStringLiteral("zh") : QStringLiteral("en"));
     fields.insert(QStringLiteral("dataProblems"),
                   int(m_window->deviceEditor()->configStore().loadProblems().size()));

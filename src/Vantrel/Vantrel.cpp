@@ -7,6 +7,7 @@
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
 #include "HandedPlans.h"
+#include "PlanDocument.h"
 #include "PlanFileController.h"
 #include "ReportExporter.h"
 #include "SectionBar/SectionBar.h"
@@ -47,12 +48,14 @@ constexpr int kScenePictureLeastHeight = 72;
 
 Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     : aptui::ToolMainWindow(parent, flags)
+    , m_document(std::make_unique<PlanDocument>(PlanRecovery::defaultPath()))
 {
     // A window made smaller than its minimum (a tiling window manager does
     // that) scrolls its content instead of squeezing it.
     auto* clientLayout = new QVBoxLayout(getSetupUiWidget());
     clientLayout->setContentsMargins(0, 0, 0, 0);
     auto* scrollArea = new ClientScrollArea(getSetupUiWidget());
+    m_scrollArea = scrollArea;
     clientLayout->addWidget(scrollArea);
     // Every part is made in its final place: moving a made widget into
     // another parent restyles it and all it holds, which once took a third
@@ -67,20 +70,21 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_sectionBar = new SectionBar(this);
     setSpecialWidget(m_sectionBar, Qt::AlignLeft);
     m_deviceEditor = new DeviceEditor(content);
+    m_deviceEditor->setPlan(m_document->plan());
     m_mainLayout->addWidget(m_deviceEditor, 0);
     m_deviceEditor->setFixedWidth(kEditorWidth);
     if (auto* scenes = m_deviceEditor->findChild<QWidget*>(QStringLiteral("m_scenceSelector")))
         scenes->setMinimumHeight(kScenePictureLeastHeight);
     m_capacityCalculation = new CapacityCalculation(content);
+    m_capacityCalculation->setDocument(m_document.get());
     m_mainLayout->addWidget(m_capacityCalculation, 0);
 
     setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
     setAppTitle(tr("Vantrel"));
     m_aboutDialog = new AboutDialog(this);
     setAboutDialog(m_aboutDialog);
-    m_planFiles = new PlanFileController(m_capacityCalculation->deviceAddPage()->planEditor(), this,
-                                         PlanRecovery::defaultPath());
-    m_reports = new ReportExporter(m_capacityCalculation->deviceAddPage()->planEditor()->plan(), m_planFiles, this);
+    m_planFiles = new PlanFileController(m_document.get(), this);
+    m_reports = new ReportExporter(m_document->plan(), m_planFiles, this);
     m_handedPlans = new HandedPlans(m_planFiles, this);
     addFileMenu();
     windowTitle()->setRestoreSize(QSize(1024, 720), QSize(10000, 10000));
@@ -99,7 +103,15 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     setWindowAtrrib(false, false);
 }
 
-Vantrel::~Vantrel() = default;
+Vantrel::~Vantrel()
+{
+    // The parts that show or keep the plan go before it; the base class
+    // would delete them only after the document.
+    delete m_scrollArea;
+    delete m_reports;
+    delete m_handedPlans;
+    delete m_planFiles;
+}
 
 void Vantrel::connectChildren()
 {
@@ -110,12 +122,8 @@ void Vantrel::connectChildren()
     connect(m_sectionBar, &SectionBar::signalExportPdf, m_reports, &ReportExporter::exportPdf);
     connect(m_sectionBar, &SectionBar::signalExportExcel, m_reports, &ReportExporter::exportExcel);
     connect(m_sectionBar, &SectionBar::signalExportScreenshot, m_reports, &ReportExporter::exportScreenshot);
-    // A new group records as the editor's recording section says.
-    connect(m_deviceEditor, &DeviceEditor::signalAddDevice, addPage, [this, addPage](const StructDeviceItem& item) {
-        addPage->onAddGroup(PlanGroup{ item, m_deviceEditor->recordingSettings() });
-    });
-    connect(addPage, &DeviceAddPage::signalDeviceDelete, m_deviceEditor, &DeviceEditor::onDeleteChannelGroupNumber);
-    connect(m_deviceEditor, &DeviceEditor::signalAppStart, m_capacityCalculation, &CapacityCalculation::showNormalPage);
+    // A group, with how it records, goes from the editor to the plan.
+    connect(m_deviceEditor, &DeviceEditor::signalAddGroup, addPage, &DeviceAddPage::onAddGroup);
     connect(m_capacityCalculation, &CapacityCalculation::signalCover, this, &Vantrel::enableCover);
     connect(m_capacityCalculation, &CapacityCalculation::signalDisvocer, this, &Vantrel::disableCover);
     connect(m_aboutDialog, &AboutDialog::signalCover, this, &Vantrel::enableCover);
@@ -129,27 +137,13 @@ void Vantrel::connectChildren()
     connect(m_deviceEditor, &DeviceEditor::signalCodeParameterChanged,
             m_capacityCalculation, &CapacityCalculation::onCalculationCodeParameter);
 
-    // Plans: edits of a group, numbers that come back, the standard of an
-    // opened or undone plan, and the title with its unsaved mark.
-    connect(m_deviceEditor, &DeviceEditor::signalReplaceDevice, addPage, [this, addPage](const StructDeviceItem& item) {
-        addPage->onReplaceGroup(PlanGroup{ item, m_deviceEditor->recordingSettings() });
-    });
-    connect(addPage, &DeviceAddPage::signalGroupNumberInUse, m_deviceEditor,
-            &DeviceEditor::onReserveChannelGroupNumber);
-    const Plan* plan = addPage->planEditor()->plan();
-    connect(addPage, &DeviceAddPage::signalEditDevice, this, [this, plan](const StructDeviceItem& item) {
-        m_sectionBar->switchNetTab();
-        m_deviceEditor->onEditDevice(item);
-        const int row = plan->rowOfNumber(item.groupNumber);
-        if (row >= 0)
-            m_deviceEditor->setRecordingSettings(plan->groupAt(row).recording);
-    });
-    connect(addPage, &DeviceAddPage::signalDuplicateDevice, this, [this, addPage, plan](const StructDeviceItem& item) {
-        const int row = plan->rowOfNumber(item.groupNumber);
-        const RecordingSettings recording = row >= 0 ? plan->groupAt(row).recording : RecordingSettings();
-        addPage->onAddGroupAfter(item.groupNumber, PlanGroup{ m_deviceEditor->duplicateOf(item), recording });
-    });
+    // Plans: edits of a group, the standard of an opened or undone plan, and
+    // the title with its unsaved mark.
+    connect(m_deviceEditor, &DeviceEditor::signalReplaceGroup, addPage, &DeviceAddPage::onReplaceGroup);
+    connect(addPage, &DeviceAddPage::signalEditGroup, m_sectionBar, &SectionBar::switchNetTab);
+    connect(addPage, &DeviceAddPage::signalEditGroup, m_deviceEditor, &DeviceEditor::onEditGroup);
     connect(m_deviceEditor, &DeviceEditor::signalEditedGroupChanged, addPage, &DeviceAddPage::setEditedGroup);
+    const Plan* plan = m_document->plan();
     connect(plan, &Plan::settingsChanged, this, [this, plan] { m_deviceEditor->showVideoStandard(plan->videoStandard()); });
     connect(plan, &Plan::changed, this, &Vantrel::showBandwidthContent);
     connect(m_planFiles, &PlanFileController::titleChanged, this, &Vantrel::showPlanTitle);
@@ -206,14 +200,13 @@ void Vantrel::showBandwidthContent()
 {
     if (!m_onBandwidthTab)
         return;
-    if (m_capacityCalculation->deviceAddPage()->getDeviceGroupNumber() == 0) {
-        // The next group added shows the list again.
-        m_deviceEditor->setAppStarted(false);
-        if (!m_capacityCalculation->isShowingNullPage())
+    // The first group added shows the list, the last one removed the
+    // picture again.
+    const bool empty = m_document->plan()->groupCount() == 0;
+    if (empty != m_capacityCalculation->isShowingNullPage()) {
+        if (empty)
             m_capacityCalculation->showNullPage();
-    } else {
-        m_deviceEditor->setAppStarted(true);
-        if (m_capacityCalculation->isShowingNullPage())
+        else
             m_capacityCalculation->showNormalPage();
     }
 }
@@ -223,8 +216,7 @@ StoragePage* Vantrel::storagePage()
     // Made when the tab is first opened: many sessions never open it, and
     // its table would be a good part of every start.
     if (!m_storagePage) {
-        m_storagePage = new StoragePage(m_capacityCalculation->deviceAddPage()->planEditor(),
-                                        m_mainLayout->parentWidget());
+        m_storagePage = new StoragePage(m_document->editor(), m_mainLayout->parentWidget());
         m_storagePage->hide();
         m_mainLayout->addWidget(m_storagePage, 1);
     }
@@ -254,9 +246,7 @@ void Vantrel::switchNetTab()
     m_capacityCalculation->setCurrentSection(0);
     m_capacityCalculation->setMinimumWidth(kBandwidthTabMinimumWidth);
     m_onBandwidthTab = true;
-    if (m_capacityCalculation->deviceAddPage()->getDeviceGroupNumber() == 0) {
-        // The next group added shows the list again.
-        m_deviceEditor->setAppStarted(false);
+    if (m_document->plan()->groupCount() == 0) {
         m_capacityCalculation->showNullPage();
     } else {
         m_capacityCalculation->showNormalPage();
@@ -296,7 +286,7 @@ void Vantrel::keyPressEvent(QKeyEvent* event)
 void Vantrel::closeEvent(QCloseEvent* event)
 {
     // Unsaved work asks Save / Discard / Cancel instead of the exit question.
-    if (m_capacityCalculation->deviceAddPage()->planEditor()->isModified()) {
+    if (m_document->isModified()) {
         enableCover();
         const bool leave = m_planFiles->maybeSave();
         disableCover();

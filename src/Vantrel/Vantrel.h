@@ -2,10 +2,13 @@
 
 #include <Fenwork/ToolMainWindow.h>
 
+#include <memory>
+
 class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
 class HandedPlans;
+class PlanDocument;
 class PlanFileController;
 class ReportExporter;
 class QCloseEvent;
@@ -16,7 +19,8 @@ class StoragePage;
 
 // The program's main window: a frameless toolkit window with the section
 // bar in its title area, the device editor on the left and the capacity
-// calculation area on the right, wired to each other.
+// calculation area on the right. It owns the plan document and hands it to
+// the parts that show or edit the plan.
 class Vantrel : public aptui::ToolMainWindow
 {
     Q_OBJECT
@@ -25,6 +29,7 @@ public:
     explicit Vantrel(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~Vantrel() override;
 
+    PlanDocument* document() const { return m_document.get(); }
     SectionBar* sectionBar() const { return m_sectionBar; }
     DeviceEditor* deviceEditor() const { return m_deviceEditor; }
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
@@ -65,6 +70,10 @@ private:
     // figures otherwise.
     void showBandwidthContent();
 
+    // Made first and gone last: every part below may reach the plan until
+    // it goes.
+    std::unique_ptr<PlanDocument> m_document;
+    QWidget* m_scrollArea = nullptr;
     QHBoxLayout* m_mainLayout = nullptr;
     SectionBar* m_sectionBar = nullptr;
     DeviceEditor* m_deviceEditor = nullptr;

@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -120,8 +121,9 @@ void tst_ExamplePlans::everyExampleOpensAndAgreesWithTheCommandLine()
     // The plan behind a File menu of its own, without the cards: one widget
     // per group takes minutes to build and tear down for the city.
     QWidget host;
-    PlanEditor editor;
-    PlanFileController files(&editor, &host, m_saved.filePath(QStringLiteral("recovery.vantrel")));
+    PlanDocument document(m_saved.filePath(QStringLiteral("recovery.vantrel")));
+    const PlanEditor& editor = *document.editor();
+    PlanFileController files(&document, &host);
     files.setPrompts(m_window->planFiles()->prompts());
     QCOMPARE(files.examplesMenu()->actions().size(), examples.size());
 
@@ -170,7 +172,7 @@ void tst_ExamplePlans::windowMenuOpensAnExample()
     QMenu* menu = m_window->planFiles()->examplesMenu();
     QVERIFY(m_window->aboutMenu()->actions().contains(menu->menuAction()));
     menu->actions().at(2)->trigger();
-    const Plan* plan = m_window->capacityCalculation()->deviceAddPage()->planEditor()->plan();
+    const Plan* plan = m_window->document()->editor()->plan();
     QCOMPARE(plan->groupCount(), 40);
     QCOMPARE(m_window->capacityCalculation()->deviceAddPage()->getDeviceGroupNumber(), 40);
     QVERIFY(m_window->planFiles()->filePath().isEmpty());

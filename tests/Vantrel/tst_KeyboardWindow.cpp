@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -75,7 +76,7 @@ private:
     }
     static void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void typeOver(const QString& text);
-    const Plan* plan() const { return m_window->capacityCalculation()->deviceAddPage()->planEditor()->plan(); }
+    const Plan* plan() const { return m_window->document()->editor()->plan(); }
     static void settle();
 
     std::unique_ptr<TempProgramDir> m_program;
@@ -199,7 +200,7 @@ void tst_KeyboardWindow::aPlanIsBuiltSavedAndExportedByKeysAlone()
     QFile saved(planPath);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("Gate"));
-    QVERIFY(!m_window->capacityCalculation()->deviceAddPage()->planEditor()->isModified());
+    QVERIFY(!m_window->document()->editor()->isModified());
 
     press(Qt::Key_E, Qt::ControlModifier);
     QFile pdf(pdfPath);

@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -51,7 +52,7 @@ private Q_SLOTS:
 
 private:
     QByteArray snapshot() const { return PlanFile::toJson(editor()->plan()->data()); }
-    PlanEditor* editor() const { return m_window->capacityCalculation()->deviceAddPage()->planEditor(); }
+    PlanEditor* editor() const { return m_window->document()->editor(); }
     void cancelEverything();
 
     std::unique_ptr<Vantrel> m_window;

@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -166,7 +167,7 @@ private:
     void makeProgramWithScene(const QString& scene);
     QString planPath(const QString& name) const;
     void openWindow();
-    const Plan* plan() const { return m_window->capacityCalculation()->deviceAddPage()->planEditor()->plan(); }
+    const Plan* plan() const { return m_window->document()->editor()->plan(); }
     DeviceItemWidget* card(int groupNumber) const
     {
         return m_window->capacityCalculation()->deviceAddPage()->cardOf(groupNumber);

@@ -7,6 +7,7 @@
 #include "HandedPlans.h"
 #include "PlanFileController.h"
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -55,7 +56,7 @@ private:
     // The real program, started in a folder with arguments; runs to its end
     // while this instance answers it.
     Run startSecond(const QString& folder, const QStringList& arguments);
-    PlanEditor* editor() const { return m_window->capacityCalculation()->deviceAddPage()->planEditor(); }
+    PlanEditor* editor() const { return m_window->document()->editor(); }
 
     std::unique_ptr<Vantrel> m_window;
     QTemporaryDir m_folder;

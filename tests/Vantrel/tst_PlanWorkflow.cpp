@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -57,7 +58,7 @@ private:
     void addGroup(int deviceTypeIndex, const QString& resolution, int channels, int streams);
     QList<DeviceItemWidget*> cards() const;
     QByteArray snapshot() const { return PlanFile::toJson(plan()->data()); }
-    const Plan* plan() const { return m_window->capacityCalculation()->deviceAddPage()->planEditor()->plan(); }
+    const Plan* plan() const { return m_window->document()->editor()->plan(); }
     QString total() const { return child<QLabel>("bandWidthLabel")->text(); }
     void newWindow();
 

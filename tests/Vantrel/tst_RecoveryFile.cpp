@@ -1,3 +1,4 @@
+#include "PlanDocument.h"
 #include "PlanFileController.h"
 
 #include <DeviceGroupBuilder.h>
@@ -49,7 +50,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QWidget m_host;
-    std::unique_ptr<PlanEditor> m_editor;
+    std::unique_ptr<PlanDocument> m_document;
+    PlanEditor* m_editor = nullptr;
     std::unique_ptr<PlanFileController> m_files;
     QStringList m_notices;
     QStringList m_questions;
@@ -67,7 +69,8 @@ void tst_RecoveryFile::init()
 void tst_RecoveryFile::cleanup()
 {
     m_files.reset();
-    m_editor.reset();
+    m_document.reset();
+    m_editor = nullptr;
     m_folder.reset();
     m_notices.clear();
     m_questions.clear();
@@ -77,8 +80,9 @@ void tst_RecoveryFile::cleanup()
 void tst_RecoveryFile::start(const QString& path)
 {
     m_files.reset();
-    m_editor = std::make_unique<PlanEditor>();
-    m_files = std::make_unique<PlanFileController>(m_editor.get(), &m_host, path);
+    m_document = std::make_unique<PlanDocument>(path);
+    m_editor = m_document->editor();
+    m_files = std::make_unique<PlanFileController>(m_document.get(), &m_host);
     PlanFileController::Prompts prompts;
     prompts.openPath = [](const QString&) { return QString(); };
     prompts.savePath = [this](const QString& start) {

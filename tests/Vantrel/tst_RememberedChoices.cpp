@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -52,7 +53,7 @@ private Q_SLOTS:
         window.reset();
 
         window = newWindow();
-        PlanEditor* editor = window->capacityCalculation()->deviceAddPage()->planEditor();
+        PlanEditor* editor = window->document()->editor();
         QCOMPARE(editor->plan()->videoStandard(), NTSC);
         QVERIFY(!childNamed<aptui::Switch>(window.get(), "PalNtscSwitch")->isOn());
         QCOMPARE(editor->undoStack()->count(), 0);
@@ -86,7 +87,7 @@ private Q_SLOTS:
         forget();
         const TempProgramDir program(TempProgramDir::ShippedData);
         auto window = newWindow();
-        PlanEditor* editor = window->capacityCalculation()->deviceAddPage()->planEditor();
+        PlanEditor* editor = window->document()->editor();
         auto* standardSwitch = childNamed<aptui::Switch>(window.get(), "PalNtscSwitch");
         QTest::mouseClick(standardSwitch, Qt::LeftButton);
         QCOMPARE(editor->plan()->videoStandard(), NTSC);
@@ -116,7 +117,7 @@ private Q_SLOTS:
         window.reset();
 
         window = newWindow();
-        QCOMPARE(window->capacityCalculation()->deviceAddPage()->planEditor()->plan()->videoStandard(), NTSC);
+        QCOMPARE(window->document()->editor()->plan()->videoStandard(), NTSC);
         QCOMPARE(childNamed<QLineEdit>(window.get(), "customBandEdit")->text(), QStringLiteral("12"));
     }
 

@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -207,7 +208,7 @@ void tst_ReportExporter::untitledPlanStartsAtTheLastExportOrHomeWithTheSiteName(
     PlanData plan = ReportPlans::plan(1);
     plan.siteName = QStringLiteral("Dock 4/5");
     QVERIFY(m_window->planFiles()->newPlan());
-    m_window->capacityCalculation()->deviceAddPage()->planEditor()->load(plan);
+    m_window->document()->editor()->load(plan);
     QSettings().remove(QStringLiteral("lastExportFolder"));
     QCOMPARE(m_window->reports()->suggestedPath(QStringLiteral("pdf")), QDir::home().filePath(QStringLiteral("Dock 4_5.pdf")));
 
@@ -219,7 +220,7 @@ void tst_ReportExporter::untitledPlanStartsAtTheLastExportOrHomeWithTheSiteName(
     QVERIFY(QFile::exists(m_answer));
     m_window.reset();
     m_window = std::make_unique<Vantrel>();
-    m_window->capacityCalculation()->deviceAddPage()->planEditor()->load(plan);
+    m_window->document()->editor()->load(plan);
     QCOMPARE(m_window->reports()->suggestedPath(QStringLiteral("pdf")), elsewhere.filePath(QStringLiteral("Dock 4_5.pdf")));
     QVERIFY(m_window->planFiles()->openFile(m_planPath));
     QCOMPARE(m_window->reports()->suggestedPath(QStringLiteral("xlsx")), m_folder->filePath(QStringLiteral("north.xlsx")));

@@ -1,4 +1,5 @@
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
@@ -113,7 +114,7 @@ void tst_CommandLine::agreesWithTheWindow()
 
     QTemporaryDir folder;
     const QString planPath = folder.filePath(QStringLiteral("site.vantrel"));
-    QVERIFY(PlanFile::write(planPath, window.capacityCalculation()->deviceAddPage()->planEditor()->plan()->data(),
+    QVERIFY(PlanFile::write(planPath, window.document()->editor()->plan()->data(),
                             nullptr));
     const QJsonObject totals = run(dataOption + QStringList{ QStringLiteral("totals"), planPath });
     QCOMPARE(QString::number(totals.value("channels").toInt()), shown.at(0).toString());
@@ -279,7 +280,7 @@ void tst_CommandLine::storageAgreesWithTheSection()
     auto cliAgrees = [&] {
         QTemporaryDir folder;
         const QString planPath = folder.filePath(QStringLiteral("site.vantrel"));
-        const Plan* plan = window.capacityCalculation()->deviceAddPage()->planEditor()->plan();
+        const Plan* plan = window.document()->editor()->plan();
         QVERIFY(PlanFile::write(planPath, plan->data(), nullptr));
         const QJsonObject storage = run({ QStringLiteral("storage"), planPath });
         QCOMPARE(page->totalText(), QStringLiteral("Total storage: %1 TB").arg(QString::number(storage.value("tb").toDouble(), 'f', 1)));
@@ -312,7 +313,7 @@ void tst_CommandLine::storageAgreesWithTheSection()
     QTest::keyClicks(custom, QStringLiteral("12.5"));
     QTest::keyClick(custom, Qt::Key_Return);
     QCOMPARE(size->currentIndex(), size->count() - 1);
-    QCOMPARE(window.capacityCalculation()->deviceAddPage()->planEditor()->plan()->storage().diskTB, 12.5);
+    QCOMPARE(window.document()->editor()->plan()->storage().diskTB, 12.5);
     cliAgrees();
 }
 

@@ -12,6 +12,7 @@
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include <Fenwork/BaseDialog.h>
 #include <data/PlanFile.h>
@@ -107,7 +108,7 @@ public:
 
     void open(const PlanData& plan)
     {
-        m_window.capacityCalculation()->deviceAddPage()->planEditor()->load(plan);
+        m_window.document()->editor()->load(plan);
         QCoreApplication::processEvents(); // the cards are made as the list lays out
         checkShownTexts(&m_window);
         if (plan.groups.isEmpty())

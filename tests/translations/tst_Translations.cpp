@@ -14,6 +14,7 @@
 #include "ScenceSelector/ScenceSelector.h"
 #include "UpdateDialog/UpdateDialog.h"
 #include "Vantrel.h"
+#include "PlanDocument.h"
 
 #include <data/DeviceTypes.h>
 #include <data/PlanFile.h>
@@ -532,9 +533,9 @@ private Q_SLOTS:
         for (const char* file : { "Vantrel_en.qm", "Vantrel_zh.qm" }) {
             const QString language = QString::fromLatin1(file).mid(8, 2);
             const auto name = [&](const char* what) { return (language + QLatin1Char(' ') + QLatin1String(what)).toUtf8(); };
-            row(name("Kpbs").constData(), file, "DeviceAddPage", "Kpbs", QStringLiteral("Kbps"));
-            row(name("Mpbs").constData(), file, "DeviceAddPage", "Mpbs", QStringLiteral("Mbps"));
-            row(name("Gpbs").constData(), file, "DeviceAddPage", "Gpbs", QStringLiteral("Gbps"));
+            row(name("Kpbs").constData(), file, "BandWidthPage", "Kpbs", QStringLiteral("Kbps"));
+            row(name("Mpbs").constData(), file, "BandWidthPage", "Mpbs", QStringLiteral("Mbps"));
+            row(name("Gpbs").constData(), file, "BandWidthPage", "Gpbs", QStringLiteral("Gbps"));
             row(name("IPC").constData(), file, "DeviceEditor", "IPC", QStringLiteral("IPC"));
             row(name("NTSC").constData(), file, "DeviceEditor", "NTSC", QStringLiteral("NTSC"));
             row(name("template").constData(), file, "UpdateDialog",
@@ -629,7 +630,7 @@ private Q_SLOTS:
             auto* uplink = window.findChild<QComboBox*>(QStringLiteral("uplinkLinkBox"));
             uplink->setCurrentIndex(uplink->findText(QStringLiteral("光纤 100 Mbps")));
 
-            const Plan* plan = window.capacityCalculation()->deviceAddPage()->planEditor()->plan();
+            const Plan* plan = window.document()->editor()->plan();
             QCOMPARE(plan->groupCount(), 1);
             const StructDeviceItem group = plan->groupAt(0).device;
             QCOMPARE(group.sceneName, QStringLiteral("Parking Lot"));

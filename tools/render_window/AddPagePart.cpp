@@ -3,6 +3,7 @@
 
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "Parts.h"
+#include "PlanDocument.h"
 #include "RenderSupport.h"
 
 #include <DeviceGroupBuilder.h>
@@ -12,7 +13,9 @@
 
 bool renderAddPage(const QDir& outDir, bool printGeometry)
 {
+    PlanDocument document{ QString() };
     DeviceAddPage page;
+    page.setDocument(&document);
     page.onAddDeviceTypeItem(DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Lobby"), 1)
                                  .channels(8, 2)
                                  .rate(4096));

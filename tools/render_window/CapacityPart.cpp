@@ -3,6 +3,7 @@
 
 #include "BandWidthPage/BandWidthPage.h"
 #include "CapacityCalculation/CapacityCalculation.h"
+#include "PlanDocument.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "Parts.h"
 #include "RenderSupport.h"
@@ -14,7 +15,9 @@
 
 bool renderCapacity(const QDir& outDir)
 {
+    PlanDocument document{ QString() };
     CapacityCalculation page;
+    page.setDocument(&document);
     page.resize(1000, 700);
     page.show();
     bool ok = saveShot(page, outDir, QStringLiteral("capacity_empty.png"));

@@ -1,5 +1,7 @@
 #include "GroupRule.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 bool GroupRule::acceptsBitrate(double kbps)
@@ -31,4 +33,11 @@ QString GroupRule::problem(const PlanGroup& group)
     if (recording.recordedStreams < 1 || recording.recordedStreams > device.streamCount)
         return outside("recordedStreams", tr("a whole number from 1 to %1").arg(device.streamCount));
     return QString();
+}
+
+PlanGroup GroupRule::withRecordableStreams(PlanGroup group)
+{
+    group.recording.recordedStreams =
+        std::clamp(group.recording.recordedStreams, 1, std::max(group.device.streamCount, 1));
+    return group;
 }

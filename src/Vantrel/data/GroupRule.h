@@ -21,6 +21,9 @@ public:
     // Above 0 and at most the limit: a group that sends nothing has no
     // place in a bandwidth plan, and 0 would be taken for "no rate".
     static bool acceptsBitrate(double kbps);
+    // The group with its recorded streams within 1 and its stream count:
+    // a recorder cannot keep a stream the camera does not send.
+    static PlanGroup withRecordableStreams(PlanGroup group);
     // Empty when a plan file can hold the group; otherwise the first key it
     // could not, and what it would have to be.
     static QString problem(const PlanGroup& group);

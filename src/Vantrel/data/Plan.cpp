@@ -1,11 +1,28 @@
 #include "Plan.h"
 
+#include <vector>
+
 Plan::Plan(QObject* parent)
     : QObject(parent)
 {
 }
 
 Plan::~Plan() = default;
+
+int Plan::lowestFreeGroupNumber() const
+{
+    // n groups hold at most n of the numbers 1..n+1.
+    std::vector<bool> held(static_cast<size_t>(groupCount()) + 2, false);
+    for (const PlanGroup& group : m_data.groups) {
+        const int number = group.device.groupNumber;
+        if (number > 0 && static_cast<size_t>(number) < held.size())
+            held[static_cast<size_t>(number)] = true;
+    }
+    int number = 1;
+    while (held[static_cast<size_t>(number)])
+        ++number;
+    return number;
+}
 
 int Plan::rowOfNumber(int groupNumber) const
 {

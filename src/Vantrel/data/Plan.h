@@ -24,6 +24,8 @@ public:
     const PlanGroup& groupAt(int row) const { return m_data.groups.at(row); }
     // The row of the group with this number, -1 when no group has it.
     int rowOfNumber(int groupNumber) const;
+    // The number a new group gets: the lowest one no group holds.
+    int lowestFreeGroupNumber() const;
 
     QString siteName() const { return m_data.siteName; }
     QString notes() const { return m_data.notes; }

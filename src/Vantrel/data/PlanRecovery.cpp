@@ -169,6 +169,9 @@ PlanRecovery::Leftover PlanRecovery::check()
 
 void PlanRecovery::schedule()
 {
+    // Without a path (a plan made for a test or a tool) nothing is kept.
+    if (m_path.isEmpty())
+        return;
     if (!m_timer.isActive())
         m_timer.start();
 }

@@ -7,6 +7,8 @@
 #include "ReplaceGroupsCommand.h"
 #include "ResetGroupsCommand.h"
 
+#include <data/GroupRule.h>
+
 #include <QUndoStack>
 
 PlanEditor::PlanEditor(QObject* parent)
@@ -26,7 +28,9 @@ void PlanEditor::addGroup(const PlanGroup& group)
 
 void PlanEditor::insertGroup(int row, const PlanGroup& group)
 {
-    m_undoStack->push(new AddGroupCommand(m_plan, qBound(0, row, m_plan->groupCount()), group));
+    const int at = qBound(0, row, m_plan->groupCount());
+    m_undoStack->push(new AddGroupCommand(m_plan, at, GroupRule::withRecordableStreams(group)));
+    Q_EMIT groupAdded(at);
 }
 
 void PlanEditor::removeGroup(int groupNumber)
@@ -41,7 +45,7 @@ bool PlanEditor::replaceGroup(const PlanGroup& group)
     const int row = m_plan->rowOfNumber(group.device.groupNumber);
     if (row < 0)
         return false;
-    m_undoStack->push(new ReplaceGroupsCommand(m_plan, { { row, group } },
+    m_undoStack->push(new ReplaceGroupsCommand(m_plan, { { row, GroupRule::withRecordableStreams(group) } },
                                                tr("Edit %1").arg(group.device.channelName)));
     return true;
 }

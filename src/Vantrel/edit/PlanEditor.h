@@ -50,6 +50,9 @@ public:
 
 Q_SIGNALS:
     void modifiedChanged(bool modified);
+    // A group the user added or copied (not one an undo, a redo or an
+    // opened plan brought), after the plan holds it.
+    void groupAdded(int row);
 
 private:
     Plan* m_plan = nullptr;

@@ -69,11 +69,12 @@ private Q_SLOTS:
 
 void tst_BandWidthPage::startValues()
 {
+    // An empty plan's figures, never made-up ones, until a plan is shown.
     BandWidthPage page;
-    QCOMPARE(labelText(page, "channelLabel"), countText("#5e6fec", "10", "Channel Counts"));
-    QCOMPARE(labelText(page, "IPCLabel"), countText("#00c8ec", "20", "IPC Counts"));
-    QCOMPARE(labelText(page, "DVRLabel"), countText("#a2e4c4", "30", " DVR Counts"));
-    QCOMPARE(labelText(page, "bandWidthLabel"), totalText("40", "Total Band Width(MB)"));
+    QCOMPARE(labelText(page, "channelLabel"), countText("#5e6fec", "0", "Channel Counts"));
+    QCOMPARE(labelText(page, "IPCLabel"), countText("#00c8ec", "0", "IPC Counts"));
+    QCOMPARE(labelText(page, "DVRLabel"), countText("#a2e4c4", "0", " DVR Counts"));
+    QCOMPARE(labelText(page, "bandWidthLabel"), totalText("0.0", "Total Band Width(Kpbs)"));
 }
 
 void tst_BandWidthPage::allCounts_data()

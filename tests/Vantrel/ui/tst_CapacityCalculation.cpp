@@ -1,5 +1,6 @@
 #include "BandWidthPage/BandWidthPage.h"
 #include "CapacityCalculation/CapacityCalculation.h"
+#include "PlanDocument.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "EncodeingPage/EncodeingPage.h"
 #include "WidgetDeviceListBorder/WidgetDeviceListBorder.h"
@@ -8,6 +9,7 @@
 #include <Fenwork/StackedWidget.h>
 #include <data/DeviceConfigStore.h>
 #include <data/EncodingCalculator.h>
+#include <edit/PlanEditor.h>
 
 #include <DeviceGroupBuilder.h>
 #include <ModalAnswer.h>
@@ -96,6 +98,7 @@ private Q_SLOTS:
     void clearConfirmed();
 
 private:
+    std::unique_ptr<PlanDocument> m_document;
     std::unique_ptr<CapacityCalculation> m_page;
     EncodeingPage* resolutionPage() const { return m_page->findChild<EncodeingPage*>("resolutionPage"); }
     EncodeingPage* frameRatePage() const { return m_page->findChild<EncodeingPage*>("frameRatePage"); }
@@ -105,7 +108,10 @@ private:
 
 void tst_CapacityCalculation::init()
 {
+    m_page.reset();
+    m_document = std::make_unique<PlanDocument>(QString());
     m_page = std::make_unique<CapacityCalculation>();
+    m_page->setDocument(m_document.get());
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
 }
@@ -255,8 +261,11 @@ void tst_CapacityCalculation::deviceChangesReachBandwidthPage()
 {
     auto* bandwidth = m_page->findChild<BandWidthPage*>("m_dataCalculatorPage");
     BandWidthPage reference;
+    // 5 IPC channels and 2 DVR channels of 1280 kbps: 8960 kbps of load,
+    // 12800 kbps with the headroom.
     reference.onSetAllCount("7", "5", "2", "12.5", "Mpbs");
-    Q_EMIT m_page->deviceAddPage()->signalDeviceChanged("7", "5", "2", "12.5", "Mpbs");
+    m_document->editor()->addGroup(PlanGroup{ DeviceGroupBuilder("IPC", "Gate", 1).channels(5).rate(1280), {} });
+    m_document->editor()->addGroup(PlanGroup{ DeviceGroupBuilder("DVR", "Store", 2).channels(2).rate(1280), {} });
     for (const char* name : { "channelLabel", "IPCLabel", "DVRLabel", "bandWidthLabel" }) {
         QCOMPARE(bandwidth->findChild<aptui::Label*>(name)->text(),
                  reference.findChild<aptui::Label*>(name)->text());

@@ -1,5 +1,6 @@
 #include "BandWidthPage/BandWidthPage.h"
 #include "CapacityCalculation/CapacityCalculation.h"
+#include "PlanDocument.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "UplinkGauge/UplinkGauge.h"
 #include "UplinkPicker/UplinkPicker.h"
@@ -128,8 +129,10 @@ void tst_UplinkGauge::gaugeReadsThePlainLoad()
 {
     QFETCH(double, percent);
     QFETCH(int, level);
+    PlanDocument document{ QString() };
     CapacityCalculation window;
-    PlanEditor* editor = window.deviceAddPage()->planEditor();
+    window.setDocument(&document);
+    PlanEditor* editor = document.editor();
     editor->setUplink(link100());
     // Two groups of four streams each (2 channels × 2, and 4 × 1) at
     // percent × 128 kbps: percent × 1024 kbps in all, exact in binary.

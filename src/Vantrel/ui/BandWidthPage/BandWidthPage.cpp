@@ -7,6 +7,7 @@
 #include "UplinkPicker/UplinkPicker.h"
 
 #include <data/DeviceConfigStore.h>
+#include <data/PlanTotals.h>
 #include <data/UplinkCheck.h>
 
 #include <QEvent>
@@ -84,9 +85,31 @@ BandWidthPage::BandWidthPage(QWidget* parent)
         "<span style=\" font-family:'Arial'; color:#dedede;\">----</span>\t\t<br/><br/>\t\t"
         "<span style=\" font-family:'Arial'; font-size:14px; color:@text-secondary;\">%2</span>\t\t</p>\t\t</body></html>"));
 
-    // Placeholders until the device add page reports its first totals.
-    onSetAllCount(QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("30"), QStringLiteral("40"),
-                  QStringLiteral("MB"));
+    // An empty plan's figures until the page is given a plan's.
+    showPlan(PlanTotals(), UplinkSettings());
+}
+
+QString BandWidthPage::unitText(BandwidthTotal::Unit unit)
+{
+    switch (unit) {
+    case BandwidthTotal::Unit::Gpbs:
+        return tr("Gpbs");
+    case BandwidthTotal::Unit::Mpbs:
+        return tr("Mpbs");
+    case BandwidthTotal::Unit::Kpbs:
+        break;
+    }
+    return tr("Kpbs");
+}
+
+void BandWidthPage::showPlan(const PlanTotals& totals, const UplinkSettings& uplink)
+{
+    const BandwidthTotal& total = totals.bandwidth();
+    onSetAllCount(QString::number(totals.channels()), QString::number(totals.ipcChannels()),
+                  QString::number(totals.dvrChannels()), total.windowText(), unitText(total.unit()));
+    // The plain load: the gauge's 70 % line is the headroom the total adds.
+    showUplinkCheck(UplinkCheck(total.sum(), uplink));
+    showUplink(uplink);
 }
 
 BandWidthPage::~BandWidthPage() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <data/BandwidthTotal.h>
 #include <data/PlanTypes.h>
 
 #include <QString>
@@ -8,6 +9,7 @@
 #include <memory>
 
 class DeviceConfigStore;
+class PlanTotals;
 class UplinkCheck;
 class UplinkPicker;
 
@@ -17,7 +19,7 @@ class BandWidthPage;
 
 // The column beside the device list: channel, IPC and DVR counts and the
 // total bandwidth of all groups, and under them the uplink gauge with the
-// picker of the site's uplink. It shows what others computed.
+// picker of the site's uplink. It shows the plan document's figures.
 class BandWidthPage : public QWidget
 {
     Q_OBJECT
@@ -27,6 +29,13 @@ public:
     ~BandWidthPage() override;
 
     UplinkPicker* uplinkPicker() const { return m_uplinkPicker; }
+
+    // The window's word for a total's unit ("Kpbs", "Mpbs", "Gpbs": keys the
+    // translations rely on); documents use BandwidthTotal::unitName.
+    static QString unitText(BandwidthTotal::Unit unit);
+
+    // The plan's counts, total and uplink gauge, all from one set of totals.
+    void showPlan(const PlanTotals& totals, const UplinkSettings& uplink);
 
 public Q_SLOTS:
     void setChannelCount(const QString& value);

@@ -2,14 +2,13 @@
 
 #include "ui_CapacityCalculation.h"
 
+#include "PlanDocument.h"
 #include "WidgetDeviceListBorder/WidgetDeviceListBorder.h"
 
 #include <Fenwork/ShareTools.h>
 #include <Fenwork/WarningDlg.h>
-#include <data/ShownRate.h>
 #include <data/EncodingCalculator.h>
-#include <data/PlanTotals.h>
-#include <data/UplinkCheck.h>
+#include <data/ShownRate.h>
 #include <edit/PlanEditor.h>
 
 namespace {
@@ -44,27 +43,23 @@ CapacityCalculation::CapacityCalculation(QWidget* parent)
     ShareTools::checkConnection(connect(m_ui->m_btnClear, &QPushButton::clicked, this,
                                         &CapacityCalculation::onClearDeviceItems),
                                 __FILE__, __LINE__, kConstructor);
-    // Every change of the device list reaches the bandwidth figures here.
-    ShareTools::checkConnection(connect(m_ui->m_deviceAddPage, &DeviceAddPage::signalDeviceChanged,
-                                        m_ui->m_dataCalculatorPage, &BandWidthPage::onSetAllCount),
-                                __FILE__, __LINE__, kConstructor);
-    // The uplink gauge follows every edit of the plan, its uplink included.
-    PlanEditor* editor = m_ui->m_deviceAddPage->planEditor();
-    ShareTools::checkConnection(connect(editor->plan(), &Plan::changed, this, &CapacityCalculation::showUplinkCheck),
-                                __FILE__, __LINE__, kConstructor);
-    ShareTools::checkConnection(connect(m_ui->m_dataCalculatorPage, &BandWidthPage::signalUplinkChosen, editor,
-                                        &PlanEditor::setUplink),
-                                __FILE__, __LINE__, kConstructor);
-    showUplinkCheck();
 }
 
-void CapacityCalculation::showUplinkCheck()
+void CapacityCalculation::setDocument(PlanDocument* document)
 {
-    const Plan* plan = m_ui->m_deviceAddPage->planEditor()->plan();
-    // The plain load: the gauge's 70 % line is the headroom the total adds.
-    const double load = PlanTotals(plan->groups()).bandwidth().sum();
-    m_ui->m_dataCalculatorPage->showUplinkCheck(UplinkCheck(load, plan->uplink()));
-    m_ui->m_dataCalculatorPage->showUplink(plan->uplink());
+    m_document = document;
+    m_ui->m_deviceAddPage->setDocument(document);
+    // The figures and the gauge follow every edit of the plan, its uplink
+    // included, from the document's one set of totals.
+    connect(document, &PlanDocument::totalsChanged, this, &CapacityCalculation::showFigures);
+    connect(m_ui->m_dataCalculatorPage, &BandWidthPage::signalUplinkChosen, document->editor(),
+            &PlanEditor::setUplink);
+    showFigures();
+}
+
+void CapacityCalculation::showFigures()
+{
+    m_ui->m_dataCalculatorPage->showPlan(m_document->totals(), m_document->plan()->uplink());
 }
 
 CapacityCalculation::~CapacityCalculation() = default;
@@ -125,7 +120,7 @@ void CapacityCalculation::showNormalPage()
 
 void CapacityCalculation::onClearDeviceItems()
 {
-    if (m_ui->m_deviceAddPage->getDeviceGroupNumber() == 0)
+    if (m_document->plan()->groupCount() == 0)
         return;
 
     Q_EMIT signalCover();

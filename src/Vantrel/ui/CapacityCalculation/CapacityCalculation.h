@@ -10,6 +10,7 @@
 class DeviceAddPage;
 class EncodeingPage;
 class EncodingCalculator;
+class PlanDocument;
 class WidgetDeviceListBorder;
 
 namespace Ui {
@@ -31,6 +32,8 @@ public:
     explicit CapacityCalculation(QWidget* parent = nullptr);
     ~CapacityCalculation() override;
 
+    // The plan the device list and the figures show; set once.
+    void setDocument(PlanDocument* document);
     // 0 selects the bandwidth section, anything else the encoding section.
     void setCurrentSection(int index);
     DeviceAddPage* deviceAddPage() const;
@@ -47,8 +50,8 @@ public Q_SLOTS:
     void onCalculationCodeParameter(CodeParameter codeParameter);
 
 private:
-    // The gauge under the totals, for the plan as it is now.
-    void showUplinkCheck();
+    // The counts, the total and the gauge, for the plan as it is now.
+    void showFigures();
     // A search's answer, or "0" three times when nothing fits.
     static void showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit);
     // The stack's sections become its pages when it is first shown.
@@ -59,6 +62,7 @@ private:
     aptui::StackedWidget* m_stackedWidget = nullptr;
     std::unique_ptr<EncodingCalculator> m_calculator;
     WidgetDeviceListBorder* m_deviceListBorder = nullptr; // child of the page
+    PlanDocument* m_document = nullptr;
     int m_currentSection = 0;
     bool m_sectionsTaken = false;
 };

@@ -2,16 +2,18 @@
 
 #include "ui_DeviceAddPage.h"
 
+#include "BandWidthPage/BandWidthPage.h"
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "DeviceListWidget/DeviceListWidget.h"
+#include "PlanDocument.h"
 
 #include <Fenwork/FreedMemory.h>
 #include <Fenwork/ShareTools.h>
 
-#include <data/DeviceKind.h>
-#include <data/ShownRate.h>
 #include <data/EncodingCalculator.h>
+#include <data/PlanFile.h>
 #include <data/PlanTotals.h>
+#include <data/StandardSwitch.h>
 #include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
@@ -23,24 +25,6 @@
 #include <limits>
 
 namespace {
-
-// The frame rates that have a counterpart in the other standard; any other
-// rate, and the empty rate of a scene group, stays as it is.
-QString convertedFrameRate(const QString& frameRate, VideoStandard target)
-{
-    if (target == PAL) {
-        if (frameRate == QLatin1String("30"))
-            return QStringLiteral("25");
-        if (frameRate == QLatin1String("60"))
-            return QStringLiteral("50");
-    } else {
-        if (frameRate == QLatin1String("25"))
-            return QStringLiteral("30");
-        if (frameRate == QLatin1String("50"))
-            return QStringLiteral("60");
-    }
-    return QString();
-}
 
 int clampedToInt(qint64 value)
 {
@@ -62,10 +46,22 @@ DeviceAddPage::DeviceAddPage(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::DeviceAddWidget>())
     , m_calculator(std::make_unique<EncodingCalculator>())
-    , m_planEditor(new PlanEditor(this))
 {
     m_ui->setupUi(this);
-    Plan* plan = m_planEditor->plan();
+}
+
+DeviceAddPage::~DeviceAddPage()
+{
+    // The plan outlives the page; the cards go without a word to it.
+    m_ui->deviceListWidget->clearRows();
+}
+
+void DeviceAddPage::setDocument(PlanDocument* document)
+{
+    Q_ASSERT(!m_document);
+    m_document = document;
+    m_planEditor = document->editor();
+    const Plan* plan = document->plan();
     m_ui->deviceListWidget->setCellMaker([this, plan](int row) { return makeCard(plan->groupAt(row)); });
     m_ui->deviceListWidget->setCellBinder([this, plan](QWidget* cell, int row) {
         auto* card = static_cast<DeviceItemWidget*>(cell);
@@ -78,30 +74,9 @@ DeviceAddPage::DeviceAddPage(QWidget* parent)
     connect(plan, &Plan::groupRemoved, this, &DeviceAddPage::onGroupRemoved);
     connect(plan, &Plan::groupsReplaced, this, &DeviceAddPage::onGroupsReplaced);
     connect(plan, &Plan::groupsReset, this, &DeviceAddPage::onGroupsReset);
-}
-
-DeviceAddPage::~DeviceAddPage()
-{
-    // Whoever listens learns that every group number is free again and that
-    // the totals are zero; the plan goes with the page, no edit is recorded.
-    m_planEditor->plan()->disconnect(this);
-    m_ui->deviceListWidget->clearRows();
-    Q_EMIT signalDeviceChanged(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-                               BandwidthTotal().text(), unitText(BandwidthTotal::Unit::Kpbs));
-    Q_EMIT signalDeviceDelete(0);
-}
-
-QString DeviceAddPage::unitText(BandwidthTotal::Unit unit)
-{
-    switch (unit) {
-    case BandwidthTotal::Unit::Gpbs:
-        return tr("Gpbs");
-    case BandwidthTotal::Unit::Mpbs:
-        return tr("Mpbs");
-    case BandwidthTotal::Unit::Kpbs:
-        break;
-    }
-    return tr("Kpbs");
+    connect(m_planEditor, &PlanEditor::groupAdded, this, &DeviceAddPage::onGroupAdded);
+    connect(document, &PlanDocument::totalsChanged, this, &DeviceAddPage::publishTotals);
+    onGroupsReset();
 }
 
 DeviceItemWidget* DeviceAddPage::cardOf(int groupNumber) const
@@ -117,7 +92,6 @@ void DeviceAddPage::onSetDeviceTypeData(QVector<StructDeviceItem> deviceItems)
     for (const StructDeviceItem& deviceItem : std::as_const(deviceItems))
         onAddDeviceTypeItem(deviceItem);
     history->endMacro();
-    updateTotals();
 }
 
 void DeviceAddPage::onAddDeviceTypeItem(StructDeviceItem deviceTypeItem)
@@ -127,12 +101,7 @@ void DeviceAddPage::onAddDeviceTypeItem(StructDeviceItem deviceTypeItem)
 
 void DeviceAddPage::onAddGroup(const PlanGroup& group)
 {
-    PlanGroup added = group;
-    added.recording.recordedStreams =
-        std::clamp(added.recording.recordedStreams, 1, std::max(added.device.streamCount, 1));
-    m_scrollToInserted = true;
-    m_planEditor->addGroup(added);
-    m_scrollToInserted = false;
+    m_planEditor->addGroup(group);
 }
 
 void DeviceAddPage::onAddGroupAfter(int groupNumber, const PlanGroup& group)
@@ -142,12 +111,31 @@ void DeviceAddPage::onAddGroupAfter(int groupNumber, const PlanGroup& group)
         onAddGroup(group);
         return;
     }
-    PlanGroup added = group;
-    added.recording.recordedStreams =
-        std::clamp(added.recording.recordedStreams, 1, std::max(added.device.streamCount, 1));
-    m_scrollToInserted = true;
-    m_planEditor->insertGroup(original + 1, added);
-    m_scrollToInserted = false;
+    m_planEditor->insertGroup(original + 1, group);
+}
+
+void DeviceAddPage::onDuplicateGroup(int groupNumber)
+{
+    const Plan* plan = m_planEditor->plan();
+    const int row = plan->rowOfNumber(groupNumber);
+    if (row < 0)
+        return;
+    PlanGroup copy = plan->groupAt(row);
+    Q_EMIT signalDuplicateDevice(copy.device);
+    const QString name = PlanFile::nameWithoutNumber(copy.device);
+    copy.device.groupNumber = plan->lowestFreeGroupNumber();
+    copy.device.channelName = PlanFile::numberedName(name, copy.device.groupNumber);
+    onAddGroupAfter(groupNumber, copy);
+}
+
+void DeviceAddPage::editGroup(int groupNumber)
+{
+    const Plan* plan = m_planEditor->plan();
+    const int row = plan->rowOfNumber(groupNumber);
+    if (row < 0)
+        return;
+    Q_EMIT signalEditDevice(plan->groupAt(row).device);
+    Q_EMIT signalEditGroup(plan->groupAt(row));
 }
 
 void DeviceAddPage::setEditedGroup(int groupNumber)
@@ -188,11 +176,8 @@ void DeviceAddPage::onReplaceDeviceItem(const StructDeviceItem& item)
 
 void DeviceAddPage::onReplaceGroup(const PlanGroup& group)
 {
-    PlanGroup replaced = group;
-    replaced.recording.recordedStreams =
-        std::clamp(replaced.recording.recordedStreams, 1, std::max(replaced.device.streamCount, 1));
-    if (!m_planEditor->replaceGroup(replaced))
-        m_planEditor->addGroup(replaced); // deleted meanwhile: nothing is lost
+    if (!m_planEditor->replaceGroup(group))
+        m_planEditor->addGroup(group); // deleted meanwhile: nothing is lost
 }
 
 int DeviceAddPage::getDeviceGroupNumber() const
@@ -202,17 +187,17 @@ int DeviceAddPage::getDeviceGroupNumber() const
 
 int DeviceAddPage::getAllDeviceCount() const
 {
-    return clampedToInt(PlanTotals(m_planEditor->plan()->groups()).channels());
+    return clampedToInt(m_document->totals().channels());
 }
 
 int DeviceAddPage::getIPCCount() const
 {
-    return clampedToInt(PlanTotals(m_planEditor->plan()->groups()).ipcChannels());
+    return clampedToInt(m_document->totals().ipcChannels());
 }
 
 int DeviceAddPage::getDVRCount() const
 {
-    return clampedToInt(PlanTotals(m_planEditor->plan()->groups()).dvrChannels());
+    return clampedToInt(m_document->totals().dvrChannels());
 }
 
 void DeviceAddPage::clearDeviceItems()
@@ -221,24 +206,17 @@ void DeviceAddPage::clearDeviceItems()
         m_planEditor->clearGroups(); // the reset reports totals and numbers
         return;
     }
-    updateTotals();
     Q_EMIT signalDeviceDelete(0);
+    publishTotals();
 }
 
 void DeviceAddPage::onFrametareStandardChanged(VideoStandard videoStandardValue)
 {
     if (videoStandardValue != PAL && videoStandardValue != NTSC)
         return;
-    const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
-    QVector<PlanEditor::RowChange> converted;
-    for (int row = 0; row < groups.size(); ++row) {
-        PlanGroup group = groups.at(row);
-        if (convertGroup(group.device, videoStandardValue))
-            converted.append({ row, group });
-    }
-    m_planEditor->switchStandard(videoStandardValue, converted);
-    if (converted.isEmpty())
-        updateTotals();
+    m_planEditor->switchStandard(
+        videoStandardValue,
+        StandardSwitch::changedGroups(m_planEditor->plan()->groups(), videoStandardValue, *m_calculator));
 }
 
 void DeviceAddPage::onGroupInserted(int row)
@@ -248,19 +226,20 @@ void DeviceAddPage::onGroupInserted(int row)
     list->insertRow(row);
     // The card of a group just added or brought back is there at once.
     list->ensureCell(row);
+    Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
+}
+
+void DeviceAddPage::onGroupAdded(int row)
+{
     // The group the user just added is the one to see; an undo or an opened
     // plan leaves the view where it is.
-    if (m_scrollToInserted)
-        list->scrollToRow(row);
-    Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
-    updateTotals();
+    m_ui->deviceListWidget->scrollToRow(row);
 }
 
 void DeviceAddPage::onGroupRemoved(int row, const PlanGroup& group)
 {
     m_ui->deviceListWidget->removeRow(row);
     Q_EMIT signalDeviceDelete(group.device.groupNumber);
-    updateTotals();
 }
 
 void DeviceAddPage::onGroupsReplaced(const QVector<int>& rows)
@@ -277,7 +256,6 @@ void DeviceAddPage::onGroupsReplaced(const QVector<int>& rows)
             card->setDeviceItem(item);
         showRecording(card, plan->groupAt(row));
     }
-    updateTotals();
 }
 
 void DeviceAddPage::onGroupsReset()
@@ -288,7 +266,6 @@ void DeviceAddPage::onGroupsReset()
     // have run; what they held goes back to the system, so a long plan
     // closed or cleared leaves the program its old size.
     QTimer::singleShot(0, this, [] { aptui::ReturnFreedMemory(); });
-    updateTotals();
     Q_EMIT signalDeviceDelete(0);
     for (const PlanGroup& group : groups)
         Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
@@ -307,8 +284,7 @@ DeviceItemWidget* DeviceAddPage::makeCard(const PlanGroup& group)
     showRecording(card, group);
     markEditing(card, group.device.groupNumber);
     connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::onDeleteDeviceItem);
-    connect(card, &DeviceItemWidget::signalEditClicked, this,
-            [this, card] { Q_EMIT signalEditDevice(card->deviceItem()); });
+    connect(card, &DeviceItemWidget::signalEditClicked, this, &DeviceAddPage::editGroup);
     card->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(card, &QWidget::customContextMenuRequested, this,
             [this, card](const QPoint& pos) { showCardMenu(card, card->mapToGlobal(pos)); });
@@ -319,17 +295,17 @@ void DeviceAddPage::showCardMenu(DeviceItemWidget* card, const QPoint& globalPos
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("DeviceAddPage_cardMenu"));
-    const StructDeviceItem item = card->deviceItem();
+    const int groupNumber = card->groupNumber();
     const QAction* edit = menu.addAction(tr("Edit"));
     const QAction* duplicate = menu.addAction(tr("Duplicate"));
     const QAction* remove = menu.addAction(tr("Delete"));
     const QAction* chosen = menu.exec(globalPos);
     if (chosen == edit)
-        Q_EMIT signalEditDevice(item);
+        editGroup(groupNumber);
     else if (chosen == duplicate)
-        Q_EMIT signalDuplicateDevice(item);
+        onDuplicateGroup(groupNumber);
     else if (chosen == remove)
-        m_planEditor->removeGroup(item.groupNumber);
+        m_planEditor->removeGroup(groupNumber);
 }
 
 DeviceItemWidget* DeviceAddPage::cardAt(int row) const
@@ -337,33 +313,11 @@ DeviceItemWidget* DeviceAddPage::cardAt(int row) const
     return qobject_cast<DeviceItemWidget*>(m_ui->deviceListWidget->cellAt(row));
 }
 
-void DeviceAddPage::updateTotals()
+void DeviceAddPage::publishTotals()
 {
-    const PlanTotals totals(m_planEditor->plan()->groups());
+    const PlanTotals& totals = m_document->totals();
     const BandwidthTotal& total = totals.bandwidth();
     Q_EMIT signalDeviceChanged(QString::number(totals.channels()), QString::number(totals.ipcChannels()),
-                               QString::number(totals.dvrChannels()), total.windowText(), unitText(total.unit()));
-}
-
-bool DeviceAddPage::convertGroup(StructDeviceItem& group, VideoStandard target)
-{
-    m_calculator->setEncodeType(group.encodingType);
-
-    // Scene groups have no frame rate of their own.
-    if (!group.sceneName.isEmpty())
-        return false;
-    const QString newFrameRate = convertedFrameRate(group.frameRate, target);
-    if (newFrameRate.isEmpty())
-        return false;
-    const std::optional<DeviceKind> deviceKind = deviceKindFromText(group.deviceType);
-    if (!deviceKind)
-        return false;
-    const int kind = encodingCode(*deviceKind);
-
-    // The four convertible texts are all plain numbers.
-    const double oldRecommended = m_calculator->calculateBitrate(kind, group.resolution, group.frameRate.toDouble());
-    if (ShownRate::wholeKbps(oldRecommended) == ShownRate::wholeKbps(group.bitrate))
-        group.bitrate = m_calculator->calculateBitrate(kind, group.resolution, newFrameRate.toDouble());
-    group.frameRate = newFrameRate;
-    return true;
+                               QString::number(totals.dvrChannels()), total.windowText(),
+                               BandWidthPage::unitText(total.unit()));
 }

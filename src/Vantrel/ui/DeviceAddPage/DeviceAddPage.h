@@ -12,6 +12,7 @@
 
 class DeviceItemWidget;
 class EncodingCalculator;
+class PlanDocument;
 class PlanEditor;
 class QPoint;
 
@@ -20,10 +21,11 @@ class DeviceAddWidget;
 }
 
 // The list of device groups on the bandwidth tab. The groups live in the
-// plan; the cards are its view, one per group in plan order. Every edit goes
-// through the plan editor, so it can be undone, and after every change the
-// page publishes the channel counts and the total bandwidth with its margin
-// and unit.
+// plan document the window hands over; the cards are its view, one per group
+// in plan order, and every action on a card reads the group from the plan by
+// its number. Every edit goes through the plan editor, so it can be undone,
+// and after every change the page publishes the document's channel counts
+// and total bandwidth with its unit.
 class DeviceAddPage : public QWidget
 {
     Q_OBJECT
@@ -32,10 +34,9 @@ public:
     explicit DeviceAddPage(QWidget* parent = nullptr);
     ~DeviceAddPage() override;
 
-    // The translated word of a total's unit ("Kpbs", "Mpbs", "Gpbs").
-    static QString unitText(BandwidthTotal::Unit unit);
+    // The plan the page shows and edits; set once, before the page is used.
+    void setDocument(PlanDocument* document);
 
-    PlanEditor* planEditor() const { return m_planEditor; }
     DeviceItemWidget* cardOf(int groupNumber) const;
 
 Q_SIGNALS:
@@ -48,6 +49,8 @@ Q_SIGNALS:
     // The user asked to change or copy a group.
     void signalEditDevice(const StructDeviceItem& item);
     void signalDuplicateDevice(const StructDeviceItem& item);
+    // The group to change, with how it records.
+    void signalEditGroup(const PlanGroup& group);
     void signalCover();
     void signalDisvocer();
 
@@ -69,6 +72,8 @@ public Q_SLOTS:
     void onReplaceGroup(const PlanGroup& group);
     // A copy goes right after its original (at the end if that is gone).
     void onAddGroupAfter(int groupNumber, const PlanGroup& group);
+    // A copy of the group under the lowest free number, named after it.
+    void onDuplicateGroup(int groupNumber);
     // Marks the card of the group being changed (0: none) with the dynamic
     // property "editing", which the skin shows.
     void setEditedGroup(int groupNumber);
@@ -78,21 +83,19 @@ private:
     void onGroupRemoved(int row, const PlanGroup& group);
     void onGroupsReplaced(const QVector<int>& rows);
     void onGroupsReset();
+    void onGroupAdded(int row);
     void showCardMenu(DeviceItemWidget* card, const QPoint& globalPos);
+    void editGroup(int groupNumber);
 
     DeviceItemWidget* makeCard(const PlanGroup& group);
     static void showRecording(DeviceItemWidget* card, const PlanGroup& group);
     void markEditing(DeviceItemWidget* card, int groupNumber) const;
     DeviceItemWidget* cardAt(int row) const;
-    void updateTotals();
-    // The group converted to the other standard, or nothing when it keeps
-    // its frame rate; the rate follows only while it is still the
-    // recommended one.
-    bool convertGroup(StructDeviceItem& group, VideoStandard target);
+    void publishTotals();
 
     std::unique_ptr<Ui::DeviceAddWidget> m_ui;
     std::unique_ptr<EncodingCalculator> m_calculator;
+    PlanDocument* m_document = nullptr;
     PlanEditor* m_planEditor = nullptr;
-    bool m_scrollToInserted = false;
     int m_editedGroupNumber = 0;
 };

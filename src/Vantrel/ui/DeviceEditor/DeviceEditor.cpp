@@ -14,9 +14,12 @@
 #include <data/EncodingCalculator.h>
 #include <data/ShownRate.h>
 
+#include "FieldMark.h"
 #include "FocusedWheelFilter.h"
+#include "LinkQuestion.h"
 #include "RecordingEditor/RecordingEditor.h"
 #include <data/GroupRule.h>
+#include <data/Plan.h>
 #include <data/PlanFile.h>
 
 #include <Fenwork/LineEdit.h>
@@ -46,43 +49,6 @@ constexpr int kSceneModeRowSpacing = 8;
 constexpr int kMaxRate = static_cast<int>(GroupRule::kMaxBitrateKbps); // kbps
 constexpr int kMaxChannelNameLength = 20;
 
-const char kInvalidProperty[] = "invalid";
-
-// The link boxes show translated names; the data files' own names, by which
-// the bandwidths are looked up, ride along as item data.
-constexpr int kLinkKeyRole = Qt::UserRole;
-constexpr int kBandwidthMbpsRole = Qt::UserRole;
-constexpr int kBandwidthKeyRole = Qt::UserRole + 1;
-
-// A custom bandwidth as people type it: digits with one decimal separator,
-// the locale's or a point. Anything else (a thousands separator, an
-// exponent) is refused rather than guessed at.
-std::optional<double> readBandwidth(const QString& typed)
-{
-    QString text = typed.trimmed();
-    const QString separator = QLocale().decimalPoint();
-    if (separator != QLatin1String("."))
-        text.replace(separator, QLatin1String("."));
-    static const QRegularExpression plainDecimal(QStringLiteral("^(?:[0-9]+[.]?[0-9]*|[.][0-9]+)$"));
-    if (!plainDecimal.match(text).hasMatch())
-        return std::nullopt;
-    return QLocale::c().toDouble(text.endsWith(QLatin1Char('.')) ? text.chopped(1) : text);
-}
-
-// The red frame of a refused or clamped field; the skin may draw it its own
-// way, without one it still shows.
-void showInvalidFrameOf(QWidget* field, const char* className)
-{
-    field->setStyleSheet(SkinColours::resolve(QStringLiteral("%1#%2[invalid=\"true\"]{border: 1px solid @danger;}")
-                                                  .arg(QLatin1String(className), field->objectName())));
-}
-
-void markInvalid(QWidget* field, bool invalid, const QString& reason)
-{
-    field->setProperty(kInvalidProperty, invalid);
-    field->setToolTip(invalid ? reason : QString());
-    ShareTools::reloadStyle(field);
-}
 
 } // namespace
 
@@ -93,6 +59,7 @@ void markInvalid(QWidget* field, bool invalid, const QString& reason)
 DeviceEditor::DeviceEditor(QWidget* parent)
     : QWidget(parent)
     , m_ui(std::make_unique<Ui::DeviceEditor>())
+    , m_refill(this)
 {
     static const char* const kFunction = "DeviceEditor::DeviceEditor";
 
@@ -101,6 +68,7 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     m_calculator = std::make_unique<EncodingCalculator>();
 
     m_ui->setupUi(this);
+    m_link = new LinkQuestion(*m_ui, *m_configStore, this);
     m_ui->m_verticalWidgetAddBorder->takeChildPages();
     initWidgets();
 
@@ -118,28 +86,20 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     CHECK_CONNECT(connect(ui->m_checkBoxSpread, &QToolButton::toggled, this, &DeviceEditor::onSpreadChanged), kFunction);
     CHECK_CONNECT(connect(ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::onFrametareStandardPAL), kFunction);
     CHECK_CONNECT(connect(ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::onFrametareStandardNTSC), kFunction);
-    for (QComboBox* box : {ui->deviceTypeCombox_2, ui->netLinkCombox_2, ui->selectBandCombox_2, ui->sSystemCombox_2,
-                           ui->encodingTypeCombox_2, ui->streamTypeCombox_2}) {
-        CHECK_CONNECT(connect(box, &QComboBox::currentIndexChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
-    }
-    CHECK_CONNECT(connect(ui->streamCountSpinBox_2, &QSpinBox::textChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
-    CHECK_CONNECT(connect(ui->customBandEdit, &QLineEdit::textChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
-    CHECK_CONNECT(connect(ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &DeviceEditor::onCodeParameterChanged), kFunction);
-    CHECK_CONNECT(connect(ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &DeviceEditor::onBandCheckboxChanged), kFunction);
-    CHECK_CONNECT(connect(ui->netLinkCombox_2, &QComboBox::currentIndexChanged, this, &DeviceEditor::onSetBandWidthByConnectionType), kFunction);
+    m_link->connectFields();
+    CHECK_CONNECT(connect(m_link, &LinkQuestion::changed, this, &DeviceEditor::signalCodeParameterChanged), kFunction);
     CHECK_CONNECT(connect(ui->m_lineEditScenceRecommandRate, &QLineEdit::textChanged, this, &DeviceEditor::onRateTextChanged), kFunction);
-    m_connected = true;
+    m_refill.setLive(true);
 
     setFixedWidth(kInitialWidth);
 
     m_rateValidator = new aptui::IntValidator(0, kMaxRate, this);
     m_rateValidator->setClampsToMaximum(true);
     ui->m_lineEditScenceRecommandRate->setValidator(m_rateValidator);
-    showInvalidFrameOf(ui->m_lineEditScenceRecommandRate, "QLineEdit");
-    showInvalidFrameOf(ui->customBandEdit, "QLineEdit");
+    FieldMark::showFrameOf(ui->m_lineEditScenceRecommandRate, "QLineEdit");
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
     for (aptui::SpinBox* count : {ui->channelCountsEdit, ui->streamCountsEdit, ui->streamCountSpinBox_2}) {
-        showInvalidFrameOf(count, "QSpinBox");
+        FieldMark::showFrameOf(count, "QSpinBox");
         count->setClampHint(tr("Set to the largest count, %1."), tr("Set to the smallest count, %1."));
     }
 
@@ -215,39 +175,6 @@ QStringList DeviceEditor::offeredEncodingTypes(bool sorted) const
 }
 
 // ---------------------------------------------------------------------------
-// Refilling a combo box. A box's own change signal runs further slots, so
-// each caller picks how many of those runs it wants:
-// - silent: no slot runs, the box ends on its first item;
-// - first item: the slot runs once, for index 0;
-// - plain: the slot runs for the emptied box (-1) and again for index 0.
-
-void DeviceEditor::refillSilently(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function)
-{
-    if (m_connected)
-        disconnect(box, &QComboBox::currentIndexChanged, this, slot);
-    box->clear();
-    box->addItems(items);
-    if (m_connected)
-        CHECK_CONNECT(connect(box, &QComboBox::currentIndexChanged, this, slot), function);
-}
-
-void DeviceEditor::refillFirstItem(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function)
-{
-    if (m_connected)
-        disconnect(box, &QComboBox::currentIndexChanged, this, slot);
-    box->clear();
-    if (m_connected)
-        CHECK_CONNECT(connect(box, &QComboBox::currentIndexChanged, this, slot), function);
-    box->addItems(items);
-}
-
-void DeviceEditor::refillPlainly(QComboBox* box, const QStringList& items)
-{
-    box->clear();
-    box->addItems(items);
-}
-
-// ---------------------------------------------------------------------------
 // Start-up
 
 void DeviceEditor::initWidgets()
@@ -262,7 +189,7 @@ void DeviceEditor::initWidgets()
     m_ui->m_scenceSelector->hide();
     setFixedWidth(kFixedRateWidth);
     initBandwidthPage();
-    initEncodingPage();
+    m_link->fill(offeredEncodingTypes(false));
 }
 
 void DeviceEditor::initBandwidthPage()
@@ -303,36 +230,6 @@ void DeviceEditor::initBandwidthPage()
     refreshFixedRate();
 }
 
-void DeviceEditor::initEncodingPage()
-{
-    Ui::DeviceEditor* ui = m_ui.get();
-    ui->deviceTypeCombox_2->addItem(tr("IPC"));
-    ui->deviceTypeCombox_2->addItem(tr("DVR"));
-
-    ui->customBandEdit->setText(QStringLiteral("0"));
-    ui->customBandEdit->setEnabled(false);
-
-    QStringList connectionTypes;
-    m_configStore->getConnectionTypes(connectionTypes);
-    for (const QString& type : std::as_const(connectionTypes))
-        ui->netLinkCombox_2->addItem(DataName::shown(type), type);
-    ui->netLinkCombox_2->setCurrentIndex(2);
-    onSetBandWidthByConnectionType(ui->netLinkCombox_2->currentIndex());
-
-    ui->sSystemCombox_2->addItem(tr("PAL"));
-    ui->sSystemCombox_2->addItem(tr("NTSC"));
-
-    ui->encodingTypeCombox_2->addItems(offeredEncodingTypes(false));
-    ui->encodingTypeCombox_2->setCurrentIndex(1);
-
-    ui->streamTypeCombox_2->addItem(tr("Main stream"));
-    ui->streamTypeCombox_2->addItem(tr("Sub stream"));
-    ui->streamTypeCombox_2->setCurrentIndex(0);
-
-    // No streams have no resolution to fit.
-    ui->streamCountSpinBox_2->setMinimum(1);
-    ui->streamCountSpinBox_2->setValue(1);
-}
 
 // ---------------------------------------------------------------------------
 // Rate modes
@@ -351,12 +248,12 @@ void DeviceEditor::selectFixedRate()
     ui->m_labelScenceRecommandRate->setText(tr("Recommend Rate :"));
 
     // Plain refill: the first type reaches the calculator through the slot.
-    refillPlainly(ui->m_comboxEncodingType, offeredEncodingTypes(true));
+    m_refill.plainly(ui->m_comboxEncodingType, offeredEncodingTypes(true));
 
     // Entries beyond the two built-in types get the recorders' resolutions.
     const DeviceKind kind =
         deviceKindFromEncodingCode(ui->m_comboBoxDeviceType->currentIndex()).value_or(DeviceKind::Dvr);
-    refillFirstItem(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
+    m_refill.firstItem(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
                     m_deviceInfoManager->getResolutions(resolutionListCode(kind)), "DeviceEditor::selectFixedRate");
 }
 
@@ -391,12 +288,12 @@ void DeviceEditor::onScenceChanged(int scenceType)
 
     QStringList resolutions;
     m_configStore->getScenceResolutions(scene, resolutions);
-    refillSilently(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged, resolutions, kFunction);
+    m_refill.silently(ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged, resolutions, kFunction);
     const QString resolution = ui->m_comboBoxResolution->currentText();
 
     QStringList encodings;
     m_configStore->getScenceEncodeTypes(scene, resolution, encodings);
-    refillSilently(ui->m_comboxEncodingType, &DeviceEditor::onEncodingTypeChanged, encodings, kFunction);
+    m_refill.silently(ui->m_comboxEncodingType, &DeviceEditor::onEncodingTypeChanged, encodings, kFunction);
     const QString encoding = ui->m_comboxEncodingType->currentText();
 
     showSceneRate(scene, encoding, resolution);
@@ -411,7 +308,7 @@ void DeviceEditor::freshPictureAndBitrateAndEncoding()
 
     QStringList encodings;
     m_configStore->getScenceEncodeTypes(scene, resolution, encodings);
-    refillSilently(ui->m_comboxEncodingType, &DeviceEditor::onEncodingTypeChanged, encodings,
+    m_refill.silently(ui->m_comboxEncodingType, &DeviceEditor::onEncodingTypeChanged, encodings,
                    "DeviceEditor::freshPictureAndBitrateAndEncoding");
 
     showSceneRate(scene, ui->m_comboxEncodingType->currentText(), resolution);
@@ -452,7 +349,7 @@ void DeviceEditor::onDeviceTypeChanged(int type)
     const std::optional<DeviceKind> kind = deviceKindFromEncodingCode(type);
     if (!m_ui->m_radioButtonFixedRate->isChecked() || !kind)
         return;
-    refillFirstItem(m_ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
+    m_refill.firstItem(m_ui->m_comboBoxResolution, &DeviceEditor::onResolutionChanged,
                     m_deviceInfoManager->getResolutions(resolutionListCode(*kind)), "DeviceEditor::onDeviceTypeChanged");
     refreshFixedRate();
 }
@@ -485,7 +382,7 @@ void DeviceEditor::onEncodingTypeChanged(int)
 
 void DeviceEditor::onSetFrameByStandard(int type)
 {
-    refillSilently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
+    m_refill.silently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
                    m_deviceInfoManager->getFrameRateTexts(static_cast<VideoStandard>(type)),
                    "DeviceEditor::onSetFrameByStandard");
     m_ui->m_comboxFrameRate->setCurrentIndex(1);
@@ -511,7 +408,7 @@ void DeviceEditor::showVideoStandard(VideoStandard standard)
 
 void DeviceEditor::switchFrameStandard(VideoStandard standard, const char* function, bool announce)
 {
-    refillSilently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
+    m_refill.silently(m_ui->m_comboxFrameRate, &DeviceEditor::onFixedRateFrameRateChanged,
                    m_deviceInfoManager->getFrameRateTexts(standard), function);
     m_videoStandard = standard;
     // Selecting the second entry recomputes the fixed rate with the new
@@ -540,7 +437,7 @@ bool DeviceEditor::rateFieldAcceptable() const
 
 void DeviceEditor::markRateFieldInvalid(bool invalid)
 {
-    markInvalid(m_ui->m_lineEditScenceRecommandRate, invalid, tr("Enter a rate from 1 to %1 kbps.").arg(kMaxRate));
+    FieldMark::mark(m_ui->m_lineEditScenceRecommandRate, invalid, tr("Enter a rate from 1 to %1 kbps.").arg(kMaxRate));
 }
 
 void DeviceEditor::onRateTextChanged(const QString&)
@@ -548,8 +445,8 @@ void DeviceEditor::onRateTextChanged(const QString&)
     QLineEdit* field = m_ui->m_lineEditScenceRecommandRate;
     // A typed rate above the limit became the limit: said until the next edit.
     if (m_rateValidator->takeClamped())
-        markInvalid(field, true, tr("Set to the largest rate, %1 kbps.").arg(kMaxRate));
-    else if (field->property(kInvalidProperty).toBool() && rateFieldAcceptable())
+        FieldMark::mark(field, true, tr("Set to the largest rate, %1 kbps.").arg(kMaxRate));
+    else if (FieldMark::isMarked(field) && rateFieldAcceptable())
         markRateFieldInvalid(false);
 }
 
@@ -575,7 +472,7 @@ void DeviceEditor::onBtnAddDeviceClicked()
     item.streamCount = ui->streamCountsEdit->value();
     item.encodingType = ui->m_comboxEncodingType->currentText();
     item.spareFlag = false;
-    item.groupNumber = editing ? m_editedGroupNumber : m_deviceInfoManager->takeGroupNumber();
+    item.groupNumber = editing ? m_editedGroupNumber : takeGroupNumber();
     // An empty field names the group as the hint does, as the default text
     // it replaced did.
     const QString typedName = ui->m_lineEditChannelName->text();
@@ -592,9 +489,11 @@ void DeviceEditor::onBtnAddDeviceClicked()
     }
     item.deviceType = ui->m_comboBoxDeviceType->currentText();
 
+    const PlanGroup group{ item, recordingSettings() };
     if (editing) {
         onCancelEdit();
         Q_EMIT signalReplaceDevice(item);
+        Q_EMIT signalReplaceGroup(group);
         return;
     }
     if (!m_appStarted) {
@@ -602,6 +501,25 @@ void DeviceEditor::onBtnAddDeviceClicked()
         m_appStarted = true;
     }
     Q_EMIT signalAddDevice(item);
+    Q_EMIT signalAddGroup(group);
+}
+
+void DeviceEditor::setPlan(const Plan* plan)
+{
+    m_plan = plan;
+    connect(plan, &Plan::groupRemoved, this, &DeviceEditor::followPlan);
+    connect(plan, &Plan::groupsReset, this, &DeviceEditor::followPlan);
+}
+
+int DeviceEditor::takeGroupNumber()
+{
+    return m_plan ? m_plan->lowestFreeGroupNumber() : m_deviceInfoManager->takeGroupNumber();
+}
+
+void DeviceEditor::followPlan()
+{
+    if (m_editedGroupNumber > 0 && m_plan->rowOfNumber(m_editedGroupNumber) < 0)
+        onCancelEdit();
 }
 
 void DeviceEditor::onDeleteChannelGroupNumber(int channelGroupNumber)
@@ -630,6 +548,13 @@ void DeviceEditor::onEditDevice(const StructDeviceItem& item)
     Q_EMIT signalEditedGroupChanged(m_editedGroupNumber);
 }
 
+void DeviceEditor::onEditGroup(const PlanGroup& group)
+{
+    onEditDevice(group.device);
+    if (m_editedGroupNumber == group.device.groupNumber)
+        setRecordingSettings(group.recording);
+}
+
 void DeviceEditor::onCancelEdit()
 {
     if (m_editedGroupNumber == 0)
@@ -645,7 +570,7 @@ StructDeviceItem DeviceEditor::duplicateOf(const StructDeviceItem& item)
 {
     StructDeviceItem copy = item;
     const QString name = PlanFile::nameWithoutNumber(item);
-    copy.groupNumber = m_deviceInfoManager->takeGroupNumber();
+    copy.groupNumber = takeGroupNumber();
     copy.channelName = PlanFile::numberedName(name, copy.groupNumber);
     return copy;
 }
@@ -714,7 +639,7 @@ void DeviceEditor::loadGroup(const StructDeviceItem& item)
     // The group's own rate, which may be one the user typed.
     ui->m_lineEditScenceRecommandRate->setText(QString::number(std::trunc(item.bitrate), 'f', 0));
     if (sceneGone)
-        markInvalid(ui->m_lineEditScenceRecommandRate, true,
+        FieldMark::mark(ui->m_lineEditScenceRecommandRate, true,
                     tr("The scene \"%1\" is no longer in the scene table; the group keeps its rate as a fixed rate.")
                         .arg(item.sceneName));
 }
@@ -724,83 +649,27 @@ void DeviceEditor::loadGroup(const StructDeviceItem& item)
 
 void DeviceEditor::onBandCheckboxChanged()
 {
-    Ui::DeviceEditor* ui = m_ui.get();
-    const bool custom = ui->customBandCheckbox_2->isChecked();
-    ui->customBandEdit->setEnabled(custom);
-    ui->netLinkCombox_2->setEnabled(!custom);
-    ui->selectBandCombox_2->setEnabled(!custom);
+    m_link->followCustomChoice();
 }
 
 void DeviceEditor::onSetBandWidthByConnectionType(int)
 {
-    Ui::DeviceEditor* ui = m_ui.get();
-    const QString connectionType = ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
-    // Refilled with the box connected: the encoding question is reported for
-    // the emptied box and again for the first bandwidth.
-    ui->selectBandCombox_2->clear();
-    const QVector<ShowValueItem> bandwidths = m_configStore->getConnectionBandwidths(connectionType);
-    auto* model = qobject_cast<QStandardItemModel*>(ui->selectBandCombox_2->model());
-    for (const ShowValueItem& bandwidth : bandwidths) {
-        // Whole before it goes in: the first item becomes the current one at
-        // once, and the question reported then needs its key.
-        auto* item = new QStandardItem(DataName::shown(bandwidth.show));
-        item->setData(bandwidth.value, kBandwidthMbpsRole);
-        item->setData(bandwidth.show, kBandwidthKeyRole);
-        model->appendRow(item);
-    }
+    m_link->fillBandwidths();
 }
 
 DeviceEditor::LinkChoice DeviceEditor::linkChoice() const
 {
-    const Ui::DeviceEditor* ui = m_ui.get();
-    LinkChoice choice;
-    choice.type = ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
-    choice.bandwidth = ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString();
-    choice.custom = ui->customBandCheckbox_2->isChecked();
-    choice.customMbps = ui->customBandEdit->text();
-    return choice;
+    return m_link->choice();
 }
 
 void DeviceEditor::showLinkChoice(const LinkChoice& choice)
 {
-    Ui::DeviceEditor* ui = m_ui.get();
-    // Each step refills the boxes after it, as a person's choice would.
-    const int type = ui->netLinkCombox_2->findData(choice.type, kLinkKeyRole);
-    if (type >= 0)
-        ui->netLinkCombox_2->setCurrentIndex(type);
-    const int bandwidth = ui->selectBandCombox_2->findData(choice.bandwidth, kBandwidthKeyRole);
-    if (bandwidth >= 0)
-        ui->selectBandCombox_2->setCurrentIndex(bandwidth);
-    if (!choice.customMbps.isEmpty())
-        ui->customBandEdit->setText(choice.customMbps);
-    ui->customBandCheckbox_2->setChecked(choice.custom);
+    m_link->showChoice(choice);
 }
 
 void DeviceEditor::onCodeParameterChanged()
 {
-    Ui::DeviceEditor* ui = m_ui.get();
-    CodeParameter parameter;
-    // An unreadable custom bandwidth counts as none, and the field says so.
-    const std::optional<double> custom = readBandwidth(ui->customBandEdit->text());
-    markInvalid(ui->customBandEdit, !custom && !ui->customBandEdit->text().trimmed().isEmpty(),
-                tr("Enter the bandwidth in Mbps as a plain number, such as 2.5."));
-    if (ui->customBandCheckbox_2->isChecked()) {
-        parameter.bandwidth = custom.value_or(0.0) * BandwidthTotal::kKbpsPerMbps;
-    } else {
-        parameter.bandwidth =
-            m_configStore->getConnectionBandwidth(ui->netLinkCombox_2->currentData(kLinkKeyRole).toString(),
-                                                  ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString())
-            * BandwidthTotal::kKbpsPerMbps;
-    }
-    parameter.streamCount = ui->streamCountSpinBox_2->text().toInt(nullptr, 10);
-    // The boxes hold translations, but the words compared are the source
-    // texts.
-    parameter.deviceType =
-        encodingCode(deviceKindFromText(ui->deviceTypeCombox_2->currentText()).value_or(DeviceKind::Dvr));
-    parameter.videoStandard = ui->sSystemCombox_2->currentText() == QLatin1String("PAL") ? 0 : 1;
-    parameter.encodingType = ui->encodingTypeCombox_2->currentText();
-    parameter.streamType = ui->streamTypeCombox_2->currentIndex() == 0 ? 0 : 1;
-    Q_EMIT signalCodeParameterChanged(parameter);
+    m_link->report();
 }
 
 // ---------------------------------------------------------------------------

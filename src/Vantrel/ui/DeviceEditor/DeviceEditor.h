@@ -3,6 +3,9 @@
 #include <data/DeviceTypes.h>
 #include <data/PlanTypes.h>
 
+#include "ComboRefill.h"
+#include "LinkQuestion.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -13,6 +16,7 @@
 
 class DeviceConfigStore;
 class DeviceInfoManager;
+class Plan;
 class EncodingCalculator;
 class QComboBox;
 class QBoxLayout;
@@ -41,6 +45,10 @@ public:
     explicit DeviceEditor(QWidget* parent = nullptr);
     ~DeviceEditor() override;
 
+    // The plan the groups go to: new groups take its lowest free number,
+    // and a change in progress ends when its group leaves the plan. Without
+    // a plan the editor numbers the groups it makes itself.
+    void setPlan(const Plan* plan);
     // 0 bandwidth page, 1 encoding page.
     void setCurrentPage(int page);
     void setAppStarted(bool started);
@@ -57,13 +65,7 @@ public:
 
     // The link the encoding tab asks about, in the data files' names (the
     // boxes show their translations), so that it can come back next run.
-    struct LinkChoice
-    {
-        QString type;
-        QString bandwidth; // the choice's Show text
-        bool custom = false;
-        QString customMbps; // as typed
-    };
+    using LinkChoice = LinkQuestion::Choice;
     LinkChoice linkChoice() const;
     // Shows a kept link; a type or choice the data no longer holds leaves
     // that box as it is.
@@ -82,6 +84,10 @@ Q_SIGNALS:
     void signalReplaceDevice(const StructDeviceItem& item);
     // The group being changed, 0 when none is.
     void signalEditedGroupChanged(int groupNumber);
+    // After signalAddDevice and signalReplaceDevice: the same group with how
+    // it records.
+    void signalAddGroup(const PlanGroup& group);
+    void signalReplaceGroup(const PlanGroup& group);
 
 public Q_SLOTS:
     void onSetDeviceTypes(const QVector<StructDeviceType>& deviceTypes);
@@ -110,6 +116,8 @@ public Q_SLOTS:
     // Loads a group to change it; "+ Add" then saves the changes.
     void onEditDevice(const StructDeviceItem& item);
     void onCancelEdit();
+    // Loads a group with how it records to change it.
+    void onEditGroup(const PlanGroup& group);
     // A copy of a group under a new number, named after it.
     StructDeviceItem duplicateOf(const StructDeviceItem& item);
     // Shows the plan's standard (undo, an opened plan) without announcing a
@@ -127,25 +135,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    using ComboSlot = void (DeviceEditor::*)(int);
-
     void selectFixedRate();
     void freshPictureAndBitrateAndEncoding();
     void refreshFixedRate();
     void refreshScenceRate();
     void initWidgets();
     void initBandwidthPage();
-    void initEncodingPage();
 
-    // The three ways a combo box is refilled, chosen by which of the box's
-    // slot runs the caller wants (see the .cpp).
-    void refillSilently(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function);
-    void refillFirstItem(QComboBox* box, ComboSlot slot, const QStringList& items, const char* function);
-    static void refillPlainly(QComboBox* box, const QStringList& items);
 
     void placeSpreadButton(int panelHeight);
     void switchFrameStandard(VideoStandard standard, const char* function, bool announce = true);
     void loadGroup(const StructDeviceItem& item);
+    int takeGroupNumber();
+    // Ends the change in progress when its group is no longer in the plan.
+    void followPlan();
     static void selectText(QComboBox* box, const QString& text);
     static QBoxLayout* layoutHolding(QLayout* layout, QWidget* widget);
     void showSceneRate(const QString& scene, const QString& encoding, const QString& resolution);
@@ -160,11 +163,11 @@ private:
     DeviceInfoManager* m_deviceInfoManager = nullptr;
     std::unique_ptr<EncodingCalculator> m_calculator;
     std::unique_ptr<DeviceConfigStore> m_configStore;
-    // False while the constructor fills the widgets: a refill then has no
-    // connection to cut or restore.
-    bool m_connected = false;
+    ComboRefill<DeviceEditor> m_refill;
     int m_editedGroupNumber = 0;
+    const Plan* m_plan = nullptr;
     QPushButton* m_cancelEditButton = nullptr;
     RecordingEditor* m_recordingEditor = nullptr;
     aptui::IntValidator* m_rateValidator = nullptr; // child of the editor
+    LinkQuestion* m_link = nullptr; // child of the editor
 };

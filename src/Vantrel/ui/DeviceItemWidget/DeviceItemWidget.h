@@ -24,6 +24,10 @@ public:
     DeviceItemWidget(QWidget* parent, const StructDeviceItem& deviceItem);
     ~DeviceItemWidget() override;
 
+    // The group the card stands for: whatever is done with the card reads
+    // the group from the plan by this number.
+    int groupNumber() const { return m_item.groupNumber; }
+    // The group as the card shows it.
     StructDeviceItem deviceItem() const;
     // Read-only view of the held group, for walks over many cards.
     const StructDeviceItem& deviceItemRef() const { return m_item; }
