@@ -26,6 +26,7 @@ private:
     int totals(const QStringList& arguments);
     int fit(const QStringList& arguments);
     int storage(const QStringList& arguments);
+    int convert(const QStringList& arguments);
     int checkScenes(const QStringList& arguments);
     int report(const QStringList& arguments);
     int importScenes(const QString& command, const QStringList& arguments);
