@@ -1,5 +1,6 @@
 #include "GroupTable.h"
 
+#include "QuickText.h"
 #include "ReportStyle.h"
 #include "ReportTexts.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -82,6 +84,7 @@ void GroupTable::measure(const PlanReport& report)
 
     const qreal base = ReportStyle::kTablePoints;
     const QFontMetricsF latin(ReportStyle::font(QString(), base), m_device);
+    const QuickText quick(ReportStyle::font(QString(), base), m_device);
     const QFontMetricsF cjk(ReportStyle::font(QStringLiteral("\u4e00"), base), m_device);
     const QFontMetricsF latinBold(ReportStyle::font(QString(), base, true), m_device);
     const QFontMetricsF cjkBold(ReportStyle::font(QStringLiteral("\u4e00"), base, true), m_device);
@@ -120,11 +123,15 @@ void GroupTable::measure(const PlanReport& report)
             anyCjk = anyCjk || cell.cjk;
             const auto found = known.at(column).constFind(cell.text);
             if (found != known.at(column).cend()) {
-                cell.width = *found;
+                cell.width = std::abs(*found);
+                cell.quick = *found < 0;
             } else {
-                cell.width = float((cell.cjk ? cjk : latin).horizontalAdvance(cell.text));
+                const qreal quickWidth = cell.cjk ? -1 : quick.width(cell.text);
+                cell.quick = quickWidth >= 0;
+                cell.width = float(cell.quick ? quickWidth : (cell.cjk ? cjk : latin).horizontalAdvance(cell.text));
+                // A quick text is kept as a negative width.
                 if (column != Name && column != Number)
-                    known[column].insert(cell.text, cell.width);
+                    known[column].insert(cell.text, cell.quick ? -cell.width : cell.width);
             }
             m_need[column] = std::max(m_need.at(column), qreal(cell.width));
             m_cells.append(cell);
@@ -304,6 +311,7 @@ void GroupTable::paintRows(QPainter* painter, const QPointF& topLeft, int first,
     const qreal scale = m_points / ReportStyle::kTablePoints;
     const QFont latin = ReportStyle::font(QString(), m_points);
     const QFont cjk = ReportStyle::font(QStringLiteral("\u4e00"), m_points);
+    const QuickText quick(latin, m_device);
     painter->setPen(ReportStyle::kText);
     painter->setFont(latin);
     bool inCjk = false;
@@ -321,10 +329,12 @@ void GroupTable::paintRows(QPainter* painter, const QPointF& topLeft, int first,
                 inCjk = cell.cjk;
             }
             const qreal room = m_columnWidth.at(column) - 2 * m_padding;
-            if (isFigure(column)) {
-                painter->drawText(QPointF(x + m_padding + room - cell.width * scale, baseline), cell.text);
-            } else if (cell.width * scale * kSlack <= room) {
-                painter->drawText(QPointF(x + m_padding, baseline), cell.text);
+            const bool whole = isFigure(column) || cell.width * scale * kSlack <= room;
+            const qreal left = isFigure(column) ? x + m_padding + room - cell.width * scale : x + m_padding;
+            if (whole && cell.quick) {
+                quick.draw(painter, QPointF(left, baseline), cell.text);
+            } else if (whole) {
+                painter->drawText(QPointF(left, baseline), cell.text);
             } else {
                 painter->drawText(QPointF(x + m_padding, baseline), text(row, column));
             }

@@ -44,6 +44,8 @@ private:
         QString text;
         float width = 0;
         bool cjk = false;
+        // Set from the font's glyphs, without shaping.
+        bool quick = false;
     };
 
     void measure(const PlanReport& report);

@@ -1,5 +1,6 @@
 #include "ReportChart.h"
 
+#include "QuickText.h"
 #include "ReportStyle.h"
 #include "ReportTexts.h"
 
@@ -38,9 +39,18 @@ ReportChart::ReportChart(const PlanReport& report, const QPaintDevice* device, q
 
 QString ReportChart::label(int bar) const
 {
+    const QuickText quick(ReportStyle::font(QString(), kFontPoints), m_device);
+    return shownLabel(bar, quick);
+}
+
+QString ReportChart::shownLabel(int bar, const QuickText& quick) const
+{
     const QString& text = m_bars.at(bar).label;
-    const QFontMetricsF metrics(ReportStyle::font(text, kFontPoints), m_device);
     const qreal room = m_width * kLabelShare - kGapPoints * m_device->logicalDpiX() / 72.0;
+    const qreal width = quick.width(text);
+    if (width >= 0 && width <= room)
+        return text;
+    const QFontMetricsF metrics(ReportStyle::font(text, kFontPoints), m_device);
     return metrics.elidedText(text, Qt::ElideRight, room);
 }
 
@@ -54,34 +64,48 @@ void ReportChart::paint(QPainter* painter, const QPointF& topLeft, int first, in
     const qreal perPoint = m_device->logicalDpiX() / 72.0;
     const qreal gap = kGapPoints * perPoint;
     const QFont latin = ReportStyle::font(QString(), kFontPoints);
-    const QFontMetricsF figures(latin, m_device);
+    const QFont cjk = ReportStyle::font(QStringLiteral("\u4e00"), kFontPoints);
+    const QFontMetricsF latinMetrics(latin, m_device);
+    const QFontMetricsF cjkMetrics(cjk, m_device);
+    const QuickText quick(latin, m_device);
+    const int last = std::min(barCount(), first + count);
     // The longest figure still fits after the longest bar.
+    QVector<QString> values;
+    values.reserve(last - first);
     qreal valueWidth = 0;
-    for (int bar = first; bar < std::min(barCount(), first + count); ++bar)
-        valueWidth = std::max(valueWidth, figures.horizontalAdvance(value(bar)));
+    for (int bar = first; bar < last; ++bar) {
+        values.append(value(bar));
+        valueWidth = std::max(valueWidth, quick.width(values.last()));
+    }
     const qreal labelWidth = m_width * kLabelShare;
     const qreal barSpace = std::max<qreal>(0, m_width - labelWidth - valueWidth - 2 * gap);
-    const int last = std::min(barCount(), first + count);
 
     painter->save();
     painter->setPen(QPen(ReportStyle::kGrid, 0));
     painter->drawLine(QPointF(topLeft.x() + labelWidth, topLeft.y()),
                       QPointF(topLeft.x() + labelWidth, topLeft.y() + (last - first) * m_rowHeight));
+    painter->setPen(ReportStyle::kText);
+    painter->setFont(latin);
+    const qreal latinBaseline = (m_rowHeight - latinMetrics.height()) / 2 + latinMetrics.ascent();
+    const qreal cjkBaseline = (m_rowHeight - cjkMetrics.height()) / 2 + cjkMetrics.ascent();
     for (int bar = first; bar < last; ++bar) {
         const qreal top = topLeft.y() + (bar - first) * m_rowHeight;
-        const QString shown = label(bar);
-        const QFont font = ReportStyle::font(shown, kFontPoints);
-        const QFontMetricsF metrics(font, m_device);
-        const qreal baseline = top + (m_rowHeight - metrics.height()) / 2 + metrics.ascent();
-        painter->setFont(font);
-        painter->setPen(ReportStyle::kText);
-        painter->drawText(QPointF(topLeft.x() + labelWidth - gap - metrics.horizontalAdvance(shown), baseline), shown);
+        const QString shown = shownLabel(bar, quick);
+        const qreal quickWidth = quick.width(shown);
+        if (quickWidth >= 0) {
+            quick.draw(painter, QPointF(topLeft.x() + labelWidth - gap - quickWidth, top + latinBaseline), shown);
+        } else {
+            const bool inCjk = ReportStyle::hasCjk(shown);
+            const QFontMetricsF& metrics = inCjk ? cjkMetrics : latinMetrics;
+            painter->setFont(inCjk ? cjk : latin);
+            painter->drawText(QPointF(topLeft.x() + labelWidth - gap - metrics.horizontalAdvance(shown),
+                                      top + (inCjk ? cjkBaseline : latinBaseline)),
+                              shown);
+        }
         const qreal length = m_maxKbps > 0 ? barSpace * m_bars.at(bar).kbps / m_maxKbps : 0;
         const QRectF barRect(topLeft.x() + labelWidth, top + m_rowHeight * 0.2, length, m_rowHeight * 0.6);
         painter->fillRect(barRect, ReportStyle::kBar);
-        painter->setFont(latin);
-        const qreal figureBaseline = top + (m_rowHeight - figures.height()) / 2 + figures.ascent();
-        painter->drawText(QPointF(barRect.right() + gap, figureBaseline), value(bar));
+        quick.draw(painter, QPointF(barRect.right() + gap, top + latinBaseline), values.at(bar - first));
     }
     painter->restore();
 }

@@ -9,6 +9,7 @@ class PlanReport;
 class QPainter;
 class QPaintDevice;
 class QPointF;
+class QuickText;
 
 // The bar chart of the bandwidth per group, drawn with a painter: one bar a
 // line, its label (number and name, cut with "…" when long) on the left and
@@ -36,6 +37,8 @@ private:
         QString label;
         double kbps = 0;
     };
+
+    QString shownLabel(int bar, const QuickText& quick) const;
 
     const QPaintDevice* m_device;
     qreal m_width;

@@ -31,6 +31,9 @@ QFont font(const QString& text, qreal points, bool bold)
     result.setWeight(bold ? QFont::Bold : QFont::Normal);
     // Figures in a column are measured once and drawn as measured.
     result.setHintingPreference(QFont::PreferNoHinting);
+    // No ligatures: "offices" set with an "ffi" glyph copies and searches
+    // as another word. Latin needs no other shaping either.
+    result.setStyleStrategy(QFont::PreferNoShaping);
     return result;
 }
 
