@@ -138,8 +138,12 @@ bool PageWriter::rows(const QVector<Row>& rows, qreal width)
                 QTextLine first = layout.createLine();
                 first.setLineWidth(labelWidth);
                 layout.endLayout();
+                // On the value's baseline, whichever fonts the two are in.
+                const qreal shift = QFontMetricsF(ReportStyle::font(row.value, ReportStyle::kBodyPoints, true), device)
+                                        .ascent()
+                    - first.ascent();
                 painter->setPen(ReportStyle::kMuted);
-                first.draw(painter, QPointF(0, top));
+                first.draw(painter, QPointF(0, top + shift));
             }
         }
         m_flow.advance(m_flow.points(3) + std::max<qreal>(0, top + line - bottom));
