@@ -60,8 +60,8 @@ inline PlanData longNames(bool chinese = false)
         if (index == 4)
             device.encodingType = QStringLiteral("Smart H.265+ with a long vendor suffix");
         if (index == 5) {
-            device.channelCount = 99999;
-            device.streamCount = 9;
+            device.channelCount = 512;
+            device.streamCount = 4;
             device.bitrate = 1048576;
         }
     }
