@@ -156,15 +156,12 @@ void GroupTable::fit(qreal width)
         const qreal scale = points / ReportStyle::kTablePoints * kSlack;
         qreal fixed = columns * padding;
         qreal needed = 0;
-        qreal least = 0;
         for (int column = 0; column < columns; ++column) {
             const qreal need = std::max(m_need.at(column), m_least.at(column)) * scale;
             if (isFigure(column))
                 fixed += need;
-            else {
+            else
                 needed += need;
-                least += m_least.at(column) * scale;
-            }
         }
         const qreal room = width - fixed;
         if (!cut && needed > room)
@@ -205,7 +202,6 @@ void GroupTable::fit(qreal width)
                 (*result)[column] += spare * (*result)[column] / contents;
             (*result)[column] += padding;
         }
-        Q_UNUSED(least);
         return true;
     };
 

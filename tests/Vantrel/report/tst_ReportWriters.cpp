@@ -5,6 +5,7 @@
 #include <data/StorageCalculator.h>
 #include <report/CsvReportWriter.h>
 #include <report/PdfReportWriter.h>
+#include <report/ReportPages.h>
 #include <report/ReportTexts.h>
 #include <report/ReportWriter.h>
 #include <report/XlsxReportWriter.h>
@@ -16,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -26,6 +28,9 @@
 namespace {
 
 const QDate kDate(2024, 5, 17);
+// Rows of the page test that print rather than export.
+constexpr int kPrintedLetter = -1;
+constexpr int kPrintedA4 = -2;
 
 QByteArray readAll(const QString& path)
 {
@@ -346,6 +351,9 @@ void tst_ReportWriters::pdfPagesReadCleanly_data()
     }
     QTest::newRow("long names en, Letter") << QStringLiteral("long names") << false << int(QPageSize::Letter);
     QTest::newRow("long names zh, Letter") << QStringLiteral("long names") << true << int(QPageSize::Letter);
+    // Printed: the printer's own resolution and page, here into a PDF file.
+    QTest::newRow("printed en, Letter") << QStringLiteral("office-building.vantrel") << false << kPrintedLetter;
+    QTest::newRow("printed zh, A4") << QStringLiteral("long names") << true << kPrintedA4;
 }
 
 // No word of any page lies on another (a chart over the table did), no
@@ -366,8 +374,17 @@ void tst_ReportWriters::pdfPagesReadCleanly()
     const PlanReport report(data, kDate);
     const QString path = filePath(QStringLiteral("plan.pdf"));
     int pageCount = 0;
-    QVERIFY(aptui::SafeFileWriter::writeFile(
-        path, PdfReportWriter::toPdf(report, &pageCount, {}, QPageSize::PageSizeId(pageSize))));
+    if (pageSize == kPrintedLetter || pageSize == kPrintedA4) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(pageSize == kPrintedA4 ? QPageSize::A4 : QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QVERIFY(ReportPages::paint(report, &printer, &pageCount));
+    } else {
+        QVERIFY(aptui::SafeFileWriter::writeFile(
+            path, PdfReportWriter::toPdf(report, &pageCount, {}, QPageSize::PageSizeId(pageSize))));
+    }
 
     const QVector<QVector<Word>> pages = pageWords(path);
     QVERIFY2(!pages.isEmpty(), "pdftotext failed (poppler-utils installed?)");
