@@ -7,7 +7,9 @@
 
 #include <Fenwork/SafeFileWriter.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QDir>
 #include <QStringList>
 
@@ -176,6 +178,29 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
     return true;
 }
 
+// The site's logo beside the title, scaled to a box of 180 x 60 pixels.
+// A logo the library cannot read is left out; the workbook is still written.
+void insertLogo(lxw_worksheet* sheet, const QByteArray& logo)
+{
+    const bool png = logo.startsWith("\x89PNG");
+    const bool jpeg = logo.startsWith("\xFF\xD8\xFF");
+    if (!png && !jpeg)
+        return;
+    QBuffer buffer;
+    buffer.setData(logo);
+    const QSize size = QImageReader(&buffer).size();
+    if (size.isEmpty())
+        return;
+    const double scale = std::min({1.0, 180.0 / size.width(), 60.0 / size.height()});
+    lxw_image_options options{};
+    options.x_scale = scale;
+    options.y_scale = scale;
+    options.x_offset = 4;
+    options.y_offset = 2;
+    worksheet_insert_image_buffer_opt(sheet, 0, 2, reinterpret_cast<const unsigned char*>(logo.constData()),
+                                      size_t(logo.size()), &options);
+}
+
 void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport& report, const Formats& f,
                       Checked& check)
 {
@@ -249,6 +274,8 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
         number(ReportTexts::diskSizeLabel(), storage->settings().diskTB, f.figure(storage->settings().diskTB));
         number(ReportTexts::hotSparesLabel(), storage->settings().hotSpares, f.whole);
     }
+
+    insertLogo(sheet, report.properties().logo);
 
     const int groups = int(report.groups().size());
     if (groups == 0)

@@ -24,6 +24,7 @@ totals = book.worksheets[1]
 out = {
     "sheets": book.sheetnames,
     "freeze": groups.freeze_panes,
+    "totalsImages": len(totals._images),
     "groups": [[{"value": text(c.value), "type": c.data_type, "format": c.number_format} for c in row]
                for row in groups.iter_rows()],
     "totals": {row[0].value: [c.value for c in row[1:3] if c.value is not None]

@@ -12,7 +12,9 @@
 
 #include <Fenwork/SafeFileWriter.h>
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -201,7 +203,13 @@ void tst_ReportWriters::csvStatesEveryFigure()
 
 void tst_ReportWriters::workbookHasTypedCellsAndChart()
 {
-    const PlanData plan = ReportPlans::plan(30);
+    PlanData plan = ReportPlans::plan(30);
+    plan.customer = QStringLiteral("Northgate Logistics");
+    plan.designer = QStringLiteral("J. Lindqvist");
+    QImage logo(60, 20, QImage::Format_RGB32);
+    logo.fill(Qt::darkCyan);
+    QBuffer png(&plan.logo);
+    QVERIFY(png.open(QIODevice::WriteOnly) && logo.save(&png, "PNG"));
     const QString path = filePath(QStringLiteral("plan.xlsx"));
     QString error;
     QVERIFY2(ReportWriter::writeXlsx(plan, path, &error, kDate), qPrintable(error));
@@ -266,6 +274,12 @@ void tst_ReportWriters::workbookHasTypedCellsAndChart()
     const StorageSizing sizing = StorageCalculator::size(plan.groups, plan.storage);
     QCOMPARE(summary.value("Disks to buy").toArray().at(0).toInt(), int(sizing.disks));
     QCOMPARE(summary.value("RAID").toArray().at(0).toString(), QStringLiteral("RAID6"));
+    // The site's properties that are set, and its logo.
+    QCOMPARE(summary.value("Site").toArray().at(0).toString(), plan.siteName);
+    QCOMPARE(summary.value("Customer").toArray().at(0).toString(), plan.customer);
+    QCOMPARE(summary.value("Designer").toArray().at(0).toString(), plan.designer);
+    QVERIFY(!summary.contains(QStringLiteral("Address")));
+    QCOMPARE(book.value("totalsImages").toInt(), 1);
 }
 
 namespace {
