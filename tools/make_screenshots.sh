@@ -16,8 +16,8 @@
 #       min-size-encoding[-zh].png
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
-#   render_window --part report, first page through pdftoppm:
-#       report-page1[-zh].png
+#   render_window --part report, first two pages through pdftoppm:
+#       report-page1[-zh].png, report-page2[-zh].png
 #   the program itself under Xvfb, driven with xdotool (a 1200 x 750 window
 #   at the screen's corner; the clicks below are window coordinates):
 #       file-menu[-zh].png         office-building example, the title bar's
@@ -151,7 +151,9 @@ for language in 0 1; do
         cp "$out/gauge-$state$suffix.png" "$images/"
     done
     render report "$out"
-    pdftoppm -f 1 -l 1 -r 60 -png -singlefile "$out/report$suffix.pdf" "$images/report-page1$suffix"
+    for page in 1 2; do
+        pdftoppm -f $page -l $page -r 60 -png -singlefile "$out/report$suffix.pdf" "$images/report-page$page$suffix"
+    done
 
     drive_program "$bin/examples/office-building.vantrel" plan_menu_steps "$suffix"
     if [ -z "$suffix" ]; then

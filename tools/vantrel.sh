@@ -21,7 +21,7 @@ mode="${1:-}"
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools qt6-translations-l10n libgl-dev
-          libbenchmark-dev fonts-noto-cjk fonts-dejavu-core fonts-liberation2
+          libbenchmark-dev fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core fonts-liberation2
           libxlsxwriter-dev zlib1g-dev poppler-utils python3-openpyxl
           clang libclang-rt-14-dev)
 # Only the package check needs these: the Debian tools that build and lint the

@@ -12,6 +12,7 @@
 #include <TempProgramDir.h>
 #include <Fenwork/Switch.h>
 #include <data/PlanFile.h>
+#include <data/PlanTotals.h>
 #include <edit/PlanEditor.h>
 
 #include <QCheckBox>
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void agreesWithTheWindow();
     void refusesAndExplains();
     void writesEachReport();
+    void statesTotalsBeyondTheWindowsField();
     void storageAgreesWithTheSection();
 
 private:
@@ -265,6 +267,33 @@ void tst_CommandLine::writesEachReport()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.read(magic.size()) == magic, qPrintable(format));
     }
+}
+
+// The window's field stops at 999.9 Gbps; a script and a report read the
+// true figure.
+void tst_CommandLine::statesTotalsBeyondTheWindowsField()
+{
+    QTemporaryDir folder;
+    PlanData plan;
+    plan.groups.append(PlanGroup{ StructDeviceItem(), RecordingSettings() });
+    plan.groups[0].device = { QStringLiteral("IPC"), QStringLiteral("City(1)"), {}, false, {}, QStringLiteral("H.264"),
+                              512, 512, QStringLiteral("720P(1280x720)"), QStringLiteral("25"), 204800, 1 };
+    const QString planPath = folder.filePath(QStringLiteral("city.vantrel"));
+    QVERIFY(PlanFile::write(planPath, plan, nullptr));
+    const PlanTotals planTotals(plan.groups);
+    const BandwidthTotal& expected = planTotals.bandwidth();
+    QVERIFY(expected.text().toDouble() > 999.9);
+
+    const QJsonObject totals = run({ QStringLiteral("totals"), planPath });
+    QCOMPARE(totals.value("text").toString(), expected.text());
+    QCOMPARE(totals.value("unit").toString(), QStringLiteral("Gbps"));
+
+    const QString csv = folder.filePath(QStringLiteral("city.csv"));
+    QVERIFY(!run({ QStringLiteral("report"), planPath, QStringLiteral("--csv"), csv }).isEmpty());
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll())
+                .contains(QStringLiteral("\r\nTotal bandwidth,%1,Gbps\r\n").arg(expected.text())));
 }
 
 void tst_CommandLine::storageAgreesWithTheSection()

@@ -7,6 +7,7 @@
 PlanReport::PlanReport(const PlanData& plan, const QDate& date, StoragePart storage)
     : m_siteName(plan.siteName)
     , m_notes(plan.notes)
+    , m_properties{plan.customer, plan.address, plan.designer, plan.logo}
     , m_date(date)
     , m_videoStandard(plan.videoStandard)
     , m_totals(plan.groups)

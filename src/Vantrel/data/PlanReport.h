@@ -40,12 +40,23 @@ public:
         std::optional<long double> storageBytes;
     };
 
+    // What page 1 says about the site besides its name; empty when not set.
+    struct Properties
+    {
+        QString customer;
+        QString address;
+        QString designer;
+        // PNG or JPEG bytes as the plan holds them.
+        QByteArray logo;
+    };
+
     enum class StoragePart { Included, Left };
 
     PlanReport(const PlanData& plan, const QDate& date, StoragePart storage = StoragePart::Included);
 
     const QString& siteName() const { return m_siteName; }
     const QString& notes() const { return m_notes; }
+    const Properties& properties() const { return m_properties; }
     const QDate& date() const { return m_date; }
     VideoStandard videoStandard() const { return m_videoStandard; }
     const QVector<Group>& groups() const { return m_groups; }
@@ -61,6 +72,7 @@ public:
 private:
     QString m_siteName;
     QString m_notes;
+    Properties m_properties;
     QDate m_date;
     VideoStandard m_videoStandard = PAL;
     QVector<Group> m_groups;

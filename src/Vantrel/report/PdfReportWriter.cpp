@@ -23,7 +23,8 @@ constexpr int kResolution = 600;
 
 } // namespace
 
-QByteArray PdfReportWriter::toPdf(const PlanReport& report, int* pageCount, const ProgressStep& progress)
+QByteArray PdfReportWriter::toPdf(const PlanReport& report, int* pageCount, const ProgressStep& progress,
+                                  QPageSize::PageSizeId pageSize)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -31,7 +32,7 @@ QByteArray PdfReportWriter::toPdf(const PlanReport& report, int* pageCount, cons
     bool painted = false;
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kMarginsMm,
+        writer.setPageLayout(QPageLayout(QPageSize(pageSize), QPageLayout::Landscape, kMarginsMm,
                                          QPageLayout::Millimeter));
         writer.setResolution(kResolution);
         writer.setTitle(ReportTexts::title(report));

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QPageSize>
 #include <QString>
 
 class PlanReport;
@@ -17,7 +18,8 @@ class PdfReportWriter
 
 public:
     // Empty when it could not be drawn or progress cancelled it.
-    static QByteArray toPdf(const PlanReport& report, int* pageCount = nullptr, const ProgressStep& progress = {});
+    static QByteArray toPdf(const PlanReport& report, int* pageCount = nullptr, const ProgressStep& progress = {},
+                            QPageSize::PageSizeId pageSize = QPageSize::A4);
     // Written whole or not at all: on failure the old file stays as it was.
     // A cancelled write touches no file and returns false with an empty error.
     static bool write(const PlanReport& report, const QString& path, QString* error,

@@ -1,104 +1,111 @@
 #include "ReportChart.h"
 
-#include "ReportDocument.h"
+#include "QuickText.h"
+#include "ReportStyle.h"
 #include "ReportTexts.h"
 
 #include <data/PlanReport.h>
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <QPaintDevice>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-const QColor kBar(0x5e, 0x6f, 0xec);
-const QColor kText(0x2e, 0x33, 0x40);
-const QColor kGrid(0xe2, 0xe6, 0xec);
-
-enum Property { FirstBar = QTextFormat::UserProperty + 10, BarCount, Width };
-
-constexpr qreal kFontPoints = 7.5;
+constexpr qreal kFontPoints = ReportStyle::kTablePoints;
 constexpr qreal kLabelShare = 0.32;
-constexpr qreal kValueShare = 0.14;
+constexpr qreal kGapPoints = 4;
 
 } // namespace
 
-ReportChart::ReportChart(const PlanReport& report, QTextDocument* document, qreal unitsPerPoint)
-    : QObject(document)
-    , m_unitsPerPoint(unitsPerPoint)
+ReportChart::ReportChart(const PlanReport& report, const QPaintDevice* device, qreal width)
+    : m_device(device)
+    , m_width(width)
+    , m_unit(ReportTexts::groupUnit(report))
 {
     m_bars.reserve(report.groups().size());
     for (const PlanReport::Group& group : report.groups()) {
-        m_bars.append({QStringLiteral("%1 %2").arg(group.number).arg(group.name), group.bandwidthKbps});
+        QString name = group.name;
+        name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        m_bars.append({QStringLiteral("%1 %2").arg(group.number).arg(name), group.bandwidthKbps});
         m_maxKbps = std::max(m_maxKbps, group.bandwidthKbps);
     }
+    const QFontMetricsF latin(ReportStyle::font(QString(), kFontPoints), device);
+    const QFontMetricsF cjk(ReportStyle::font(QStringLiteral("\u4e00"), kFontPoints), device);
+    m_rowHeight = std::max(latin.height(), cjk.height()) * 1.35;
 }
 
-void ReportChart::registerWithLayout(QTextDocument* document)
+QString ReportChart::label(int bar) const
 {
-    document->documentLayout()->registerHandler(kObjectType, this);
+    const QuickText quick(ReportStyle::font(QString(), kFontPoints), m_device);
+    return shownLabel(bar, quick);
 }
 
-void ReportChart::insert(QTextCursor& cursor, qreal width) const
+QString ReportChart::shownLabel(int bar, const QuickText& quick) const
 {
-    for (int first = 0; first < m_bars.size(); first += kBarsPerPiece) {
-        QTextCharFormat piece;
-        piece.setObjectType(kObjectType);
-        piece.setProperty(FirstBar, first);
-        piece.setProperty(BarCount, std::min<int>(kBarsPerPiece, int(m_bars.size()) - first));
-        piece.setProperty(Width, width);
-        cursor.insertText(QString(QChar::ObjectReplacementCharacter), piece);
-        if (first + kBarsPerPiece < m_bars.size())
-            cursor.insertBlock();
+    const QString& text = m_bars.at(bar).label;
+    const qreal room = m_width * kLabelShare - kGapPoints * m_device->logicalDpiX() / 72.0;
+    const qreal width = quick.width(text);
+    if (width >= 0 && width <= room)
+        return text;
+    const QFontMetricsF metrics(ReportStyle::font(text, kFontPoints), m_device);
+    return metrics.elidedText(text, Qt::ElideRight, room);
+}
+
+QString ReportChart::value(int bar) const
+{
+    return ReportTexts::groupBandwidth(m_bars.at(bar).kbps, m_unit) + QLatin1Char(' ') + ReportTexts::unitText(m_unit);
+}
+
+void ReportChart::paint(QPainter* painter, const QPointF& topLeft, int first, int count) const
+{
+    const qreal perPoint = m_device->logicalDpiX() / 72.0;
+    const qreal gap = kGapPoints * perPoint;
+    const QFont latin = ReportStyle::font(QString(), kFontPoints);
+    const QFont cjk = ReportStyle::font(QStringLiteral("\u4e00"), kFontPoints);
+    const QFontMetricsF latinMetrics(latin, m_device);
+    const QFontMetricsF cjkMetrics(cjk, m_device);
+    const QuickText quick(latin, m_device);
+    const int last = std::min(barCount(), first + count);
+    // The longest figure still fits after the longest bar.
+    QVector<QString> values;
+    values.reserve(last - first);
+    qreal valueWidth = 0;
+    for (int bar = first; bar < last; ++bar) {
+        values.append(value(bar));
+        valueWidth = std::max(valueWidth, quick.width(values.last()));
     }
-}
-
-qreal ReportChart::rowHeight() const
-{
-    return kFontPoints * 1.6 * m_unitsPerPoint;
-}
-
-QSizeF ReportChart::intrinsicSize(QTextDocument*, int, const QTextFormat& format)
-{
-    return QSizeF(format.doubleProperty(Width), format.intProperty(BarCount) * rowHeight());
-}
-
-void ReportChart::drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format)
-{
-    const int first = format.intProperty(FirstBar);
-    const int count = format.intProperty(BarCount);
-    QFont font;
-    font.setFamilies(ReportDocument::fontFamilies());
-    font.setPixelSize(std::max(1, int(std::lround(kFontPoints * m_unitsPerPoint))));
-    const QFontMetricsF metrics(font);
-
-    const qreal labelWidth = rect.width() * kLabelShare;
-    const qreal valueWidth = rect.width() * kValueShare;
-    const qreal barSpace = rect.width() - labelWidth - valueWidth;
-    const qreal row = rowHeight();
+    const qreal labelWidth = m_width * kLabelShare;
+    const qreal barSpace = std::max<qreal>(0, m_width - labelWidth - valueWidth - 2 * gap);
 
     painter->save();
-    painter->setFont(font);
-    painter->setPen(QPen(kGrid, 0));
-    painter->drawLine(QPointF(rect.left() + labelWidth, rect.top()),
-                      QPointF(rect.left() + labelWidth, rect.top() + count * row));
-    for (int index = 0; index < count && first + index < m_bars.size(); ++index) {
-        const Bar& bar = m_bars.at(first + index);
-        const QRectF line(rect.left(), rect.top() + index * row, rect.width(), row);
-        const QRectF label(line.left(), line.top(), labelWidth - 4 * m_unitsPerPoint, row);
-        painter->setPen(kText);
-        painter->drawText(label, Qt::AlignRight | Qt::AlignVCenter,
-                          metrics.elidedText(bar.label, Qt::ElideRight, label.width()));
-        const qreal length = m_maxKbps > 0 ? barSpace * bar.kbps / m_maxKbps : 0;
-        const QRectF barRect(line.left() + labelWidth, line.top() + row * 0.18, length, row * 0.64);
-        painter->fillRect(barRect, kBar);
-        painter->drawText(QRectF(barRect.right() + 3 * m_unitsPerPoint, line.top(), valueWidth, row),
-                          Qt::AlignLeft | Qt::AlignVCenter, ReportTexts::kbps(bar.kbps));
+    painter->setPen(QPen(ReportStyle::kGrid, 0));
+    painter->drawLine(QPointF(topLeft.x() + labelWidth, topLeft.y()),
+                      QPointF(topLeft.x() + labelWidth, topLeft.y() + (last - first) * m_rowHeight));
+    painter->setPen(ReportStyle::kText);
+    painter->setFont(latin);
+    const qreal latinBaseline = (m_rowHeight - latinMetrics.height()) / 2 + latinMetrics.ascent();
+    const qreal cjkBaseline = (m_rowHeight - cjkMetrics.height()) / 2 + cjkMetrics.ascent();
+    for (int bar = first; bar < last; ++bar) {
+        const qreal top = topLeft.y() + (bar - first) * m_rowHeight;
+        const QString shown = shownLabel(bar, quick);
+        const qreal quickWidth = quick.width(shown);
+        if (quickWidth >= 0) {
+            quick.draw(painter, QPointF(topLeft.x() + labelWidth - gap - quickWidth, top + latinBaseline), shown);
+        } else {
+            const bool inCjk = ReportStyle::hasCjk(shown);
+            const QFontMetricsF& metrics = inCjk ? cjkMetrics : latinMetrics;
+            painter->setFont(inCjk ? cjk : latin);
+            painter->drawText(QPointF(topLeft.x() + labelWidth - gap - metrics.horizontalAdvance(shown),
+                                      top + (inCjk ? cjkBaseline : latinBaseline)),
+                              shown);
+        }
+        const qreal length = m_maxKbps > 0 ? barSpace * m_bars.at(bar).kbps / m_maxKbps : 0;
+        const QRectF barRect(topLeft.x() + labelWidth, top + m_rowHeight * 0.2, length, m_rowHeight * 0.6);
+        painter->fillRect(barRect, ReportStyle::kBar);
+        quick.draw(painter, QPointF(barRect.right() + gap, top + latinBaseline), values.at(bar - first));
     }
     painter->restore();
 }

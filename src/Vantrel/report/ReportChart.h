@@ -1,42 +1,35 @@
 #pragma once
 
-#include <QObject>
-#include <QSizeF>
+#include <data/BandwidthTotal.h>
+
 #include <QString>
-#include <QTextObjectInterface>
 #include <QVector>
 
 class PlanReport;
-class QTextCursor;
-class QTextDocument;
+class QPainter;
+class QPaintDevice;
+class QPointF;
+class QuickText;
 
-// The bar chart of the bandwidth per group, drawn with a painter into the
-// report's text as it is laid out. Being drawn rather than pasted as a
-// picture, it stays sharp at any zoom, its labels are text a reader can
-// search, and a long plan's chart is cut into pieces that each fit a page.
-class ReportChart : public QObject, public QTextObjectInterface
+// The bar chart of the bandwidth per group, drawn with a painter: one bar a
+// line, its label (number and name, cut with "…" when long) on the left and
+// its figure with the unit after the bar. Drawn rather than pasted as a
+// picture, it stays sharp at any zoom and its labels are text a reader can
+// search. Every line has the same height, so the page flow places as many
+// as a page holds and goes on with the next.
+class ReportChart
 {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
-
 public:
-    static constexpr int kObjectType = QTextFormat::UserObject + 1;
-    // Bars per piece: a piece never needs to break across pages.
-    static constexpr int kBarsPerPiece = 30;
+    // Measured for the device it is drawn on; width in its pixels.
+    ReportChart(const PlanReport& report, const QPaintDevice* device, qreal width);
 
-    // The document owns the chart.
-    ReportChart(const PlanReport& report, QTextDocument* document, qreal unitsPerPoint);
+    int barCount() const { return int(m_bars.size()); }
+    qreal rowHeight() const { return m_rowHeight; }
+    // A bar's label and figure as drawn.
+    QString label(int bar) const;
+    QString value(int bar) const;
 
-    // Asking for the layout lays the whole document out: called once the
-    // text and the page size are final, so that happens only once.
-    void registerWithLayout(QTextDocument* document);
-
-    // Puts the whole chart at the cursor, piece by piece.
-    void insert(QTextCursor& cursor, qreal width) const;
-
-    QSizeF intrinsicSize(QTextDocument* document, int positionInDocument, const QTextFormat& format) override;
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int positionInDocument,
-                    const QTextFormat& format) override;
+    void paint(QPainter* painter, const QPointF& topLeft, int first, int count) const;
 
 private:
     struct Bar
@@ -45,9 +38,12 @@ private:
         double kbps = 0;
     };
 
-    qreal rowHeight() const;
+    QString shownLabel(int bar, const QuickText& quick) const;
 
+    const QPaintDevice* m_device;
+    qreal m_width;
+    qreal m_rowHeight = 0;
     QVector<Bar> m_bars;
     double m_maxKbps = 0;
-    qreal m_unitsPerPoint;
+    BandwidthTotal::Unit m_unit = BandwidthTotal::Unit::Mpbs;
 };

@@ -1,34 +1,281 @@
 #include "ReportPages.h"
 
-#include "ReportDocument.h"
+#include "GroupTable.h"
+#include "PageFlow.h"
+#include "ReportChart.h"
+#include "ReportStyle.h"
 #include "ReportTexts.h"
 
 #include <data/PlanReport.h>
 
-#include <QAbstractTextDocumentLayout>
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QScreen>
-#include <QTextDocument>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-const QColor kFooterText(0x8c, 0x94, 0xa3);
-const QColor kFooterRule(0xe2, 0xe6, 0xec);
+// The logo's box at the top right of page 1, in points (40 x 20 mm).
+constexpr qreal kLogoWidthPoints = 113;
+constexpr qreal kLogoHeightPoints = 57;
+// Enough for print; a larger logo is scaled down before it goes in.
+constexpr qreal kLogoDpi = 300;
 
-// Room at the bottom of each page's text area for the footer, in points.
-constexpr qreal kFooterPoints = 20;
-
-// The text is laid out in the units of the screen the fonts were resolved
-// for, as a window would show it, and the painter scales it to the device.
-qreal layoutDpi()
+struct Row
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() : 96.0;
+    QString label;
+    QString value;
+};
+
+// The report's parts in reading order, placed by a page flow. The same
+// writer counts the pages (no painter) and then draws them.
+class PageWriter
+{
+public:
+    PageWriter(const PlanReport& report, PageFlow& flow, const GroupTable& table, const ReportChart& chart,
+               const QImage& logo)
+        : m_report(report)
+        , m_flow(flow)
+        , m_table(table)
+        , m_chart(chart)
+        , m_logo(logo)
+    {
+    }
+
+    bool write();
+
+private:
+    bool paragraph(const QString& text, qreal points, const QColor& color, bool bold, qreal width, qreal x = 0);
+    bool heading(const QString& text, qreal keep);
+    bool rows(const QVector<Row>& rows, qreal width);
+    bool groups();
+    bool chart();
+    qreal lineHeight(qreal points) const;
+
+    const PlanReport& m_report;
+    PageFlow& m_flow;
+    const GroupTable& m_table;
+    const ReportChart& m_chart;
+    const QImage& m_logo;
+};
+
+qreal PageWriter::lineHeight(qreal points) const
+{
+    return QFontMetricsF(ReportStyle::font(QString(), points), m_flow.device())
+        .height();
+}
+
+// A text broken into lines between words (anywhere in a word longer than
+// the width), each line moving whole to the next page when it does not fit.
+bool PageWriter::paragraph(const QString& text, qreal points, const QColor& color, bool bold, qreal width, qreal x)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QPainter* painter = m_flow.painter();
+    for (const QString& piece : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(piece, ReportStyle::font(piece, points, bold), m_flow.device());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(width);
+        layout.endLayout();
+        for (int index = 0; index < layout.lineCount(); ++index) {
+            const QTextLine line = layout.lineAt(index);
+            if (!m_flow.reserve(line.height()))
+                return false;
+            if (painter) {
+                painter->setPen(color);
+                line.draw(painter, QPointF(x, m_flow.y() - line.y()));
+            }
+            m_flow.advance(line.height());
+        }
+    }
+    return true;
+}
+
+bool PageWriter::heading(const QString& text, qreal keep)
+{
+    const qreal before = m_flow.atPageTop() ? 0 : m_flow.points(12);
+    // A heading stays with what it heads.
+    if (!m_flow.reserve(before + lineHeight(ReportStyle::kHeadingPoints) + keep))
+        return false;
+    m_flow.advance(before);
+    if (!paragraph(text, ReportStyle::kHeadingPoints, ReportStyle::kHeading, true, m_flow.width()))
+        return false;
+    m_flow.advance(m_flow.points(4));
+    return true;
+}
+
+// Labels in a column as wide as the widest, values beside them, wrapped.
+bool PageWriter::rows(const QVector<Row>& rows, qreal width)
+{
+    const QPaintDevice* device = m_flow.device();
+    qreal labelWidth = 0;
+    for (const Row& row : rows)
+        labelWidth = std::max(labelWidth, QFontMetricsF(ReportStyle::font(row.label, ReportStyle::kBodyPoints), device)
+                                              .horizontalAdvance(row.label));
+    const qreal gap = m_flow.points(12);
+    labelWidth = std::min(labelWidth, width / 2);
+    const qreal valueX = labelWidth + gap;
+    for (const Row& row : rows) {
+        const qreal line = lineHeight(ReportStyle::kBodyPoints);
+        if (!m_flow.reserve(line))
+            return false;
+        const qreal top = m_flow.y();
+        const int page = m_flow.page();
+        if (!paragraph(row.value, ReportStyle::kBodyPoints, ReportStyle::kText, true, width - valueX, valueX))
+            return false;
+        const qreal bottom = m_flow.y();
+        if (QPainter* painter = m_flow.painter()) {
+            // The label goes with the value's first line, on its page.
+            if (page == m_flow.page()) {
+                QTextLayout layout(row.label, ReportStyle::font(row.label, ReportStyle::kBodyPoints), device);
+                layout.beginLayout();
+                QTextLine first = layout.createLine();
+                first.setLineWidth(labelWidth);
+                layout.endLayout();
+                // On the value's baseline, whichever fonts the two are in.
+                const qreal shift = QFontMetricsF(ReportStyle::font(row.value, ReportStyle::kBodyPoints, true), device)
+                                        .ascent()
+                    - first.ascent();
+                painter->setPen(ReportStyle::kMuted);
+                first.draw(painter, QPointF(0, top + shift));
+            }
+        }
+        m_flow.advance(m_flow.points(3) + std::max<qreal>(0, top + line - bottom));
+    }
+    return true;
+}
+
+bool PageWriter::groups()
+{
+    if (!heading(ReportTexts::groupsHeading(), m_table.headerHeight() + m_table.rowHeight()))
+        return false;
+    QPainter* painter = m_flow.painter();
+    int next = 0;
+    do {
+        int fit = int(std::floor((m_flow.room() - m_table.headerHeight()) / m_table.rowHeight()));
+        if (fit < 1 && !m_flow.atPageTop()) {
+            if (!m_flow.newPage())
+                return false;
+            continue;
+        }
+        fit = std::max(fit, 1);
+        const int count = std::min(fit, m_table.rowCount() - next);
+        if (painter) {
+            m_table.paintHeader(painter, QPointF(0, m_flow.y()));
+            m_table.paintRows(painter, QPointF(0, m_flow.y() + m_table.headerHeight()), next, count);
+        }
+        m_flow.advance(m_table.headerHeight() + count * m_table.rowHeight());
+        next += count;
+        if (next < m_table.rowCount() && !m_flow.newPage())
+            return false;
+    } while (next < m_table.rowCount());
+    return true;
+}
+
+bool PageWriter::chart()
+{
+    if (m_chart.barCount() == 0)
+        return true;
+    if (!heading(ReportTexts::chartHeading(), m_chart.rowHeight()))
+        return false;
+    int next = 0;
+    while (next < m_chart.barCount()) {
+        const int fit = std::max(1, int(std::floor(m_flow.room() / m_chart.rowHeight())));
+        const int count = std::min(fit, m_chart.barCount() - next);
+        if (QPainter* painter = m_flow.painter())
+            m_chart.paint(painter, QPointF(0, m_flow.y()), next, count);
+        m_flow.advance(count * m_chart.rowHeight());
+        next += count;
+        if (next < m_chart.barCount() && !m_flow.newPage())
+            return false;
+    }
+    return true;
+}
+
+bool PageWriter::write()
+{
+    // The logo at the top right; the title and the site's properties beside it.
+    qreal besideLogo = m_flow.width();
+    qreal logoBottom = 0;
+    if (!m_logo.isNull()) {
+        const QSizeF box(m_flow.points(kLogoWidthPoints), m_flow.points(kLogoHeightPoints));
+        const QSizeF size = QSizeF(m_logo.size()).scaled(box, Qt::KeepAspectRatio);
+        const QRectF target(m_flow.width() - size.width(), 0, size.width(), size.height());
+        if (QPainter* painter = m_flow.painter())
+            painter->drawImage(target, m_logo);
+        besideLogo = target.left() - m_flow.points(12);
+        logoBottom = target.bottom() + m_flow.points(6);
+    }
+    if (!paragraph(ReportTexts::title(m_report), ReportStyle::kTitlePoints, ReportStyle::kHeading, true, besideLogo))
+        return false;
+    m_flow.advance(m_flow.points(3));
+    if (!paragraph(ReportTexts::dateLine(m_report), ReportStyle::kBodyPoints, ReportStyle::kMuted, false, besideLogo))
+        return false;
+    m_flow.advance(m_flow.points(6));
+    QVector<Row> properties;
+    const PlanReport::Properties& site = m_report.properties();
+    if (!site.customer.trimmed().isEmpty())
+        properties.append({ReportTexts::customerLabel(), site.customer});
+    if (!site.address.trimmed().isEmpty())
+        properties.append({ReportTexts::addressLabel(), site.address});
+    if (!site.designer.trimmed().isEmpty())
+        properties.append({ReportTexts::designerLabel(), site.designer});
+    if (!rows(properties, besideLogo))
+        return false;
+    if (m_flow.page() == 1 && m_flow.y() < logoBottom)
+        m_flow.advance(logoBottom - m_flow.y());
+
+    if (!m_report.notes().trimmed().isEmpty()) {
+        if (!heading(ReportTexts::notesHeading(), lineHeight(ReportStyle::kBodyPoints)))
+            return false;
+        if (!paragraph(m_report.notes(), ReportStyle::kBodyPoints, ReportStyle::kText, false, m_flow.width()))
+            return false;
+    }
+
+    const PlanTotals& totals = m_report.totals();
+    QVector<Row> totalRows{{ReportTexts::groupCountLabel(), QString::number(m_report.groups().size())},
+                           {ReportTexts::channelsLabel(), QString::number(totals.channels())},
+                           {ReportTexts::ipcLabel(), QString::number(totals.ipcChannels())},
+                           {ReportTexts::dvrLabel(), QString::number(totals.dvrChannels())},
+                           {ReportTexts::totalBandwidthLabel(), ReportTexts::totalText(totals.bandwidth())}};
+    if (m_report.uplinkCheck().hasUplink())
+        totalRows.append({ReportTexts::uplinkLabel(), m_report.uplinkCheck().message()});
+    if (!heading(ReportTexts::totalsHeading(), lineHeight(ReportStyle::kBodyPoints)) || !rows(totalRows, m_flow.width()))
+        return false;
+
+    if (const auto& storage = m_report.storage()) {
+        const StorageSettings& settings = storage->settings();
+        const QVector<Row> storageRows{{ReportTexts::storedLabel(), storage->tbText()},
+                                       {ReportTexts::dataDisksLabel(), QString::number(storage->dataDisks())},
+                                       {ReportTexts::disksLabel(), QString::number(storage->disks())},
+                                       {ReportTexts::raidLabel(), ReportTexts::raidText(settings.raid)},
+                                       {ReportTexts::diskSizeLabel(), ReportTexts::diskSize(settings.diskTB)},
+                                       {ReportTexts::hotSparesLabel(), QString::number(settings.hotSpares)}};
+        if (!heading(ReportTexts::storageHeading(), lineHeight(ReportStyle::kBodyPoints))
+            || !rows(storageRows, m_flow.width()))
+            return false;
+    }
+    return groups() && chart();
+}
+
+// The logo as decoded, no larger than its box needs at print resolution.
+QImage logoImage(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return QImage();
+    QImage image = QImage::fromData(bytes);
+    if (image.isNull())
+        return image;
+    const QSize most(int(kLogoWidthPoints / 72 * kLogoDpi), int(kLogoHeightPoints / 72 * kLogoDpi));
+    if (image.width() > most.width() || image.height() > most.height())
+        image = image.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 } // namespace
@@ -38,53 +285,26 @@ bool ReportPages::paint(const PlanReport& report, QPagedPaintDevice* device, int
 {
     if (!mayContinue(progress, 0, 1))
         return false;
-    const qreal dpi = layoutDpi();
-    const qreal unitsPerPoint = dpi / 72.0;
-    const QRectF area = device->pageLayout().paintRect(QPageLayout::Point);
-    const QSizeF body(area.width() * unitsPerPoint, (area.height() - kFooterPoints) * unitsPerPoint);
+    const QString title = ReportTexts::title(report);
+    const qreal width = device->pageLayout().paintRect(QPageLayout::Point).width() * device->logicalDpiX() / 72.0;
+    const GroupTable table(report, device, width);
+    const ReportChart chart(report, device, width);
+    const QImage logo = logoImage(report.properties().logo);
 
-    ReportDocument laidOut(report, body, unitsPerPoint);
-    QTextDocument* document = laidOut.document();
-    const int pages = document->pageCount();
+    // Counted first, so each footer can say how many pages there are.
+    PageFlow counter(device, nullptr, title, 0);
+    if (!PageWriter(report, counter, table, chart, logo).write())
+        return false;
+    const int pages = counter.page();
     if (pageCount)
         *pageCount = pages;
 
     QPainter painter;
     if (!painter.begin(device))
         return false;
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal toDevice = device->logicalDpiY() / dpi;
-    painter.scale(device->logicalDpiX() / dpi, toDevice);
-
-    QFont footerFont;
-    footerFont.setFamilies(ReportDocument::fontFamilies());
-    footerFont.setPixelSize(int(std::lround(7 * unitsPerPoint)));
-    const QString title = ReportTexts::title(report);
-
-    for (int index = 0; index < pages; ++index) {
-        if (!mayContinue(progress, index, pages)) {
-            painter.end();
-            return false;
-        }
-        if (index > 0 && !device->newPage())
-            return false;
-        const qreal top = index * body.height();
-        painter.save();
-        painter.translate(0, -top);
-        painter.setClipRect(QRectF(0, top, body.width(), body.height()));
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, top, body.width(), body.height());
-        document->documentLayout()->draw(&painter, context);
-        painter.restore();
-
-        const qreal footerTop = body.height() + 6 * unitsPerPoint;
-        painter.setPen(QPen(kFooterRule, 0.6 * unitsPerPoint));
-        painter.drawLine(QPointF(0, footerTop), QPointF(body.width(), footerTop));
-        painter.setFont(footerFont);
-        painter.setPen(kFooterText);
-        const QRectF footer(0, footerTop + 2 * unitsPerPoint, body.width(), 10 * unitsPerPoint);
-        painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, title);
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, tr("Page %1 of %2").arg(index + 1).arg(pages));
-    }
-    return painter.end();
+    PageFlow flow(device, &painter, title, pages, progress);
+    const bool written = PageWriter(report, flow, table, chart, logo).write();
+    if (written)
+        flow.finish();
+    return painter.end() && written;
 }

@@ -24,11 +24,11 @@ QStringList ReportTexts::groupColumns(bool withStorage)
     return columns;
 }
 
-QStringList ReportTexts::printedColumns(bool withStorage)
+QStringList ReportTexts::printedColumns(bool withStorage, BandwidthTotal::Unit unit)
 {
     QStringList columns{tr("No."), tr("Name"), tr("Type"), tr("Channels × streams"), tr("Resolution"),
-                        tr("Frame rate"), tr("Encoding"), tr("Rate (kbps)"), tr("Bandwidth (kbps)"),
-                        tr("Share (%)")};
+                        tr("Frame rate"), tr("Encoding"), tr("Rate (kbps)"),
+                        tr("Bandwidth (%1)").arg(unitText(unit)), tr("Share (%)")};
     if (withStorage)
         columns << tr("Storage (TB)");
     return columns;
@@ -46,17 +46,24 @@ QString ReportTexts::frameRateOrScene(const PlanReport::Group& group)
     return tr("Scene: %1").arg(DataName::shown(group.scene));
 }
 
-QString ReportTexts::unitText(BandwidthTotal::Unit unit)
+QString ReportTexts::totalText(const BandwidthTotal& bandwidth)
 {
-    switch (unit) {
-    case BandwidthTotal::Unit::Gpbs:
-        return QCoreApplication::translate("DeviceAddPage", "Gpbs");
-    case BandwidthTotal::Unit::Mpbs:
-        return QCoreApplication::translate("DeviceAddPage", "Mpbs");
-    case BandwidthTotal::Unit::Kpbs:
-        break;
+    return bandwidth.text() + QLatin1Char(' ') + unitText(bandwidth.unit());
+}
+
+BandwidthTotal::Unit ReportTexts::groupUnit(const PlanReport& report)
+{
+    for (const PlanReport::Group& group : report.groups()) {
+        if (group.bandwidthKbps >= BandwidthTotal::kKbpsPerMbps)
+            return BandwidthTotal::Unit::Mpbs;
     }
-    return QCoreApplication::translate("DeviceAddPage", "Kpbs");
+    return BandwidthTotal::Unit::Kpbs;
+}
+
+QString ReportTexts::groupBandwidth(double kbps, BandwidthTotal::Unit unit)
+{
+    const double value = unit == BandwidthTotal::Unit::Mpbs ? kbps / BandwidthTotal::kKbpsPerMbps : kbps;
+    return QString::number(value, 'f', 1);
 }
 
 QString ReportTexts::raidText(StorageSettings::Raid raid)

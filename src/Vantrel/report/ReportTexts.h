@@ -32,8 +32,13 @@ public:
 
     // Group columns, one figure each (the workbook and the CSV).
     static QStringList groupColumns(bool withStorage);
-    // The printed table joins channels and streams into one column.
-    static QStringList printedColumns(bool withStorage);
+    // The printed table joins channels and streams into one column, and
+    // states each group's bandwidth in one unit, named in its heading.
+    static QStringList printedColumns(bool withStorage, BandwidthTotal::Unit unit);
+    // Mbps, or Kbps for a plan whose largest group stays below 1 Mbps.
+    static BandwidthTotal::Unit groupUnit(const PlanReport& report);
+    // One decimal in the unit.
+    static QString groupBandwidth(double kbps, BandwidthTotal::Unit unit);
     static QString channelsTimesStreams(const PlanReport::Group& group);
     // The frame rate, or the scene a group takes its rate from.
     static QString frameRateOrScene(const PlanReport::Group& group);
@@ -45,9 +50,17 @@ public:
     static QString totalBandwidthLabel() { return tr("Total bandwidth"); }
     static QString totalKbpsLabel() { return tr("Total bandwidth (kbps)"); }
     static QString uplinkLabel() { return tr("Uplink"); }
-    // The unit word exactly as the bandwidth tab shows it (its own
-    // translation, so both always agree).
-    static QString unitText(BandwidthTotal::Unit unit);
+    // "Kbps", "Mbps" or "Gbps", as a customer's document spells them in
+    // every language.
+    static QString unitText(BandwidthTotal::Unit unit) { return BandwidthTotal::unitName(unit); }
+    // The total as a reader reads it: its true figure and unit.
+    static QString totalText(const BandwidthTotal& bandwidth);
+
+    // The site's properties on page 1 (the site itself is in the title).
+    static QString customerLabel() { return tr("Customer"); }
+    static QString addressLabel() { return tr("Address"); }
+    static QString designerLabel() { return tr("Designer"); }
+    static QString siteLabel() { return tr("Site"); }
 
     static QString storedLabel() { return tr("Recorded data (TB)"); }
     static QString dataDisksLabel() { return tr("Data disks"); }

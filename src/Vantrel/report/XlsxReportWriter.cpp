@@ -7,7 +7,9 @@
 
 #include <Fenwork/SafeFileWriter.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QDir>
 #include <QStringList>
 
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -39,6 +42,12 @@ struct Formats
     lxw_format* kbps = nullptr;
     lxw_format* percent = nullptr;
     lxw_format* tb = nullptr;
+    lxw_format* tenth = nullptr;
+
+    // A whole figure without decimals, any other with as many as it needs
+    // up to three.
+    lxw_format* figure(double value) const { return value == std::floor(value) ? whole : fraction; }
+    lxw_format* fraction = nullptr;
 };
 
 Formats makeFormats(lxw_workbook* book)
@@ -59,6 +68,10 @@ Formats makeFormats(lxw_workbook* book)
     format_set_num_format(formats.percent, "0.0%");
     formats.tb = workbook_add_format(book);
     format_set_num_format(formats.tb, "#,##0.00");
+    formats.tenth = workbook_add_format(book);
+    format_set_num_format(formats.tenth, "#,##0.0");
+    formats.fraction = workbook_add_format(book);
+    format_set_num_format(formats.fraction, "#,##0.0##");
     return formats;
 }
 
@@ -137,7 +150,7 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
 
     lxw_row_t row = 1;
     for (const PlanReport::Group& group : report.groups()) {
-        check(worksheet_write_number(sheet, row, Number, group.number, nullptr));
+        check(worksheet_write_number(sheet, row, Number, group.number, f.whole));
         check(worksheet_write_string(sheet, row, Name, utf8(fitted(group.name)).constData(), nullptr));
         check(worksheet_write_string(sheet, row, Type, utf8(fitted(group.deviceType)).constData(), nullptr));
         check(worksheet_write_number(sheet, row, Channels, group.channels, f.whole));
@@ -147,12 +160,12 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
         bool isNumber = false;
         const double frameRate = group.frameRate.toDouble(&isNumber);
         if (isNumber)
-            check(worksheet_write_number(sheet, row, FrameRate, frameRate, nullptr));
+            check(worksheet_write_number(sheet, row, FrameRate, frameRate, f.figure(frameRate)));
         else
             check(worksheet_write_string(sheet, row, FrameRate,
                                          utf8(fitted(ReportTexts::frameRateOrScene(group))).constData(), nullptr));
         check(worksheet_write_string(sheet, row, Encoding, utf8(fitted(group.encoding)).constData(), nullptr));
-        check(worksheet_write_number(sheet, row, Rate, group.rateKbps, f.kbps));
+        check(worksheet_write_number(sheet, row, Rate, group.rateKbps, f.figure(group.rateKbps)));
         check(worksheet_write_number(sheet, row, Bandwidth, group.bandwidthKbps, f.kbps));
         check(worksheet_write_number(sheet, row, Share, group.share, f.percent));
         if (withStorage)
@@ -163,6 +176,29 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
         ++row;
     }
     return true;
+}
+
+// The site's logo beside the title, scaled to a box of 180 x 60 pixels.
+// A logo the library cannot read is left out; the workbook is still written.
+void insertLogo(lxw_worksheet* sheet, const QByteArray& logo)
+{
+    const bool png = logo.startsWith("\x89PNG");
+    const bool jpeg = logo.startsWith("\xFF\xD8\xFF");
+    if (!png && !jpeg)
+        return;
+    QBuffer buffer;
+    buffer.setData(logo);
+    const QSize size = QImageReader(&buffer).size();
+    if (size.isEmpty())
+        return;
+    const double scale = std::min({1.0, 180.0 / size.width(), 60.0 / size.height()});
+    lxw_image_options options{};
+    options.x_scale = scale;
+    options.y_scale = scale;
+    options.x_offset = 4;
+    options.y_offset = 2;
+    worksheet_insert_image_buffer_opt(sheet, 0, 2, reinterpret_cast<const unsigned char*>(logo.constData()),
+                                      size_t(logo.size()), &options);
 }
 
 void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport& report, const Formats& f,
@@ -184,6 +220,18 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     ++row;
     text(0, ReportTexts::dateLine(report));
     ++row;
+    // The site's properties, each where it is set.
+    const PlanReport::Properties& site = report.properties();
+    for (const auto& [label, value] : {std::pair{ReportTexts::siteLabel(), report.siteName()},
+                                        std::pair{ReportTexts::customerLabel(), site.customer},
+                                        std::pair{ReportTexts::addressLabel(), site.address},
+                                        std::pair{ReportTexts::designerLabel(), site.designer}}) {
+        if (value.trimmed().isEmpty())
+            continue;
+        text(0, label);
+        text(1, value);
+        ++row;
+    }
     if (!report.notes().isEmpty()) {
         text(0, ReportTexts::notesHeading());
         for (const QString& piece : cellPieces(report.notes())) {
@@ -201,9 +249,9 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     number(ReportTexts::channelsLabel(), double(totals.channels()), f.whole);
     number(ReportTexts::ipcLabel(), double(totals.ipcChannels()), f.whole);
     number(ReportTexts::dvrLabel(), double(totals.dvrChannels()), f.whole);
-    // As the bandwidth tab shows it: its rounded text and its unit word.
-    text(0, ReportTexts::totalBandwidthLabel());
-    text(1, bandwidth.text());
+    // The rounded figure of the bandwidth tab as a number, its unit beside it.
+    number(ReportTexts::totalBandwidthLabel(), bandwidth.text().toDouble(), f.tenth);
+    --row;
     text(2, ReportTexts::unitText(bandwidth.unit()));
     ++row;
     number(ReportTexts::totalKbpsLabel(), bandwidth.total(), f.whole);
@@ -217,15 +265,17 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
         ++row;
         text(0, ReportTexts::storageHeading(), f.heading);
         ++row;
-        number(ReportTexts::storedLabel(), storage->tbText().toDouble(), f.kbps);
+        number(ReportTexts::storedLabel(), storage->tbText().toDouble(), f.tenth);
         number(ReportTexts::dataDisksLabel(), double(storage->dataDisks()), f.whole);
         number(ReportTexts::disksLabel(), double(storage->disks()), f.whole);
         text(0, ReportTexts::raidLabel());
         text(1, ReportTexts::raidText(storage->settings().raid));
         ++row;
-        number(ReportTexts::diskSizeLabel(), storage->settings().diskTB, nullptr);
+        number(ReportTexts::diskSizeLabel(), storage->settings().diskTB, f.figure(storage->settings().diskTB));
         number(ReportTexts::hotSparesLabel(), storage->settings().hotSpares, f.whole);
     }
+
+    insertLogo(sheet, report.properties().logo);
 
     const int groups = int(report.groups().size());
     if (groups == 0)

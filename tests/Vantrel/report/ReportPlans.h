@@ -41,6 +41,33 @@ inline PlanData plan(int groups, bool chinese = false)
     return plan;
 }
 
+// A plan whose every text is long: names, types, resolutions and encodings
+// longer than a table column, a name without a space, a figure of eleven
+// digits, and the site's properties at length.
+inline PlanData longNames(bool chinese = false)
+{
+    PlanData result = plan(12, chinese);
+    const QString word = chinese ? QStringLiteral("停车场北门入口") : QStringLiteral("Northern entrance ");
+    result.siteName = word.repeated(8).trimmed();
+    result.customer = word.repeated(4).trimmed();
+    result.address = word.repeated(30).trimmed() + QStringLiteral("\n") + word.repeated(2).trimmed();
+    result.designer = word.repeated(2).trimmed();
+    for (int index = 0; index < result.groups.size(); ++index) {
+        StructDeviceItem& device = result.groups[index].device;
+        device.channelName = word.repeated(1 + index * 2).trimmed() + QStringLiteral("(%1)").arg(index + 1);
+        if (index % 3 == 0)
+            device.channelName = QString(60 + index * 10, QLatin1Char('x')) + QStringLiteral("(%1)").arg(index + 1);
+        if (index == 4)
+            device.encodingType = QStringLiteral("Smart H.265+ with a long vendor suffix");
+        if (index == 5) {
+            device.channelCount = 512;
+            device.streamCount = 4;
+            device.bitrate = 1048576;
+        }
+    }
+    return result;
+}
+
 // Texts a spreadsheet would run as formulas, or a rich-text reader would
 // take as markup, in every field a user or a file fills in.
 inline QStringList hostileTexts()

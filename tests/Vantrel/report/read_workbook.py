@@ -24,11 +24,13 @@ totals = book.worksheets[1]
 out = {
     "sheets": book.sheetnames,
     "freeze": groups.freeze_panes,
+    "totalsImages": len(totals._images),
     "groups": [[{"value": text(c.value), "type": c.data_type, "format": c.number_format} for c in row]
                for row in groups.iter_rows()],
     "totals": {row[0].value: [c.value for c in row[1:3] if c.value is not None]
                for row in totals.iter_rows() if row[0].value},
-    "totalsRows": [[{"value": text(c.value), "type": c.data_type} for c in row[:3]] for row in totals.iter_rows()],
+    "totalsRows": [[{"value": text(c.value), "type": c.data_type, "format": c.number_format} for c in row[:3]]
+                   for row in totals.iter_rows()],
 }
 with zipfile.ZipFile(path) as archive:
     charts = [n for n in archive.namelist() if n.startswith("xl/charts/chart")]
