@@ -1,6 +1,7 @@
 #include "PlanFileController.h"
 
 #include "ExamplePlans.h"
+#include "PlanPropertiesDialog/PlanPropertiesDialog.h"
 #include "WorkProgress.h"
 
 #include <Fenwork/Menu.h>
@@ -62,6 +63,9 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
     connect(openAction, &QAction::triggered, this, &PlanFileController::open);
     connect(saveAction, &QAction::triggered, this, &PlanFileController::save);
     connect(saveAsAction, &QAction::triggered, this, &PlanFileController::saveAs);
+    QAction* propertiesAction = makeAction(tr("Plan properties..."), QKeySequence(), this);
+    propertiesAction->setObjectName(QStringLiteral("actionPlanProperties"));
+    connect(propertiesAction, &QAction::triggered, this, &PlanFileController::editProperties);
 
     m_recentMenu->setTitle(tr("Recent plans"));
     m_recentMenu->setObjectName(QStringLiteral("menuRecentPlans"));
@@ -81,7 +85,7 @@ PlanFileController::PlanFileController(PlanEditor* editor, QWidget* window, cons
     connect(history, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
 
-    m_fileActions = { newAction, openAction, saveAction, saveAsAction };
+    m_fileActions = { newAction, openAction, saveAction, saveAsAction, propertiesAction };
     fillRecentMenu();
     fillExamplesMenu();
 
@@ -320,6 +324,16 @@ bool PlanFileController::offerRecovery()
     m_editor->markModified();
     setFilePath(source);
     Q_EMIT planLoaded();
+    return true;
+}
+
+bool PlanFileController::editProperties()
+{
+    PlanPropertiesDialog dialog(m_window);
+    dialog.setProperties(m_editor->plan()->properties());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_editor->setProperties(dialog.properties());
     return true;
 }
 
