@@ -34,6 +34,8 @@ public:
 private:
     bool parseFast(const QByteArray& json);
 
+    // The text the tree's strings point into.
+    QByteArray m_text;
     rapidjson::Document m_document;
     QString m_errorString;
     int m_errorOffset = 0;
