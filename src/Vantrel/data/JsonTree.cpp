@@ -28,7 +28,10 @@ public:
     bool Uint(unsigned u) { return m_document.Uint(u); }
     bool Int64(int64_t i) { return m_document.Int64(i); }
     bool Uint64(uint64_t u) { return m_document.Uint64(u); }
-    bool Double(double d) { return m_document.Double(d); }
+    // A number written with a fraction or an exponent that comes out as 0
+    // may have been too small for a double ("1e-400"), which Qt refuses;
+    // the rare plan that writes one so is left to Qt.
+    bool Double(double d) { return d != 0 && m_document.Double(d); }
     bool RawNumber(const char* s, rapidjson::SizeType length, bool copy)
     {
         return m_document.RawNumber(s, length, copy);
@@ -53,6 +56,20 @@ private:
     int m_depth = 0;
 };
 
+// Qt keeps an escaped lone surrogate ("\ud800") in its text, which UTF-8
+// cannot hold; it becomes the replacement character, as Qt writes it in any
+// message.
+QByteArray utf8(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text.toUtf8();
+}
+
 void copyInto(rapidjson::Value& out, const QJsonValue& value, rapidjson::Document::AllocatorType& allocator)
 {
     switch (value.type()) {
@@ -68,8 +85,8 @@ void copyInto(rapidjson::Value& out, const QJsonValue& value, rapidjson::Documen
         break;
     }
     case QJsonValue::String: {
-        const QByteArray utf8 = value.toString().toUtf8();
-        out.SetString(utf8.constData(), rapidjson::SizeType(utf8.size()), allocator);
+        const QByteArray bytes = utf8(value.toString());
+        out.SetString(bytes.constData(), rapidjson::SizeType(bytes.size()), allocator);
         break;
     }
     case QJsonValue::Array: {
@@ -86,7 +103,13 @@ void copyInto(rapidjson::Value& out, const QJsonValue& value, rapidjson::Documen
         out.SetObject();
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end(); ++it) {
-            const QByteArray key = it.key().toUtf8();
+            // A key is given back through QString::fromUtf8, which drops a
+            // leading byte order mark; the object itself still holds it, and
+            // only with it does the key name that member.
+            QString keyText = it.key();
+            if (!object.contains(keyText))
+                keyText.prepend(QChar(QChar::ByteOrderMark));
+            const QByteArray key = utf8(keyText);
             rapidjson::Value name(key.constData(), rapidjson::SizeType(key.size()), allocator);
             rapidjson::Value item;
             copyInto(item, it.value(), allocator);
@@ -181,7 +204,8 @@ bool JsonTree::parseFast(const QByteArray& json)
         return parsed;
     };
     m_document.Populate(generator);
-    if (!parsed)
+    // Qt takes only an object or a list as a document.
+    if (!parsed || !(m_document.IsObject() || m_document.IsArray()))
         return false;
     // What follows the value may only be space: a NUL or anything else is
     // more than one value, which Qt refuses.
@@ -231,6 +255,14 @@ const rapidjson::Value* JsonTree::member(const rapidjson::Value& object, const c
 QString JsonTree::text(const rapidjson::Value& string)
 {
     return QString::fromUtf8(string.GetString(), qsizetype(string.GetStringLength()));
+}
+
+std::string_view JsonTree::textBytes(const rapidjson::Value& string)
+{
+    std::string_view bytes(string.GetString(), string.GetStringLength());
+    if (bytes.substr(0, 3) == "\xef\xbb\xbf")
+        bytes.remove_prefix(3);
+    return bytes;
 }
 
 QString JsonTree::compact(const rapidjson::Value& value)

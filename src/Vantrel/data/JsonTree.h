@@ -5,6 +5,8 @@
 
 #include <rapidjson/document.h>
 
+#include <string_view>
+
 // A JSON text as a tree, read in one pass without building Qt's objects:
 // a plan of 100,000 groups is read in a fraction of the time and memory
 // QJsonDocument takes. It accepts exactly the texts QJsonDocument accepts
@@ -27,7 +29,11 @@ public:
     // The object member named key; the last one when a key is repeated (as
     // QJsonDocument keeps it); nullptr when there is none.
     static const rapidjson::Value* member(const rapidjson::Value& object, const char* key, int keyLength);
+    // A string's text, as Qt gives it: through QString::fromUtf8, which drops
+    // a leading byte order mark.
     static QString text(const rapidjson::Value& string);
+    // The UTF-8 of text(): the string's bytes without that mark.
+    static std::string_view textBytes(const rapidjson::Value& string);
     // A value as QJsonDocument writes it in compact form.
     static QString compact(const rapidjson::Value& value);
 

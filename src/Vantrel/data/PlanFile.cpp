@@ -171,10 +171,10 @@ public:
         if (!value)
             return required ? missing(key), fallback : fallback;
         if (value->IsString()) {
+            const std::string_view given = JsonTree::textBytes(*value);
             int index = 0;
             for (const char* name : allowed) {
-                if (value->GetStringLength() == std::strlen(name)
-                    && std::memcmp(value->GetString(), name, value->GetStringLength()) == 0)
+                if (given == name)
                     return index;
                 ++index;
             }
