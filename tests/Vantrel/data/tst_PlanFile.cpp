@@ -141,6 +141,11 @@ void tst_PlanFile::refusals_data()
     QTest::newRow("designer too long")
         << head + "\"designer\":\"" + QByteArray(PlanProperties::kMaxLineLength + 1, 'd') + "\"}"
         << QStringList{ "\"designer\"", "at most 1000 characters" };
+    // What Qt's reader refused is refused still.
+    QTest::newRow("number too small for a double") << groupJson("").replace("2048", "1e-400")
+                                                   << QStringList{ "plan.vantrel", "not a plan file" };
+    QTest::newRow("a lone text") << QByteArray("\"vantrel-plan\"") << QStringList{ "not a plan file" };
+    QTest::newRow("a NUL after the plan") << groupJson("") + QByteArray(1, '\0') << QStringList{ "not a plan file" };
     // Only the start of a huge value is quoted, and of the group's name too.
     const QByteArray huge(10 * 1024 * 1024, 'x');
     QTest::newRow("10 MB value") << groupJson(",\"rateMode\":\"" + huge + "\"").replace("Gate", huge)
@@ -171,6 +176,14 @@ void tst_PlanFile::unknownKeysAndTablesOutsideTheDataStillOpen()
     // No uplink, and none written back.
     QVERIFY(!read.plan.uplink.isSet());
     QVERIFY(!PlanFile::toJson(read.plan).contains("uplink"));
+
+    // Forms JSON readers differ on open as they always did: a byte order
+    // mark, a number written "2048.", a repeated key (the last one counts).
+    QByteArray loose = "\xef\xbb\xbf" + groupJson(",\"channels\":9").replace("2048", "2048.");
+    const PlanFile::ReadResult looseRead = PlanFile::fromJson(loose, QStringLiteral("plan.vantrel"));
+    QVERIFY2(looseRead.ok, qPrintable(looseRead.error));
+    QCOMPARE(looseRead.plan.groups.at(0).device.channelCount, 9);
+    QCOMPARE(looseRead.plan.groups.at(0).device.bitrate, 2048.0);
 }
 
 void tst_PlanFile::failedWriteKeepsTheOldFile()
