@@ -7,17 +7,23 @@
 
 #include <rapidjson/reader.h>
 
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
 namespace {
 
-// Passes the reader's events on to the document, and stops where Qt would
-// stop nesting.
-class DepthLimit
+// Passes the reader's events on to the document; stops where Qt would stop
+// nesting; and reads numbers itself. RapidJSON 1.1.0's own conversion of
+// numbers with exponents and no digit but 0 ("0e99") runs into undefined
+// behaviour, so the reader hands over each number's text instead.
+class TreeBuilder
 {
 public:
-    explicit DepthLimit(rapidjson::Document& document)
+    explicit TreeBuilder(rapidjson::Document& document)
         : m_document(document)
     {
     }
@@ -28,13 +34,25 @@ public:
     bool Uint(unsigned u) { return m_document.Uint(u); }
     bool Int64(int64_t i) { return m_document.Int64(i); }
     bool Uint64(uint64_t u) { return m_document.Uint64(u); }
-    // A number written with a fraction or an exponent that comes out as 0
-    // may have been too small for a double ("1e-400"), which Qt refuses;
-    // the rare plan that writes one so is left to Qt.
-    bool Double(double d) { return d != 0 && m_document.Double(d); }
-    bool RawNumber(const char* s, rapidjson::SizeType length, bool copy)
+    bool Double(double d) { return m_document.Double(d); }
+    // The text is valid JSON number syntax: the reader checked it.
+    bool RawNumber(const char* s, rapidjson::SizeType length, bool)
     {
-        return m_document.RawNumber(s, length, copy);
+        const char* end = s + length;
+        if (std::find_if(s, end, [](char c) { return c == '.' || c == 'e' || c == 'E'; }) == end) {
+            long long whole = 0;
+            if (std::from_chars(s, end, whole).ec == std::errc())
+                return whole >= INT_MIN && whole <= INT_MAX ? m_document.Int(int(whole))
+                                                             : m_document.Int64(whole);
+        }
+        double number = 0;
+        // Out of range, or written with a fraction or an exponent and come
+        // out as 0, which may have been too small for a double ("1e-400"):
+        // Qt refuses some such numbers and takes others, so it decides.
+        const std::from_chars_result read = std::from_chars(s, end, number);
+        if (read.ec != std::errc() || read.ptr != end || number == 0 || !std::isfinite(number))
+            return false;
+        return m_document.Double(number);
     }
     bool String(const char* s, rapidjson::SizeType length, bool copy) { return m_document.String(s, length, copy); }
     bool Key(const char* s, rapidjson::SizeType length, bool copy) { return m_document.Key(s, length, copy); }
@@ -193,13 +211,13 @@ bool JsonTree::parseFast(const QByteArray& json)
     // of each being copied out on its own.
     m_text = QByteArray(json.constData(), json.size());
     constexpr unsigned kFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag
-        | rapidjson::kParseFullPrecisionFlag | rapidjson::kParseInsituFlag;
+        | rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseInsituFlag;
     // Stops at the first NUL byte, which the check after the value finds.
     rapidjson::InsituStringStream stream(m_text.data());
     bool parsed = false;
     auto generator = [&stream, &parsed](rapidjson::Document& document) {
         rapidjson::Reader reader;
-        DepthLimit limited(document);
+        TreeBuilder limited(document);
         parsed = !reader.Parse<kFlags>(stream, limited).IsError();
         return parsed;
     };
