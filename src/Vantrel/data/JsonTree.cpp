@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QStringDecoder>
 
 #include <rapidjson/reader.h>
 
@@ -23,8 +24,12 @@ namespace {
 class TreeBuilder
 {
 public:
-    explicit TreeBuilder(rapidjson::Document& document)
+    // text is the JSON text as written, parsed is the copy the reader
+    // unescapes in place.
+    TreeBuilder(rapidjson::Document& document, const char* text, const char* parsed)
         : m_document(document)
+        , m_text(text)
+        , m_parsed(parsed)
     {
     }
 
@@ -54,7 +59,18 @@ public:
             return false;
         return m_document.Double(number);
     }
-    bool String(const char* s, rapidjson::SizeType length, bool copy) { return m_document.String(s, length, copy); }
+    // Qt keeps a text written without escapes as its UTF-8 and gives it back
+    // through QString::fromUtf8, which drops a leading byte order mark; one
+    // with escapes it keeps as decoded, mark and all. The tree holds the
+    // text as Qt gives it.
+    bool String(const char* s, rapidjson::SizeType length, bool copy)
+    {
+        if (length >= 3 && std::memcmp(s, "\xef\xbb\xbf", 3) == 0 && !hadEscapes(s, length)) {
+            s += 3;
+            length -= 3;
+        }
+        return m_document.String(s, length, copy);
+    }
     bool Key(const char* s, rapidjson::SizeType length, bool copy) { return m_document.Key(s, length, copy); }
     bool StartObject() { return ++m_depth <= JsonTree::kMaxDepth && m_document.StartObject(); }
     bool EndObject(rapidjson::SizeType members)
@@ -70,7 +86,18 @@ public:
     }
 
 private:
+    // Escapes make a text shorter than it was written: without any, its
+    // written form ends where its decoded one does, at the closing quote (an
+    // escaped quote there would follow a backslash).
+    bool hadEscapes(const char* s, rapidjson::SizeType length) const
+    {
+        const char* written = m_text + (s - m_parsed);
+        return !(written[length] == '"' && (length == 0 || written[length - 1] != '\\'));
+    }
+
     rapidjson::Document& m_document;
+    const char* m_text;
+    const char* m_parsed;
     int m_depth = 0;
 };
 
@@ -215,9 +242,9 @@ bool JsonTree::parseFast(const QByteArray& json)
     // Stops at the first NUL byte, which the check after the value finds.
     rapidjson::InsituStringStream stream(m_text.data());
     bool parsed = false;
-    auto generator = [&stream, &parsed](rapidjson::Document& document) {
+    auto generator = [&stream, &parsed, &json, this](rapidjson::Document& document) {
         rapidjson::Reader reader;
-        TreeBuilder limited(document);
+        TreeBuilder limited(document, json.constData(), m_text.constData());
         parsed = !reader.Parse<kFlags>(stream, limited).IsError();
         return parsed;
     };
@@ -272,15 +299,15 @@ const rapidjson::Value* JsonTree::member(const rapidjson::Value& object, const c
 
 QString JsonTree::text(const rapidjson::Value& string)
 {
-    return QString::fromUtf8(string.GetString(), qsizetype(string.GetStringLength()));
+    // The tree already holds what Qt gives back; a mark still at the start
+    // is part of the text.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(string.GetString(), qsizetype(string.GetStringLength())));
 }
 
 std::string_view JsonTree::textBytes(const rapidjson::Value& string)
 {
-    std::string_view bytes(string.GetString(), string.GetStringLength());
-    if (bytes.substr(0, 3) == "\xef\xbb\xbf")
-        bytes.remove_prefix(3);
-    return bytes;
+    return std::string_view(string.GetString(), string.GetStringLength());
 }
 
 QString JsonTree::compact(const rapidjson::Value& value)

@@ -29,10 +29,9 @@ public:
     // The object member named key; the last one when a key is repeated (as
     // QJsonDocument keeps it); nullptr when there is none.
     static const rapidjson::Value* member(const rapidjson::Value& object, const char* key, int keyLength);
-    // A string's text, as Qt gives it: through QString::fromUtf8, which drops
-    // a leading byte order mark.
+    // A string's text as QJsonValue::toString() gives it.
     static QString text(const rapidjson::Value& string);
-    // The UTF-8 of text(): the string's bytes without that mark.
+    // The UTF-8 of text().
     static std::string_view textBytes(const rapidjson::Value& string);
     // A value as QJsonDocument writes it in compact form.
     static QString compact(const rapidjson::Value& value);
