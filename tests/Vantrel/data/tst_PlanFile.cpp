@@ -145,6 +145,8 @@ void tst_PlanFile::refusals_data()
     QTest::newRow("number too small for a double") << groupJson("").replace("2048", "1e-400")
                                                    << QStringList{ "plan.vantrel", "not a plan file" };
     QTest::newRow("a lone text") << QByteArray("\"vantrel-plan\"") << QStringList{ "not a plan file" };
+    QTest::newRow("escaped mark before a type") << groupJson("").replace("\"IPC\"", "\"\\ufeffIPC\"")
+                                                << QStringList{ "group 1 (Gate)", "\"deviceType\"" };
     QTest::newRow("a NUL after the plan") << groupJson("") + QByteArray(1, '\0') << QStringList{ "not a plan file" };
     // Only the start of a huge value is quoted, and of the group's name too.
     const QByteArray huge(10 * 1024 * 1024, 'x');
