@@ -4,7 +4,8 @@
 //   json_floor qt|rapidjson FILE
 //
 // qt: QJsonDocument::fromJson, the reader plans had before;
-// rapidjson: the document the plan reader builds, with the same flags.
+// rapidjson: a RapidJSON document of the file, its UTF-8 checked and its
+// numbers converted, as the plan reader's tree holds it.
 
 #include <QByteArray>
 #include <QFile>
