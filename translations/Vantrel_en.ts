@@ -131,18 +131,6 @@
 <context>
     <name>DeviceAddPage</name>
     <message>
-        <source>Gpbs</source>
-        <translation>Gbps</translation>
-    </message>
-    <message>
-        <source>Mpbs</source>
-        <translation>Mbps</translation>
-    </message>
-    <message>
-        <source>Kpbs</source>
-        <translation>Kbps</translation>
-    </message>
-    <message>
         <source>Replace all groups</source>
         <translation>Replace all groups</translation>
     </message>
@@ -559,6 +547,10 @@
         <source>Change the uplink</source>
         <translation>Change the uplink</translation>
     </message>
+    <message>
+        <source>Change plan properties</source>
+        <translation>Change plan properties</translation>
+    </message>
 </context>
 <context>
     <name>PlanFile</name>
@@ -653,6 +645,14 @@
     <message>
         <source>%1: group %2 (%3): %4</source>
         <translation>%1: group %2 (%3): %4</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>a text of at most %1 characters</translation>
+    </message>
+    <message>
+        <source>the base64 of a PNG or JPEG picture of at most %1 MiB</source>
+        <translation>the base64 of a PNG or JPEG picture of at most %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -807,6 +807,10 @@
             <numerusform>Restore the plan you were working on (%n groups, saved for recovery at %1)?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Plan properties...</source>
+        <translation>Plan properties...</translation>
+    </message>
 </context>
 <context>
     <name>PlanNameCheck</name>
@@ -821,6 +825,88 @@
     <message>
         <source>none</source>
         <translation>none</translation>
+    </message>
+</context>
+<context>
+    <name>PlanProperties</name>
+    <message>
+        <source>a PNG or JPEG picture</source>
+        <translation>a PNG or JPEG picture</translation>
+    </message>
+    <message>
+        <source>a picture of at most %1 MiB</source>
+        <translation>a picture of at most %1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPropertiesDialog</name>
+    <message>
+        <source>Plan properties</source>
+        <translation>Plan properties</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Site name</source>
+        <translation>Site name</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>Designer</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>Choose a logo</source>
+        <translation>Choose a logo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>%1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>a PNG or JPEG picture</source>
+        <translation>a PNG or JPEG picture</translation>
+    </message>
+    <message>
+        <source>a picture that can be read</source>
+        <translation>a picture that can be read</translation>
+    </message>
+    <message>
+        <source>%1 was not taken as the logo; a logo must be %2.</source>
+        <translation>%1 was not taken as the logo; a logo must be %2.</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>No logo</translation>
+    </message>
+    <message>
+        <source>The logo cannot be shown</source>
+        <translation>The logo cannot be shown</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1225,26 @@
     <message>
         <source>Uplink</source>
         <translation>Uplink</translation>
+    </message>
+    <message>
+        <source>Bandwidth (%1)</source>
+        <translation>Bandwidth (%1)</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>Designer</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
     </message>
 </context>
 <context>
@@ -1635,6 +1741,13 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     <message>
         <source>the workbook could not be started</source>
         <translation>the workbook could not be started</translation>
+    </message>
+</context>
+<context>
+    <name>rapidjson</name>
+    <message>
+        <source>an object</source>
+        <translation>an object</translation>
     </message>
 </context>
 </TS>

@@ -131,18 +131,6 @@
 <context>
     <name>DeviceAddPage</name>
     <message>
-        <source>Gpbs</source>
-        <translation>Gbps</translation>
-    </message>
-    <message>
-        <source>Mpbs</source>
-        <translation>Mbps</translation>
-    </message>
-    <message>
-        <source>Kpbs</source>
-        <translation>Kbps</translation>
-    </message>
-    <message>
         <source>Replace all groups</source>
         <translation>替换所有设备组</translation>
     </message>
@@ -559,6 +547,10 @@
         <source>Change the uplink</source>
         <translation>修改上行链路</translation>
     </message>
+    <message>
+        <source>Change plan properties</source>
+        <translation>修改方案属性</translation>
+    </message>
 </context>
 <context>
     <name>PlanFile</name>
@@ -653,6 +645,14 @@
     <message>
         <source>%1: group %2 (%3): %4</source>
         <translation>%1：第 %2 组（%3）：%4</translation>
+    </message>
+    <message>
+        <source>a text of at most %1 characters</source>
+        <translation>不超过 %1 个字符的文本</translation>
+    </message>
+    <message>
+        <source>the base64 of a PNG or JPEG picture of at most %1 MiB</source>
+        <translation>不超过 %1 MiB 的 PNG 或 JPEG 图片的 base64 编码</translation>
     </message>
 </context>
 <context>
@@ -805,6 +805,10 @@
             <numerusform>是否恢复当时正在编辑的方案（%n 个设备组，保存于 %1）？</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Plan properties...</source>
+        <translation>方案属性...</translation>
+    </message>
 </context>
 <context>
     <name>PlanNameCheck</name>
@@ -819,6 +823,88 @@
     <message>
         <source>none</source>
         <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>PlanProperties</name>
+    <message>
+        <source>a PNG or JPEG picture</source>
+        <translation>PNG 或 JPEG 图片</translation>
+    </message>
+    <message>
+        <source>a picture of at most %1 MiB</source>
+        <translation>不超过 %1 MiB 的图片</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPropertiesDialog</name>
+    <message>
+        <source>Plan properties</source>
+        <translation>方案属性</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Site name</source>
+        <translation>站点名称</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>设计人</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>标志</translation>
+    </message>
+    <message>
+        <source>Choose a logo</source>
+        <translation>选择标志</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg)</source>
+        <translation>图片 (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2).</source>
+        <translation>无法读取 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>a PNG or JPEG picture</source>
+        <translation>PNG 或 JPEG 图片</translation>
+    </message>
+    <message>
+        <source>a picture that can be read</source>
+        <translation>可读取的图片</translation>
+    </message>
+    <message>
+        <source>%1 was not taken as the logo; a logo must be %2.</source>
+        <translation>%1 未被用作标志；标志必须是%2。</translation>
+    </message>
+    <message>
+        <source>No logo</source>
+        <translation>无标志</translation>
+    </message>
+    <message>
+        <source>The logo cannot be shown</source>
+        <translation>无法显示该标志</translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1223,26 @@
     <message>
         <source>Uplink</source>
         <translation>上行链路</translation>
+    </message>
+    <message>
+        <source>Bandwidth (%1)</source>
+        <translation>带宽 (%1)</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Designer</source>
+        <translation>设计人</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
     </message>
 </context>
 <context>
@@ -1629,6 +1735,13 @@ Data disks = total bytes ÷ %3, rounded up</source>
     <message>
         <source>the workbook could not be started</source>
         <translation>无法创建工作簿</translation>
+    </message>
+</context>
+<context>
+    <name>rapidjson</name>
+    <message>
+        <source>an object</source>
+        <translation>一个对象</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "ExamplePlans.h"
 #include "PlanDocument.h"
+#include "PlanPropertiesDialog/PlanPropertiesDialog.h"
 #include "WorkProgress/WorkProgress.h"
 
 #include <Fenwork/Menu.h>
@@ -63,6 +64,9 @@ PlanFileController::PlanFileController(PlanDocument* document, QWidget* window)
     connect(openAction, &QAction::triggered, this, &PlanFileController::open);
     connect(saveAction, &QAction::triggered, this, &PlanFileController::save);
     connect(saveAsAction, &QAction::triggered, this, &PlanFileController::saveAs);
+    QAction* propertiesAction = makeAction(tr("Plan properties..."), QKeySequence(), this);
+    propertiesAction->setObjectName(QStringLiteral("actionPlanProperties"));
+    connect(propertiesAction, &QAction::triggered, this, &PlanFileController::editProperties);
 
     m_recentMenu->setTitle(tr("Recent plans"));
     m_recentMenu->setObjectName(QStringLiteral("menuRecentPlans"));
@@ -82,7 +86,7 @@ PlanFileController::PlanFileController(PlanDocument* document, QWidget* window)
     connect(history, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
 
-    m_fileActions = { newAction, openAction, saveAction, saveAsAction };
+    m_fileActions = { newAction, openAction, saveAction, saveAsAction, propertiesAction };
     fillRecentMenu();
     fillExamplesMenu();
 
@@ -327,6 +331,16 @@ bool PlanFileController::offerRecovery()
     m_editor->markModified();
     setFilePath(source);
     Q_EMIT planLoaded();
+    return true;
+}
+
+bool PlanFileController::editProperties()
+{
+    PlanPropertiesDialog dialog(m_window);
+    dialog.setProperties(m_editor->plan()->properties());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_editor->setProperties(dialog.properties());
     return true;
 }
 

@@ -50,7 +50,7 @@ public:
     void setPrompts(const Prompts& prompts) { m_prompts = prompts; }
     Prompts prompts() const { return m_prompts; }
 
-    // New, Open, Save, Save as, then the recent plans' menu, Undo and Redo.
+    // New, Open, Save, Save as, Plan properties, then the recent plans' menu, Undo and Redo.
     QList<QAction*> fileActions() const { return m_fileActions; }
     QMenu* recentMenu() const { return m_recentMenu.get(); }
     // The example plans shipped beside the program.
@@ -92,6 +92,8 @@ public Q_SLOTS:
     // copy and the file it belongs to; true when it was restored. Unreadable
     // recovery files are moved aside with a notice.
     bool offerRecovery();
+    // The plan properties dialog; what it sets is one step of the history.
+    bool editProperties();
     // A clean exit keeps no recovery file.
     void closeCleanly();
 

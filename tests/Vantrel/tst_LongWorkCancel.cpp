@@ -6,12 +6,16 @@
 #include "ExamplePlans.h"
 #include "PlanFileController.h"
 #include "ReportExporter.h"
+#include "WorkProgress/WorkProgress.h"
 
 #include <data/PlanFile.h>
 #include <data/PlanRecovery.h>
 #include <edit/PlanEditor.h>
 
+#include <QElapsedTimer>
+#include <QProgressBar>
 #include <QProgressDialog>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +50,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void shortWorkShowsNoDialog();
+    void manyStepsUpdateTheDialogOnlyNowAndThen();
     void cancelledOpenKeepsThePlan();
     void cancelledSaveWritesNothing();
     void cancelledReportWritesNothing();
@@ -115,6 +120,23 @@ void tst_LongWorkCancel::shortWorkShowsNoDialog()
     QVERIFY(m_window->planFiles()->saveAs());
     for (const QProgressDialog* dialog : m_window->findChildren<QProgressDialog*>())
         QVERIFY(!dialog->isVisible());
+}
+
+void tst_LongWorkCancel::manyStepsUpdateTheDialogOnlyNowAndThen()
+{
+    QElapsedTimer clock;
+    clock.start();
+    const ProgressStep step = WorkProgress::dialog(m_window.get(), QStringLiteral("Opening city.vantrel..."));
+    auto* bar = m_window->findChild<QProgressDialog*>()->findChild<QProgressBar*>();
+    QVERIFY(bar);
+    QSignalSpy updates(bar, &QProgressBar::valueChanged);
+    constexpr qint64 kGroups = 100000;
+    for (qint64 done = 1; done <= kGroups; ++done)
+        QVERIFY(step(done, kGroups));
+    // However fast or slow this machine ran the steps: an update per tenth
+    // of a second, not one per step.
+    QVERIFY2(updates.count() <= clock.elapsed() / WorkProgress::kUpdateIntervalMs + 1,
+             qPrintable(QStringLiteral("%1 updates in %2 ms").arg(updates.count()).arg(clock.elapsed())));
 }
 
 void tst_LongWorkCancel::cancelledOpenKeepsThePlan()

@@ -6,6 +6,7 @@
 #include "DeviceEditor/DeviceEditor.h"
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "PlanFileController.h"
+#include "PlanPropertiesDialog/PlanPropertiesDialog.h"
 
 #include <Fenwork/SafeFileWriter.h>
 #include <Fenwork/Switch.h>
@@ -17,7 +18,11 @@
 #include <edit/PlanEditor.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QUndoStack>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -48,6 +53,7 @@ private Q_SLOTS:
     void aGroupWhoseSceneIsGoneKeepsItsRate();
     void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery();
     void aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent();
+    void planPropertiesAreOneStepThatSavesOpensAndRecovers();
 
 private:
     template<typename T>
@@ -475,3 +481,74 @@ void tst_PlanWorkflow::aGroupWhoseSceneIsGoneKeepsItsRate()
 
 QTEST_MAIN(tst_PlanWorkflow)
 #include "tst_PlanWorkflow.moc"
+
+void tst_PlanWorkflow::planPropertiesAreOneStepThatSavesOpensAndRecovers()
+{
+    QTemporaryDir folder;
+    const QString logoPath = folder.filePath(QStringLiteral("logo.png"));
+    QImage picture(60, 20, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    QVERIFY(picture.save(logoPath, "PNG"));
+    QFile logoFile(logoPath);
+    QVERIFY(logoFile.open(QIODevice::ReadOnly));
+    const QByteArray logo = logoFile.readAll();
+    addGroup(0, QStringLiteral("720P(1280x720)"), 2, 1);
+    const int stepsBefore = m_window->document()->editor()->undoStack()->count();
+
+    // Markup in a name is part of the name.
+    const PlanProperties wanted{ QStringLiteral("<b>North</b> yard"), QStringLiteral("Acme & Sons"),
+                                 QStringLiteral("1 Quay Road, Harbour"), QStringLiteral("J. Doe"),
+                                 QStringLiteral("Line one\nline two"), logo };
+    bool filled = false;
+    bool previewShown = false;
+    // The dialog is modal: it is filled in from the event loop once it is up.
+    const auto fill = [&] {
+        auto* dialog = qobject_cast<PlanPropertiesDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return false;
+        childNamed<QLineEdit>(dialog, "m_lineEditSite")->setText(wanted.siteName);
+        childNamed<QLineEdit>(dialog, "m_lineEditCustomer")->setText(wanted.customer);
+        childNamed<QLineEdit>(dialog, "m_lineEditAddress")->setText(wanted.address);
+        childNamed<QLineEdit>(dialog, "m_lineEditDesigner")->setText(wanted.designer);
+        childNamed<QPlainTextEdit>(dialog, "m_textEditNotes")->setPlainText(wanted.notes);
+        dialog->setOpenFileAsker([&](QWidget*, const QString&, const QString&, const QString&) { return logoPath; });
+        QTest::mouseClick(childNamed<QPushButton>(dialog, "m_buttonChooseLogo"), Qt::LeftButton);
+        previewShown = !childNamed<QLabel>(dialog, "m_labelLogo")->pixmap().isNull()
+            && childNamed<QPushButton>(dialog, "m_buttonRemoveLogo")->isEnabled();
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        filled = true;
+        return true;
+    };
+    std::function<void()> poll = [&] {
+        if (!fill())
+            QTimer::singleShot(10, this, poll);
+    };
+    QTimer::singleShot(0, this, poll);
+    childNamed<QAction>(m_window.get(), "actionPlanProperties")->trigger();
+    QVERIFY(filled);
+    QVERIFY(previewShown);
+    QVERIFY(plan()->properties() == wanted);
+
+    // One step of the history, kept for recovery like any edit.
+    QUndoStack* history = m_window->document()->editor()->undoStack();
+    QCOMPARE(history->count(), stepsBefore + 1);
+    m_window->planFiles()->recovery()->flush();
+    const PlanFile::ReadResult recovered = PlanFile::read(PlanRecovery::defaultPath());
+    QVERIFY2(recovered.ok, qPrintable(recovered.error));
+    QVERIFY(PlanProperties::of(recovered.plan) == wanted);
+    QAction* undo = m_window->planFiles()->undoAction();
+    undo->trigger();
+    QVERIFY(plan()->properties() == PlanProperties());
+    QCOMPARE(plan()->groupCount(), 1);
+    m_window->planFiles()->redoAction()->trigger();
+    QVERIFY(plan()->properties() == wanted);
+
+    // Saved and opened again, with nothing of it lost.
+    m_nextPath = folder.filePath(QStringLiteral("site.vantrel"));
+    QVERIFY(m_window->planFiles()->save());
+    QVERIFY(m_window->planFiles()->newPlan());
+    QVERIFY(plan()->properties() == PlanProperties());
+    QVERIFY(m_window->planFiles()->openFile(m_nextPath));
+    QVERIFY2(m_notices.isEmpty(), qPrintable(m_notices.join(QLatin1Char('\n'))));
+    QVERIFY(plan()->properties() == wanted);
+}

@@ -100,6 +100,15 @@ void Plan::setNotes(const QString& notes)
     Q_EMIT changed();
 }
 
+void Plan::setProperties(const PlanProperties& properties)
+{
+    if (properties == this->properties())
+        return;
+    properties.applyTo(m_data);
+    Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}
+
 void Plan::setVideoStandard(VideoStandard standard)
 {
     if (m_data.videoStandard == standard)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlanProperties.h"
 #include "PlanTypes.h"
 
 #include <QObject>
@@ -29,6 +30,7 @@ public:
 
     QString siteName() const { return m_data.siteName; }
     QString notes() const { return m_data.notes; }
+    PlanProperties properties() const { return PlanProperties::of(m_data); }
     VideoStandard videoStandard() const { return m_data.videoStandard; }
     StorageSettings storage() const { return m_data.storage; }
     UplinkSettings uplink() const { return m_data.uplink; }
@@ -45,6 +47,9 @@ public:
 
     void setSiteName(const QString& siteName);
     void setNotes(const QString& notes);
+    // The site name, notes, customer, address, designer and logo at once:
+    // views hear of them in one settingsChanged().
+    void setProperties(const PlanProperties& properties);
     void setVideoStandard(VideoStandard standard);
     void setStorage(const StorageSettings& storage);
     void setUplink(const UplinkSettings& uplink);

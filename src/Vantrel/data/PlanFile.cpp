@@ -1,20 +1,23 @@
 #include "PlanFile.h"
 
+#include "JsonTree.h"
+#include "PlanProperties.h"
 #include "ShownText.h"
 
 #include <Fenwork/SafeFileWriter.h>
 
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
 #include <QLocale>
+#include <QSet>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -91,6 +94,8 @@ void appendGroup(QByteArray& out, const PlanGroup& group)
     out += "}}";
 }
 
+using SharedTexts = std::unordered_map<std::string_view, QString>;
+
 // Reads one object's keys against their ranges; the first refusal wins and
 // is kept as the message.
 class FieldReader
@@ -102,8 +107,9 @@ public:
     // so a long plan is not paid for in message texts nobody reads.
     using Where = std::function<QString()>;
 
-    FieldReader(const QJsonObject& object, Where where)
-        : m_object(object)
+    // object may be any value; one that is no object has no keys.
+    FieldReader(const rapidjson::Value* object, Where where)
+        : m_object(object && object->IsObject() ? object : nullptr)
         , m_where(std::move(where))
     {
     }
@@ -111,34 +117,84 @@ public:
     bool failed() const { return !m_error.isEmpty(); }
     QString error() const { return m_error; }
 
-    QString text(const char* key, const QString& fallback, bool required = false)
+    template <int N>
+    const rapidjson::Value* find(const char (&key)[N]) const
     {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        if (value.isUndefined())
-            return required ? missing(key), fallback : fallback;
-        if (!value.isString())
-            return refuse(key, tr("a text")), fallback;
-        return value.toString();
+        return m_object ? JsonTree::member(*m_object, key, N - 1) : nullptr;
     }
 
-    QString choice(const char* key, const QStringList& allowed, const QString& fallback, bool required = false)
+    template <int N>
+    QString text(const char (&key)[N], const QString& fallback, bool required = false)
     {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        if (value.isUndefined())
+        const rapidjson::Value* value = find(key);
+        if (!value)
             return required ? missing(key), fallback : fallback;
-        if (!value.isString() || !allowed.contains(value.toString()))
-            return refuse(key, tr("one of %1").arg(allowed.join(QStringLiteral(", ")))), fallback;
-        return value.toString();
+        if (!value->IsString())
+            return refuse(key, tr("a text")), fallback;
+        return JsonTree::text(*value);
+    }
+
+    // Texts many groups share (a resolution, an encoding) are made once and
+    // shared, which saves both the time and the memory of a large plan.
+    template <int N>
+    QString sharedText(const char (&key)[N], SharedTexts& known)
+    {
+        const rapidjson::Value* value = find(key);
+        if (!value || !value->IsString())
+            return text(key, QString());
+        // The view points into the tree, which outlives the table.
+        const std::string_view bytes(value->GetString(), value->GetStringLength());
+        const auto it = known.find(bytes);
+        if (it != known.end())
+            return it->second;
+        const QString made = JsonTree::text(*value);
+        if (known.size() < kMaxSharedTexts)
+            known.emplace(bytes, made);
+        return made;
+    }
+
+    // A text of at most maxLength characters.
+    template <int N>
+    QString limitedText(const char (&key)[N], int maxLength)
+    {
+        const QString value = text(key, QString());
+        if (value.size() > maxLength)
+            refuse(key, tr("a text of at most %1 characters").arg(maxLength));
+        return failed() ? QString() : value;
+    }
+
+    // One of the names allowed; the index of the one given, or fallback.
+    template <int N>
+    int choice(const char (&key)[N], std::initializer_list<const char*> allowed, int fallback, bool required = false)
+    {
+        const rapidjson::Value* value = find(key);
+        if (!value)
+            return required ? missing(key), fallback : fallback;
+        if (value->IsString()) {
+            const std::string_view given = JsonTree::textBytes(*value);
+            int index = 0;
+            for (const char* name : allowed) {
+                if (given == name)
+                    return index;
+                ++index;
+            }
+        }
+        QStringList names;
+        for (const char* name : allowed)
+            names << QLatin1String(name);
+        refuse(key, tr("one of %1").arg(names.join(QStringLiteral(", "))));
+        return fallback;
     }
 
     // A number in [low, high]; lowOpen excludes low itself.
-    double number(const char* key, double low, double high, double fallback, bool lowOpen, bool required = false)
+    template <int N>
+    double number(const char (&key)[N], double low, double high, double fallback, bool lowOpen, bool required = false)
     {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        if (value.isUndefined())
+        const rapidjson::Value* value = find(key);
+        if (!value)
             return required ? missing(key), fallback : fallback;
-        const double x = value.toDouble(std::numeric_limits<double>::quiet_NaN());
-        const bool inRange = value.isDouble() && std::isfinite(x) && (lowOpen ? x > low : x >= low) && x <= high;
+        const double x = value->IsNumber() ? value->GetDouble() : std::numeric_limits<double>::quiet_NaN();
+        const bool inRange = std::isfinite(x) && (lowOpen ? x > low : x >= low) && x <= high;
         if (!inRange) {
             const QString range = lowOpen ? tr("a number above %1 and at most %2") : tr("a number from %1 to %2");
             return refuse(key, range.arg(QString::number(low, 'g', 12), QString::number(high, 'g', 12))), fallback;
@@ -146,41 +202,46 @@ public:
         return x;
     }
 
-    int whole(const char* key, int low, int high, int fallback, bool required = false)
+    template <int N>
+    int whole(const char (&key)[N], int low, int high, int fallback, bool required = false)
     {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        if (value.isUndefined())
+        const rapidjson::Value* value = find(key);
+        if (!value)
             return required ? missing(key), fallback : fallback;
-        const double x = value.toDouble(std::numeric_limits<double>::quiet_NaN());
-        if (!value.isDouble() || !(x >= low && x <= high) || std::floor(x) != x)
+        if (value->IsInt() && value->GetInt() >= low && value->GetInt() <= high)
+            return value->GetInt();
+        const double x = value->IsNumber() ? value->GetDouble() : std::numeric_limits<double>::quiet_NaN();
+        if (!(x >= low && x <= high) || std::floor(x) != x)
             return refuse(key, tr("a whole number from %1 to %2").arg(low).arg(high)), fallback;
         return static_cast<int>(x);
     }
 
-    QJsonObject object(const char* key)
+    template <int N>
+    const rapidjson::Value* object(const char (&key)[N])
     {
-        const QJsonValue value = m_object.value(QLatin1String(key));
-        if (value.isUndefined())
-            return QJsonObject();
-        if (!value.isObject())
+        const rapidjson::Value* value = find(key);
+        if (value && !value->IsObject())
             refuse(key, tr("an object"));
-        return value.toObject();
+        return value;
     }
 
-    void refuse(const char* key, const QString& expected)
+    template <int N>
+    void refuse(const char (&key)[N], const QString& expected)
     {
         if (failed())
             return;
-        const QJsonValue value = m_object.value(QLatin1String(key));
+        const rapidjson::Value* value = find(key);
         // An array or object can be as large as the file: only its start is
         // written out, and only its start quoted.
         QString shown;
-        if (value.isString()) {
-            shown = QLatin1Char('"') + ShownText::abbreviated(value.toString()) + QLatin1Char('"');
-        } else if (value.isArray() || value.isObject()) {
-            shown = value.isArray() ? tr("a list") : tr("an object");
+        if (!value) {
+            shown = QStringLiteral("null");
+        } else if (value->IsString()) {
+            shown = QLatin1Char('"') + ShownText::abbreviated(JsonTree::text(*value)) + QLatin1Char('"');
+        } else if (value->IsArray() || value->IsObject()) {
+            shown = value->IsArray() ? tr("a list") : tr("an object");
         } else {
-            shown = QString::fromUtf8(QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+            shown = JsonTree::compact(*value);
         }
         m_error = tr("%1key \"%2\" is %3, expected %4.").arg(m_where(), QLatin1String(key), shown, expected);
     }
@@ -192,16 +253,49 @@ public:
     }
 
 private:
+    static constexpr int kMaxSharedTexts = 4096;
+
     void missing(const char* key)
     {
         if (!failed())
             m_error = tr("%1key \"%2\" is missing.").arg(m_where(), QLatin1String(key));
     }
 
-    QJsonObject m_object;
+    const rapidjson::Value* m_object;
     Where m_where;
     QString m_error;
 };
+
+// The group's name as messages quote it: its text, or nothing when it is
+// none.
+QString nameOf(const rapidjson::Value& group)
+{
+    const rapidjson::Value* name = JsonTree::member(group, "name", 4);
+    return name && name->IsString() ? ShownText::abbreviated(JsonTree::text(*name)) : QString();
+}
+
+// The logo as its file's bytes. Its base64 is checked for length before it
+// is decoded, so a huge value costs nothing but the refusal.
+QByteArray readLogo(FieldReader& top)
+{
+    const rapidjson::Value* value = top.find("logo");
+    if (!value)
+        return QByteArray();
+    constexpr qsizetype kMaxBase64 = (PlanProperties::kMaxLogoBytes + 2) / 3 * 4;
+    const auto refuse = [&top] {
+        top.refuse("logo", PlanFile::tr("the base64 of a PNG or JPEG picture of at most %1 MiB")
+                               .arg(PlanProperties::kMaxLogoBytes / (1024 * 1024)));
+        return QByteArray();
+    };
+    if (!value->IsString() || qsizetype(value->GetStringLength()) > kMaxBase64)
+        return refuse();
+    const auto decoded = QByteArray::fromBase64Encoding(
+        QByteArray::fromRawData(value->GetString(), qsizetype(value->GetStringLength())),
+        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || !PlanProperties::logoProblem(*decoded).isEmpty())
+        return refuse();
+    return *decoded;
+}
 
 } // namespace
 
@@ -224,12 +318,22 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
     if (!mayContinue(progress, 0, total))
         return QByteArray();
     QByteArray out;
-    out.reserve(400 + plan.groups.size() * 400);
+    out.reserve(400 + plan.groups.size() * 400 + plan.logo.size() * 4 / 3);
     out += "{\n  ";
     appendKey(out, "format"); appendString(out, kFormat); out += ",\n  ";
     appendKey(out, "version"); out += QByteArray::number(kVersion); out += ",\n  ";
     appendKey(out, "site"); appendString(out, plan.siteName); out += ",\n  ";
     appendKey(out, "notes"); appendString(out, plan.notes); out += ",\n  ";
+    // Properties left empty stay out, so a plan without them is written as
+    // it always was.
+    const auto appendOptional = [&out](const char* key, const QString& text) {
+        if (text.isEmpty())
+            return;
+        appendKey(out, key); appendString(out, text); out += ",\n  ";
+    };
+    appendOptional("customer", plan.customer);
+    appendOptional("address", plan.address);
+    appendOptional("designer", plan.designer);
     appendKey(out, "videoStandard"); out += plan.videoStandard == NTSC ? "\"NTSC\"" : "\"PAL\""; out += ",\n  ";
     appendKey(out, "storage");
     out += "{";
@@ -255,6 +359,15 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
             return QByteArray();
     }
     out += plan.groups.isEmpty() ? "]" : "\n  ]";
+    // Last but the recovery mark: the picture's text is long and says nothing
+    // to a reader of the file.
+    if (!plan.logo.isEmpty()) {
+        out += ",\n  ";
+        appendKey(out, "logo");
+        out += '"';
+        out += plan.logo.toBase64();
+        out += '"';
+    }
     if (!recoveredFrom.isEmpty()) {
         out += ",\n  ";
         appendKey(out, "recoveredFrom");
@@ -275,41 +388,48 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     if (!mayContinue(progress, 0, 1))
         return cancelled();
     const QString file = fileName + QStringLiteral(": ");
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+    JsonTree tree;
+    const bool parsed = tree.parse(json);
+    if (!parsed || !tree.root().IsObject()) {
         result.error = file + tr("not a plan file (no JSON object: %1 at byte %2).")
-                                  .arg(parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                                   : tr("another JSON value"))
-                                  .arg(parseError.offset);
+                                  .arg(!parsed ? tree.errorString() : tr("another JSON value"))
+                                  .arg(tree.errorOffset());
         return result;
     }
-    const QJsonObject root = document.object();
-    FieldReader top(root, [file] { return file; });
-    if (root.value(QLatin1String("format")).toString() != kFormat) {
+    const rapidjson::Value& root = tree.root();
+    FieldReader top(&root, [file] { return file; });
+    const rapidjson::Value* format = top.find("format");
+    if (!format || !format->IsString() || JsonTree::text(*format) != kFormat) {
         result.error = file + tr("not a plan file (\"format\" is not \"%1\").").arg(kFormat);
         return result;
     }
-    const QJsonValue version = root.value(QLatin1String("version"));
-    if (!version.isDouble() || version.toDouble() > kVersion) {
+    const rapidjson::Value* version = top.find("version");
+    if (!version || !version->IsNumber() || version->GetDouble() > kVersion) {
         result.error = file + tr("written by a newer version of the program (plan version %1; this one reads %2).")
-                                  .arg(version.isDouble() ? QString::number(version.toDouble()) : tr("unknown"))
+                                  .arg(version && version->IsNumber() ? QString::number(version->GetDouble())
+                                                                      : tr("unknown"))
                                   .arg(kVersion);
         return result;
     }
     top.whole("version", 1, kVersion, kVersion, true);
 
     PlanData& plan = result.plan;
+    // Site and notes had no limit before the other properties came: a plan
+    // that opened then opens now.
     plan.siteName = top.text("site", QString());
     plan.notes = top.text("notes", QString());
-    plan.videoStandard = top.choice("videoStandard", { QStringLiteral("PAL"), QStringLiteral("NTSC") },
-                                    QStringLiteral("PAL")) == QLatin1String("NTSC") ? NTSC : PAL;
+    plan.customer = top.limitedText("customer", PlanProperties::kMaxLineLength);
+    plan.address = top.limitedText("address", PlanProperties::kMaxLineLength);
+    plan.designer = top.limitedText("designer", PlanProperties::kMaxLineLength);
+    plan.logo = readLogo(top);
+    plan.videoStandard = top.choice("videoStandard", { "PAL", "NTSC" }, 0) == 1 ? NTSC : PAL;
     {
         FieldReader storage(top.object("storage"), [file] { return file + tr("storage:") + QLatin1Char(' '); });
         plan.storage.diskTB = storage.number("diskTB", StorageSettings::kMinDiskTB, StorageSettings::kMaxDiskTB, 8, false);
-        plan.storage.raid = *raidFromName(storage.choice("raid",
-            { QStringLiteral("none"), QStringLiteral("RAID1"), QStringLiteral("RAID5"), QStringLiteral("RAID6"),
-              QStringLiteral("RAID10") }, QStringLiteral("none")));
+        static const StorageSettings::Raid raids[] = { StorageSettings::Raid::None, StorageSettings::Raid::Raid1,
+                                                       StorageSettings::Raid::Raid5, StorageSettings::Raid::Raid6,
+                                                       StorageSettings::Raid::Raid10 };
+        plan.storage.raid = raids[storage.choice("raid", { "none", "RAID1", "RAID5", "RAID6", "RAID10" }, 0)];
         plan.storage.hotSpares = storage.whole("hotSpares", 0, StorageSettings::kMaxHotSpares, 0);
         plan.storage.fsOverhead = storage.number("fsOverhead", 0, StorageSettings::kMaxFsOverhead, 0.05, false);
         if (storage.failed()) {
@@ -320,54 +440,55 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     plan.uplink.mbps = top.number("uplinkMbps", 0, UplinkSettings::kMaxMbps, 0, true);
     if (plan.uplink.isSet())
         plan.uplink.name = top.text("uplinkName", QString());
-    const QJsonValue groups = root.value(QLatin1String("groups"));
-    if (!groups.isUndefined() && !groups.isArray())
+    const rapidjson::Value* groups = top.find("groups");
+    if (groups && !groups->IsArray())
         top.refuse("groups", tr("a list of groups"));
     if (top.failed()) {
         result.error = top.error();
         return result;
     }
 
-    const QJsonArray groupArray = groups.toArray();
-    plan.groups.reserve(groupArray.size());
-    if (!mayContinue(progress, 0, groupArray.size()))
+    const int groupCount = groups ? int(groups->Size()) : 0;
+    plan.groups.reserve(groupCount);
+    if (!mayContinue(progress, 0, groupCount))
         return cancelled();
     QSet<int> numbers;
-    for (int i = 0; i < groupArray.size(); ++i) {
-        const QJsonObject object = groupArray.at(i).toObject();
+    numbers.reserve(groupCount);
+    SharedTexts shared;
+    for (int i = 0; i < groupCount; ++i) {
+        const rapidjson::Value& object = (*groups)[rapidjson::SizeType(i)];
         const auto groupPlace = [&file, &object, i] {
-            return file + tr("group %1 (%2):").arg(i + 1).arg(ShownText::abbreviated(object.value(QLatin1String("name")).toString()));
+            return file + tr("group %1 (%2):").arg(i + 1).arg(nameOf(object));
         };
-        FieldReader reader(object, [groupPlace] { return groupPlace() + QLatin1Char(' '); });
-        if (!groupArray.at(i).isObject())
+        FieldReader reader(&object, [groupPlace] { return groupPlace() + QLatin1Char(' '); });
+        if (!object.IsObject())
             reader.setError(tr("not an object."));
         PlanGroup group;
         StructDeviceItem& device = group.device;
         device.groupNumber = reader.whole("number", 1, std::numeric_limits<int>::max(), 0, true);
         const QString plainName = reader.text("name", QString());
-        device.deviceType = reader.choice("deviceType", { QStringLiteral("IPC"), QStringLiteral("DVR") }, QString(), true);
+        const int type = reader.choice("deviceType", { "IPC", "DVR" }, -1, true);
+        device.deviceType = type == 0 ? QStringLiteral("IPC") : type == 1 ? QStringLiteral("DVR") : QString();
         device.channelCount = reader.whole("channels", 1, kMaxCount, 1, true);
         device.streamCount = reader.whole("streams", 1, kMaxCount, 1, true);
-        const bool scene = reader.choice("rateMode", { QStringLiteral("fixed"), QStringLiteral("scene") },
-                                         QStringLiteral("fixed")) == QLatin1String("scene");
-        device.sceneName = reader.text("scene", QString());
+        const bool scene = reader.choice("rateMode", { "fixed", "scene" }, 0) == 1;
+        device.sceneName = reader.sharedText("scene", shared);
         if (scene && device.sceneName.isEmpty())
             reader.refuse("scene", tr("the name of a scene (the group uses a scene rate)"));
         if (!scene)
             device.sceneName.clear();
-        device.resolution = reader.text("resolution", QString());
-        device.frameRate = scene ? QString() : reader.text("frameRate", QString());
-        device.encodingType = reader.text("encoding", QString());
+        device.resolution = reader.sharedText("resolution", shared);
+        device.frameRate = scene ? QString() : reader.sharedText("frameRate", shared);
+        device.encodingType = reader.sharedText("encoding", shared);
         device.bitrate = reader.number("bitrateKbps", 0, kMaxBitrateKbps, 0, true, true);
         device.channelName = numberedName(plainName, device.groupNumber);
 
         FieldReader recording(reader.object("recording"), [&file, &object, i] {
-            return file + tr("group %1 (%2): recording:").arg(i + 1).arg(ShownText::abbreviated(object.value(QLatin1String("name")).toString()))
-                + QLatin1Char(' ');
+            return file + tr("group %1 (%2): recording:").arg(i + 1).arg(nameOf(object)) + QLatin1Char(' ');
         });
         RecordingSettings& rec = group.recording;
-        rec.mode = *recordingModeFromName(recording.choice(
-            "mode", { QStringLiteral("continuous"), QStringLiteral("event") }, QStringLiteral("continuous")));
+        rec.mode = recording.choice("mode", { "continuous", "event" }, 0) == 1 ? RecordingSettings::Mode::Event
+                                                                              : RecordingSettings::Mode::Continuous;
         rec.hoursPerDay = recording.number("hoursPerDay", 0, RecordingSettings::kMaxHoursPerDay, 24, false);
         rec.eventShare = recording.number("eventShare", 0, 1, 0.3, true);
         rec.retentionDays = recording.whole("retentionDays", 1, RecordingSettings::kMaxRetentionDays, 30);
@@ -388,10 +509,12 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
             return result;
         }
         plan.groups.append(group);
-        if (!mayContinue(progress, i + 1, groupArray.size()))
+        if (!mayContinue(progress, i + 1, groupCount))
             return cancelled();
     }
-    result.recoveredFrom = root.value(QLatin1String("recoveredFrom")).toString();
+    const rapidjson::Value* recoveredFrom = top.find("recoveredFrom");
+    if (recoveredFrom && recoveredFrom->IsString())
+        result.recoveredFrom = JsonTree::text(*recoveredFrom);
     result.ok = true;
     return result;
 }

@@ -18,6 +18,12 @@ QByteArray byteText(long double bytes)
     const long double whole = std::round(bytes);
     if (!std::isfinite(whole))
         return "0";
+    // A long double holds every whole number below 2^64 exactly, so the
+    // integer's digits are the same; printf's are a hundred times slower, and
+    // a plan of 100,000 groups writes one per group.
+    constexpr long double kBelow = 18446744073709551616.0L; // 2^64
+    if (whole >= 0 && whole < kBelow)
+        return QByteArray::number(static_cast<qulonglong>(whole));
     const int length = std::snprintf(nullptr, 0, "%.0Lf", whole);
     if (length <= 0)
         return "0";
@@ -54,10 +60,11 @@ QByteArray StorageSizing::toJson() const
     for (const Group& group : groups) {
         if (groupList.size() > 1)
             groupList += ',';
-        QByteArray member = "{";
-        appendMember(member, "number", valueText(group.number));
-        appendMember(member, "bytes", byteText(group.bytes));
-        groupList += member + '}';
+        groupList += "{\"number\":";
+        groupList += QByteArray::number(group.number);
+        groupList += ",\"bytes\":";
+        groupList += byteText(group.bytes);
+        groupList += '}';
     }
     groupList += ']';
 

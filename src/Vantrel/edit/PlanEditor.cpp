@@ -1,6 +1,7 @@
 #include "PlanEditor.h"
 
 #include "AddGroupCommand.h"
+#include "PlanPropertiesCommand.h"
 #include "PlanSettingsCommand.h"
 #include "PlanUplinkCommand.h"
 #include "RemoveGroupCommand.h"
@@ -81,6 +82,13 @@ void PlanEditor::setSettings(const QString& siteName, const QString& notes, cons
     if (siteName == m_plan->siteName() && notes == m_plan->notes() && storage == m_plan->storage())
         return;
     m_undoStack->push(new PlanSettingsCommand(m_plan, { siteName, notes, storage }));
+}
+
+void PlanEditor::setProperties(const PlanProperties& properties)
+{
+    if (properties == m_plan->properties())
+        return;
+    m_undoStack->push(new PlanPropertiesCommand(m_plan, properties));
 }
 
 void PlanEditor::setUplink(const UplinkSettings& uplink)

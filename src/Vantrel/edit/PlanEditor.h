@@ -35,6 +35,8 @@ public:
     void clearGroups();
     void switchStandard(VideoStandard standard, const QVector<RowChange>& converted);
     void setSettings(const QString& siteName, const QString& notes, const StorageSettings& storage);
+    // What the plan says about itself, as one step of the history.
+    void setProperties(const PlanProperties& properties);
     // Any mbps of 0 or less means no uplink.
     void setUplink(const UplinkSettings& uplink);
 

@@ -1,5 +1,6 @@
 #include <data/Plan.h>
 #include <data/PlanFile.h>
+#include <data/PlanProperties.h>
 #include <data/PlanRecovery.h>
 
 #include <DeviceGroupBuilder.h>
@@ -44,6 +45,7 @@ class tst_PlanFile : public QObject
 
 private Q_SLOTS:
     void roundTripKeepsEverything();
+    void propertiesRoundTripAndStayOutWhenEmpty();
     void refusals_data();
     void refusals();
     void unknownKeysAndTablesOutsideTheDataStillOpen();
@@ -71,6 +73,24 @@ void tst_PlanFile::roundTripKeepsEverything()
                                       "\"storage\"", "\"uplinkMbps\"", "\"uplinkName\"", "\"groups\"" };
     for (int i = 1; i < order.size(); ++i)
         QVERIFY(json.indexOf(order.at(i - 1)) < json.indexOf(order.at(i)));
+}
+
+void tst_PlanFile::propertiesRoundTripAndStayOutWhenEmpty()
+{
+    const QByteArray without = PlanFile::toJson(samplePlan());
+    for (const char* key : { "\"customer\"", "\"address\"", "\"designer\"", "\"logo\"" })
+        QVERIFY2(!without.contains(key), key);
+
+    PlanData plan = samplePlan();
+    plan.customer = QStringLiteral("Acme <b>& Sons</b> 北");
+    plan.address = QStringLiteral("1 Quay Road\nHarbour");
+    plan.designer = QStringLiteral("J. \"Doe\"");
+    plan.logo = QByteArray("\xff\xd8\xff\xe0 a JPEG's bytes\0\x01", 21);
+    const QByteArray json = PlanFile::toJson(plan);
+    const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("a.vantrel"));
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY(PlanProperties::of(read.plan) == PlanProperties::of(plan));
+    QCOMPARE(PlanFile::toJson(read.plan), json);
 }
 
 void tst_PlanFile::refusals_data()
@@ -108,6 +128,26 @@ void tst_PlanFile::refusals_data()
     QTest::newRow("disk of 1e-300 TB")
         << QByteArray("{\"format\":\"vantrel-plan\",\"version\":1,\"storage\":{\"diskTB\":1e-300}}")
         << QStringList{ "storage", "\"diskTB\"", "0.1 to 100" };
+    const QByteArray head("{\"format\":\"vantrel-plan\",\"version\":1,");
+    const QByteArray gif = QByteArray("GIF89a......").toBase64();
+    QTest::newRow("logo not PNG or JPEG") << head + "\"logo\":\"" + gif + "\"}"
+                                          << QStringList{ "plan.vantrel", "\"logo\"", "PNG or JPEG" };
+    QTest::newRow("logo not base64") << head + "\"logo\":\"iVBOR*w0KGgo\"}" << QStringList{ "\"logo\"", "base64" };
+    QByteArray bigPng("\x89PNG\r\n\x1a\n");
+    bigPng.resize(PlanProperties::kMaxLogoBytes + 1, 'p');
+    QTest::newRow("logo over 2 MiB") << head + "\"logo\":\"" + bigPng.toBase64() + "\"}"
+                                     << QStringList{ "\"logo\"", "2 MiB" };
+    QTest::newRow("customer not text") << head + "\"customer\":7}" << QStringList{ "\"customer\"", "a text" };
+    QTest::newRow("designer too long")
+        << head + "\"designer\":\"" + QByteArray(PlanProperties::kMaxLineLength + 1, 'd') + "\"}"
+        << QStringList{ "\"designer\"", "at most 1000 characters" };
+    // What Qt's reader refused is refused still.
+    QTest::newRow("number too small for a double") << groupJson("").replace("2048", "1e-400")
+                                                   << QStringList{ "plan.vantrel", "not a plan file" };
+    QTest::newRow("a lone text") << QByteArray("\"vantrel-plan\"") << QStringList{ "not a plan file" };
+    QTest::newRow("escaped mark before a type") << groupJson("").replace("\"IPC\"", "\"\\ufeffIPC\"")
+                                                << QStringList{ "group 1 (Gate)", "\"deviceType\"" };
+    QTest::newRow("a NUL after the plan") << groupJson("") + QByteArray(1, '\0') << QStringList{ "not a plan file" };
     // Only the start of a huge value is quoted, and of the group's name too.
     const QByteArray huge(10 * 1024 * 1024, 'x');
     QTest::newRow("10 MB value") << groupJson(",\"rateMode\":\"" + huge + "\"").replace("Gate", huge)
@@ -138,6 +178,14 @@ void tst_PlanFile::unknownKeysAndTablesOutsideTheDataStillOpen()
     // No uplink, and none written back.
     QVERIFY(!read.plan.uplink.isSet());
     QVERIFY(!PlanFile::toJson(read.plan).contains("uplink"));
+
+    // Forms JSON readers differ on open as they always did: a byte order
+    // mark, a number written "2048.", a repeated key (the last one counts).
+    QByteArray loose = "\xef\xbb\xbf" + groupJson(",\"channels\":9").replace("2048", "2048.");
+    const PlanFile::ReadResult looseRead = PlanFile::fromJson(loose, QStringLiteral("plan.vantrel"));
+    QVERIFY2(looseRead.ok, qPrintable(looseRead.error));
+    QCOMPARE(looseRead.plan.groups.at(0).device.channelCount, 9);
+    QCOMPARE(looseRead.plan.groups.at(0).device.bitrate, 2048.0);
 }
 
 void tst_PlanFile::failedWriteKeepsTheOldFile()

@@ -16,6 +16,9 @@ class WorkProgress
 
 public:
     static constexpr int kMinimumDurationMs = 500;
+    // The dialog is updated at most this often, however many steps the
+    // work reports.
+    static constexpr int kUpdateIntervalMs = 100;
 
     // The dialog lives as long as the returned step (and its copies).
     static ProgressStep dialog(QWidget* parent, const QString& label);
