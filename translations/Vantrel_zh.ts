@@ -852,7 +852,7 @@
     </message>
     <message>
         <source>Site name</source>
-        <translation>站点名称</translation>
+        <translation>现场名称</translation>
     </message>
     <message>
         <source>Customer</source>
@@ -1242,7 +1242,7 @@
     </message>
     <message>
         <source>Site</source>
-        <translation>站点</translation>
+        <translation>现场</translation>
     </message>
 </context>
 <context>
