@@ -1,5 +1,6 @@
 #include "PlanFile.h"
 
+#include "PixelDensity.h"
 #include "ShownText.h"
 
 #include <Fenwork/SafeFileWriter.h>
@@ -64,6 +65,44 @@ void appendKey(QByteArray& out, const char* key)
     out += "\": ";
 }
 
+// Each key only when it is not its default, so a group that uses none is
+// written as version 1 wrote it.
+void appendRecordingAdditions(QByteArray& out, const RecordingSettings& recording)
+{
+    if (recording.nightHours != 0.0) {
+        out += ", "; appendKey(out, "nightHours"); appendNumber(out, recording.nightHours);
+    }
+    if (recording.nightFactor != 1.0) {
+        out += ", "; appendKey(out, "nightFactor"); appendNumber(out, recording.nightFactor);
+    }
+    if (recording.audioKbps != 0.0) {
+        out += ", "; appendKey(out, "audioKbps"); appendNumber(out, recording.audioKbps);
+    }
+    if (recording.eventRetentionDays > 0) {
+        out += ", "; appendKey(out, "eventRetentionDays"); out += QByteArray::number(recording.eventRetentionDays);
+    }
+}
+
+void appendView(QByteArray& out, const ViewSettings& view)
+{
+    if (!view.isSet())
+        return;
+    out += ", ";
+    appendKey(out, "view");
+    out += "{";
+    if (view.byLens()) {
+        appendKey(out, "focalMm"); appendNumber(out, view.focalMm); out += ", ";
+        appendKey(out, "sensorWidthMm"); appendNumber(out, view.sensorWidthMm); out += ", ";
+    } else {
+        appendKey(out, "hfovDeg"); appendNumber(out, view.hfovDeg); out += ", ";
+    }
+    appendKey(out, "distanceM"); appendNumber(out, view.distanceM);
+    if (view.required) {
+        out += ", "; appendKey(out, "required"); appendString(out, PixelDensity::levelName(*view.required));
+    }
+    out += "}";
+}
+
 void appendGroup(QByteArray& out, const PlanGroup& group)
 {
     const StructDeviceItem& device = group.device;
@@ -88,7 +127,10 @@ void appendGroup(QByteArray& out, const PlanGroup& group)
     appendKey(out, "eventShare"); appendNumber(out, recording.eventShare); out += ", ";
     appendKey(out, "retentionDays"); out += QByteArray::number(recording.retentionDays); out += ", ";
     appendKey(out, "recordedStreams"); out += QByteArray::number(recording.recordedStreams);
-    out += "}}";
+    appendRecordingAdditions(out, recording);
+    out += "}";
+    appendView(out, group.view);
+    out += "}";
 }
 
 // Reads one object's keys against their ranges; the first refusal wins and
@@ -110,6 +152,7 @@ public:
 
     bool failed() const { return !m_error.isEmpty(); }
     QString error() const { return m_error; }
+    bool has(const char* key) const { return m_object.contains(QLatin1String(key)); }
 
     QString text(const char* key, const QString& fallback, bool required = false)
     {
@@ -203,6 +246,51 @@ private:
     QString m_error;
 };
 
+// The keys version 2 adds to "recording", read into rec; the first
+// refusal stays in the reader.
+void readRecordingAdditions(FieldReader& recording, RecordingSettings& rec)
+{
+    rec.nightHours = recording.number("nightHours", 0, RecordingSettings::kMaxHoursPerDay, 0, false);
+    rec.nightFactor = recording.number("nightFactor", RecordingSettings::kMinNightFactor,
+                                       RecordingSettings::kMaxNightFactor, 1, false);
+    rec.audioKbps = recording.number("audioKbps", 0, RecordingSettings::kMaxAudioKbps, 0, false);
+    const int low = std::max(rec.retentionDays, 1);
+    rec.eventRetentionDays = recording.whole("eventRetentionDays", low, RecordingSettings::kMaxRetentionDays, 0);
+}
+
+// A group's "view": an angle or a lens, a distance and perhaps the level
+// required there.
+ViewSettings readView(FieldReader& view)
+{
+    ViewSettings settings;
+    const bool angle = view.has("hfovDeg");
+    const bool lens = view.has("focalMm") || view.has("sensorWidthMm");
+    if (angle && lens)
+        view.refuse("focalMm", PlanFile::tr("absent when \"hfovDeg\" gives the angle"));
+    if (angle) {
+        settings.hfovDeg = view.number("hfovDeg", ViewSettings::kMinHfovDeg, ViewSettings::kMaxHfovDeg, 0, true);
+        if (settings.hfovDeg >= ViewSettings::kMaxHfovDeg)
+            view.refuse("hfovDeg", PlanFile::tr("a number above %1 and below %2")
+                                       .arg(ViewSettings::kMinHfovDeg).arg(ViewSettings::kMaxHfovDeg));
+    } else if (lens) {
+        settings.focalMm = view.number("focalMm", ViewSettings::kMinFocalMm, ViewSettings::kMaxFocalMm, 0, false, true);
+        settings.sensorWidthMm = view.number("sensorWidthMm", ViewSettings::kMinSensorWidthMm,
+                                             ViewSettings::kMaxSensorWidthMm, 0, false, true);
+    } else {
+        view.setError(PlanFile::tr("key \"hfovDeg\" or \"focalMm\" is missing."));
+    }
+    settings.distanceM = view.number("distanceM", 0, ViewSettings::kMaxDistanceM, 0, true, true);
+    QStringList levels;
+    for (const DetailLevel level : PixelDensity::levels()) {
+        if (level != DetailLevel::BelowMonitor)
+            levels.append(PixelDensity::levelName(level));
+    }
+    const QString required = view.choice("required", levels, QString());
+    if (!required.isEmpty())
+        settings.required = PixelDensity::levelFromName(required);
+    return view.failed() ? ViewSettings() : settings;
+}
+
 } // namespace
 
 QString PlanFile::numberedName(const QString& name, int groupNumber)
@@ -218,6 +306,17 @@ QString PlanFile::nameWithoutNumber(const StructDeviceItem& group)
     return group.channelName;
 }
 
+int PlanFile::versionFor(const PlanData& plan)
+{
+    if (plan.storage.disksAvailable > 0)
+        return 2;
+    for (const PlanGroup& group : plan.groups) {
+        if (!group.recording.plain() || group.view.isSet())
+            return 2;
+    }
+    return kFirstVersion;
+}
+
 QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, const ProgressStep& progress)
 {
     const qint64 total = plan.groups.size();
@@ -227,7 +326,7 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
     out.reserve(400 + plan.groups.size() * 400);
     out += "{\n  ";
     appendKey(out, "format"); appendString(out, kFormat); out += ",\n  ";
-    appendKey(out, "version"); out += QByteArray::number(kVersion); out += ",\n  ";
+    appendKey(out, "version"); out += QByteArray::number(versionFor(plan)); out += ",\n  ";
     appendKey(out, "site"); appendString(out, plan.siteName); out += ",\n  ";
     appendKey(out, "notes"); appendString(out, plan.notes); out += ",\n  ";
     appendKey(out, "videoStandard"); out += plan.videoStandard == NTSC ? "\"NTSC\"" : "\"PAL\""; out += ",\n  ";
@@ -237,6 +336,9 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
     appendKey(out, "raid"); appendString(out, raidName(plan.storage.raid)); out += ", ";
     appendKey(out, "hotSpares"); out += QByteArray::number(plan.storage.hotSpares); out += ", ";
     appendKey(out, "fsOverhead"); appendNumber(out, plan.storage.fsOverhead);
+    if (plan.storage.disksAvailable > 0) {
+        out += ", "; appendKey(out, "disksAvailable"); out += QByteArray::number(plan.storage.disksAvailable);
+    }
     out += "},\n  ";
     // Without an uplink the keys stay out, so such a plan reads the same in
     // versions that know nothing of them.
@@ -312,6 +414,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
               QStringLiteral("RAID10") }, QStringLiteral("none")));
         plan.storage.hotSpares = storage.whole("hotSpares", 0, StorageSettings::kMaxHotSpares, 0);
         plan.storage.fsOverhead = storage.number("fsOverhead", 0, StorageSettings::kMaxFsOverhead, 0.05, false);
+        plan.storage.disksAvailable = storage.whole("disksAvailable", 0, StorageSettings::kMaxDisksAvailable, 0);
         if (storage.failed()) {
             result.error = storage.error();
             return result;
@@ -367,24 +470,35 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         });
         RecordingSettings& rec = group.recording;
         rec.mode = *recordingModeFromName(recording.choice(
-            "mode", { QStringLiteral("continuous"), QStringLiteral("event") }, QStringLiteral("continuous")));
+            "mode", { QStringLiteral("continuous"), QStringLiteral("event"), QStringLiteral("mixed") },
+            QStringLiteral("continuous")));
         rec.hoursPerDay = recording.number("hoursPerDay", 0, RecordingSettings::kMaxHoursPerDay, 24, false);
         rec.eventShare = recording.number("eventShare", 0, 1, 0.3, true);
         rec.retentionDays = recording.whole("retentionDays", 1, RecordingSettings::kMaxRetentionDays, 30);
         rec.recordedStreams = recording.whole("recordedStreams", 1, std::max(device.streamCount, 1), 1);
+        readRecordingAdditions(recording, rec);
+
+        const auto viewPlace = [&file, &object, i] {
+            return file + tr("group %1 (%2): view:").arg(i + 1).arg(ShownText::abbreviated(object.value(QLatin1String("name")).toString()))
+                + QLatin1Char(' ');
+        };
+        const QJsonObject viewObject = reader.object("view");
+        FieldReader view(viewObject, viewPlace);
+        if (!viewObject.isEmpty())
+            group.view = readView(view);
 
         if (!reader.failed() && numbers.contains(device.groupNumber))
             reader.refuse("number", tr("a number no other group has"));
         numbers.insert(device.groupNumber);
         // The keys each passed; the group as a whole is held to the one rule
         // the editor and the history use too.
-        if (!reader.failed() && !recording.failed()) {
+        if (!reader.failed() && !recording.failed() && !view.failed()) {
             const QString problem = GroupRule::problem(group);
             if (!problem.isEmpty())
                 reader.setError(problem);
         }
-        if (reader.failed() || recording.failed()) {
-            result.error = reader.failed() ? reader.error() : recording.error();
+        if (reader.failed() || recording.failed() || view.failed()) {
+            result.error = reader.failed() ? reader.error() : recording.failed() ? recording.error() : view.error();
             return result;
         }
         plan.groups.append(group);
