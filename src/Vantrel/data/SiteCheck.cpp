@@ -67,29 +67,37 @@ SiteCheck::SiteCheck(const PlanData& plan, std::optional<int> disks)
 
 void SiteCheck::checkDetail(int row, const PlanGroup& group)
 {
+    std::optional<SiteProblem> problem;
+    m_groups.append(checkGroup(group, row, &problem));
+    if (problem)
+        m_problems.append(*problem);
+}
+
+SiteCheck::Group SiteCheck::checkGroup(const PlanGroup& group, int row, std::optional<SiteProblem>* problem)
+{
     Group entry;
     entry.number = group.device.groupNumber;
     entry.detail = PixelDensity::figures(group.view, group.device.resolution);
-    m_groups.append(entry);
-    if (!entry.detail || entry.detail->state != CheckState::Over)
-        return;
+    if (!problem || !entry.detail || entry.detail->state != CheckState::Over)
+        return entry;
     const DetailFigures& detail = *entry.detail;
     const DetailLevel required = *group.view.required;
-    SiteProblem problem;
-    problem.object = QStringLiteral("group");
-    problem.id = QString::number(entry.number);
-    problem.rule = QStringLiteral("detail");
-    problem.state = CheckState::Over;
-    problem.value = detail.pxPerM;
-    problem.limit = PixelDensity::levelPxPerM(required);
-    problem.unit = QStringLiteral("px/m");
-    problem.row = row;
-    problem.text = tr("%1 sees %2 px/m at %3 m, below %4 (%5 px/m): bring the target within %6 m, "
-                      "or use a narrower lens or a higher resolution.")
-                       .arg(group.device.channelName, pxPerMText(detail.pxPerM), metresText(group.view.distanceM),
-                            PixelDensity::shownLevel(required), pxPerMText(problem.limit),
-                            metresText(detail.farthestM.value_or(0.0)));
-    m_problems.append(problem);
+    SiteProblem found;
+    found.object = QStringLiteral("group");
+    found.id = QString::number(entry.number);
+    found.rule = QStringLiteral("detail");
+    found.state = CheckState::Over;
+    found.value = detail.pxPerM;
+    found.limit = PixelDensity::levelPxPerM(required);
+    found.unit = QStringLiteral("px/m");
+    found.row = row;
+    found.text = tr("%1 sees %2 px/m at %3 m, below %4 (%5 px/m): bring the target within %6 m, "
+                    "or use a narrower lens or a higher resolution.")
+                     .arg(group.device.channelName, pxPerMText(detail.pxPerM), metresText(group.view.distanceM),
+                          PixelDensity::shownLevel(required), pxPerMText(found.limit),
+                          metresText(detail.farthestM.value_or(0.0)));
+    *problem = found;
+    return entry;
 }
 
 void SiteCheck::checkDays(const PlanData& plan, int disks)

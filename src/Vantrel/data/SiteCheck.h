@@ -47,6 +47,10 @@ public:
         std::optional<DetailFigures> detail;
     };
 
+    // One group's detail and its problem, if any: what a card shows, from
+    // the same rule as the whole check's.
+    static Group checkGroup(const PlanGroup& group, int row, std::optional<SiteProblem>* problem);
+
     // disks: the disks available; none to use the plan's own (0 there:
     // none given, no days asked).
     explicit SiteCheck(const PlanData& plan, std::optional<int> disks = std::nullopt);
