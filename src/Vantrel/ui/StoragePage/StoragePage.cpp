@@ -191,6 +191,8 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_groups->setSelectionMode(QAbstractItemView::NoSelection);
     m_groups->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_groups->horizontalHeader()->setSectionResizeMode(kGroupColumn, QHeaderView::Interactive);
+    // "30 days asked, 41 kept" reads on one line.
+    m_groups->horizontalHeader()->setSectionResizeMode(kRetentionColumn, QHeaderView::ResizeToContents);
     m_groups->setItemDelegateForColumn(kShareColumn, new ShareBarDelegate(m_groups));
     layout->addWidget(m_groups, 1);
 
