@@ -1,7 +1,17 @@
 #include "PlanDocument.h"
 
+#include <Fenwork/FreedMemory.h>
 #include <data/PlanRecovery.h>
 #include <edit/PlanEditor.h>
+
+#include <QThreadPool>
+#include <QTimer>
+
+namespace {
+
+constexpr int kReturnMemoryAfterMs = 2000;
+
+} // namespace
 
 PlanDocument::PlanDocument(const QString& recoveryPath, QObject* parent)
     : QObject(parent)
@@ -16,6 +26,17 @@ PlanDocument::PlanDocument(const QString& recoveryPath, QObject* parent)
         if (m_editor->isModified())
             m_recovery->schedule();
     });
+
+    // A long plan closed or cleared leaves the program its old size: what
+    // its groups and cards held goes back to the system once their deferred
+    // deletes have run and the user has paused. Trimming the heap takes
+    // tens of milliseconds for a city, so it never runs inside an action,
+    // and it runs on a worker thread.
+    m_returnMemory = new QTimer(this);
+    m_returnMemory->setSingleShot(true);
+    m_returnMemory->setInterval(kReturnMemoryAfterMs);
+    connect(m_returnMemory, &QTimer::timeout, this, [] { QThreadPool::globalInstance()->start(&aptui::ReturnFreedMemory); });
+    connect(m_editor->plan(), &Plan::groupsReset, m_returnMemory, qOverload<>(&QTimer::start));
 }
 
 // The recovery goes first (a member), then the plan (a child).

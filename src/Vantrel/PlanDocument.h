@@ -10,6 +10,7 @@
 class Plan;
 class PlanEditor;
 class PlanRecovery;
+class QTimer;
 class QUndoStack;
 
 // The plan the window works on, with everything that belongs to it rather
@@ -48,6 +49,7 @@ private:
     void followModified(bool modified);
 
     PlanEditor* m_editor = nullptr; // child
+    QTimer* m_returnMemory = nullptr; // child
     std::unique_ptr<PlanRecovery> m_recovery;
     QString m_filePath;
     PlanTotals m_totals;

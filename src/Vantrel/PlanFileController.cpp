@@ -2,7 +2,7 @@
 
 #include "ExamplePlans.h"
 #include "PlanDocument.h"
-#include "WorkProgress.h"
+#include "WorkProgress/WorkProgress.h"
 
 #include <Fenwork/Menu.h>
 #include <Fenwork/PlainText.h>

@@ -1,7 +1,7 @@
 #include "ReportExporter.h"
 
 #include "PlanFileController.h"
-#include "WorkProgress.h"
+#include "WorkProgress/WorkProgress.h"
 
 #include <data/Plan.h>
 #include <data/PlanReport.h>

@@ -123,7 +123,7 @@ void Vantrel::connectChildren()
     connect(m_sectionBar, &SectionBar::signalExportExcel, m_reports, &ReportExporter::exportExcel);
     connect(m_sectionBar, &SectionBar::signalExportScreenshot, m_reports, &ReportExporter::exportScreenshot);
     // A group, with how it records, goes from the editor to the plan.
-    connect(m_deviceEditor, &DeviceEditor::signalAddGroup, addPage, &DeviceAddPage::onAddGroup);
+    connect(m_deviceEditor, &DeviceEditor::signalAddGroup, m_document->editor(), &PlanEditor::addGroup);
     connect(m_capacityCalculation, &CapacityCalculation::signalCover, this, &Vantrel::enableCover);
     connect(m_capacityCalculation, &CapacityCalculation::signalDisvocer, this, &Vantrel::disableCover);
     connect(m_aboutDialog, &AboutDialog::signalCover, this, &Vantrel::enableCover);

@@ -14,6 +14,7 @@
 #include <data/SceneTableImporter.h>
 #include <data/SceneTableValidator.h>
 #include <data/SiteCheck.h>
+#include <data/StandardSwitch.h>
 #include <data/StorageCalculator.h>
 #include <report/ReportWriter.h>
 
@@ -86,6 +87,9 @@ QString CommandLine::usage()
         "                              also the days each group keeps on them\n"
         "  check PLAN [--disks N]      the detail each group sees and the site's problems;\n"
         "                              exit 1 when a problem is over\n"
+        "  convert PLAN --standard PAL|NTSC -o OUT.vantrel\n"
+        "                              the plan in the other video standard, as the\n"
+        "                              window's PAL/NTSC switch makes it\n"
         "  check-scenes FILE.csv       what a scene table import would take\n"
         "  import-scenes FILE.csv      imports the scene table and its pictures;\n"
         "                              a table with a refused row is not imported\n"
@@ -135,6 +139,8 @@ int CommandLine::run(QStringList arguments)
         return storage(arguments);
     if (command == QLatin1String("check"))
         return check(arguments);
+    if (command == QLatin1String("convert"))
+        return convert(arguments);
     if (command == QLatin1String("check-scenes"))
         return checkScenes(arguments);
     if (command == QLatin1String("report"))
@@ -300,6 +306,36 @@ int CommandLine::check(const QStringList& arguments)
     m_out << QString::fromUtf8(check.toJson()) << "\n";
     // A design that breaks a rule fails a script.
     return check.hasOver() ? Refused : Done;
+}
+
+int CommandLine::convert(const QStringList& arguments)
+{
+    QHash<QString, QString> values;
+    QString error;
+    if (arguments.isEmpty() || !readOptions(arguments.mid(1), { QStringLiteral("--standard"), QStringLiteral("-o") },
+                                            values, error))
+        return wrongUsage(error.isEmpty() ? QStringLiteral("convert takes a plan file") : error);
+    const QString standard = values.value(QStringLiteral("--standard"));
+    if (standard != QLatin1String("PAL") && standard != QLatin1String("NTSC"))
+        return wrongUsage(QStringLiteral("--standard must be PAL or NTSC"));
+    const QString target = values.value(QStringLiteral("-o"));
+    if (target.isEmpty())
+        return wrongUsage(QStringLiteral("convert needs -o OUT.vantrel"));
+    PlanData plan;
+    if (!readPlan(arguments.mid(0, 1), plan))
+        return Refused;
+    const VideoStandard wanted = standard == QLatin1String("PAL") ? PAL : NTSC;
+    EncodingCalculator calculator;
+    const QVector<StandardSwitch::RowChange> changed = StandardSwitch::changedGroups(plan.groups, wanted, calculator);
+    for (const StandardSwitch::RowChange& change : changed)
+        plan.groups[change.first] = change.second;
+    plan.videoStandard = wanted;
+    if (!PlanFile::write(target, plan, &error)) {
+        m_err << "vantrel-cli: " << error << "\n";
+        return Refused;
+    }
+    m_out << QStringLiteral("{\"written\":%1,\"converted\":%2}\n").arg(jsonString(target)).arg(changed.size());
+    return Done;
 }
 
 int CommandLine::checkScenes(const QStringList& arguments)

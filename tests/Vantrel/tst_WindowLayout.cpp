@@ -8,6 +8,8 @@
 #include <Fenwork/WarningDlg.h>
 #include <TempProgramDir.h>
 
+#include <WidgetLookup.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -40,10 +42,7 @@ private:
     template<typename T>
     T* child(const char* name) const
     {
-        T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget named %s", name);
-        return widget;
+        return childNamed<T>(m_window.get(), name);
     }
     void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
     void addGroups(int count);

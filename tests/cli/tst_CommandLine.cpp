@@ -10,6 +10,7 @@
 #include "StoragePage/StoragePage.h"
 
 #include <TempProgramDir.h>
+#include <Fenwork/Switch.h>
 #include <data/PlanFile.h>
 #include <edit/PlanEditor.h>
 
@@ -124,6 +125,26 @@ void tst_CommandLine::agreesWithTheWindow()
     // The window's unit words keep their historic spelling; scripts get the
     // usual one.
     QCOMPARE(totals.value("unit").toString(), QString(shown.at(4).toString()).replace(QStringLiteral("pbs"), QStringLiteral("bps")));
+
+    // The PAL/NTSC switch: the converted plan a script writes is the one the
+    // window makes.
+    const QString ntscPath = folder.filePath(QStringLiteral("ntsc.vantrel"));
+    const QJsonObject converted =
+        run(dataOption + QStringList{ QStringLiteral("convert"), planPath, QStringLiteral("--standard"),
+                                      QStringLiteral("NTSC"), QStringLiteral("-o"), ntscPath });
+    QCOMPARE(converted.value("converted").toInt(), 3);
+    QTest::mouseClick(window.findChild<aptui::Switch*>(QStringLiteral("PalNtscSwitch")), Qt::LeftButton);
+    QCOMPARE(window.document()->plan()->videoStandard(), NTSC);
+    const PlanFile::ReadResult written = PlanFile::read(ntscPath);
+    QVERIFY(written.ok);
+    QCOMPARE(written.plan.groups.size(), 3);
+    for (int row = 0; row < 3; ++row) {
+        const StructDeviceItem& inWindow = window.document()->plan()->groupAt(row).device;
+        QCOMPARE(written.plan.groups.at(row).device.frameRate, inWindow.frameRate);
+        QCOMPARE(written.plan.groups.at(row).device.bitrate, inWindow.bitrate);
+    }
+    QCOMPARE(written.plan.videoStandard, NTSC);
+    window.planFiles()->undoAction()->trigger();
 
     // The Encoding tab: 10.5 Mbps shared by 3 main streams of cameras.
     QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("encodingBtn")), Qt::LeftButton);
@@ -314,6 +335,13 @@ void tst_CommandLine::storageAgreesWithTheSection()
     QTest::keyClick(custom, Qt::Key_Return);
     QCOMPARE(size->currentIndex(), size->count() - 1);
     QCOMPARE(window.document()->editor()->plan()->storage().diskTB, 12.5);
+    cliAgrees();
+
+    // A change of the storage settings is undone like any edit, and the
+    // section shows the settings it brings back.
+    window.planFiles()->undoAction()->trigger();
+    QCOMPARE(window.document()->plan()->storage().diskTB, 4.0);
+    QCOMPARE(size->currentText(), QStringLiteral("4 TB"));
     cliAgrees();
 }
 

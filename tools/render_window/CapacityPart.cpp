@@ -9,8 +9,6 @@
 #include "RenderSupport.h"
 #include "SectionBar/SectionBar.h"
 
-#include <DeviceGroupBuilder.h>
-
 #include <QWidget>
 
 bool renderCapacity(const QDir& outDir)
@@ -22,21 +20,7 @@ bool renderCapacity(const QDir& outDir)
     page.show();
     bool ok = saveShot(page, outDir, QStringLiteral("capacity_empty.png"));
 
-    DeviceAddPage* devices = page.deviceAddPage();
-    devices->onAddDeviceTypeItem(DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Lobby"), 1)
-                                     .channels(8)
-                                     .resolution(QStringLiteral("1080P"))
-                                     .rate(2048));
-    devices->onAddDeviceTypeItem(DeviceGroupBuilder(QStringLiteral("DVR"), QStringLiteral("Parking"), 2)
-                                     .channels(16)
-                                     .resolution(QStringLiteral("4K"))
-                                     .scene(QStringLiteral("Parking Lot"))
-                                     .rate(6144));
-    devices->onAddDeviceTypeItem(DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Warehouse Gate"), 3)
-                                     .channels(4)
-                                     .resolution(QStringLiteral("720P"))
-                                     .frameRate(QStringLiteral("15"))
-                                     .rate(537));
+    ok &= loadFirstExample(document);
     page.showNormalPage();
     page.setCurrentSection(0);
     ok &= saveShot(page, outDir, QStringLiteral("capacity_bandwidth.png"));

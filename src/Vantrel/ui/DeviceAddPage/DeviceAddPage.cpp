@@ -7,7 +7,6 @@
 #include "DeviceListWidget/DeviceListWidget.h"
 #include "PlanDocument.h"
 
-#include <Fenwork/FreedMemory.h>
 #include <Fenwork/ShareTools.h>
 
 #include <data/EncodingCalculator.h>
@@ -19,7 +18,6 @@
 #include <edit/PlanEditor.h>
 
 #include <QMenu>
-#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -265,10 +263,6 @@ void DeviceAddPage::onGroupsReset()
 {
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
     m_ui->deviceListWidget->resetRows(int(groups.size()));
-    // The old plan's groups and cards are gone once their deferred deletes
-    // have run; what they held goes back to the system, so a long plan
-    // closed or cleared leaves the program its old size.
-    QTimer::singleShot(0, this, [] { aptui::ReturnFreedMemory(); });
     Q_EMIT signalDeviceDelete(0);
     for (const PlanGroup& group : groups)
         Q_EMIT signalGroupNumberInUse(group.device.groupNumber);

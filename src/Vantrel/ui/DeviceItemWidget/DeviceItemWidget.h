@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CardWidths.h"
+
 #include <data/DeviceTypes.h>
 
 #include <QWidget>
@@ -48,15 +50,11 @@ public:
     // frame rate, and maybe at another rate.
     void setFrameRateAndBitRate(const QString& frameRate, double bitrate);
 
-    // The card's widths below which the fields take a second row.
-    static constexpr int kOneRowWidth = 900;
-    static constexpr int kRateInLowerRowWidth = 720;
-    // Below this the fields take three rows, each of them as wide as it may.
-    static constexpr int kTwoRowWidth = 460;
-    // Below this (beside the scene-mode editor at the window's smallest
-    // size) two fields no longer fit side by side: each takes a row.
-    static constexpr int kThreeRowWidth = 340;
-    static constexpr int kMinimumWidth = 240;
+    static constexpr int kOneRowWidth = CardWidths::kOneRow;
+    static constexpr int kRateInLowerRowWidth = CardWidths::kRateInLowerRow;
+    static constexpr int kTwoRowWidth = CardWidths::kTwoRow;
+    static constexpr int kThreeRowWidth = CardWidths::kThreeRow;
+    static constexpr int kMinimumWidth = CardWidths::kMinimum;
 
 Q_SIGNALS:
     void signalDeleteClicked(QWidget* cell, int deviceGroupNumber);

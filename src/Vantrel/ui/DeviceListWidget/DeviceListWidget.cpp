@@ -1,5 +1,7 @@
 #include "DeviceListWidget.h"
 
+#include "DeviceItemWidget/CardWidths.h"
+
 #include <Fenwork/ShareTools.h>
 
 #include <QResizeEvent>
@@ -35,11 +37,11 @@ DeviceListWidget::~DeviceListWidget() = default;
 
 QSize DeviceListWidget::cellSizeForWidth(int cardWidth)
 {
-    if (cardWidth >= kOneRowWidth)
+    if (cardWidth >= CardWidths::kOneRow)
         return QSize(kCellWidth, kOneRowHeight);
-    if (cardWidth >= kTwoRowWidth)
+    if (cardWidth >= CardWidths::kTwoRow)
         return QSize(kCellWidth, kTwoRowHeight);
-    return QSize(kCellWidth, cardWidth >= kThreeRowWidth ? kThreeRowHeight : kFiveRowHeight);
+    return QSize(kCellWidth, cardWidth >= CardWidths::kThreeRow ? kThreeRowHeight : kFiveRowHeight);
 }
 
 void DeviceListWidget::insertRow(int row)

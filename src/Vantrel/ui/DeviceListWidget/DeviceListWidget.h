@@ -30,9 +30,6 @@ public:
     // same widths as the cards' own decide how many rows their fields take.
     static QSize cellSizeForWidth(int cardWidth);
 
-    static constexpr int kOneRowWidth = 900; // the cards' own, see DeviceItemWidget
-    static constexpr int kTwoRowWidth = 460;
-    static constexpr int kThreeRowWidth = 340;
     static constexpr int kOneRowHeight = 60;
     static constexpr int kTwoRowHeight = 84;
     static constexpr int kThreeRowHeight = 106;

@@ -2,7 +2,7 @@
 
 #include "ui_UpdateDialog.h"
 
-#include "WorkProgress.h"
+#include "WorkProgress/WorkProgress.h"
 
 #include <data/SceneTableImporter.h>
 
