@@ -49,7 +49,8 @@ class Tables:
 
 
 class Plan:
-    def __init__(self, tables, site, notes, storage, uplink=None):
+    def __init__(self, tables, site, notes, storage, uplink=None, disks=0):
+        self.disks = disks
         self.tables = tables
         self.site = site
         self.notes = notes
@@ -57,32 +58,47 @@ class Plan:
         self.uplink = uplink
         self.groups = []
 
-    def fixed(self, name, kind, channels, resolution, fps, encoding, streams=1, **recording):
+    def fixed(self, name, kind, channels, resolution, fps, encoding, streams=1, view=None, **recording):
         rate = self.tables.fixed(kind, resolution, float(fps), encoding)
-        self._add(name, kind, channels, streams, "fixed", "", resolution, str(fps), encoding, rate, recording)
+        self._add(name, kind, channels, streams, "fixed", "", resolution, str(fps), encoding, rate, recording, view)
 
-    def scene(self, name, kind, channels, scene, resolution, encoding, streams=1, **recording):
+    def scene(self, name, kind, channels, scene, resolution, encoding, streams=1, view=None, **recording):
         rate = self.tables.scene(scene, encoding, resolution)
-        self._add(name, kind, channels, streams, "scene", scene, resolution, "", encoding, rate, recording)
+        self._add(name, kind, channels, streams, "scene", scene, resolution, "", encoding, rate, recording, view)
 
-    def _add(self, name, kind, channels, streams, mode, scene, resolution, fps, encoding, rate, recording):
+    # Keys of version 2, written after the first ones and only when given,
+    # as the program writes them.
+    ADDITIONS = ("nightHours", "nightFactor", "audioKbps", "eventRetentionDays")
+
+    def _add(self, name, kind, channels, streams, mode, scene, resolution, fps, encoding, rate, recording, view):
         rec = {"mode": "continuous", "hoursPerDay": 24, "eventShare": 0.3, "retentionDays": 30, "recordedStreams": 1}
         rec.update({k.replace("_", ""): v for k, v in recording.items()})
-        rec = {"mode": rec["mode"], "hoursPerDay": rec["hoursPerDay"], "eventShare": rec["eventShare"],
-               "retentionDays": rec["retentionDays"], "recordedStreams": rec["recordedStreams"]}
-        self.groups.append({
+        first = {"mode": rec["mode"], "hoursPerDay": rec["hoursPerDay"], "eventShare": rec["eventShare"],
+                 "retentionDays": rec["retentionDays"], "recordedStreams": rec["recordedStreams"]}
+        first.update({k: rec[k] for k in self.ADDITIONS if k in rec})
+        group = {
             "number": len(self.groups) + 1, "name": name, "deviceType": kind,
             "channels": channels, "streams": streams, "rateMode": mode, "scene": scene,
             "resolution": resolution, "frameRate": fps, "encoding": encoding,
-            "bitrateKbps": rate, "recording": rec})
+            "bitrateKbps": rate, "recording": first}
+        if view:
+            order = ("hfovDeg", "focalMm", "sensorWidthMm", "distanceM", "required")
+            group["view"] = {k: view[k] for k in order if k in view}
+        self.groups.append(group)
+
+    def version(self):
+        uses = self.disks or any("view" in g or g["recording"]["mode"] == "mixed"
+                                 or any(k in g["recording"] for k in self.ADDITIONS) for g in self.groups)
+        return 2 if uses else 1
 
     def write(self, path):
         dump = lambda value: json.dumps(value, ensure_ascii=False)
-        lines = ["{", '  "format": "vantrel-plan",', '  "version": 1,',
+        disks = ', "disksAvailable": %d' % self.disks if self.disks else ""
+        lines = ["{", '  "format": "vantrel-plan",', '  "version": %d,' % self.version(),
                  '  "site": %s,' % dump(self.site), '  "notes": %s,' % dump(self.notes),
                  '  "videoStandard": "PAL",',
-                 '  "storage": {"diskTB": %s, "raid": "%s", "hotSpares": %d, "fsOverhead": 0.05},'
-                 % (self.storage[0], self.storage[1], self.storage[2])]
+                 '  "storage": {"diskTB": %s, "raid": "%s", "hotSpares": %d, "fsOverhead": 0.05%s},'
+                 % (self.storage[0], self.storage[1], self.storage[2], disks)]
         if self.uplink:
             lines.append('  "uplinkMbps": %s,' % dump(self.uplink[1]))
             if self.uplink[0]:
@@ -90,9 +106,12 @@ class Plan:
         lines.append('  "groups": [')
         body = []
         for g in self.groups:
-            items = ", ".join('"%s": %s' % (k, dump(v)) for k, v in g.items() if k != "recording")
+            items = ", ".join('"%s": %s' % (k, dump(v)) for k, v in g.items() if k not in ("recording", "view"))
             rec = ", ".join('"%s": %s' % (k, dump(v)) for k, v in g["recording"].items())
-            body.append('    {%s, "recording": {%s}}' % (items, rec))
+            view = ""
+            if "view" in g:
+                view = ', "view": {%s}' % ", ".join('"%s": %s' % (k, dump(v)) for k, v in g["view"].items())
+            body.append('    {%s, "recording": {%s}%s}' % (items, rec, view))
         lines.append(",\n".join(body))
         lines.append("  ]")
         lines.append("}")
@@ -104,13 +123,18 @@ def shop(t):
     p = Plan(t, "Corner shop, 12 High Street",
              "A small shop: five cameras and an old four-channel recorder kept for the back corridor. Shows "
              "fixed and scene rates side by side, event recording in the stock room, two mirrored disks, and "
-             "a 100 Mbps fibre line that carries every stream with room to spare (the gauge stays green).",
-             (4, "RAID1", 0), ("Fibre 100 Mbps", 100))
-    p.fixed("Entrance", "IPC", 1, "4MP(2560x1440)", 25, "H.265", streams=2)
-    p.scene("Till", "IPC", 2, "Shop", "1080P(1920x1080)", "H.265", streams=2)
+             "a 100 Mbps fibre line that carries every stream with room to spare (the gauge stays green). The "
+             "entrance camera recognises faces at the door, the till cameras record the counter's audio, and "
+             "the back door's infrared night raises its rate; the four disks keep more than the days asked.",
+             (4, "RAID1", 0), ("Fibre 100 Mbps", 100), disks=4)
+    p.fixed("Entrance", "IPC", 1, "4MP(2560x1440)", 25, "H.265", streams=2,
+            view={"hfovDeg": 92, "distanceM": 4, "required": "recognise"})
+    p.scene("Till", "IPC", 2, "Shop", "1080P(1920x1080)", "H.265", streams=2, audioKbps=64,
+            view={"focalMm": 2.8, "sensorWidthMm": 5.37, "distanceM": 2.5, "required": "identify"})
     p.scene("Sales floor", "IPC", 4, "Shop", "4MP(2560x1440)", "Smart H.265", streams=2)
     p.fixed("Stock room", "IPC", 1, "1080P(1920x1080)", 15, "H.265", mode="event", eventShare=0.2)
-    p.fixed("Back door", "IPC", 1, "1080P(1920x1080)", 20, "H.264", retentionDays=14)
+    p.fixed("Back door", "IPC", 1, "1080P(1920x1080)", 20, "H.264", retentionDays=14, nightHours=12,
+            nightFactor=1.5)
     p.fixed("Corridor recorder", "DVR", 4, "1080N(960x1080)", 12, "H.264", retentionDays=14)
     return p
 
@@ -123,16 +147,20 @@ def office(t):
              "scene; the rest use fixed rates. The building's 500 Mbps fibre carries every stream to the "
              "security desk of the owner's other site with its headroom intact.",
              (8, "RAID5", 1), ("Fibre 500 Mbps", 500))
-    p.fixed("Reception", "IPC", 2, "4MP(2560x1440)", 25, "H.265", streams=2, retentionDays=60)
-    p.fixed("Main entrance", "IPC", 2, "4K(3840x2160)", 25, "H.265", streams=2, retentionDays=60)
-    p.scene("Car park", "IPC", 6, "Parking Lot", "4MP(2560x1440)", "H.265", streams=2)
+    p.fixed("Reception", "IPC", 2, "4MP(2560x1440)", 25, "H.265", streams=2, retentionDays=60, mode="mixed",
+            eventShare=0.2, eventRetentionDays=180, audioKbps=32,
+            view={"hfovDeg": 85, "distanceM": 6, "required": "recognise"})
+    p.fixed("Main entrance", "IPC", 2, "4K(3840x2160)", 25, "H.265", streams=2, retentionDays=60,
+            view={"focalMm": 4, "sensorWidthMm": 7.18, "distanceM": 8, "required": "identify"})
+    p.scene("Car park", "IPC", 6, "Parking Lot", "4MP(2560x1440)", "H.265", streams=2, nightHours=11,
+            nightFactor=1.6, view={"hfovDeg": 100, "distanceM": 25, "required": "detect"})
     for floor in range(1, 7):
         p.scene("Floor %d open plan" % floor, "IPC", 4, "Office", "4MP(2560x1440)", "H.265+", streams=2,
                 hoursPerDay=12)
         p.fixed("Floor %d corridors" % floor, "IPC", 3, "1080P(1920x1080)", 15, "H.265")
         p.fixed("Floor %d lift lobby" % floor, "IPC", 1, "1080P(1920x1080)", 20, "Smart H.265")
     p.fixed("Stairwells", "IPC", 4, "1080P(1920x1080)", 10, "H.265", mode="event", eventShare=0.1)
-    p.fixed("Loading bay", "IPC", 2, "4MP(2560x1440)", 20, "H.265")
+    p.fixed("Loading bay", "IPC", 2, "4MP(2560x1440)", 20, "H.265", nightHours=10, nightFactor=1.4)
     p.fixed("Plant rooms recorder", "DVR", 8, "1080N(960x1080)", 12, "H.264")
     p.fixed("Roof recorder", "DVR", 4, "720P(1280x720)", 25, "H.265")
     return p
@@ -143,19 +171,26 @@ def warehouse(t):
              "A distribution warehouse with a truck yard. Inside, the aisles record only on motion (event "
              "recording, a fifth of the day), which keeps 60 days of storage small; the yard, the gates and "
              "the docks record around the clock with the Warehouse, Parking Lot and Road scene rates. The "
-             "300 Mbps leased line carries all streams but eats into the headroom: the gauge shows amber.",
-             (10, "RAID6", 1), ("", 300))
+             "300 Mbps leased line carries all streams but eats into the headroom: the gauge shows amber. "
+             "The truck gates read number plates at 20 m; the dock cameras, wide lenses at 15 m, fall short of "
+             "recognising a face there, and the check says so.",
+             (10, "RAID6", 1), ("", 300), disks=16)
     for aisle in range(1, 21):
         p.scene("Aisle %02d" % aisle, "IPC", 2, "Warehouse", "1080P(1920x1080)", "H.265", mode="event",
                 eventShare=0.2, retentionDays=60)
     for dock in range(1, 9):
-        p.fixed("Dock %d" % dock, "IPC", 1, "4MP(2560x1440)", 20, "H.265", retentionDays=60)
-    p.scene("Yard north", "IPC", 4, "Parking Lot", "4MP(2560x1440)", "H.265", retentionDays=60)
-    p.scene("Yard south", "IPC", 4, "Parking Lot", "4MP(2560x1440)", "H.265", retentionDays=60)
+        p.fixed("Dock %d" % dock, "IPC", 1, "4MP(2560x1440)", 20, "H.265", retentionDays=60,
+                view={"hfovDeg": 100, "distanceM": 15, "required": "recognise"})
+    p.scene("Yard north", "IPC", 4, "Parking Lot", "4MP(2560x1440)", "H.265", retentionDays=60, nightHours=12,
+            nightFactor=1.8)
+    p.scene("Yard south", "IPC", 4, "Parking Lot", "4MP(2560x1440)", "H.265", retentionDays=60, nightHours=12,
+            nightFactor=1.8)
     p.scene("Yard floodlit area", "IPC", 2, "Parking Lot", "4K(3840x2160)", "H.265+", retentionDays=60)
-    p.scene("Truck gate in", "IPC", 2, "Road", "4MP(2560x1440)", "H.265", streams=2, retentionDays=90)
-    p.scene("Truck gate out", "IPC", 2, "Road", "4MP(2560x1440)", "H.265", streams=2, retentionDays=90)
-    p.fixed("Fence line", "IPC", 6, "1080P(1920x1080)", 10, "H.265", mode="event", eventShare=0.1, retentionDays=60)
+    for gate in ("in", "out"):
+        p.scene("Truck gate " + gate, "IPC", 2, "Road", "4MP(2560x1440)", "H.265", streams=2, retentionDays=90,
+                view={"focalMm": 12, "sensorWidthMm": 5.37, "distanceM": 20, "required": "identify"})
+    p.fixed("Fence line", "IPC", 6, "1080P(1920x1080)", 10, "H.265", mode="event", eventShare=0.1, retentionDays=60,
+            nightHours=12, nightFactor=1.5, view={"hfovDeg": 30, "distanceM": 60, "required": "detect"})
     p.fixed("Offices", "IPC", 3, "1080P(1920x1080)", 15, "H.265", hoursPerDay=12, retentionDays=30)
     p.fixed("Cold store", "IPC", 2, "1080P(1920x1080)", 15, "H.265", mode="event", eventShare=0.3, retentionDays=60)
     p.scene("Staff car park", "IPC", 2, "Parking Lot", "1080P(1920x1080)", "H.265", retentionDays=30)
@@ -178,13 +213,15 @@ def campus(t):
              "History", "Languages", "Architecture", "Design", "Nursing", "Pharmacy", "Psychology", "Economics",
              "Education", "Media", "Halls A", "Halls B", "Halls C", "Administration"]
     for building in names:
-        p.fixed(building + ": entrances", "IPC", 2, "4MP(2560x1440)", 20, "H.265", streams=2)
+        p.fixed(building + ": entrances", "IPC", 2, "4MP(2560x1440)", 20, "H.265", streams=2,
+                view={"hfovDeg": 90, "distanceM": 6, "required": "recognise"})
         p.fixed(building + ": corridors", "IPC", 6, "1080P(1920x1080)", 15, "H.265", hoursPerDay=14)
         p.scene(building + ": lecture halls", "IPC", 4, "Office", "1080P(1920x1080)", "H.265+", hoursPerDay=12)
         p.fixed(building + ": labs", "IPC", 3, "1080P(1920x1080)", 12, "Smart H.265", mode="event", eventShare=0.3)
         p.fixed(building + ": stairs", "IPC", 2, "720P(1280x720)", 12, "H.265", mode="event", eventShare=0.15)
         p.fixed(building + ": lifts", "IPC", 1, "720P(1280x720)", 15, "H.265")
-        p.scene(building + ": car park", "IPC", 3, "Parking Lot", "4MP(2560x1440)", "H.265")
+        p.scene(building + ": car park", "IPC", 3, "Parking Lot", "4MP(2560x1440)", "H.265", nightHours=12,
+                nightFactor=1.5)
         p.fixed(building + ": outside", "IPC", 2, "4MP(2560x1440)", 15, "H.265", retentionDays=31)
         p.scene(building + ": reception", "IPC", 1, "Office", "4MP(2560x1440)", "H.265")
         p.fixed(building + ": recorder", "DVR", 8, "1080N(960x1080)", 10, "H.264", retentionDays=14)

@@ -14,6 +14,9 @@
 #       min-size-bandwidth[-zh].png (fixed rates), min-size-variable[-zh].png
 #       (scene rates), min-size-recording[-zh].png (Recording open),
 #       min-size-encoding[-zh].png
+#   render_window --part detail (the warehouse example at 1200 x 750):
+#       view-section[-zh].png (the View section on a camera short of its
+#       level), storage-disks-available[-zh].png, storage-disks-short[-zh].png
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first two pages through pdftoppm:
@@ -144,6 +147,10 @@ for language in 0 1; do
     done
     render min-size "$out"
     for name in min-size-bandwidth min-size-variable min-size-recording min-size-encoding; do
+        cp "$out/$name$suffix.png" "$images/"
+    done
+    render detail "$out"
+    for name in view-section storage-disks-available storage-disks-short; do
         cp "$out/$name$suffix.png" "$images/"
     done
     render gauge "$out"

@@ -150,6 +150,14 @@
         <source>%1 days, %2 TB</source>
         <translation>%1 days, %2 TB</translation>
     </message>
+    <message>
+        <source>%1 px/m, %2</source>
+        <translation>%1 px/m, %2</translation>
+    </message>
+    <message>
+        <source>%1: below %2</source>
+        <translation>%1: below %2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -470,6 +478,18 @@
         <source>a number above 0 and at most 1</source>
         <translation>a number above 0 and at most 1</translation>
     </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>a number above %1 and below %2</source>
+        <translation>a number above %1 and below %2</translation>
+    </message>
 </context>
 <context>
     <name>LinkQuestion</name>
@@ -507,6 +527,37 @@
     <message>
         <source>Cannot write %1: the PDF could not be drawn</source>
         <translation>Cannot write %1: the PDF could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>PixelDensity</name>
+    <message>
+        <source>Below monitor</source>
+        <translation>Below monitor</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>Observe</translation>
+    </message>
+    <message>
+        <source>Recognise</source>
+        <translation>Recognise</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>Identify</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>Inspect</translation>
     </message>
 </context>
 <context>
@@ -653,6 +704,22 @@
     <message>
         <source>the base64 of a PNG or JPEG picture of at most %1 MiB</source>
         <translation>the base64 of a PNG or JPEG picture of at most %1 MiB</translation>
+    </message>
+    <message>
+        <source>absent when &quot;hfovDeg&quot; gives the angle</source>
+        <translation>absent when &quot;hfovDeg&quot; gives the angle</translation>
+    </message>
+    <message>
+        <source>a number above %1 and below %2</source>
+        <translation>a number above %1 and below %2</translation>
+    </message>
+    <message>
+        <source>key &quot;hfovDeg&quot; or &quot;focalMm&quot; is missing.</source>
+        <translation>key &quot;hfovDeg&quot; or &quot;focalMm&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): view:</source>
+        <translation>group %1 (%2): view:</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1067,50 @@
     <message>
         <source>Recording : %1, %2 h, %3 d</source>
         <translation>Recording : %1, %2 h, %3 d</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>Mixed: everything is kept the days kept, event clips on to their own days</source>
+        <translation>Mixed: everything is kept the days kept, event clips on to their own days</translation>
+    </message>
+    <message>
+        <source>Days the event clips are kept, at least the days kept</source>
+        <translation>Days the event clips are kept, at least the days kept</translation>
+    </message>
+    <message>
+        <source>Events kept :</source>
+        <translation>Events kept :</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>Of the hours recorded, those at night</source>
+        <translation>Of the hours recorded, those at night</translation>
+    </message>
+    <message>
+        <source>The rate at night over the rate by day (infrared noise raises it)</source>
+        <translation>The rate at night over the rate by day (infrared noise raises it)</translation>
+    </message>
+    <message>
+        <source>Night :</source>
+        <translation>Night :</translation>
+    </message>
+    <message>
+        <source>Audio recorded per channel, in kbps</source>
+        <translation>Audio recorded per channel, in kbps</translation>
+    </message>
+    <message>
+        <source>Audio kbps :</source>
+        <translation>Audio kbps :</translation>
+    </message>
+    <message>
+        <source>mixed, events %1 % %2 d</source>
+        <translation>mixed, events %1 % %2 d</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1512,17 @@
     </message>
 </context>
 <context>
+    <name>SiteCheck</name>
+    <message>
+        <source>%1 sees %2 px/m at %3 m, below %4 (%5 px/m): bring the target within %6 m, or use a narrower lens or a higher resolution.</source>
+        <translation>%1 sees %2 px/m at %3 m, below %4 (%5 px/m): bring the target within %6 m, or use a narrower lens or a higher resolution.</translation>
+    </message>
+    <message>
+        <source>The %1 disks available hold %2 TB; the days asked need %3 TB: plan %4 disks, or keep fewer days.</source>
+        <translation>The %1 disks available hold %2 TB; the days asked need %3 TB: plan %4 disks, or keep fewer days.</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Custom</source>
@@ -1511,6 +1633,50 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     <message>
         <source>%1 of %2 bytes</source>
         <translation>%1 of %2 bytes</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>The disks the site has: the days each group keeps on them are shown</source>
+        <translation>The disks the site has: the days each group keeps on them are shown</translation>
+    </message>
+    <message>
+        <source>Disks available :</source>
+        <translation>Disks available :</translation>
+    </message>
+    <message>
+        <source>On the %1 disks available every group keeps its days, with %2 TB to spare.</source>
+        <translation>On the %1 disks available every group keeps its days, with %2 TB to spare.</translation>
+    </message>
+    <message>
+        <source>On the %1 disks available: nothing is recorded.</source>
+        <translation>On the %1 disks available: nothing is recorded.</translation>
+    </message>
+    <message>
+        <source>and %1 more groups below their required level.</source>
+        <translation>and %1 more groups below their required level.</translation>
+    </message>
+    <message>
+        <source>%1 h of them at night, at × %2 the rate</source>
+        <translation>%1 h of them at night, at × %2 the rate</translation>
+    </message>
+    <message>
+        <source>with %1 kbps of audio a channel</source>
+        <translation>with %1 kbps of audio a channel</translation>
+    </message>
+    <message>
+        <source>mixed: all of it kept %1 days, %2 % on events kept %3 days</source>
+        <translation>mixed: all of it kept %1 days, %2 % on events kept %3 days</translation>
+    </message>
+    <message>
+        <source>%1 days asked, %2 kept</source>
+        <translation>%1 days asked, %2 kept</translation>
+    </message>
+    <message>
+        <source>Event clips: %1 days asked, %2 kept</source>
+        <translation>Event clips: %1 days asked, %2 kept</translation>
     </message>
 </context>
 <context>
@@ -1708,6 +1874,97 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     <message>
         <source>Menu (F10)</source>
         <translation>Menu (F10)</translation>
+    </message>
+</context>
+<context>
+    <name>ViewEditor</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Lens</translation>
+    </message>
+    <message>
+        <source>Given by :</source>
+        <translation>Given by :</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view, in degrees</source>
+        <translation>Horizontal angle of view, in degrees</translation>
+    </message>
+    <message>
+        <source>Angle :</source>
+        <translation>Angle :</translation>
+    </message>
+    <message>
+        <source>Focal length of the lens</source>
+        <translation>Focal length of the lens</translation>
+    </message>
+    <message>
+        <source>Focal length :</source>
+        <translation>Focal length :</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Width of the sensor</source>
+        <translation>Width of the sensor</translation>
+    </message>
+    <message>
+        <source>Sensor :</source>
+        <translation>Sensor :</translation>
+    </message>
+    <message>
+        <source>Distance to the target</source>
+        <translation>Distance to the target</translation>
+    </message>
+    <message>
+        <source>Distance :</source>
+        <translation>Distance :</translation>
+    </message>
+    <message>
+        <source>Required :</source>
+        <translation>Required :</translation>
+    </message>
+    <message>
+        <source>No detail figure: the resolution &quot;%1&quot; does not say its width (WxH).</source>
+        <translation>No detail figure: the resolution &quot;%1&quot; does not say its width (WxH).</translation>
+    </message>
+    <message>
+        <source>%1 px/m: %2</source>
+        <translation>%1 px/m: %2</translation>
+    </message>
+    <message>
+        <source>. %1 up to %2 m</source>
+        <translation>. %1 up to %2 m</translation>
+    </message>
+    <message>
+        <source> (below %1 here)</source>
+        <translation> (below %1 here)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>no width</source>
+        <translation>no width</translation>
+    </message>
+    <message>
+        <source>%1 px/m, %2</source>
+        <translation>%1 px/m, %2</translation>
+    </message>
+    <message>
+        <source>View : %1</source>
+        <translation>View : %1</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,14 @@
         <source>%1 days, %2 TB</source>
         <translation>%1 天，%2 TB</translation>
     </message>
+    <message>
+        <source>%1 px/m, %2</source>
+        <translation>%1 像素/米，%2</translation>
+    </message>
+    <message>
+        <source>%1: below %2</source>
+        <translation>%1：低于%2</translation>
+    </message>
 </context>
 <context>
     <name>DeviceAddWidget</name>
@@ -470,6 +478,18 @@
         <source>a number above 0 and at most 1</source>
         <translation>大于 0 且不超过 1 的数</translation>
     </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>%1 到 %2 之间的数</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>%1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>a number above %1 and below %2</source>
+        <translation>大于 %1 且小于 %2 的数</translation>
+    </message>
 </context>
 <context>
     <name>LinkQuestion</name>
@@ -507,6 +527,37 @@
     <message>
         <source>Cannot write %1: the PDF could not be drawn</source>
         <translation>无法写入 %1：PDF 无法生成</translation>
+    </message>
+</context>
+<context>
+    <name>PixelDensity</name>
+    <message>
+        <source>Below monitor</source>
+        <translation>低于监视</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>监视</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>探测</translation>
+    </message>
+    <message>
+        <source>Observe</source>
+        <translation>观察</translation>
+    </message>
+    <message>
+        <source>Recognise</source>
+        <translation>识别</translation>
+    </message>
+    <message>
+        <source>Identify</source>
+        <translation>辨认</translation>
+    </message>
+    <message>
+        <source>Inspect</source>
+        <translation>检查</translation>
     </message>
 </context>
 <context>
@@ -653,6 +704,22 @@
     <message>
         <source>the base64 of a PNG or JPEG picture of at most %1 MiB</source>
         <translation>不超过 %1 MiB 的 PNG 或 JPEG 图片的 base64 编码</translation>
+    </message>
+    <message>
+        <source>absent when &quot;hfovDeg&quot; gives the angle</source>
+        <translation>在由“hfovDeg”给出视角时不应出现</translation>
+    </message>
+    <message>
+        <source>a number above %1 and below %2</source>
+        <translation>大于 %1 且小于 %2 的数</translation>
+    </message>
+    <message>
+        <source>key &quot;hfovDeg&quot; or &quot;focalMm&quot; is missing.</source>
+        <translation>缺少键“hfovDeg”或“focalMm”。</translation>
+    </message>
+    <message>
+        <source>group %1 (%2): view:</source>
+        <translation>设备组 %1（%2）：视野：</translation>
     </message>
 </context>
 <context>
@@ -998,6 +1065,50 @@
     <message>
         <source>Recording : %1, %2 h, %3 d</source>
         <translation>录像：%1，%2 小时，%3 天</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Mixed: everything is kept the days kept, event clips on to their own days</source>
+        <translation>混合：全部录像按保存天数保存，事件片段继续保存到其自身的天数</translation>
+    </message>
+    <message>
+        <source>Days the event clips are kept, at least the days kept</source>
+        <translation>事件片段的保存天数，不少于保存天数</translation>
+    </message>
+    <message>
+        <source>Events kept :</source>
+        <translation>事件保存：</translation>
+    </message>
+    <message>
+        <source> h</source>
+        <translation> 小时</translation>
+    </message>
+    <message>
+        <source>Of the hours recorded, those at night</source>
+        <translation>录像小时中属于夜间的小时数</translation>
+    </message>
+    <message>
+        <source>The rate at night over the rate by day (infrared noise raises it)</source>
+        <translation>夜间码率是白天的几倍（红外噪声会使码率升高）</translation>
+    </message>
+    <message>
+        <source>Night :</source>
+        <translation>夜间：</translation>
+    </message>
+    <message>
+        <source>Audio recorded per channel, in kbps</source>
+        <translation>每个通道录制的音频，单位 kbps</translation>
+    </message>
+    <message>
+        <source>Audio kbps :</source>
+        <translation>音频 kbps：</translation>
+    </message>
+    <message>
+        <source>mixed, events %1 % %2 d</source>
+        <translation>混合，事件 %1 % %2 天</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +1510,17 @@
     </message>
 </context>
 <context>
+    <name>SiteCheck</name>
+    <message>
+        <source>%1 sees %2 px/m at %3 m, below %4 (%5 px/m): bring the target within %6 m, or use a narrower lens or a higher resolution.</source>
+        <translation>%1 在 %3 m 处为 %2 像素/米，低于%4（%5 像素/米）：请让目标在 %6 m 以内，或使用视角更窄的镜头或更高的分辨率。</translation>
+    </message>
+    <message>
+        <source>The %1 disks available hold %2 TB; the days asked need %3 TB: plan %4 disks, or keep fewer days.</source>
+        <translation>现有 %1 块硬盘可容纳 %2 TB；要求的天数需要 %3 TB：请规划 %4 块硬盘，或减少保存天数。</translation>
+    </message>
+</context>
+<context>
     <name>StoragePage</name>
     <message>
         <source>Custom</source>
@@ -1509,6 +1631,50 @@ Data disks = total bytes ÷ %3, rounded up</source>
     <message>
         <source>%1 of %2 bytes</source>
         <translation>%1 / %2 字节</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>未填写</translation>
+    </message>
+    <message>
+        <source>The disks the site has: the days each group keeps on them are shown</source>
+        <translation>现场已有的硬盘数：显示每个设备组在这些硬盘上可保存的天数</translation>
+    </message>
+    <message>
+        <source>Disks available :</source>
+        <translation>现有硬盘：</translation>
+    </message>
+    <message>
+        <source>On the %1 disks available every group keeps its days, with %2 TB to spare.</source>
+        <translation>在现有的 %1 块硬盘上，每个设备组都能保存要求的天数，富余 %2 TB。</translation>
+    </message>
+    <message>
+        <source>On the %1 disks available: nothing is recorded.</source>
+        <translation>现有 %1 块硬盘：没有录像。</translation>
+    </message>
+    <message>
+        <source>and %1 more groups below their required level.</source>
+        <translation>另有 %1 个设备组低于要求的等级。</translation>
+    </message>
+    <message>
+        <source>%1 h of them at night, at × %2 the rate</source>
+        <translation>其中 %1 小时为夜间，码率 × %2</translation>
+    </message>
+    <message>
+        <source>with %1 kbps of audio a channel</source>
+        <translation>每个通道另有 %1 kbps 音频</translation>
+    </message>
+    <message>
+        <source>mixed: all of it kept %1 days, %2 % on events kept %3 days</source>
+        <translation>混合：全部保存 %1 天，事件部分 %2 % 保存 %3 天</translation>
+    </message>
+    <message>
+        <source>%1 days asked, %2 kept</source>
+        <translation>要求 %1 天，可保存 %2 天</translation>
+    </message>
+    <message>
+        <source>Event clips: %1 days asked, %2 kept</source>
+        <translation>事件片段：要求 %1 天，可保存 %2 天</translation>
     </message>
 </context>
 <context>
@@ -1702,6 +1868,97 @@ Data disks = total bytes ÷ %3, rounded up</source>
     <message>
         <source>Menu (F10)</source>
         <translation>菜单 (F10)</translation>
+    </message>
+</context>
+<context>
+    <name>ViewEditor</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>视角</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>镜头</translation>
+    </message>
+    <message>
+        <source>Given by :</source>
+        <translation>给定方式：</translation>
+    </message>
+    <message>
+        <source>Horizontal angle of view, in degrees</source>
+        <translation>水平视角，单位度</translation>
+    </message>
+    <message>
+        <source>Angle :</source>
+        <translation>视角：</translation>
+    </message>
+    <message>
+        <source>Focal length of the lens</source>
+        <translation>镜头焦距</translation>
+    </message>
+    <message>
+        <source>Focal length :</source>
+        <translation>焦距：</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>Width of the sensor</source>
+        <translation>传感器宽度</translation>
+    </message>
+    <message>
+        <source>Sensor :</source>
+        <translation>传感器：</translation>
+    </message>
+    <message>
+        <source>Distance to the target</source>
+        <translation>到目标的距离</translation>
+    </message>
+    <message>
+        <source>Distance :</source>
+        <translation>距离：</translation>
+    </message>
+    <message>
+        <source>Required :</source>
+        <translation>要求：</translation>
+    </message>
+    <message>
+        <source>No detail figure: the resolution &quot;%1&quot; does not say its width (WxH).</source>
+        <translation>无细节数字：分辨率“%1”没有写明宽度（WxH）。</translation>
+    </message>
+    <message>
+        <source>%1 px/m: %2</source>
+        <translation>%1 像素/米：%2</translation>
+    </message>
+    <message>
+        <source>. %1 up to %2 m</source>
+        <translation>。%1 可保持到 %2 m</translation>
+    </message>
+    <message>
+        <source> (below %1 here)</source>
+        <translation> （此处低于%1）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>no width</source>
+        <translation>无宽度</translation>
+    </message>
+    <message>
+        <source>%1 px/m, %2</source>
+        <translation>%1 像素/米，%2</translation>
+    </message>
+    <message>
+        <source>View : %1</source>
+        <translation>视野：%1</translation>
     </message>
 </context>
 <context>

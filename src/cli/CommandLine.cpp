@@ -13,6 +13,7 @@
 #include <data/SceneSetLocation.h>
 #include <data/SceneTableImporter.h>
 #include <data/SceneTableValidator.h>
+#include <data/SiteCheck.h>
 #include <data/StandardSwitch.h>
 #include <data/StorageCalculator.h>
 #include <report/ReportWriter.h>
@@ -23,6 +24,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cmath>
@@ -81,7 +83,10 @@ QString CommandLine::usage()
         "  fit --mbps X --streams N --device IPC|DVR --standard PAL|NTSC\n"
         "      --stream main|sub --encoding NAME\n"
         "                              resolution and frame rate that fit a link\n"
-        "  storage PLAN                recording storage and disks of a plan\n"
+        "  storage PLAN [--disks N]    recording storage and disks of a plan; with N disks\n"
+        "                              also the days each group keeps on them\n"
+        "  check PLAN [--disks N]      the detail each group sees and the site's problems;\n"
+        "                              exit 1 when a problem is over\n"
         "  convert PLAN --standard PAL|NTSC -o OUT.vantrel\n"
         "                              the plan in the other video standard, as the\n"
         "                              window's PAL/NTSC switch makes it\n"
@@ -132,6 +137,8 @@ int CommandLine::run(QStringList arguments)
         return fit(arguments);
     if (command == QLatin1String("storage"))
         return storage(arguments);
+    if (command == QLatin1String("check"))
+        return check(arguments);
     if (command == QLatin1String("convert"))
         return convert(arguments);
     if (command == QLatin1String("check-scenes"))
@@ -244,15 +251,61 @@ int CommandLine::fit(const QStringList& arguments)
     return Done;
 }
 
+bool CommandLine::readDisks(const QStringList& arguments, const QString& command, std::optional<int>& disks,
+                            int& exitCode)
+{
+    if (arguments.size() != 1 && !(arguments.size() == 3 && arguments.at(1) == QLatin1String("--disks"))) {
+        exitCode = wrongUsage(QStringLiteral("%1 takes one plan file and perhaps --disks N").arg(command));
+        return false;
+    }
+    if (arguments.size() == 3) {
+        bool ok = false;
+        const int count = arguments.at(2).toInt(&ok);
+        if (!ok || count < 0 || count > StorageSettings::kMaxDisksAvailable) {
+            exitCode = wrongUsage(QStringLiteral("--disks must be a whole number from 0 to %1")
+                                      .arg(StorageSettings::kMaxDisksAvailable));
+            return false;
+        }
+        disks = count;
+    }
+    return true;
+}
+
 int CommandLine::storage(const QStringList& arguments)
 {
-    if (arguments.size() != 1)
-        return wrongUsage(QStringLiteral("storage takes one plan file"));
+    std::optional<int> disks;
+    int exitCode = Done;
+    if (!readDisks(arguments, QStringLiteral("storage"), disks, exitCode))
+        return exitCode;
     PlanData plan;
-    if (!readPlan(arguments, plan))
+    if (!readPlan(arguments.mid(0, 1), plan))
         return Refused;
-    m_out << QString::fromUtf8(StorageCalculator::size(plan.groups, plan.storage).toJson()) << "\n";
+    QByteArray json = StorageCalculator::size(plan.groups, plan.storage).toJson();
+    if (disks) {
+        // The same figures as check's, from the same function.
+        const DiskDays days = StorageCalculator::daysOnDisks(plan.groups, plan.storage, *disks);
+        json.chop(1);
+        json += ",\"days\":" + SiteCheck::daysJson(days) + ",\"factor\":";
+        json += days.factor ? QByteArray::number(*days.factor, 'g', QLocale::FloatingPointShortest) : QByteArray("null");
+        json += '}';
+    }
+    m_out << QString::fromUtf8(json) << "\n";
     return Done;
+}
+
+int CommandLine::check(const QStringList& arguments)
+{
+    std::optional<int> disks;
+    int exitCode = Done;
+    if (!readDisks(arguments, QStringLiteral("check"), disks, exitCode))
+        return exitCode;
+    PlanData plan;
+    if (!readPlan(arguments.mid(0, 1), plan))
+        return Refused;
+    const SiteCheck check(plan, disks);
+    m_out << QString::fromUtf8(check.toJson()) << "\n";
+    // A design that breaks a rule fails a script.
+    return check.hasOver() ? Refused : Done;
 }
 
 int CommandLine::convert(const QStringList& arguments)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QStringList>
 
 class QTextStream;
@@ -26,6 +28,9 @@ private:
     int totals(const QStringList& arguments);
     int fit(const QStringList& arguments);
     int storage(const QStringList& arguments);
+    int check(const QStringList& arguments);
+    // The N of "--disks N" after the plan; false after a wrong usage.
+    bool readDisks(const QStringList& arguments, const QString& command, std::optional<int>& disks, int& exitCode);
     int convert(const QStringList& arguments);
     int checkScenes(const QStringList& arguments);
     int report(const QStringList& arguments);

@@ -4,7 +4,9 @@
 #include "CapacityCalculation/CapacityCalculation.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "ExamplePlans.h"
+#include "DeviceItemWidget/DeviceItemWidget.h"
 #include "PlanFileController.h"
+#include "StoragePage/StoragePage.h"
 
 #include <data/ShownRate.h>
 #include <data/DeviceConfigStore.h>
@@ -13,6 +15,7 @@
 #include <data/PlanFile.h>
 #include <data/PlanRecovery.h>
 #include <data/PlanTotals.h>
+#include <data/SiteCheck.h>
 #include <data/StorageCalculator.h>
 #include <data/UplinkCheck.h>
 #include <edit/PlanEditor.h>
@@ -22,11 +25,13 @@
 
 #include <QAction>
 #include <QCryptographicHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,6 +54,18 @@ QJsonObject cli(const QString& command, const QString& plan)
     return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
 }
 
+// The command's JSON and its exit code; check exits 1 for a design with a
+// problem over.
+QJsonObject cli(const QStringList& arguments, int* exitCode)
+{
+    QProcess process;
+    process.start(aptui::GetTargetPathFile(QStringLiteral("vantrel-cli")), arguments);
+    if (!process.waitForFinished(60000))
+        return QJsonObject();
+    *exitCode = process.exitCode();
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
 } // namespace
 
 // Every shipped example opens from File > Examples as a new, untitled plan,
@@ -63,6 +80,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void everyExampleOpensAndAgreesWithTheCommandLine();
     void windowMenuOpensAnExample();
+    void detailAndDaysAgreeWithTheCommandLine();
 
 private:
     void checkRates(const PlanData& plan);
@@ -176,6 +194,61 @@ void tst_ExamplePlans::windowMenuOpensAnExample()
     QCOMPARE(plan->groupCount(), 40);
     QCOMPARE(m_window->capacityCalculation()->deviceAddPage()->getDeviceGroupNumber(), 40);
     QVERIFY(m_window->planFiles()->filePath().isEmpty());
+}
+
+// The examples that give views and disks: what the cards and the Storage
+// tab show is what vantrel-cli check and storage --disks print.
+void tst_ExamplePlans::detailAndDaysAgreeWithTheCommandLine()
+{
+    const QVector<ExamplePlans::Entry> examples = ExamplePlans::available();
+    for (const int index : { 0, 2 }) { // the shop and the warehouse
+        const QString path = examples.at(index).path;
+        m_window->planFiles()->examplesMenu()->actions().at(index)->trigger();
+        const Plan* plan = m_window->document()->editor()->plan();
+        const int disks = plan->storage().disksAvailable;
+        QVERIFY(disks > 0);
+
+        int exitCode = -1;
+        const QJsonObject check = cli({ QStringLiteral("check"), path }, &exitCode);
+        const SiteCheck site(plan->data());
+        QCOMPARE(exitCode, site.hasOver() ? 1 : 0);
+        QCOMPARE(check.value("problems").toArray().size(), site.problems().size());
+        const QJsonArray groups = check.value("groups").toArray();
+        QCOMPARE(groups.size(), plan->groupCount());
+        int shown = 0;
+        for (int row = 0; row < plan->groupCount(); ++row) {
+            const QJsonObject group = groups.at(row).toObject();
+            const DeviceItemWidget* card = m_window->capacityCalculation()->deviceAddPage()->cardOf(
+                plan->groupAt(row).device.groupNumber);
+            if (group.value("pxPerM").isNull()) {
+                QVERIFY(card->detailText().isEmpty());
+                continue;
+            }
+            ++shown;
+            const QString level = PixelDensity::shownLevel(*PixelDensity::levelFromName(group.value("level").toString()));
+            QVERIFY2(card->detailText().startsWith(QStringLiteral("%1 px/m, %2")
+                                                       .arg(QString::number(group.value("pxPerM").toDouble(), 'f', 1), level)),
+                     qPrintable(card->detailText()));
+            QCOMPARE(card->detailText().contains(QStringLiteral("below")), group.value("state").toString() == "over");
+        }
+        QVERIFY(shown > 0);
+
+        const QJsonObject storage = cli({ QStringLiteral("storage"), path, QStringLiteral("--disks"),
+                                          QString::number(disks) }, &exitCode);
+        QCOMPARE(exitCode, 0);
+        m_window->switchStorageTab();
+        const auto* table = m_window->storagePage()->findChild<QTableWidget*>(QStringLiteral("m_tableStorageGroups"));
+        const QJsonArray days = storage.value("days").toArray();
+        QCOMPARE(days.size(), plan->groupCount());
+        for (int row = 0; row < days.size(); ++row) {
+            QCOMPARE(table->item(row, 3)->text(), QStringLiteral("%1 days asked, %2 kept")
+                                                      .arg(plan->groupAt(row).recording.retentionDays)
+                                                      .arg(days.at(row).toObject().value("retentionDays").toInt()));
+        }
+        QVERIFY(storage.value("factor").toDouble() >= 1.0);
+        QVERIFY(m_window->storagePage()->diskDaysText().contains(QStringLiteral("to spare")));
+        m_window->switchNetTab();
+    }
 }
 
 QTEST_MAIN(tst_ExamplePlans)

@@ -7,6 +7,7 @@
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "PlanFileController.h"
 #include "PlanPropertiesDialog/PlanPropertiesDialog.h"
+#include "StoragePage/StoragePage.h"
 
 #include <Fenwork/SafeFileWriter.h>
 #include <Fenwork/Switch.h>
@@ -15,14 +16,17 @@
 #include <WidgetLookup.h>
 #include <data/PlanFile.h>
 #include <data/PlanRecovery.h>
+#include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDoubleSpinBox>
+#include <QTableWidget>
+#include <QUndoStack>
 #include <QComboBox>
 #include <QImage>
 #include <QPlainTextEdit>
-#include <QUndoStack>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -54,6 +58,7 @@ private Q_SLOTS:
     void theFirstEditAfterNewOpenOrSaveIsKeptForRecovery();
     void aRecoveryFileThatCannotBeWrittenIsShownAndNotOfferedAsCurrent();
     void planPropertiesAreOneStepThatSavesOpensAndRecovers();
+    void theViewSectionShowsDetailAndTheStorageTabTheDays();
 
 private:
     template<typename T>
@@ -479,8 +484,75 @@ void tst_PlanWorkflow::aGroupWhoseSceneIsGoneKeepsItsRate()
     QCOMPARE(plan()->groupAt(0).device.bitrate, 2048.0);
 }
 
-QTEST_MAIN(tst_PlanWorkflow)
-#include "tst_PlanWorkflow.moc"
+// A 4 MP camera seen through the View section, as the manual works it:
+// the figures follow each field, the card marks a level not met, undo and
+// duplicate keep the view, and the Storage tab says the days the disks keep.
+void tst_PlanWorkflow::theViewSectionShowsDetailAndTheStorageTabTheDays()
+{
+    auto* resolutions = child<QComboBox>("m_comboBoxResolution");
+    resolutions->setCurrentIndex(resolutions->findText(QStringLiteral("4MP(2560x1440)")));
+    QVERIFY(resolutions->currentIndex() >= 0);
+    QTest::mouseClick(child<QToolButton>("m_btnView"), Qt::LeftButton);
+    child<QComboBox>("m_comboViewKind")->setCurrentIndex(1);
+    child<QDoubleSpinBox>("m_spinViewAngle")->setValue(92);
+    child<QDoubleSpinBox>("m_spinViewDistance")->setValue(12);
+    auto* required = child<QComboBox>("m_comboRequiredLevel");
+    required->setCurrentIndex(required->findText(QStringLiteral("Recognise")));
+    const QLabel* figures = child<QLabel>("m_labelViewFigures");
+    QVERIFY2(figures->text().startsWith(QStringLiteral("103.0 px/m: Observe")), qPrintable(figures->text()));
+    QVERIFY2(figures->text().contains(QStringLiteral("Recognise up to 9.9 m")), qPrintable(figures->text()));
+    QVERIFY(figures->property("below").toBool());
+    // Out of range cannot be typed: the angle stays below 180.
+    auto* angle = child<QDoubleSpinBox>("m_spinViewAngle");
+    angle->setValue(500);
+    QVERIFY(angle->value() < 180);
+    angle->setValue(92);
+
+    // A lens on a sensor from the list: 2 × atan(5.37 / 5.6) = 87.6°.
+    child<QComboBox>("m_comboViewKind")->setCurrentIndex(2);
+    auto* sensor = child<QComboBox>("m_comboSensor");
+    sensor->setCurrentIndex(sensor->findText(QStringLiteral("1/2.8\"")));
+    child<QDoubleSpinBox>("m_spinFocalLength")->setValue(2.8);
+    QCOMPARE(child<QDoubleSpinBox>("m_spinSensorWidth")->value(), 5.37);
+    QVERIFY2(figures->text().startsWith(QStringLiteral("111.2 px/m")), qPrintable(figures->text()));
+
+    QTest::mouseClick(child<QPushButton>("m_btnAddDevice"), Qt::LeftButton);
+    QCOMPARE(plan()->groupCount(), 1);
+    const ViewSettings view = plan()->groupAt(0).view;
+    QCOMPARE(view.focalMm, 2.8);
+    QCOMPARE(view.sensorWidthMm, 5.37);
+    QCOMPARE(view.distanceM, 12.0);
+    QCOMPARE(view.required, std::optional<DetailLevel>(DetailLevel::Recognise));
+    QCOMPARE(cards().at(0)->detailText(), QStringLiteral("111.2 px/m, Observe: below Recognise"));
+
+    // Undone and done again, and copied, the view comes along.
+    QUndoStack* history = m_window->document()->editor()->undoStack();
+    history->undo();
+    QCOMPARE(plan()->groupCount(), 0);
+    history->redo();
+    QVERIFY(plan()->groupAt(0).view == view);
+    m_window->capacityCalculation()->deviceAddPage()->onDuplicateGroup(plan()->groupAt(0).device.groupNumber);
+    QCOMPARE(plan()->groupCount(), 2);
+    QVERIFY(plan()->groupAt(1).view == view);
+
+    // Disks available: one 8 TB disk for two 4 MP cameras' 30 days.
+    m_window->switchStorageTab();
+    auto* disks = child<QSpinBox>("m_spinDisksAvailable");
+    disks->setValue(1);
+    QCOMPARE(plan()->storage().disksAvailable, 1);
+    const DiskDays days = StorageCalculator::daysOnDisks(plan()->groups(), plan()->storage(), 1);
+    const QTableWidget* table = child<QTableWidget>("m_tableStorageGroups");
+    QCOMPARE(table->item(0, 3)->text(), QStringLiteral("30 days asked, %1 kept").arg(days.groups.at(0).days));
+    const QString said = m_window->storagePage()->diskDaysText();
+    QVERIFY2(days.state == CheckState::Over ? said.contains(QStringLiteral("keep fewer days"))
+                                            : said.contains(QStringLiteral("to spare")),
+             qPrintable(said));
+    QVERIFY(m_window->storagePage()->problemsText().contains(QStringLiteral("below Recognise")));
+    history->undo();
+    QCOMPARE(plan()->storage().disksAvailable, 0);
+    QVERIFY(m_window->storagePage()->diskDaysText().isEmpty());
+}
+
 
 void tst_PlanWorkflow::planPropertiesAreOneStepThatSavesOpensAndRecovers()
 {
@@ -552,3 +624,6 @@ void tst_PlanWorkflow::planPropertiesAreOneStepThatSavesOpensAndRecovers()
     QVERIFY2(m_notices.isEmpty(), qPrintable(m_notices.join(QLatin1Char('\n'))));
     QVERIFY(plan()->properties() == wanted);
 }
+
+QTEST_MAIN(tst_PlanWorkflow)
+#include "tst_PlanWorkflow.moc"

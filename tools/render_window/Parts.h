@@ -7,6 +7,7 @@
 // with the Fusion style, the frame part with the shipped skin.
 bool renderWindow(int& argc, char** argv, const QDir& outDir);
 bool renderMinSize(int& argc, char** argv, const QDir& outDir);
+bool renderDetail(int& argc, char** argv, const QDir& outDir);
 bool renderAddPage(const QDir& outDir, bool printGeometry);
 bool renderCapacity(const QDir& outDir);
 bool renderEditor(const QDir& outDir);

@@ -80,7 +80,7 @@ int main(int argc, char** argv)
     const Options options = parse(argc, argv);
     const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"),
                                QStringLiteral("capacity"), QStringLiteral("editor"), QStringLiteral("frame"),
-                               QStringLiteral("gauge"), QStringLiteral("report")};
+                               QStringLiteral("gauge"), QStringLiteral("report"), QStringLiteral("detail")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
                             << "] [--geometry] [output folder]\n";
@@ -93,6 +93,8 @@ int main(int argc, char** argv)
         return renderWindow(argc, argv, outDir) ? 0 : 1;
     if (options.part == QLatin1String("min-size"))
         return renderMinSize(argc, argv, outDir) ? 0 : 1;
+    if (options.part == QLatin1String("detail"))
+        return renderDetail(argc, argv, outDir) ? 0 : 1;
 
     QApplication app(argc, argv);
     bool ok = false;

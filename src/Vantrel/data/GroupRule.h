@@ -27,4 +27,6 @@ public:
     // Empty when a plan file can hold the group; otherwise the first key it
     // could not, and what it would have to be.
     static QString problem(const PlanGroup& group);
+    // The same for a view alone; empty for no view.
+    static QString viewProblem(const ViewSettings& view);
 };

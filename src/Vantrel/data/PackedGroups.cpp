@@ -38,9 +38,8 @@ struct PackedGroup
     bool spareFlag;
     qint32 streamCount, channelCount, groupNumber;
     double bitrate;
-    qint32 mode;
-    double hoursPerDay, eventShare;
-    qint32 retentionDays, recordedStreams;
+    RecordingSettings recording;
+    ViewSettings view;
 };
 
 // Copied as raw bytes, within this process only.
@@ -60,9 +59,8 @@ PackedGroups::PackedGroups(const QVector<PlanGroup>& groups)
         packed.append(PackedGroup{ table.indexOf(device.deviceType), table.indexOf(device.spareText), table.indexOf(device.sceneName),
                                    table.indexOf(device.encodingType), table.indexOf(device.resolution),
                                    table.indexOf(device.frameRate), device.spareFlag, device.streamCount,
-                                   device.channelCount, device.groupNumber, device.bitrate,
-                                   qint32(recording.mode), recording.hoursPerDay, recording.eventShare,
-                                   recording.retentionDays, recording.recordedStreams });
+                                   device.channelCount, device.groupNumber, device.bitrate, recording,
+                                   group.view });
     }
     QDataStream out(&m_bytes, QIODevice::WriteOnly);
     out << table.texts();
@@ -95,12 +93,8 @@ QVector<PlanGroup> PackedGroups::unpack() const
         device.channelCount = p.channelCount;
         device.groupNumber = p.groupNumber;
         device.bitrate = p.bitrate;
-        RecordingSettings& recording = group.recording;
-        recording.mode = static_cast<RecordingSettings::Mode>(p.mode);
-        recording.hoursPerDay = p.hoursPerDay;
-        recording.eventShare = p.eventShare;
-        recording.retentionDays = p.retentionDays;
-        recording.recordedStreams = p.recordedStreams;
+        group.recording = p.recording;
+        group.view = p.view;
         groups.append(group);
     }
     for (PlanGroup& group : groups)

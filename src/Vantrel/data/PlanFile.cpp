@@ -1,6 +1,7 @@
 #include "PlanFile.h"
 
 #include "JsonTree.h"
+#include "PixelDensity.h"
 #include "PlanProperties.h"
 #include "ShownText.h"
 
@@ -67,6 +68,44 @@ void appendKey(QByteArray& out, const char* key)
     out += "\": ";
 }
 
+// Each key only when it is not its default, so a group that uses none is
+// written as version 1 wrote it.
+void appendRecordingAdditions(QByteArray& out, const RecordingSettings& recording)
+{
+    if (recording.nightHours != 0.0) {
+        out += ", "; appendKey(out, "nightHours"); appendNumber(out, recording.nightHours);
+    }
+    if (recording.nightFactor != 1.0) {
+        out += ", "; appendKey(out, "nightFactor"); appendNumber(out, recording.nightFactor);
+    }
+    if (recording.audioKbps != 0.0) {
+        out += ", "; appendKey(out, "audioKbps"); appendNumber(out, recording.audioKbps);
+    }
+    if (recording.eventRetentionDays > 0) {
+        out += ", "; appendKey(out, "eventRetentionDays"); out += QByteArray::number(recording.eventRetentionDays);
+    }
+}
+
+void appendView(QByteArray& out, const ViewSettings& view)
+{
+    if (!view.isSet())
+        return;
+    out += ", ";
+    appendKey(out, "view");
+    out += "{";
+    if (view.byLens()) {
+        appendKey(out, "focalMm"); appendNumber(out, view.focalMm); out += ", ";
+        appendKey(out, "sensorWidthMm"); appendNumber(out, view.sensorWidthMm); out += ", ";
+    } else {
+        appendKey(out, "hfovDeg"); appendNumber(out, view.hfovDeg); out += ", ";
+    }
+    appendKey(out, "distanceM"); appendNumber(out, view.distanceM);
+    if (view.required) {
+        out += ", "; appendKey(out, "required"); appendString(out, PixelDensity::levelName(*view.required));
+    }
+    out += "}";
+}
+
 void appendGroup(QByteArray& out, const PlanGroup& group)
 {
     const StructDeviceItem& device = group.device;
@@ -91,7 +130,10 @@ void appendGroup(QByteArray& out, const PlanGroup& group)
     appendKey(out, "eventShare"); appendNumber(out, recording.eventShare); out += ", ";
     appendKey(out, "retentionDays"); out += QByteArray::number(recording.retentionDays); out += ", ";
     appendKey(out, "recordedStreams"); out += QByteArray::number(recording.recordedStreams);
-    out += "}}";
+    appendRecordingAdditions(out, recording);
+    out += "}";
+    appendView(out, group.view);
+    out += "}";
 }
 
 using SharedTexts = std::unordered_map<std::string_view, QString>;
@@ -116,6 +158,11 @@ public:
 
     bool failed() const { return !m_error.isEmpty(); }
     QString error() const { return m_error; }
+    template <int N>
+    bool has(const char (&key)[N]) const
+    {
+        return find(key) != nullptr;
+    }
 
     template <int N>
     const rapidjson::Value* find(const char (&key)[N]) const
@@ -297,6 +344,50 @@ QByteArray readLogo(FieldReader& top)
     return *decoded;
 }
 
+// The keys version 2 adds to "recording", read into rec; the first
+// refusal stays in the reader.
+void readRecordingAdditions(FieldReader& recording, RecordingSettings& rec)
+{
+    rec.nightHours = recording.number("nightHours", 0, RecordingSettings::kMaxHoursPerDay, 0, false);
+    rec.nightFactor = recording.number("nightFactor", RecordingSettings::kMinNightFactor,
+                                       RecordingSettings::kMaxNightFactor, 1, false);
+    rec.audioKbps = recording.number("audioKbps", 0, RecordingSettings::kMaxAudioKbps, 0, false);
+    const int low = std::max(rec.retentionDays, 1);
+    rec.eventRetentionDays = recording.whole("eventRetentionDays", low, RecordingSettings::kMaxRetentionDays, 0);
+}
+
+// A group's "view": an angle or a lens, a distance and perhaps the level
+// required there.
+ViewSettings readView(FieldReader& view)
+{
+    ViewSettings settings;
+    const bool angle = view.has("hfovDeg");
+    const bool lens = view.has("focalMm") || view.has("sensorWidthMm");
+    if (angle && lens)
+        view.refuse("focalMm", PlanFile::tr("absent when \"hfovDeg\" gives the angle"));
+    if (angle) {
+        settings.hfovDeg = view.number("hfovDeg", ViewSettings::kMinHfovDeg, ViewSettings::kMaxHfovDeg, 0, true);
+        if (settings.hfovDeg >= ViewSettings::kMaxHfovDeg)
+            view.refuse("hfovDeg", PlanFile::tr("a number above %1 and below %2")
+                                       .arg(ViewSettings::kMinHfovDeg).arg(ViewSettings::kMaxHfovDeg));
+    } else if (lens) {
+        settings.focalMm = view.number("focalMm", ViewSettings::kMinFocalMm, ViewSettings::kMaxFocalMm, 0, false, true);
+        settings.sensorWidthMm = view.number("sensorWidthMm", ViewSettings::kMinSensorWidthMm,
+                                             ViewSettings::kMaxSensorWidthMm, 0, false, true);
+    } else {
+        view.setError(PlanFile::tr("key \"hfovDeg\" or \"focalMm\" is missing."));
+    }
+    settings.distanceM = view.number("distanceM", 0, ViewSettings::kMaxDistanceM, 0, true, true);
+    // "below monitor" is no level to ask for.
+    static const DetailLevel required[] = { DetailLevel::Monitor, DetailLevel::Detect, DetailLevel::Observe,
+                                            DetailLevel::Recognise, DetailLevel::Identify, DetailLevel::Inspect };
+    const int chosen =
+        view.choice("required", { "monitor", "detect", "observe", "recognise", "identify", "inspect" }, -1);
+    if (chosen >= 0)
+        settings.required = required[chosen];
+    return view.failed() ? ViewSettings() : settings;
+}
+
 } // namespace
 
 QString PlanFile::numberedName(const QString& name, int groupNumber)
@@ -312,6 +403,17 @@ QString PlanFile::nameWithoutNumber(const StructDeviceItem& group)
     return group.channelName;
 }
 
+int PlanFile::versionFor(const PlanData& plan)
+{
+    if (plan.storage.disksAvailable > 0)
+        return 2;
+    for (const PlanGroup& group : plan.groups) {
+        if (!group.recording.plain() || group.view.isSet())
+            return 2;
+    }
+    return kFirstVersion;
+}
+
 QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, const ProgressStep& progress)
 {
     const qint64 total = plan.groups.size();
@@ -321,7 +423,7 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
     out.reserve(400 + plan.groups.size() * 400 + plan.logo.size() * 4 / 3);
     out += "{\n  ";
     appendKey(out, "format"); appendString(out, kFormat); out += ",\n  ";
-    appendKey(out, "version"); out += QByteArray::number(kVersion); out += ",\n  ";
+    appendKey(out, "version"); out += QByteArray::number(versionFor(plan)); out += ",\n  ";
     appendKey(out, "site"); appendString(out, plan.siteName); out += ",\n  ";
     appendKey(out, "notes"); appendString(out, plan.notes); out += ",\n  ";
     // Properties left empty stay out, so a plan without them is written as
@@ -341,6 +443,9 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
     appendKey(out, "raid"); appendString(out, raidName(plan.storage.raid)); out += ", ";
     appendKey(out, "hotSpares"); out += QByteArray::number(plan.storage.hotSpares); out += ", ";
     appendKey(out, "fsOverhead"); appendNumber(out, plan.storage.fsOverhead);
+    if (plan.storage.disksAvailable > 0) {
+        out += ", "; appendKey(out, "disksAvailable"); out += QByteArray::number(plan.storage.disksAvailable);
+    }
     out += "},\n  ";
     // Without an uplink the keys stay out, so such a plan reads the same in
     // versions that know nothing of them.
@@ -432,6 +537,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         plan.storage.raid = raids[storage.choice("raid", { "none", "RAID1", "RAID5", "RAID6", "RAID10" }, 0)];
         plan.storage.hotSpares = storage.whole("hotSpares", 0, StorageSettings::kMaxHotSpares, 0);
         plan.storage.fsOverhead = storage.number("fsOverhead", 0, StorageSettings::kMaxFsOverhead, 0.05, false);
+        plan.storage.disksAvailable = storage.whole("disksAvailable", 0, StorageSettings::kMaxDisksAvailable, 0);
         if (storage.failed()) {
             result.error = storage.error();
             return result;
@@ -487,25 +593,36 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
             return file + tr("group %1 (%2): recording:").arg(i + 1).arg(nameOf(object)) + QLatin1Char(' ');
         });
         RecordingSettings& rec = group.recording;
-        rec.mode = recording.choice("mode", { "continuous", "event" }, 0) == 1 ? RecordingSettings::Mode::Event
-                                                                              : RecordingSettings::Mode::Continuous;
+        static const RecordingSettings::Mode modes[] = { RecordingSettings::Mode::Continuous,
+                                                         RecordingSettings::Mode::Event,
+                                                         RecordingSettings::Mode::Mixed };
+        rec.mode = modes[recording.choice("mode", { "continuous", "event", "mixed" }, 0)];
         rec.hoursPerDay = recording.number("hoursPerDay", 0, RecordingSettings::kMaxHoursPerDay, 24, false);
         rec.eventShare = recording.number("eventShare", 0, 1, 0.3, true);
         rec.retentionDays = recording.whole("retentionDays", 1, RecordingSettings::kMaxRetentionDays, 30);
         rec.recordedStreams = recording.whole("recordedStreams", 1, std::max(device.streamCount, 1), 1);
+        readRecordingAdditions(recording, rec);
+
+        const auto viewPlace = [&file, &object, i] {
+            return file + tr("group %1 (%2): view:").arg(i + 1).arg(nameOf(object)) + QLatin1Char(' ');
+        };
+        const rapidjson::Value* viewObject = reader.object("view");
+        FieldReader view(viewObject, viewPlace);
+        if (viewObject && viewObject->IsObject() && viewObject->MemberCount() > 0)
+            group.view = readView(view);
 
         if (!reader.failed() && numbers.contains(device.groupNumber))
             reader.refuse("number", tr("a number no other group has"));
         numbers.insert(device.groupNumber);
         // The keys each passed; the group as a whole is held to the one rule
         // the editor and the history use too.
-        if (!reader.failed() && !recording.failed()) {
+        if (!reader.failed() && !recording.failed() && !view.failed()) {
             const QString problem = GroupRule::problem(group);
             if (!problem.isEmpty())
                 reader.setError(problem);
         }
-        if (reader.failed() || recording.failed()) {
-            result.error = reader.failed() ? reader.error() : recording.error();
+        if (reader.failed() || recording.failed() || view.failed()) {
+            result.error = reader.failed() ? reader.error() : recording.failed() ? recording.error() : view.error();
             return result;
         }
         plan.groups.append(group);

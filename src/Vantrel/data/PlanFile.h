@@ -16,7 +16,11 @@ class PlanFile
     Q_DECLARE_TR_FUNCTIONS(PlanFile)
 
 public:
-    static constexpr int kVersion = 1;
+    // The newest version this program reads and writes. A plan that needs
+    // nothing of version 2 is written as version 1, byte for byte as before,
+    // so older builds still open it.
+    static constexpr int kVersion = 2;
+    static constexpr int kFirstVersion = 1;
     static constexpr int kMaxCount = GroupRule::kMaxCount;
     static constexpr double kMaxBitrateKbps = GroupRule::kMaxBitrateKbps;
 
@@ -48,4 +52,6 @@ public:
     // this file put the number back the same way.
     static QString nameWithoutNumber(const StructDeviceItem& group);
     static QString numberedName(const QString& name, int groupNumber);
+    // The version a plan is written as: 2 when it uses a key of version 2.
+    static int versionFor(const PlanData& plan);
 };

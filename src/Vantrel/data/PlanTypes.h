@@ -2,6 +2,7 @@
 
 #include "BandwidthTotal.h"
 #include "DeviceTypes.h"
+#include "ViewSettings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,10 +14,15 @@
 // these settings travel with the group through plans, undo and reports.
 struct RecordingSettings
 {
-    enum class Mode { Continuous, Event };
+    // Mixed keeps everything retentionDays and the event share on to
+    // eventRetentionDays.
+    enum class Mode { Continuous, Event, Mixed };
 
     static constexpr double kMaxHoursPerDay = 24.0;
     static constexpr int kMaxRetentionDays = 3650;
+    static constexpr double kMinNightFactor = 0.1;
+    static constexpr double kMaxNightFactor = 5.0;
+    static constexpr double kMaxAudioKbps = 512.0;
 
     Mode mode = Mode::Continuous;
     double hoursPerDay = 24.0;
@@ -25,11 +31,30 @@ struct RecordingSettings
     double eventShare = 0.3;
     int retentionDays = 30;
     int recordedStreams = 1;
+    // Of the recorded hours, those at night, when infrared noise raises the
+    // rate by nightFactor.
+    double nightHours = 0.0;
+    double nightFactor = 1.0;
+    // Per channel, recorded beside the video.
+    double audioKbps = 0.0;
+    // 0: as long as retentionDays. Counts in mixed mode only.
+    int eventRetentionDays = 0;
+
+    int keptEventDays() const { return eventRetentionDays > 0 ? eventRetentionDays : retentionDays; }
+    // True when every addition to the first plan files has its default, so
+    // the group is written as those files wrote it.
+    bool plain() const
+    {
+        return mode != Mode::Mixed && nightHours == 0.0 && nightFactor == 1.0 && audioKbps == 0.0
+            && eventRetentionDays == 0;
+    }
 
     friend bool operator==(const RecordingSettings& a, const RecordingSettings& b)
     {
         return a.mode == b.mode && a.hoursPerDay == b.hoursPerDay && a.eventShare == b.eventShare
-            && a.retentionDays == b.retentionDays && a.recordedStreams == b.recordedStreams;
+            && a.retentionDays == b.retentionDays && a.recordedStreams == b.recordedStreams
+            && a.nightHours == b.nightHours && a.nightFactor == b.nightFactor && a.audioKbps == b.audioKbps
+            && a.eventRetentionDays == b.eventRetentionDays;
     }
     friend bool operator!=(const RecordingSettings& a, const RecordingSettings& b) { return !(a == b); }
 };
@@ -52,11 +77,15 @@ struct StorageSettings
     int hotSpares = 0;
     // Share of each disk the file system keeps for itself, 0 to 0.5.
     double fsOverhead = 0.05;
+    // The disks the site has or will have; 0 when none are given, and the
+    // days they keep are not asked.
+    static constexpr int kMaxDisksAvailable = 4096;
+    int disksAvailable = 0;
 
     friend bool operator==(const StorageSettings& a, const StorageSettings& b)
     {
         return a.diskTB == b.diskTB && a.raid == b.raid && a.hotSpares == b.hotSpares
-            && a.fsOverhead == b.fsOverhead;
+            && a.fsOverhead == b.fsOverhead && a.disksAvailable == b.disksAvailable;
     }
     friend bool operator!=(const StorageSettings& a, const StorageSettings& b) { return !(a == b); }
 };
@@ -91,21 +120,33 @@ struct PlanGroup
 {
     StructDeviceItem device;
     RecordingSettings recording;
+    // Written "= {}" so that groups built as {device, recording} still say
+    // all they mean.
+    ViewSettings view = {};
 };
 
 // The names plan files and the command line give these settings. Reading is
 // exact (case included), so a misspelt name is refused rather than guessed.
 inline QString recordingModeName(RecordingSettings::Mode mode)
 {
-    return mode == RecordingSettings::Mode::Event ? QStringLiteral("event") : QStringLiteral("continuous");
+    switch (mode) {
+    case RecordingSettings::Mode::Event:
+        return QStringLiteral("event");
+    case RecordingSettings::Mode::Mixed:
+        return QStringLiteral("mixed");
+    case RecordingSettings::Mode::Continuous:
+        break;
+    }
+    return QStringLiteral("continuous");
 }
 
 inline std::optional<RecordingSettings::Mode> recordingModeFromName(const QString& name)
 {
-    if (name == QLatin1String("continuous"))
-        return RecordingSettings::Mode::Continuous;
-    if (name == QLatin1String("event"))
-        return RecordingSettings::Mode::Event;
+    for (const auto mode : { RecordingSettings::Mode::Continuous, RecordingSettings::Mode::Event,
+                             RecordingSettings::Mode::Mixed }) {
+        if (name == recordingModeName(mode))
+            return mode;
+    }
     return std::nullopt;
 }
 

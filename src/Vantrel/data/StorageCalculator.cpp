@@ -25,6 +25,42 @@ long double countOrZero(int count)
     return count > 0 ? static_cast<long double>(count) : 0.0L;
 }
 
+// Seconds a day at the day's rate: the night hours count nightFactor
+// times. Without night hours the sum is left out, so a plan of the first
+// files gives the same bytes to the last one.
+long double weightedSeconds(const RecordingSettings& recording, bool eventShare)
+{
+    const long double hours = std::min(positiveOrZero(recording.hoursPerDay),
+                                       static_cast<long double>(RecordingSettings::kMaxHoursPerDay));
+    const long double night = std::min(positiveOrZero(recording.nightHours), hours);
+    long double weighted = hours;
+    if (night > 0)
+        weighted = (hours - night) + night * positiveOrZero(recording.nightFactor);
+    long double seconds = weighted * StorageCalculator::kSecondsPerHour;
+    if (eventShare)
+        seconds *= std::min(positiveOrZero(recording.eventShare), 1.0L);
+    return seconds;
+}
+
+// Bytes a day of video and audio, all of it or the event share only.
+long double bytesPerDay(const PlanGroup& group, bool eventShare)
+{
+    const RecordingSettings& recording = group.recording;
+    long double perDay = positiveOrZero(group.device.bitrate) * countOrZero(group.device.channelCount)
+        * countOrZero(recording.recordedStreams) * StorageCalculator::kBytesPerKbpsSecond
+        * weightedSeconds(recording, eventShare);
+    if (recording.audioKbps > 0) {
+        long double audioSeconds = std::min(positiveOrZero(recording.hoursPerDay),
+                                            static_cast<long double>(RecordingSettings::kMaxHoursPerDay))
+            * StorageCalculator::kSecondsPerHour;
+        if (eventShare)
+            audioSeconds *= std::min(positiveOrZero(recording.eventShare), 1.0L);
+        perDay += positiveOrZero(recording.audioKbps) * countOrZero(group.device.channelCount)
+            * StorageCalculator::kBytesPerKbpsSecond * audioSeconds;
+    }
+    return perDay;
+}
+
 } // namespace
 
 StorageSizing StorageCalculator::size(const QVector<PlanGroup>& groups, const StorageSettings& storage)
@@ -49,20 +85,25 @@ StorageSizing StorageCalculator::size(const QVector<PlanGroup>& groups, const St
 
 long double StorageCalculator::recordedSecondsPerDay(const RecordingSettings& recording)
 {
-    const long double hours = std::min(positiveOrZero(recording.hoursPerDay),
-                                       static_cast<long double>(RecordingSettings::kMaxHoursPerDay));
-    long double seconds = hours * kSecondsPerHour;
-    if (recording.mode == RecordingSettings::Mode::Event)
-        seconds *= std::min(positiveOrZero(recording.eventShare), 1.0L);
-    return seconds;
+    return weightedSeconds(recording, recording.mode == RecordingSettings::Mode::Event);
 }
 
 long double StorageCalculator::groupBytes(const PlanGroup& group)
 {
-    const long double perDay = positiveOrZero(group.device.bitrate) * countOrZero(group.device.channelCount)
-        * countOrZero(group.recording.recordedStreams) * kBytesPerKbpsSecond
-        * recordedSecondsPerDay(group.recording);
-    const long double kept = perDay * countOrZero(group.recording.retentionDays);
+    const RecordingSettings& recording = group.recording;
+    long double kept = 0;
+    switch (recording.mode) {
+    case RecordingSettings::Mode::Continuous:
+        kept = bytesPerDay(group, false) * countOrZero(recording.retentionDays);
+        break;
+    case RecordingSettings::Mode::Event:
+        kept = bytesPerDay(group, true) * countOrZero(recording.retentionDays);
+        break;
+    case RecordingSettings::Mode::Mixed:
+        kept = bytesPerDay(group, false) * countOrZero(recording.retentionDays)
+            + bytesPerDay(group, true) * countOrZero(recording.keptEventDays() - recording.retentionDays);
+        break;
+    }
     // Only a rate far beyond any stream could overflow, and only where long
     // double is no wider than double.
     if (!std::isfinite(kept))
@@ -71,6 +112,68 @@ long double StorageCalculator::groupBytes(const PlanGroup& group)
     // such as 0.3 is not exact in binary and leaves a trace of noise; whole
     // bytes also make the groups add up exactly to the plan's total.
     return std::round(kept);
+}
+
+qint64 StorageCalculator::dataDisksOf(int disks, const StorageSettings& storage)
+{
+    const qint64 left = qint64(disks) - std::max(storage.hotSpares, 0);
+    qint64 data = 0;
+    qint64 least = 2;
+    switch (storage.raid) {
+    case StorageSettings::Raid::None:
+        data = left;
+        least = 1;
+        break;
+    case StorageSettings::Raid::Raid1:
+        data = left / 2;
+        least = 1;
+        break;
+    case StorageSettings::Raid::Raid5:
+        data = left - 1;
+        break;
+    case StorageSettings::Raid::Raid6:
+        data = left - 2;
+        break;
+    case StorageSettings::Raid::Raid10:
+        data = left / 2;
+        break;
+    }
+    return data >= least ? data : 0;
+}
+
+DiskDays StorageCalculator::daysOnDisks(const QVector<PlanGroup>& groups, const StorageSettings& storage, int disks)
+{
+    DiskDays days;
+    days.disks = std::max(disks, 0);
+    days.dataDisks = dataDisksOf(days.disks, storage);
+    days.usableBytes = static_cast<long double>(days.dataDisks) * usableDiskBytes(storage);
+    const StorageSizing sizing = size(groups, storage);
+    days.keptBytes = sizing.bytes;
+    days.disksNeeded = sizing.disks;
+    // The largest k with kept × k <= usable; floors of it are then safe.
+    long double factor = 1;
+    if (sizing.bytes > 0) {
+        factor = days.usableBytes / sizing.bytes;
+        days.factor = static_cast<double>(factor);
+    }
+    days.state = factor >= 1 ? CheckState::Ok : CheckState::Over;
+    days.groups.reserve(groups.size());
+    const auto scaled = [factor](int asked) {
+        const long double kept = std::floor(static_cast<long double>(asked) * factor);
+        return kept < std::numeric_limits<int>::max() ? static_cast<int>(kept) : std::numeric_limits<int>::max();
+    };
+    for (const PlanGroup& group : groups) {
+        DiskDays::Group entry;
+        entry.number = group.device.groupNumber;
+        entry.askedDays = group.recording.retentionDays;
+        entry.askedEventDays = group.recording.mode == RecordingSettings::Mode::Mixed
+            ? group.recording.keptEventDays()
+            : group.recording.retentionDays;
+        entry.days = scaled(entry.askedDays);
+        entry.eventDays = scaled(entry.askedEventDays);
+        days.groups.append(entry);
+    }
+    return days;
 }
 
 long double StorageCalculator::usableDiskBytes(const StorageSettings& storage)

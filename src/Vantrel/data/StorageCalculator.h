@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskDays.h"
 #include "PlanTypes.h"
 #include "StorageSizing.h"
 
@@ -24,11 +25,20 @@ public:
 
     static StorageSizing size(const QVector<PlanGroup>& groups, const StorageSettings& storage);
 
-    // Seconds a day the group writes: its hours, times the event share in
+    // Seconds a day the group writes at the day's rate: its hours, the
+    // night ones weighted by the night factor, times the event share in
     // event mode.
     static long double recordedSecondsPerDay(const RecordingSettings& recording);
-    // Whole bytes the group keeps over its retention.
+    // Whole bytes the group keeps over its retention: continuous, the event
+    // share only, or mixed (everything retentionDays and the event share on
+    // to eventRetentionDays); audio is recorded with the video.
     static long double groupBytes(const PlanGroup& group);
+
+    // Data disks in a set of that many disks of the plan's RAID, spares
+    // taken off; 0 when the set is too small for its RAID.
+    static qint64 dataDisksOf(int disks, const StorageSettings& storage);
+    // The days each group keeps on that many disks.
+    static DiskDays daysOnDisks(const QVector<PlanGroup>& groups, const StorageSettings& storage, int disks);
 
     // Whole bytes one disk holds for recordings, after the file system's
     // share; 0 for a disk size that is not a positive number.

@@ -46,6 +46,8 @@ class tst_PlanFile : public QObject
 private Q_SLOTS:
     void roundTripKeepsEverything();
     void propertiesRoundTripAndStayOutWhenEmpty();
+    void plainPlansStayVersionOne();
+    void versionTwoKeysRoundTrip();
     void refusals_data();
     void refusals();
     void unknownKeysAndTablesOutsideTheDataStillOpen();
@@ -90,6 +92,52 @@ void tst_PlanFile::propertiesRoundTripAndStayOutWhenEmpty()
     const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("a.vantrel"));
     QVERIFY2(read.ok, qPrintable(read.error));
     QVERIFY(PlanProperties::of(read.plan) == PlanProperties::of(plan));
+}
+
+void tst_PlanFile::plainPlansStayVersionOne()
+{
+    // A plan of the first files is written byte for byte as they were, so
+    // builds that read version 1 only still open it.
+    const QByteArray first =
+        "{\n  \"format\": \"vantrel-plan\",\n  \"version\": 1,\n  \"site\": \"\",\n  \"notes\": \"\",\n  "
+        "\"videoStandard\": \"PAL\",\n  \"storage\": {\"diskTB\": 8, \"raid\": \"none\", \"hotSpares\": 0, "
+        "\"fsOverhead\": 0.05},\n  \"groups\": [\n    {\"number\": 1, \"name\": \"Gate\", \"deviceType\": \"IPC\", "
+        "\"channels\": 4, \"streams\": 1, \"rateMode\": \"fixed\", \"scene\": \"\", \"resolution\": "
+        "\"1080P(1920x1080)\", \"frameRate\": \"25\", \"encoding\": \"H.264\", \"bitrateKbps\": 2048, "
+        "\"recording\": {\"mode\": \"event\", \"hoursPerDay\": 24, \"eventShare\": 0.3, \"retentionDays\": 30, "
+        "\"recordedStreams\": 1}}\n  ]\n}\n";
+    const PlanFile::ReadResult read = PlanFile::fromJson(first, QStringLiteral("first.vantrel"));
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(PlanFile::toJson(read.plan), first);
+    QVERIFY(!read.plan.groups.at(0).view.isSet());
+    QVERIFY(read.plan.groups.at(0).recording.plain());
+}
+
+void tst_PlanFile::versionTwoKeysRoundTrip()
+{
+    PlanData plan = samplePlan();
+    plan.storage.disksAvailable = 6;
+    PlanGroup& lobby = plan.groups[0];
+    lobby.recording.mode = RecordingSettings::Mode::Mixed;
+    lobby.recording.nightHours = 10;
+    lobby.recording.nightFactor = 1.6;
+    lobby.recording.audioKbps = 64;
+    lobby.recording.eventRetentionDays = 180;
+    lobby.view.hfovDeg = 92;
+    lobby.view.distanceM = 12;
+    lobby.view.required = DetailLevel::Recognise;
+    plan.groups[1].view.focalMm = 2.8;
+    plan.groups[1].view.sensorWidthMm = 5.37;
+    plan.groups[1].view.distanceM = 7.5;
+    const QByteArray json = PlanFile::toJson(plan);
+    QVERIFY(json.contains("\"version\": 2,"));
+    const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("b.vantrel"));
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY(read.plan.storage == plan.storage);
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        QVERIFY(read.plan.groups.at(i).recording == plan.groups.at(i).recording);
+        QVERIFY(read.plan.groups.at(i).view == plan.groups.at(i).view);
+    }
     QCOMPARE(PlanFile::toJson(read.plan), json);
 }
 
@@ -100,8 +148,8 @@ void tst_PlanFile::refusals_data()
     QTest::newRow("not JSON") << QByteArray("{\"format\": ") << QStringList{ "plan.vantrel", "not a plan file" };
     QTest::newRow("other format") << QByteArray("{\"format\":\"csv\",\"version\":1}")
                                   << QStringList{ "plan.vantrel", "format" };
-    QTest::newRow("newer version") << QByteArray("{\"format\":\"vantrel-plan\",\"version\":2}")
-                                   << QStringList{ "newer version", "2" };
+    QTest::newRow("newer version") << QByteArray("{\"format\":\"vantrel-plan\",\"version\":3}")
+                                   << QStringList{ "newer version", "3" };
     QTest::newRow("missing rate") << groupJson("").replace(",\"bitrateKbps\":2048", "")
                                   << QStringList{ "group 1 (Gate)", "\"bitrateKbps\"", "missing" };
     QTest::newRow("channels 0") << groupJson("").replace("\"channels\":4", "\"channels\":0")
@@ -148,6 +196,36 @@ void tst_PlanFile::refusals_data()
     QTest::newRow("escaped mark before a type") << groupJson("").replace("\"IPC\"", "\"\\ufeffIPC\"")
                                                 << QStringList{ "group 1 (Gate)", "\"deviceType\"" };
     QTest::newRow("a NUL after the plan") << groupJson("") + QByteArray(1, '\0') << QStringList{ "not a plan file" };
+    // The keys of version 2: a view and the retention additions.
+    const auto view = [](const char* fields) {
+        return groupJson(QStringLiteral(",\"view\":{%1}").arg(QLatin1String(fields)));
+    };
+    QTest::newRow("angle 0") << view("\"hfovDeg\":0,\"distanceM\":5")
+                             << QStringList{ "group 1 (Gate)", "view", "\"hfovDeg\"", "above 1" };
+    QTest::newRow("angle 180") << view("\"hfovDeg\":180,\"distanceM\":5")
+                               << QStringList{ "group 1 (Gate)", "\"hfovDeg\"", "below 180" };
+    QTest::newRow("distance 0") << view("\"hfovDeg\":90,\"distanceM\":0")
+                                << QStringList{ "group 1 (Gate)", "\"distanceM\"", "above 0" };
+    QTest::newRow("no distance") << view("\"hfovDeg\":90") << QStringList{ "\"distanceM\"", "missing" };
+    QTest::newRow("lens without sensor") << view("\"focalMm\":2.8,\"distanceM\":5")
+                                         << QStringList{ "group 1 (Gate)", "\"sensorWidthMm\"", "missing" };
+    QTest::newRow("angle and lens") << view("\"hfovDeg\":90,\"focalMm\":2.8,\"sensorWidthMm\":5.37,\"distanceM\":5")
+                                    << QStringList{ "\"focalMm\"", "hfovDeg" };
+    QTest::newRow("no angle") << view("\"distanceM\":5") << QStringList{ "\"hfovDeg\"", "\"focalMm\"" };
+    QTest::newRow("unknown level") << view("\"hfovDeg\":90,\"distanceM\":5,\"required\":\"Recognise\"")
+                                   << QStringList{ "\"required\"", "recognise" };
+    QTest::newRow("mode unknown") << groupJson(",\"recording\":{\"mode\":\"hybrid\"}")
+                                  << QStringList{ "group 1 (Gate)", "recording", "\"mode\"", "mixed" };
+    QTest::newRow("event days under the days")
+        << groupJson(",\"recording\":{\"mode\":\"mixed\",\"retentionDays\":30,\"eventRetentionDays\":20}")
+        << QStringList{ "group 1 (Gate)", "\"eventRetentionDays\"", "30 to 3650" };
+    QTest::newRow("night factor 0") << groupJson(",\"recording\":{\"nightFactor\":0}")
+                                    << QStringList{ "\"nightFactor\"", "0.1 to 5" };
+    QTest::newRow("audio too fast") << groupJson(",\"recording\":{\"audioKbps\":513}")
+                                    << QStringList{ "\"audioKbps\"", "0 to 512" };
+    QTest::newRow("disks available of a half")
+        << QByteArray("{\"format\":\"vantrel-plan\",\"version\":2,\"storage\":{\"disksAvailable\":2.5}}")
+        << QStringList{ "storage", "\"disksAvailable\"" };
     // Only the start of a huge value is quoted, and of the group's name too.
     const QByteArray huge(10 * 1024 * 1024, 'x');
     QTest::newRow("10 MB value") << groupJson(",\"rateMode\":\"" + huge + "\"").replace("Gate", huge)

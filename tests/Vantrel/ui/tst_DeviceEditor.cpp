@@ -103,10 +103,12 @@ private Q_SLOTS:
         const QStringList order = {
             "m_lineEditChannelName", "channelCountsEdit", "m_comboBoxDeviceType", "streamCountsEdit",
             "m_radioButtonFixedRate", "m_radioButtonVarRate", "m_comboBoxResolution", "m_comboxFrameRate",
-            "m_comboxEncodingType", "m_scenceSelector", "m_lineEditScenceRecommandRate", "m_btnRecording",
-            "m_btnAddDevice", "m_btnCancelEdit", "deviceTypeCombox_2", "customBandCheckbox_2", "customBandEdit", "netLinkCombox_2",
+            "m_comboxEncodingType", "m_scenceSelector", "m_lineEditScenceRecommandRate", "m_btnView",
+            // The Encoding page's fields lie in the chain here, hidden while
+            // this page shows, so Tab passes from the View line to Recording.
+            "deviceTypeCombox_2", "customBandCheckbox_2", "customBandEdit", "netLinkCombox_2",
             "selectBandCombox_2", "sSystemCombox_2", "encodingTypeCombox_2", "streamTypeCombox_2",
-            "streamCountSpinBox_2"};
+            "streamCountSpinBox_2", "m_btnRecording", "m_btnAddDevice", "m_btnCancelEdit"};
         QStringList seen;
         QWidget* start = widget<QWidget>(editor, "m_lineEditChannelName");
         QWidget* current = start;
@@ -648,6 +650,9 @@ private Q_SLOTS:
 
         rateField(editor)->setFocus();
         QTest::keyClick(rateField(editor), Qt::Key_Tab);
+        // The View line comes first, folded: its fields are no Tab stops.
+        QCOMPARE(QApplication::focusWidget(), widget<QWidget>(editor, "m_btnView"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), widget<QWidget>(editor, "m_btnRecording"));
         int stops = 0;
         while (recording->isAncestorOf(QApplication::focusWidget()) && ++stops < 20)

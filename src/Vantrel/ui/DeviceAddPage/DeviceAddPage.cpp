@@ -13,6 +13,7 @@
 #include <data/PlanFile.h>
 #include <data/PlanTotals.h>
 #include <data/StandardSwitch.h>
+#include <data/SiteCheck.h>
 #include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
@@ -169,7 +170,9 @@ void DeviceAddPage::onReplaceDeviceItem(const StructDeviceItem& item)
 {
     const Plan* plan = m_planEditor->plan();
     const int row = plan->rowOfNumber(item.groupNumber);
-    onReplaceGroup(PlanGroup{ item, row >= 0 ? plan->groupAt(row).recording : RecordingSettings() });
+    PlanGroup group = row >= 0 ? plan->groupAt(row) : PlanGroup();
+    group.device = item;
+    onReplaceGroup(group);
 }
 
 void DeviceAddPage::onReplaceGroup(const PlanGroup& group)
@@ -270,6 +273,16 @@ void DeviceAddPage::showRecording(DeviceItemWidget* card, const PlanGroup& group
     card->setRecordingSummary(tr("%1 days, %2 TB")
                                   .arg(group.recording.retentionDays)
                                   .arg(StorageCalculator::tbText(StorageCalculator::groupBytes(group))));
+    std::optional<SiteProblem> problem;
+    const SiteCheck::Group check = SiteCheck::checkGroup(group, -1, &problem);
+    QString detail;
+    if (check.detail) {
+        detail = tr("%1 px/m, %2").arg(SiteCheck::pxPerMText(check.detail->pxPerM),
+                                       PixelDensity::shownLevel(check.detail->level));
+        if (problem)
+            detail = tr("%1: below %2").arg(detail, PixelDensity::shownLevel(*group.view.required));
+    }
+    card->setDetail(detail, problem ? problem->text : QString());
 }
 
 DeviceItemWidget* DeviceAddPage::makeCard(const PlanGroup& group)

@@ -18,6 +18,7 @@
 #include "FocusedWheelFilter.h"
 #include "LinkQuestion.h"
 #include "RecordingEditor/RecordingEditor.h"
+#include "ViewEditor/ViewEditor.h"
 #include <data/GroupRule.h>
 #include <data/Plan.h>
 #include <data/PlanFile.h>
@@ -110,6 +111,11 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     m_recordingEditor = new RecordingEditor(ui->m_btnAddDevice->parentWidget());
     CHECK_CONNECT(connect(ui->streamCountsEdit, &QSpinBox::valueChanged, m_recordingEditor,
                           &RecordingEditor::setStreamLimit), kFunction);
+    // What the cameras see, above the recording; it reads the resolution.
+    m_viewEditor = new ViewEditor(ui->m_btnAddDevice->parentWidget());
+    m_viewEditor->setResolution(ui->m_comboBoxResolution->currentText());
+    CHECK_CONNECT(connect(ui->m_comboBoxResolution, &QComboBox::currentTextChanged, m_viewEditor,
+                          &ViewEditor::setResolution), kFunction);
     // Beside "+ Add" while a group is being changed.
     m_cancelEditButton = new aptui::PushButton(ui->m_btnAddDevice->parentWidget());
     m_cancelEditButton->setText(tr("Cancel"));
@@ -120,7 +126,17 @@ DeviceEditor::DeviceEditor(QWidget* parent)
         const int button = buttonLayout->indexOf(ui->m_btnAddDevice);
         buttonLayout->insertWidget(button + 1, m_cancelEditButton);
         // Above the spacer that keeps the button at the bottom.
-        buttonLayout->insertWidget(std::max(button - 1, 0), m_recordingEditor);
+        // The View and Recording lines sit close together, as one block:
+        // the form's wide spacing between them would push "+ Add" out of
+        // the window at its smallest height.
+        auto* sections = new QWidget(ui->m_btnAddDevice->parentWidget());
+        sections->setObjectName(QStringLiteral("m_widgetGroupSections"));
+        auto* sectionLayout = new QVBoxLayout(sections);
+        sectionLayout->setContentsMargins(0, 0, 0, 0);
+        sectionLayout->setSpacing(0);
+        sectionLayout->addWidget(m_viewEditor);
+        sectionLayout->addWidget(m_recordingEditor);
+        buttonLayout->insertWidget(std::max(button - 1, 0), sections);
     }
     m_cancelEditButton->hide();
     CHECK_CONNECT(connect(m_cancelEditButton, &QPushButton::clicked, this, &DeviceEditor::onCancelEdit), kFunction);
@@ -128,10 +144,12 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     // Made after the form, the recording section and Cancel came last in
     // the Tab chain; they go where they are seen, around "+ Add".
     QWidget* previous = ui->m_lineEditScenceRecommandRate;
-    for (QWidget* field : m_recordingEditor->findChildren<QWidget*>()) {
-        if (field->focusPolicy() & Qt::TabFocus) {
-            QWidget::setTabOrder(previous, field);
-            previous = field;
+    for (QWidget* section : { static_cast<QWidget*>(m_viewEditor), static_cast<QWidget*>(m_recordingEditor) }) {
+        for (QWidget* field : section->findChildren<QWidget*>()) {
+            if (field->focusPolicy() & Qt::TabFocus) {
+                QWidget::setTabOrder(previous, field);
+                previous = field;
+            }
         }
     }
     QWidget::setTabOrder(previous, ui->m_btnAddDevice);
@@ -489,7 +507,8 @@ void DeviceEditor::onBtnAddDeviceClicked()
     }
     item.deviceType = ui->m_comboBoxDeviceType->currentText();
 
-    const PlanGroup group{ item, recordingSettings() };
+    PlanGroup group{ item, recordingSettings() };
+    group.view = m_viewEditor->settings();
     if (editing) {
         onCancelEdit();
         Q_EMIT signalReplaceDevice(item);
@@ -551,8 +570,10 @@ void DeviceEditor::onEditDevice(const StructDeviceItem& item)
 void DeviceEditor::onEditGroup(const PlanGroup& group)
 {
     onEditDevice(group.device);
-    if (m_editedGroupNumber == group.device.groupNumber)
+    if (m_editedGroupNumber == group.device.groupNumber) {
         setRecordingSettings(group.recording);
+        m_viewEditor->setSettings(group.view);
+    }
 }
 
 void DeviceEditor::onCancelEdit()

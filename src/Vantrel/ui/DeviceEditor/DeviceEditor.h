@@ -23,6 +23,7 @@ class QBoxLayout;
 class QLayout;
 class QPushButton;
 class RecordingEditor;
+class ViewEditor;
 class QKeyEvent;
 class QResizeEvent;
 
@@ -168,6 +169,7 @@ private:
     const Plan* m_plan = nullptr;
     QPushButton* m_cancelEditButton = nullptr;
     RecordingEditor* m_recordingEditor = nullptr;
+    ViewEditor* m_viewEditor = nullptr;
     aptui::IntValidator* m_rateValidator = nullptr; // child of the editor
     LinkQuestion* m_link = nullptr; // child of the editor
 };

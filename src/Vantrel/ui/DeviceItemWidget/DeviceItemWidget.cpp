@@ -109,6 +109,11 @@ DeviceItemWidget::DeviceItemWidget(QWidget* parent, const StructDeviceItem& devi
     m_recordingSummary->setObjectName(QStringLiteral("m_labelRecordingSummary"));
     m_recordingSummary->setTextFormat(Qt::PlainText);
     m_ui->m_hlayoutTitle->addWidget(m_recordingSummary);
+    m_detail = new QLabel(this);
+    m_detail->setObjectName(QStringLiteral("m_labelDetail"));
+    m_detail->setTextFormat(Qt::PlainText);
+    m_detail->hide();
+    m_ui->m_hlayoutTitle->addWidget(m_detail);
     // A clicked card takes the focus, so Enter can edit it; it never takes
     // it by itself, which would scroll the list.
     setFocusPolicy(Qt::ClickFocus);
@@ -144,6 +149,21 @@ void DeviceItemWidget::setRecordingSummary(const QString& summary)
 {
     m_recordingSummary->setText(summary);
     m_recordingSummary->setToolTip(aptui::PlainText::toolTip(summary));
+    fitRecordingSummary(width());
+}
+
+QString DeviceItemWidget::detailText() const
+{
+    return m_detail->text();
+}
+
+void DeviceItemWidget::setDetail(const QString& detail, const QString& problem)
+{
+    m_detail->setText(detail);
+    m_detail->setToolTip(problem.isEmpty() ? detail : problem);
+    m_detail->setProperty("below", !problem.isEmpty());
+    // Marked as the editor marks a field it cannot take.
+    m_detail->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color:#d03030;font-weight:bold;"));
     fitRecordingSummary(width());
 }
 
@@ -235,12 +255,15 @@ void DeviceItemWidget::fitRecordingSummary(int width)
     // A card of five rows has room below its title rather than in it.
     QBoxLayout* const place = width < kThreeRowWidth ? static_cast<QBoxLayout*>(m_summaryRow) : m_ui->m_hlayoutTitle;
     if (place->indexOf(m_recordingSummary) < 0) {
-        m_ui->m_hlayoutTitle->removeWidget(m_recordingSummary);
-        m_summaryRow->removeWidget(m_recordingSummary);
-        place->addWidget(m_recordingSummary);
+        for (QLabel* label : { m_recordingSummary, m_detail }) {
+            m_ui->m_hlayoutTitle->removeWidget(label);
+            m_summaryRow->removeWidget(label);
+            place->addWidget(label);
+        }
     }
     if (place == m_summaryRow) {
         m_recordingSummary->setVisible(!m_recordingSummary->text().isEmpty());
+        m_detail->setVisible(!m_detail->text().isEmpty());
         return;
     }
     // The figures beside the name stay while the name can keep a readable
@@ -254,6 +277,10 @@ void DeviceItemWidget::fitRecordingSummary(int width)
     const int needed = std::min(nameWidth, kLeastOfName)
         + m_recordingSummary->fontMetrics().horizontalAdvance(m_recordingSummary->text()) + besideTitle;
     m_recordingSummary->setVisible(!m_recordingSummary->text().isEmpty() && needed <= width);
+    // The detail comes after: a card too narrow for it keeps it in the
+    // tooltip of the editor's View section and in the command line's check.
+    const int withDetail = needed + 8 + m_detail->fontMetrics().horizontalAdvance(m_detail->text());
+    m_detail->setVisible(!m_detail->text().isEmpty() && withDetail <= width);
 }
 
 int DeviceItemWidget::textNeed(const QLabel* label, int width) const

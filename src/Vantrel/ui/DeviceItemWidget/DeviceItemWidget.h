@@ -40,6 +40,11 @@ public:
     // How long the group's recordings are kept and what they take on disk,
     // shown after its name.
     void setRecordingSummary(const QString& summary);
+    // What the group's cameras see ("103.0 px/m, Observe"), marked when the
+    // required level is not met; problem says what to change, empty for
+    // none.
+    void setDetail(const QString& detail, const QString& problem);
+    QString detailText() const;
 
     // After a change of the video standard: the group now runs at another
     // frame rate, and maybe at another rate.
@@ -82,6 +87,7 @@ private:
 
     std::unique_ptr<Ui::DeviceItemWidget> m_ui;
     QLabel* m_recordingSummary = nullptr; // child of the card
+    QLabel* m_detail = nullptr; // child of the card
     QHBoxLayout* m_middleRow = nullptr; // the third row's, between the form's two
     QList<QHBoxLayout*> m_narrowRows; // two more rows below it, for five rows
     QHBoxLayout* m_summaryRow = nullptr; // the recording figures' on a five-row card

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
 class QToolButton;
@@ -42,4 +43,9 @@ private:
     QSpinBox* m_eventShare = nullptr;
     QSpinBox* m_retention = nullptr;
     QSpinBox* m_recordedStreams = nullptr;
+    QLabel* m_eventDaysLabel = nullptr;
+    QSpinBox* m_eventDays = nullptr;
+    QSpinBox* m_nightHours = nullptr;
+    QDoubleSpinBox* m_nightFactor = nullptr;
+    QSpinBox* m_audio = nullptr;
 };

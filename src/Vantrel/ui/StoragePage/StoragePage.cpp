@@ -2,6 +2,7 @@
 
 #include <data/DataName.h>
 #include <data/Plan.h>
+#include <data/SiteCheck.h>
 #include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
@@ -102,7 +103,10 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
         "QLabel#m_labelStorageTitle{font-size:14px;font-weight:bold;color:@text;}"
         "QLabel#m_labelStorageTotal{font-size:28px;font-weight:600;color:@accent;}"
         "QLabel#m_labelDiskCounts{font-size:14px;color:@text-secondary;}"
-        "QLabel#m_labelUsableDisk{font-size:12px;color:@text-secondary;}")));
+        "QLabel#m_labelUsableDisk{font-size:12px;color:@text-secondary;}"
+        "QLabel#m_labelDiskDays{font-size:13px;color:@text;}"
+        "QLabel#m_labelDiskDays[short=\"true\"]{color:#d03030;font-weight:bold;}"
+        "QLabel#m_labelSiteProblems{font-size:12px;color:#d03030;}")));
 
     auto* settings = new QFormLayout;
     settings->setHorizontalSpacing(12);
@@ -139,6 +143,12 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_overhead->setRange(0, static_cast<int>(StorageSettings::kMaxFsOverhead * 100));
     m_overhead->setSuffix(QStringLiteral(" %"));
     settings->addRow(tr("File system overhead :"), m_overhead);
+    m_disksAvailable = new aptui::SpinBox(this);
+    m_disksAvailable->setObjectName(QStringLiteral("m_spinDisksAvailable"));
+    m_disksAvailable->setRange(0, StorageSettings::kMaxDisksAvailable);
+    m_disksAvailable->setSpecialValueText(tr("not given"));
+    m_disksAvailable->setToolTip(tr("The disks the site has: the days each group keeps on them are shown"));
+    settings->addRow(tr("Disks available :"), m_disksAvailable);
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addLayout(settings);
     settingsRow->addStretch(1);
@@ -157,6 +167,20 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_usableDisk->setObjectName(QStringLiteral("m_labelUsableDisk"));
     layout->addWidget(m_usableDisk);
 
+    m_diskDays = new QLabel(this);
+    m_diskDays->setObjectName(QStringLiteral("m_labelDiskDays"));
+    m_diskDays->setTextFormat(Qt::PlainText);
+    m_diskDays->setWordWrap(true);
+    m_diskDays->hide();
+    layout->addWidget(m_diskDays);
+
+    m_problems = new QLabel(this);
+    m_problems->setObjectName(QStringLiteral("m_labelSiteProblems"));
+    m_problems->setTextFormat(Qt::PlainText);
+    m_problems->setWordWrap(true);
+    m_problems->hide();
+    layout->addWidget(m_problems);
+
     m_groups = new QTableWidget(0, kColumns, this);
     m_groups->setObjectName(QStringLiteral("m_tableStorageGroups"));
     m_groups->setHorizontalHeaderLabels({ tr("Group"), tr("Rate"), tr("Recorded a day"), tr("Retention"),
@@ -167,6 +191,8 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_groups->setSelectionMode(QAbstractItemView::NoSelection);
     m_groups->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_groups->horizontalHeader()->setSectionResizeMode(kGroupColumn, QHeaderView::Interactive);
+    // "30 days asked, 41 kept" reads on one line.
+    m_groups->horizontalHeader()->setSectionResizeMode(kRetentionColumn, QHeaderView::ResizeToContents);
     m_groups->setItemDelegateForColumn(kShareColumn, new ShareBarDelegate(m_groups));
     layout->addWidget(m_groups, 1);
 
@@ -179,6 +205,7 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     connect(m_raid, &QComboBox::currentIndexChanged, this, &StoragePage::applySettings);
     connect(m_hotSpares, &QSpinBox::valueChanged, this, &StoragePage::applySettings);
     connect(m_overhead, &QSpinBox::valueChanged, this, &StoragePage::applySettings);
+    connect(m_disksAvailable, &QSpinBox::valueChanged, this, &StoragePage::applySettings);
 }
 
 StoragePage::~StoragePage() = default;
@@ -196,6 +223,16 @@ QString StoragePage::totalText() const
     return m_total->text();
 }
 
+QString StoragePage::problemsText() const
+{
+    return m_problems->text();
+}
+
+QString StoragePage::diskDaysText() const
+{
+    return m_diskDays->isVisibleTo(const_cast<StoragePage*>(this)) ? m_diskDays->text() : QString();
+}
+
 void StoragePage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -211,6 +248,7 @@ void StoragePage::showSettings()
     const QSignalBlocker blockRaid(m_raid);
     const QSignalBlocker blockSpares(m_hotSpares);
     const QSignalBlocker blockOverhead(m_overhead);
+    const QSignalBlocker blockDisks(m_disksAvailable);
     const int customIndex = m_diskSize->count() - 1;
     // A size typed under Custom stays there even when it equals a preset.
     const bool keepCustom = m_diskSize->currentIndex() == customIndex && m_customDisk->value() == storage.diskTB;
@@ -223,6 +261,7 @@ void StoragePage::showSettings()
     m_raid->setCurrentIndex(std::max(0, m_raid->findData(static_cast<int>(storage.raid))));
     m_hotSpares->setValue(storage.hotSpares);
     m_overhead->setValue(static_cast<int>(std::lround(storage.fsOverhead * 100.0)));
+    m_disksAvailable->setValue(storage.disksAvailable);
     planChanged();
 }
 
@@ -235,6 +274,7 @@ void StoragePage::applySettings()
     storage.raid = static_cast<StorageSettings::Raid>(m_raid->currentData().toInt());
     storage.hotSpares = m_hotSpares->value();
     storage.fsOverhead = m_overhead->value() / 100.0;
+    storage.disksAvailable = m_disksAvailable->value();
     const Plan* plan = m_editor->plan();
     m_editor->setSettings(plan->siteName(), plan->notes(), storage);
 }
@@ -265,6 +305,45 @@ void StoragePage::refresh()
                                  .arg(QLocale().toString(storage.fsOverhead * 100.0, 'g', 4))
                                  .arg(bytesText(usable)));
 
+    // The days on the disks available, from the same check as the command
+    // line's.
+    const SiteCheck check(plan->data());
+    const std::optional<DiskDays>& days = check.days();
+    m_diskDays->setVisible(days.has_value());
+    if (days) {
+        const SiteProblem* problem = check.siteProblem();
+        QString text;
+        if (problem) {
+            text = problem->text;
+        } else if (days->factor) {
+            text = tr("On the %1 disks available every group keeps its days, with %2 TB to spare.")
+                       .arg(days->disks)
+                       .arg(StorageCalculator::tbText(days->spareBytes()));
+        } else {
+            text = tr("On the %1 disks available: nothing is recorded.").arg(days->disks);
+        }
+        m_diskDays->setText(text);
+        m_diskDays->setProperty("short", problem != nullptr);
+        m_diskDays->style()->unpolish(m_diskDays);
+        m_diskDays->style()->polish(m_diskDays);
+    }
+
+    // The groups' problems, the site's being said above; a long list is
+    // cut, the command line's check has it whole.
+    constexpr int kProblemsShown = 4;
+    QStringList problemLines;
+    int groupProblems = 0;
+    for (const SiteProblem& problem : check.problems()) {
+        if (problem.row < 0)
+            continue;
+        if (++groupProblems <= kProblemsShown)
+            problemLines.append(problem.text);
+    }
+    if (groupProblems > kProblemsShown)
+        problemLines.append(tr("and %1 more groups below their required level.").arg(groupProblems - kProblemsShown));
+    m_problems->setText(problemLines.join(QLatin1Char('\n')));
+    m_problems->setVisible(!problemLines.isEmpty());
+
     const QVector<PlanGroup>& groups = plan->groups();
     m_groups->setUpdatesEnabled(false);
     m_groups->setRowCount(groups.size());
@@ -291,10 +370,22 @@ void StoragePage::refresh()
                                     .arg(recording.recordedStreams)
                                     .arg(rateText(streamRate));
         const long double seconds = StorageCalculator::recordedSecondsPerDay(recording);
-        const QString hoursTip = recording.mode == RecordingSettings::Mode::Event
+        QString hoursTip = recording.mode == RecordingSettings::Mode::Event
             ? tr("%1 h a day × %2 % on events").arg(QLocale().toString(recording.hoursPerDay, 'g', 4),
                                                     QLocale().toString(recording.eventShare * 100.0, 'g', 4))
             : tr("%1 h a day, continuously").arg(QLocale().toString(recording.hoursPerDay, 'g', 4));
+        if (recording.nightHours > 0)
+            hoursTip += QLatin1Char('\n') + tr("%1 h of them at night, at × %2 the rate")
+                                               .arg(QLocale().toString(recording.nightHours, 'g', 4),
+                                                    QLocale().toString(recording.nightFactor, 'g', 3));
+        if (recording.audioKbps > 0)
+            hoursTip += QLatin1Char('\n') + tr("with %1 kbps of audio a channel")
+                                               .arg(QLocale().toString(recording.audioKbps, 'g', 6));
+        if (recording.mode == RecordingSettings::Mode::Mixed)
+            hoursTip += QLatin1Char('\n') + tr("mixed: all of it kept %1 days, %2 % on events kept %3 days")
+                                               .arg(recording.retentionDays)
+                                               .arg(QLocale().toString(recording.eventShare * 100.0, 'g', 4))
+                                               .arg(recording.keptEventDays());
         const QString bytesTip = tr("%1 kbps × 125 bytes a second × %2 h × 3600 × %3 days = %4 bytes")
                                      .arg(rate)
                                      .arg(hoursText(seconds))
@@ -303,7 +394,20 @@ void StoragePage::refresh()
         setText(kGroupColumn, group.device.channelName)->setToolTip(aptui::PlainText::toolTip(group.device.channelName));
         setText(kRateColumn, QStringLiteral("%1 kbps").arg(rate))->setToolTip(rateTip);
         setText(kHoursColumn, tr("%1 h").arg(hoursText(seconds)))->setToolTip(hoursTip);
-        setText(kRetentionColumn, tr("%1 days").arg(recording.retentionDays));
+        QString retention = tr("%1 days").arg(recording.retentionDays);
+        QString retentionTip;
+        if (days && row < days->groups.size()) {
+            const DiskDays::Group& kept = days->groups.at(row);
+            retention = tr("%1 days asked, %2 kept").arg(kept.askedDays).arg(kept.days);
+            if (kept.askedEventDays != kept.askedDays)
+                retentionTip = tr("Event clips: %1 days asked, %2 kept").arg(kept.askedEventDays).arg(kept.eventDays);
+        }
+        QTableWidgetItem* retentionItem = setText(kRetentionColumn, retention);
+        retentionItem->setToolTip(retentionTip);
+        retentionItem->setForeground(days && row < days->groups.size()
+                                             && days->groups.at(row).days < days->groups.at(row).askedDays
+                                         ? QBrush(QColor(0xd0, 0x30, 0x30))
+                                         : QBrush());
         setText(kBytesColumn, bytesText(figures.bytes))->setToolTip(bytesTip);
         setText(kTbColumn, StorageCalculator::tbText(figures.bytes))->setToolTip(tr("%1 bytes ÷ 10¹²").arg(bytesText(figures.bytes)));
         QTableWidgetItem* share = setText(kShareColumn, QString());

@@ -30,6 +30,10 @@ public:
     static QString shareText(double share);
     int dataDisks() const { return m_dataDisks; }
     int disks() const { return m_disks; }
+    // The days on the disks available, as the tab says them; empty when no
+    // disks are given.
+    QString diskDaysText() const;
+    QString problemsText() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,9 +53,12 @@ private:
     QComboBox* m_raid = nullptr;
     QSpinBox* m_hotSpares = nullptr;
     QSpinBox* m_overhead = nullptr;
+    QSpinBox* m_disksAvailable = nullptr;
     QLabel* m_total = nullptr;
     QLabel* m_diskCounts = nullptr;
     QLabel* m_usableDisk = nullptr;
+    QLabel* m_diskDays = nullptr;
+    QLabel* m_problems = nullptr;
     QTableWidget* m_groups = nullptr;
     bool m_stale = true;
     int m_dataDisks = 0;
