@@ -49,8 +49,10 @@ class Tables:
 
 
 class Plan:
-    def __init__(self, tables, site, notes, storage, uplink=None, disks=0):
+    def __init__(self, tables, site, notes, storage, uplink=None, disks=0, customer="", address="", designer=""):
         self.disks = disks
+        # What page 1 of a report says about the site beside its name.
+        self.properties = (("customer", customer), ("address", address), ("designer", designer))
         self.tables = tables
         self.site = site
         self.notes = notes
@@ -95,8 +97,9 @@ class Plan:
         dump = lambda value: json.dumps(value, ensure_ascii=False)
         disks = ', "disksAvailable": %d' % self.disks if self.disks else ""
         lines = ["{", '  "format": "vantrel-plan",', '  "version": %d,' % self.version(),
-                 '  "site": %s,' % dump(self.site), '  "notes": %s,' % dump(self.notes),
-                 '  "videoStandard": "PAL",',
+                 '  "site": %s,' % dump(self.site), '  "notes": %s,' % dump(self.notes)]
+        lines += ['  "%s": %s,' % (key, dump(text)) for key, text in self.properties if text]
+        lines += ['  "videoStandard": "PAL",',
                  '  "storage": {"diskTB": %s, "raid": "%s", "hotSpares": %d, "fsOverhead": 0.05%s},'
                  % (self.storage[0], self.storage[1], self.storage[2], disks)]
         if self.uplink:
@@ -146,7 +149,9 @@ def office(t):
              "of the plant rooms. Open-plan areas use the Office scene rate, the car park the Parking Lot "
              "scene; the rest use fixed rates. The building's 500 Mbps fibre carries every stream to the "
              "security desk of the owner's other site with its headroom intact.",
-             (8, "RAID5", 1), ("Fibre 500 Mbps", 500))
+             (8, "RAID5", 1), ("Fibre 500 Mbps", 500),
+             customer="Harbour View Properties Ltd.", address="2 Quay Street, Northport",
+             designer="A. Moreno, Moreno Security Design")
     p.fixed("Reception", "IPC", 2, "4MP(2560x1440)", 25, "H.265", streams=2, retentionDays=60, mode="mixed",
             eventShare=0.2, eventRetentionDays=180, audioKbps=32,
             view={"hfovDeg": 85, "distanceM": 6, "required": "recognise"})

@@ -1,18 +1,21 @@
-// The report of a 20-group plan as PDF, in the language setup.xml chooses
-// (report.pdf, report-zh.pdf), for pictures of its pages. The plan is the
-// one the report tests use, with the site's properties and a logo, dated
-// so that the pages stay the same.
+// The report of the office example as PDF, in the language setup.xml
+// chooses (report.pdf, report-zh.pdf), for pictures of its pages: the
+// example with the site's properties, given a logo, dated so that the pages
+// stay the same.
 
 #include "Parts.h"
+#include "ExamplePlans.h"
 #include "RenderSupport.h"
-#include "ReportPlans.h"
 
+#include <data/PlanFile.h>
 #include <report/ReportWriter.h>
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,11 +32,11 @@ QByteArray logo()
     painter.setBrush(Qt::white);
     painter.drawPolygon(QPolygonF{QPointF(90, 45), QPointF(145, 145), QPointF(35, 145)});
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(64);
+    font.setPixelSize(46);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(0x1f, 0x6f, 0x8b));
-    painter.drawText(QRectF(190, 20, 450, 160), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("NORTHGATE"));
+    painter.drawText(QRectF(190, 20, 450, 160), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("HARBOUR VIEW"));
     painter.end();
     QByteArray png;
     QBuffer buffer(&png);
@@ -47,12 +50,17 @@ QByteArray logo()
 bool renderReport(const QDir& outDir)
 {
     const QString suffix = installLanguageOfSetup();
-    const bool chinese = !suffix.isEmpty();
     const QString path = outDir.filePath(QStringLiteral("report%1.pdf").arg(suffix));
-    PlanData plan = ReportPlans::plan(20, chinese);
-    plan.customer = chinese ? QStringLiteral("北门物流有限公司") : QStringLiteral("Northgate Logistics Ltd.");
-    plan.address = chinese ? QStringLiteral("港湾路 14 号，3 号码头") : QStringLiteral("14 Harbour Road, Dock 3, Northport");
-    plan.designer = chinese ? QStringLiteral("王工") : QStringLiteral("J. Lindqvist");
+    const QVector<ExamplePlans::Entry> examples = ExamplePlans::available();
+    const auto office = std::find_if(examples.cbegin(), examples.cend(), [](const ExamplePlans::Entry& example) {
+        return example.path.endsWith(QLatin1String("office-building.vantrel"));
+    });
+    if (office == examples.cend())
+        return false;
+    const PlanFile::ReadResult read = PlanFile::read(office->path);
+    if (!read.ok)
+        return false;
+    PlanData plan = read.plan;
     plan.logo = logo();
     QString error;
     const bool ok = ReportWriter::writePdf(plan, path, &error, QDate(2024, 5, 17));
