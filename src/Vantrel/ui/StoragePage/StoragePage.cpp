@@ -191,8 +191,10 @@ StoragePage::StoragePage(PlanEditor* editor, QWidget* parent)
     m_groups->setSelectionMode(QAbstractItemView::NoSelection);
     m_groups->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_groups->horizontalHeader()->setSectionResizeMode(kGroupColumn, QHeaderView::Interactive);
-    // "30 days asked, 41 kept" reads on one line.
-    m_groups->horizontalHeader()->setSectionResizeMode(kRetentionColumn, QHeaderView::ResizeToContents);
+    // "30 days asked, 41 kept" reads on one line, and the columns beside it
+    // keep their headings whole rather than give it the room.
+    for (const int column : { kRateColumn, kHoursColumn, kRetentionColumn })
+        m_groups->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     m_groups->setItemDelegateForColumn(kShareColumn, new ShareBarDelegate(m_groups));
     layout->addWidget(m_groups, 1);
 
