@@ -1357,6 +1357,34 @@
         <source>Site</source>
         <translation>Site</translation>
     </message>
+    <message>
+        <source>Detail (px/m)</source>
+        <translation>Detail (px/m)</translation>
+    </message>
+    <message>
+        <source>Level met</source>
+        <translation>Level met</translation>
+    </message>
+    <message>
+        <source>Level required</source>
+        <translation>Level required</translation>
+    </message>
+    <message>
+        <source>Farthest (m)</source>
+        <translation>Farthest (m)</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Detail</translation>
+    </message>
+    <message>
+        <source>%1 px/m, %2</source>
+        <translation>%1 px/m, %2</translation>
+    </message>
+    <message>
+        <source>%1, below %2</source>
+        <translation>%1, below %2</translation>
+    </message>
 </context>
 <context>
     <name>ScenceSelector</name>

@@ -1355,6 +1355,34 @@
         <source>Site</source>
         <translation>现场</translation>
     </message>
+    <message>
+        <source>Detail (px/m)</source>
+        <translation>细节（像素/米）</translation>
+    </message>
+    <message>
+        <source>Level met</source>
+        <translation>达到等级</translation>
+    </message>
+    <message>
+        <source>Level required</source>
+        <translation>要求等级</translation>
+    </message>
+    <message>
+        <source>Farthest (m)</source>
+        <translation>最远距离 (m)</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>细节</translation>
+    </message>
+    <message>
+        <source>%1 px/m, %2</source>
+        <translation>%1 像素/米，%2</translation>
+    </message>
+    <message>
+        <source>%1, below %2</source>
+        <translation>%1，低于%2</translation>
+    </message>
 </context>
 <context>
     <name>ScenceSelector</name>

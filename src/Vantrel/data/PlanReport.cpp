@@ -38,6 +38,12 @@ PlanReport::PlanReport(const PlanData& plan, const QDate& date, StoragePart stor
         group.share = counts && sum > 0 ? load / sum : 0.0;
         if (m_storage)
             group.storageBytes = m_storage->groupBytes(index);
+        const ViewSettings& view = plan.groups.at(index).view;
+        if (view.isSet()) {
+            group.detail = PixelDensity::figures(view, device.resolution);
+            group.required = view.required;
+            m_hasDetail = m_hasDetail || group.detail.has_value();
+        }
         m_groups.append(group);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PixelDensity.h"
 #include "PlanTotals.h"
 #include "PlanTypes.h"
 #include "ReportStorage.h"
@@ -38,6 +39,10 @@ public:
         double share = 0;
         // Present when the report has its storage part.
         std::optional<long double> storageBytes;
+        // What the cameras see at their distance, when the group says and
+        // its resolution gives a width; and the level asked for there.
+        std::optional<DetailFigures> detail;
+        std::optional<DetailLevel> required;
     };
 
     // What page 1 says about the site besides its name; empty when not set.
@@ -60,6 +65,8 @@ public:
     const QDate& date() const { return m_date; }
     VideoStandard videoStandard() const { return m_videoStandard; }
     const QVector<Group>& groups() const { return m_groups; }
+    // Whether any group has a detail figure: the report then shows them.
+    bool hasDetail() const { return m_hasDetail; }
     // The figures of the bandwidth tab, its rounding and unit included.
     const PlanTotals& totals() const { return m_totals; }
     const std::optional<ReportStorage>& storage() const { return m_storage; }
@@ -76,6 +83,7 @@ private:
     QDate m_date;
     VideoStandard m_videoStandard = PAL;
     QVector<Group> m_groups;
+    bool m_hasDetail = false;
     PlanTotals m_totals;
     std::optional<ReportStorage> m_storage;
     UplinkCheck m_uplinkCheck;

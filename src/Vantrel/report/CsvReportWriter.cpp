@@ -84,6 +84,7 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
     if (!mayContinue(progress, done, groupCount))
         return QByteArray();
     const bool withStorage = report.storage().has_value();
+    const bool withDetail = report.hasDetail();
     QString out;
     appendRow(out, {text(ReportTexts::title(report))});
     appendRow(out, {text(ReportTexts::dateLine(report))});
@@ -92,7 +93,7 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
     out += kLineEnd;
 
     QVector<Cell> heading;
-    for (const QString& column : ReportTexts::groupColumns(withStorage))
+    for (const QString& column : ReportTexts::groupColumns(withStorage, withDetail))
         heading << text(column);
     appendRow(out, heading);
     for (const PlanReport::Group& group : report.groups()) {
@@ -104,6 +105,13 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
                           figure(ReportTexts::percent(group.share))};
         if (withStorage)
             row << figure(ReportTexts::tb(group.storageBytes.value_or(0)));
+        if (withDetail) {
+            const auto& detail = group.detail;
+            row << figure(detail ? QString::number(detail->pxPerM, 'f', 1) : QString())
+                << text(detail ? ReportTexts::levelText(detail->level) : QString())
+                << text(ReportTexts::levelText(group.required))
+                << figure(detail && detail->farthestM ? QString::number(*detail->farthestM, 'f', 1) : QString());
+        }
         appendRow(out, row);
         if (!mayContinue(progress, ++done, groupCount))
             return QByteArray();

@@ -54,9 +54,9 @@ GroupTable::GroupTable(const PlanReport& report, const QPaintDevice* device, qre
     fit(width);
 }
 
-bool GroupTable::isFigure(int column)
+bool GroupTable::isFigure(int column) const
 {
-    return column == Number || column == ChannelsStreams || column >= Rate;
+    return column == Number || column == ChannelsStreams || (column >= Rate && column != m_detailColumn);
 }
 
 qreal GroupTable::width() const
@@ -76,7 +76,9 @@ void GroupTable::measure(const PlanReport& report)
 {
     const bool withStorage = report.storage().has_value();
     const BandwidthTotal::Unit unit = ReportTexts::groupUnit(report);
-    m_heads = ReportTexts::printedColumns(withStorage, unit);
+    const bool withDetail = report.hasDetail();
+    m_heads = ReportTexts::printedColumns(withStorage, unit, withDetail);
+    m_detailColumn = withDetail ? int(m_heads.size()) - 1 : -1;
     const int columns = int(m_heads.size());
     m_rows = int(report.groups().size());
     m_need = QVector<qreal>(columns, 0);
@@ -113,6 +115,8 @@ void GroupTable::measure(const PlanReport& report)
                            ReportTexts::groupBandwidth(group.bandwidthKbps, unit), ReportTexts::percent(group.share)};
         if (withStorage)
             values << ReportTexts::tb(group.storageBytes.value_or(0));
+        if (withDetail)
+            values << ReportTexts::detailText(group);
         for (int column = 0; column < columns; ++column) {
             Cell cell;
             cell.text = values.at(column);

@@ -33,7 +33,7 @@ public:
     qreal typePoints() const { return m_points; }
     // A cell as it is drawn, "…" included where a text was cut.
     QString text(int row, int column) const;
-    static bool isFigure(int column);
+    bool isFigure(int column) const;
 
     void paintHeader(QPainter* painter, const QPointF& topLeft) const;
     void paintRows(QPainter* painter, const QPointF& topLeft, int first, int count) const;
@@ -54,6 +54,8 @@ private:
 
     const QPaintDevice* m_device;
     QStringList m_heads;
+    // The detail's text column, -1 without one.
+    int m_detailColumn = -1;
     int m_rows = 0;
     QVector<Cell> m_cells;
     // Per column, at the base size: the widest cell, the widest heading word.

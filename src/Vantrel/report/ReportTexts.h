@@ -31,10 +31,17 @@ public:
     static QString totalsSheet() { return tr("Totals"); }
 
     // Group columns, one figure each (the workbook and the CSV).
-    static QStringList groupColumns(bool withStorage);
+    // With detail, four more: px/m, the level met, the level required and
+    // the farthest distance.
+    static QStringList groupColumns(bool withStorage, bool withDetail = false);
     // The printed table joins channels and streams into one column, and
     // states each group's bandwidth in one unit, named in its heading.
-    static QStringList printedColumns(bool withStorage, BandwidthTotal::Unit unit);
+    // With detail, one more: "103.0 px/m, Observe, below Recognise".
+    static QStringList printedColumns(bool withStorage, BandwidthTotal::Unit unit, bool withDetail = false);
+    // A group's detail in one line; empty without a figure.
+    static QString detailText(const PlanReport::Group& group);
+    // A level in the report's language.
+    static QString levelText(const std::optional<DetailLevel>& level);
     // Mbps, or Kbps for a plan whose largest group stays below 1 Mbps.
     static BandwidthTotal::Unit groupUnit(const PlanReport& report);
     // One decimal in the unit.

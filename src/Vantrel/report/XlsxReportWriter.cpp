@@ -139,7 +139,10 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
     if (!mayContinue(progress, 0, total))
         return false;
     const bool withStorage = report.storage().has_value();
-    const QStringList columns = ReportTexts::groupColumns(withStorage);
+    const bool withDetail = report.hasDetail();
+    const QStringList columns = ReportTexts::groupColumns(withStorage, withDetail);
+    // The detail's four columns follow the last figure.
+    const lxw_col_t detailColumn = withStorage ? Storage + 1 : Storage;
     for (int column = 0; column < columns.size(); ++column)
         check(worksheet_write_string(sheet, 0, lxw_col_t(column), utf8(columns.at(column)).constData(), f.heading));
     worksheet_freeze_panes(sheet, 1, 0);
@@ -171,6 +174,17 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
         if (withStorage)
             check(worksheet_write_number(sheet, row, Storage,
                                          double(group.storageBytes.value_or(0) / ReportStorage::kBytesPerTB), f.tb));
+        if (withDetail && group.detail) {
+            const DetailFigures& detail = *group.detail;
+            check(worksheet_write_number(sheet, row, detailColumn, detail.pxPerM, f.tenth));
+            check(worksheet_write_string(sheet, row, detailColumn + 1,
+                                         utf8(ReportTexts::levelText(detail.level)).constData(), nullptr));
+            if (group.required)
+                check(worksheet_write_string(sheet, row, detailColumn + 2,
+                                             utf8(ReportTexts::levelText(group.required)).constData(), nullptr));
+            if (detail.farthestM)
+                check(worksheet_write_number(sheet, row, detailColumn + 3, *detail.farthestM, f.tenth));
+        }
         if (!mayContinue(progress, row, total))
             return false;
         ++row;

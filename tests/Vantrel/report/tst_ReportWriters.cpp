@@ -163,7 +163,14 @@ private:
 
 void tst_ReportWriters::csvStatesEveryFigure()
 {
-    const PlanData plan = ReportPlans::plan(12);
+    PlanData plan = ReportPlans::plan(12);
+    // One group says what its cameras see: the report adds the detail.
+    ViewSettings& view = plan.groups[0].view;
+    view.hfovDeg = 92;
+    view.distanceM = 12;
+    view.required = DetailLevel::Recognise;
+    const std::optional<DetailFigures> detail = PixelDensity::figures(view, plan.groups.at(0).device.resolution);
+    QVERIFY(detail);
     const QString path = filePath(QStringLiteral("plan.csv"));
     QString error;
     QVERIFY2(ReportWriter::writeCsv(plan, path, &error, kDate), qPrintable(error));
@@ -175,8 +182,15 @@ void tst_ReportWriters::csvStatesEveryFigure()
     QCOMPARE(rows.at(1).at(0), QStringLiteral("Date: 2024-05-17"));
     QCOMPARE(rows.at(2).at(1), plan.notes);
     const int head = 4;
-    QCOMPARE(rows.at(head).size(), 12);
+    QCOMPARE(rows.at(head).size(), 16);
     QCOMPARE(rows.at(head).at(9), QStringLiteral("Bandwidth (kbps)"));
+    QCOMPARE(rows.at(head).mid(12), (QStringList{QStringLiteral("Detail (px/m)"), QStringLiteral("Level met"),
+                                                 QStringLiteral("Level required"), QStringLiteral("Farthest (m)")}));
+    QCOMPARE(rows.at(head + 1).mid(12), (QStringList{QString::number(detail->pxPerM, 'f', 1),
+                                                     PixelDensity::shownLevel(detail->level),
+                                                     QStringLiteral("Recognise"),
+                                                     QString::number(*detail->farthestM, 'f', 1)}));
+    QCOMPARE(rows.at(head + 2).mid(12), QStringList(4, QString()));
     for (int index = 0; index < plan.groups.size(); ++index) {
         const QStringList& row = rows.at(head + 1 + index);
         const StructDeviceItem& device = plan.groups.at(index).device;

@@ -104,11 +104,12 @@ private Q_SLOTS:
             "m_lineEditChannelName", "channelCountsEdit", "m_comboBoxDeviceType", "streamCountsEdit",
             "m_radioButtonFixedRate", "m_radioButtonVarRate", "m_comboBoxResolution", "m_comboxFrameRate",
             "m_comboxEncodingType", "m_scenceSelector", "m_lineEditScenceRecommandRate", "m_btnView",
-            // The Encoding page's fields lie in the chain here, hidden while
-            // this page shows, so Tab passes from the View line to Recording.
-            "deviceTypeCombox_2", "customBandCheckbox_2", "customBandEdit", "netLinkCombox_2",
-            "selectBandCombox_2", "sSystemCombox_2", "encodingTypeCombox_2", "streamTypeCombox_2",
-            "streamCountSpinBox_2", "m_btnRecording", "m_btnAddDevice", "m_btnCancelEdit"};
+            // The View section's fields, in the order they are seen.
+            "m_comboViewKind", "m_spinViewAngle", "m_spinFocalLength", "m_comboSensor", "m_spinSensorWidth",
+            "m_spinViewDistance", "m_comboRequiredLevel", "m_btnRecording", "m_comboRecordingMode",
+            "m_btnAddDevice", "m_btnCancelEdit", "deviceTypeCombox_2", "customBandCheckbox_2", "customBandEdit",
+            "netLinkCombox_2", "selectBandCombox_2", "sSystemCombox_2", "encodingTypeCombox_2",
+            "streamTypeCombox_2", "streamCountSpinBox_2"};
         QStringList seen;
         QWidget* start = widget<QWidget>(editor, "m_lineEditChannelName");
         QWidget* current = start;

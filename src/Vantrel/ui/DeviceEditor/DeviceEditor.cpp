@@ -146,7 +146,9 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     QWidget* previous = ui->m_lineEditScenceRecommandRate;
     for (QWidget* section : { static_cast<QWidget*>(m_viewEditor), static_cast<QWidget*>(m_recordingEditor) }) {
         for (QWidget* field : section->findChildren<QWidget*>()) {
-            if (field->focusPolicy() & Qt::TabFocus) {
+            // A combo box's list is a window of its own once it was made:
+            // chaining into it would cut the form's chain there.
+            if ((field->focusPolicy() & Qt::TabFocus) && field->window() == section->window()) {
                 QWidget::setTabOrder(previous, field);
                 previous = field;
             }
