@@ -28,7 +28,13 @@ const QString kFormat = QStringLiteral("vantrel-plan");
 void appendString(QByteArray& out, const QString& text)
 {
     out += '"';
-    const QByteArray utf8 = text.toUtf8();
+    QByteArray utf8 = text.toUtf8();
+    // A text that starts with a byte order mark keeps it only when the file
+    // spells it as an escape: read raw, the mark is dropped, as Qt drops it.
+    if (utf8.startsWith("\xEF\xBB\xBF")) {
+        out += "\\ufeff";
+        utf8.remove(0, 3);
+    }
     for (const char c : utf8) {
         switch (c) {
         case '"':
