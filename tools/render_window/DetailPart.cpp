@@ -8,7 +8,6 @@
 #include "PlanFileController.h"
 #include "Vantrel.h"
 
-#include <Sarnet/ToolApplicationHull.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,24 +16,9 @@
 #include <QMenu>
 #include <QSpinBox>
 
-namespace {
-
-template<typename T>
-T* named(QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QLatin1String(name));
-}
-
-} // namespace
-
 bool renderDetail(int& argc, char** argv, const QDir& outDir)
 {
-    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
-    hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // as the program does
-    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
-    hull->setAppName(QObject::tr("Vantrel"));
-    dressLikeTheShell();
-    const QString suffix = hull->language() == 1 ? QStringLiteral("-zh") : QString();
+    const QString suffix = startLikeTheProgram(argc, argv);
 
     Vantrel window;
     window.resize(1200, 750);

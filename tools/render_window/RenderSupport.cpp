@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QFont>
 #include <Sarnet/StyleSheetBuilder.h>
+#include <Sarnet/ToolApplicationHull.h>
 #include <Sarnet/SkinLoader.h>
 #include <Fenwork/TargetPath.h>
 
@@ -87,4 +88,14 @@ bool loadFirstExample(PlanDocument& document)
         return false;
     document.editor()->load(read.plan);
     return true;
+}
+
+QString startLikeTheProgram(int& argc, char** argv)
+{
+    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
+    hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // as the program does
+    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
+    hull->setAppName(QObject::tr("Vantrel"));
+    dressLikeTheShell();
+    return hull->language() == 1 ? QStringLiteral("-zh") : QString();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QDir>
+#include <QWidget>
 #include <QString>
 
 class PlanDocument;
-class QWidget;
 
 // Lists lay out their rows from timers and the cards follow: lets every round
 // of posted work finish before a picture is taken.
@@ -27,3 +27,14 @@ QString installLanguageOfSetup();
 // Loads the first example plan shipped beside the program (the shop) into
 // the document; false when it is not there.
 bool loadFirstExample(PlanDocument& document);
+
+// Starts the shell as the program does (its translations, setup.xml and
+// look) and returns the suffix of the chosen language's picture names.
+QString startLikeTheProgram(int& argc, char** argv);
+
+// A child of the window by its object name; null when there is none.
+template<typename T>
+T* named(QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QLatin1String(name));
+}

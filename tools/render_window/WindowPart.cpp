@@ -8,7 +8,6 @@
 
 #include <Fenwork/BaseDialog.h>
 #include <Fenwork/Menu.h>
-#include <Sarnet/ToolApplicationHull.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -81,11 +80,7 @@ void setText(QWidget* window, const char* editName, const QString& text)
 
 bool renderWindow(int& argc, char** argv, const QDir& outDir)
 {
-    apt::ToolApplicationHull* hull = apt::ToolApplicationHull::instance();
-    hull->addTranslationCatalogue(QStringLiteral("VantrelData")); // as the program does
-    hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Vantrel"));
-    hull->setAppName(QObject::tr("Vantrel"));
-    dressLikeTheShell();
+    startLikeTheProgram(argc, argv);
     g_outDir = outDir;
 
     Vantrel window;
