@@ -78,6 +78,7 @@ void Plan::resetAll(const PlanData& data)
 {
     m_data = data;
     Q_EMIT settingsChanged();
+    Q_EMIT networkChanged();
     Q_EMIT groupsReset();
     Q_EMIT changed();
 }
@@ -133,5 +134,14 @@ void Plan::setUplink(const UplinkSettings& uplink)
         return;
     m_data.uplink = uplink;
     Q_EMIT settingsChanged();
+    Q_EMIT changed();
+}
+
+void Plan::setNetwork(const PlanNetwork& network)
+{
+    if (m_data.network == network)
+        return;
+    m_data.network = network;
+    Q_EMIT networkChanged();
     Q_EMIT changed();
 }

@@ -34,6 +34,7 @@ public:
     VideoStandard videoStandard() const { return m_data.videoStandard; }
     StorageSettings storage() const { return m_data.storage; }
     UplinkSettings uplink() const { return m_data.uplink; }
+    const PlanNetwork& network() const { return m_data.network; }
 
     void insertGroup(int row, const PlanGroup& group);
     void appendGroup(const PlanGroup& group) { insertGroup(groupCount(), group); }
@@ -53,6 +54,9 @@ public:
     void setVideoStandard(VideoStandard standard);
     void setStorage(const StorageSettings& storage);
     void setUplink(const UplinkSettings& uplink);
+    // The switches and recorders; the groups' places change through
+    // replaceGroups, so a move is heard as both.
+    void setNetwork(const PlanNetwork& network);
 
 Q_SIGNALS:
     void groupInserted(int row);
@@ -60,6 +64,7 @@ Q_SIGNALS:
     void groupsReplaced(const QVector<int>& rows);
     void groupsReset();
     void settingsChanged();
+    void networkChanged();
     void changed();
 
 private:

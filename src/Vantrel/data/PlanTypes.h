@@ -2,6 +2,7 @@
 
 #include "BandwidthTotal.h"
 #include "DeviceTypes.h"
+#include "PlanNetwork.h"
 #include "ViewSettings.h"
 
 #include <QByteArray>
@@ -123,6 +124,7 @@ struct PlanGroup
     // Written "= {}" so that groups built as {device, recording} still say
     // all they mean.
     ViewSettings view = {};
+    NetworkPlace network = {};
 };
 
 // The names plan files and the command line give these settings. Reading is
@@ -192,5 +194,6 @@ struct PlanData
     VideoStandard videoStandard = PAL;
     StorageSettings storage;
     UplinkSettings uplink;
+    PlanNetwork network;
     QVector<PlanGroup> groups;
 };

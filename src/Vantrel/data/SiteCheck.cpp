@@ -120,6 +120,16 @@ void SiteCheck::checkDays(const PlanData& plan, int disks)
     m_problems.append(problem);
 }
 
+CheckState SiteCheck::groupState(int row) const
+{
+    CheckState worst = CheckState::Ok;
+    for (const SiteProblem& problem : m_problems) {
+        if (problem.row == row && problem.state > worst)
+            worst = problem.state;
+    }
+    return worst;
+}
+
 bool SiteCheck::hasOver() const
 {
     for (const SiteProblem& problem : m_problems) {

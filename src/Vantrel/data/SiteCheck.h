@@ -2,6 +2,7 @@
 
 #include "CheckState.h"
 #include "DiskDays.h"
+#include "NetworkFigures.h"
 #include "PixelDensity.h"
 #include "PlanTypes.h"
 
@@ -16,19 +17,21 @@
 // figure, the limit and a sentence that says what to change.
 struct SiteProblem
 {
-    // "group", "site"
+    // "switch", "recorder", "group", "site"
     QString object;
-    // The group's number; empty for the site.
+    // The switch's or recorder's id, the group's number; empty for the site.
     QString id;
-    // "detail", "days"
+    // "uplink", "ports", "poe", "channels", "input", "disks", "detail", "days"
     QString rule;
     CheckState state = CheckState::Over;
     double value = 0.0;
     double limit = 0.0;
     QString unit;
     QString text;
-    // The group's row in the plan, -1 for the site.
+    // The group's row in the plan; -1 for the site, a switch or a recorder.
     int row = -1;
+    // The switch's or recorder's place in the plan's network; -1 otherwise.
+    int index = -1;
 };
 
 // Checks a plan against the rules of a site design and lists what breaks
@@ -58,6 +61,15 @@ public:
     const QVector<Group>& groups() const { return m_groups; }
     const std::optional<DiskDays>& days() const { return m_days; }
     const QVector<SiteProblem>& problems() const { return m_problems; }
+    // In the order of the plan's network; empty without one.
+    const QVector<SwitchFigures>& switches() const { return m_switches; }
+    const QVector<RecorderFigures>& recorders() const { return m_recorders; }
+    // The plain load of the flows that leave through the site uplink: all of
+    // them when the plan has no network.
+    double siteLoadKbps() const { return m_siteLoadKbps; }
+    // The worst state of a row's group: its own detail, and the switch and
+    // recorder it is on.
+    CheckState groupState(int row) const;
     bool hasOver() const;
     // The problems of one row of the plan.
     QVector<SiteProblem> problemsOfRow(int row) const;
@@ -81,4 +93,7 @@ private:
     QVector<Group> m_groups;
     std::optional<DiskDays> m_days;
     QVector<SiteProblem> m_problems;
+    QVector<SwitchFigures> m_switches;
+    QVector<RecorderFigures> m_recorders;
+    double m_siteLoadKbps = 0.0;
 };

@@ -3,6 +3,7 @@
 #include "AddGroupCommand.h"
 #include "PlanPropertiesCommand.h"
 #include "PlanSettingsCommand.h"
+#include "PlanNetworkCommand.h"
 #include "PlanUplinkCommand.h"
 #include "RemoveGroupCommand.h"
 #include "ReplaceGroupsCommand.h"
@@ -97,6 +98,14 @@ void PlanEditor::setUplink(const UplinkSettings& uplink)
     if (wanted == m_plan->uplink())
         return;
     m_undoStack->push(new PlanUplinkCommand(m_plan, wanted));
+}
+
+void PlanEditor::setNetwork(const PlanNetwork& network, const QVector<RowChange>& moved, const QString& text)
+{
+    if (network == m_plan->network() && moved.isEmpty())
+        return;
+    m_undoStack->push(new PlanNetworkCommand(m_plan, network, moved,
+                                             text.isEmpty() ? tr("Change the network") : text));
 }
 
 void PlanEditor::load(const PlanData& data, bool newPlan)

@@ -39,6 +39,10 @@ public:
     void setProperties(const PlanProperties& properties);
     // Any mbps of 0 or less means no uplink.
     void setUplink(const UplinkSettings& uplink);
+    // New switches and recorders, with the groups that move because of
+    // them (a deleted switch's groups), as one step of the history.
+    void setNetwork(const PlanNetwork& network, const QVector<RowChange>& moved = {},
+                    const QString& text = QString());
 
     // A new or opened plan: no history, and unmodified. A new plan
     // (newPlan) may still change its standard without becoming modified,
