@@ -4,7 +4,30 @@
 
 #include <cmath>
 
+namespace {
+
+// The name of what a problem is about, as the plan names it.
+QString problemName(const PlanData& plan, const SiteProblem& problem)
+{
+    if (problem.row >= 0 && problem.row < plan.groups.size())
+        return PlanFile::nameWithoutNumber(plan.groups.at(problem.row).device);
+    if (problem.object == QLatin1String("switch") && problem.index >= 0
+        && problem.index < plan.network.switches.size())
+        return plan.network.switches.at(problem.index).name;
+    if (problem.object == QLatin1String("recorder") && problem.index >= 0
+        && problem.index < plan.network.recorders.size())
+        return plan.network.recorders.at(problem.index).name;
+    return QString();
+}
+
+} // namespace
+
 PlanReport::PlanReport(const PlanData& plan, const QDate& date, StoragePart storage)
+    : PlanReport(plan, SiteCheck(plan), date, storage)
+{
+}
+
+PlanReport::PlanReport(const PlanData& plan, const SiteCheck& check, const QDate& date, StoragePart storage)
     : m_siteName(plan.siteName)
     , m_notes(plan.notes)
     , m_properties{plan.customer, plan.address, plan.designer, plan.logo}
@@ -46,4 +69,19 @@ PlanReport::PlanReport(const PlanData& plan, const QDate& date, StoragePart stor
         }
         m_groups.append(group);
     }
+
+    // The checker's figures as they are: the report never works one out again.
+    m_switches.reserve(check.switches().size());
+    for (const SwitchFigures& figures : check.switches()) {
+        const NetworkSwitch& unit = plan.network.switches.value(figures.index);
+        m_switches.append({unit.name, unit.parent, figures});
+    }
+    m_recorders.reserve(check.recorders().size());
+    for (const RecorderFigures& figures : check.recorders()) {
+        const NetworkRecorder& unit = plan.network.recorders.value(figures.index);
+        m_recorders.append({unit.name, unit.switchId, figures});
+    }
+    m_problems.reserve(check.problems().size());
+    for (const SiteProblem& problem : check.problems())
+        m_problems.append({problem, problemName(plan, problem)});
 }

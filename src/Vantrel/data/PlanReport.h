@@ -1,9 +1,11 @@
 #pragma once
 
+#include "NetworkFigures.h"
 #include "PixelDensity.h"
 #include "PlanTotals.h"
 #include "PlanTypes.h"
 #include "ReportStorage.h"
+#include "SiteCheck.h"
 #include "UplinkCheck.h"
 
 #include <QDate>
@@ -55,9 +57,36 @@ public:
         QByteArray logo;
     };
 
+    // A switch of the site's network with the checker's figures for it.
+    struct Switch
+    {
+        QString name;
+        // Empty for a switch that hangs from the site uplink.
+        QString parent;
+        SwitchFigures figures;
+    };
+
+    struct Recorder
+    {
+        QString name;
+        QString switchId;
+        RecorderFigures figures;
+    };
+
+    // A rule the plan breaks or comes near, and the name of what breaks it:
+    // the switch's, the recorder's or the group's; empty for the site.
+    struct Problem
+    {
+        SiteProblem problem;
+        QString name;
+    };
+
     enum class StoragePart { Included, Left };
 
     PlanReport(const PlanData& plan, const QDate& date, StoragePart storage = StoragePart::Included);
+    // With the plan's check already made, as the window holds it.
+    PlanReport(const PlanData& plan, const SiteCheck& check, const QDate& date,
+               StoragePart storage = StoragePart::Included);
 
     const QString& siteName() const { return m_siteName; }
     const QString& notes() const { return m_notes; }
@@ -73,6 +102,17 @@ public:
     // The plain load against the site's uplink, as the gauge shows it.
     const UplinkCheck& uplinkCheck() const { return m_uplinkCheck; }
 
+    // The network as the checker sees it, in the plan's order; empty
+    // without one.
+    const QVector<Switch>& switches() const { return m_switches; }
+    const QVector<Recorder>& recorders() const { return m_recorders; }
+    bool hasNetwork() const { return !m_switches.isEmpty() || !m_recorders.isEmpty(); }
+    // Every warn and over of the checker, in its order.
+    const QVector<Problem>& problems() const { return m_problems; }
+    // Whether the report says what the checks found: a plan with a network,
+    // or with a problem. A plan with neither reads as it always did.
+    bool hasChecks() const { return hasNetwork() || !m_problems.isEmpty(); }
+
     // Headroom the bandwidth tab puts on the summed load.
     static double withMargin(double loadKbps) { return loadKbps * 10.0 / 7.0; }
 
@@ -87,4 +127,7 @@ private:
     PlanTotals m_totals;
     std::optional<ReportStorage> m_storage;
     UplinkCheck m_uplinkCheck;
+    QVector<Switch> m_switches;
+    QVector<Recorder> m_recorders;
+    QVector<Problem> m_problems;
 };

@@ -62,6 +62,70 @@ bool needsQuotes(const QString& text)
     return false;
 }
 
+QVector<Cell> heading(const QStringList& columns)
+{
+    QVector<Cell> cells;
+    for (const QString& column : columns)
+        cells << text(column);
+    return cells;
+}
+
+QString whole(qint64 value)
+{
+    return QString::number(value);
+}
+
+// The network and the problems, each a section of its own after the rest,
+// so a file of a plan without them reads as it always did.
+void appendChecks(QString& out, const PlanReport& report)
+{
+    if (!report.switches().isEmpty()) {
+        out += kLineEnd;
+        appendRow(out, {text(ReportTexts::switchesHeading())});
+        appendRow(out, heading(ReportTexts::switchColumns()));
+        for (const PlanReport::Switch& unit : report.switches()) {
+            const SwitchFigures& f = unit.figures;
+            appendRow(out, {text(unit.name), text(f.id), text(unit.parent), figure(whole(f.groupCount)),
+                            figure(ReportTexts::mbps(f.loadKbps)),
+                            figure(ReportTexts::rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
+                            figure(ReportTexts::utilisation(f.utilisation)), figure(whole(f.portsUsed)),
+                            figure(whole(f.ports)), figure(ReportTexts::tenth(f.poeW)),
+                            figure(ReportTexts::rate(f.poeBudgetW)), text(ReportTexts::stateText(f.state))});
+        }
+    }
+    if (!report.recorders().isEmpty()) {
+        out += kLineEnd;
+        appendRow(out, {text(ReportTexts::recordersHeading())});
+        appendRow(out, heading(ReportTexts::recorderColumns()));
+        for (const PlanReport::Recorder& unit : report.recorders()) {
+            const RecorderFigures& f = unit.figures;
+            appendRow(out, {text(unit.name), text(f.id), text(unit.switchId), figure(whole(f.groupCount)),
+                            figure(whole(f.channelsUsed)), figure(whole(f.channels)),
+                            figure(ReportTexts::mbps(f.inputKbps)),
+                            figure(ReportTexts::rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
+                            figure(ReportTexts::utilisation(f.utilisation)),
+                            figure(f.disks ? whole(*f.disks) : QString()), figure(whole(f.bays)),
+                            text(ReportTexts::stateText(f.state))});
+        }
+    }
+    if (!report.hasChecks())
+        return;
+    out += kLineEnd;
+    appendRow(out, {text(ReportTexts::problemsHeading())});
+    if (report.problems().isEmpty()) {
+        appendRow(out, {text(ReportTexts::noProblems())});
+        return;
+    }
+    appendRow(out, heading(ReportTexts::problemColumns()));
+    for (const PlanReport::Problem& problem : report.problems()) {
+        const SiteProblem& p = problem.problem;
+        appendRow(out, {text(ReportTexts::stateText(p.state)), text(ReportTexts::objectText(p.object)), text(p.id),
+                        text(problem.name), text(ReportTexts::ruleText(p.rule)),
+                        figure(ReportTexts::checkFigure(p.value)), figure(ReportTexts::checkFigure(p.limit)),
+                        text(p.unit), text(p.text)});
+    }
+}
+
 } // namespace
 
 QString CsvReportWriter::textField(const QString& text)
@@ -92,10 +156,7 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
         appendRow(out, {text(ReportTexts::notesHeading()), text(report.notes())});
     out += kLineEnd;
 
-    QVector<Cell> heading;
-    for (const QString& column : ReportTexts::groupColumns(withStorage, withDetail))
-        heading << text(column);
-    appendRow(out, heading);
+    appendRow(out, heading(ReportTexts::groupColumns(withStorage, withDetail)));
     for (const PlanReport::Group& group : report.groups()) {
         // The frame rate is the file's own text, so it is a text here.
         QVector<Cell> row{figure(QString::number(group.number)), text(group.name), text(group.deviceType),
@@ -141,6 +202,7 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
         appendRow(out, {text(ReportTexts::diskSizeLabel()), figure(ReportTexts::diskSize(storage->settings().diskTB))});
         appendRow(out, {text(ReportTexts::hotSparesLabel()), figure(QString::number(storage->settings().hotSpares))});
     }
+    appendChecks(out, report);
     return kByteOrderMark + out.toUtf8();
 }
 

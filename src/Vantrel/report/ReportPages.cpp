@@ -1,6 +1,7 @@
 #include "ReportPages.h"
 
 #include "GroupTable.h"
+#include "NetworkTables.h"
 #include "PageFlow.h"
 #include "ReportChart.h"
 #include "ReportStyle.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -36,11 +38,13 @@ struct Row
 class PageWriter
 {
 public:
-    PageWriter(const PlanReport& report, PageFlow& flow, const GroupTable& table, const ReportChart& chart,
-               const QImage& logo)
+    PageWriter(const PlanReport& report, PageFlow& flow, const GroupTable& table, const FittedTable& switches,
+               const FittedTable& recorders, const ReportChart& chart, const QImage& logo)
         : m_report(report)
         , m_flow(flow)
         , m_table(table)
+        , m_switches(switches)
+        , m_recorders(recorders)
         , m_chart(chart)
         , m_logo(logo)
     {
@@ -51,14 +55,20 @@ public:
 private:
     bool paragraph(const QString& text, qreal points, const QColor& color, bool bold, qreal width, qreal x = 0);
     bool heading(const QString& text, qreal keep);
+    bool subheading(const QString& text, qreal keep);
     bool rows(const QVector<Row>& rows, qreal width);
+    bool table(const FittedTable& table);
     bool groups();
+    bool network();
+    bool problems();
     bool chart();
     qreal lineHeight(qreal points) const;
 
     const PlanReport& m_report;
     PageFlow& m_flow;
     const GroupTable& m_table;
+    const FittedTable& m_switches;
+    const FittedTable& m_recorders;
     const ReportChart& m_chart;
     const QImage& m_logo;
 };
@@ -110,6 +120,19 @@ bool PageWriter::heading(const QString& text, qreal keep)
     return true;
 }
 
+// A part within a section, in the body's type.
+bool PageWriter::subheading(const QString& text, qreal keep)
+{
+    const qreal before = m_flow.atPageTop() ? 0 : m_flow.points(6);
+    if (!m_flow.reserve(before + lineHeight(ReportStyle::kBodyPoints) + keep))
+        return false;
+    m_flow.advance(before);
+    if (!paragraph(text, ReportStyle::kBodyPoints, ReportStyle::kText, true, m_flow.width()))
+        return false;
+    m_flow.advance(m_flow.points(3));
+    return true;
+}
+
 // Labels in a column as wide as the widest, values beside them, wrapped.
 bool PageWriter::rows(const QVector<Row>& rows, qreal width)
 {
@@ -151,30 +174,105 @@ bool PageWriter::rows(const QVector<Row>& rows, qreal width)
     return true;
 }
 
-bool PageWriter::groups()
+// As many rows as a page holds under the table's heading, which each page
+// repeats.
+bool PageWriter::table(const FittedTable& table)
 {
-    if (!heading(ReportTexts::groupsHeading(), m_table.headerHeight() + m_table.rowHeight()))
-        return false;
     QPainter* painter = m_flow.painter();
     int next = 0;
     do {
-        int fit = int(std::floor((m_flow.room() - m_table.headerHeight()) / m_table.rowHeight()));
+        int fit = int(std::floor((m_flow.room() - table.headerHeight()) / table.rowHeight()));
         if (fit < 1 && !m_flow.atPageTop()) {
             if (!m_flow.newPage())
                 return false;
             continue;
         }
         fit = std::max(fit, 1);
-        const int count = std::min(fit, m_table.rowCount() - next);
+        const int count = std::min(fit, table.rowCount() - next);
         if (painter) {
-            m_table.paintHeader(painter, QPointF(0, m_flow.y()));
-            m_table.paintRows(painter, QPointF(0, m_flow.y() + m_table.headerHeight()), next, count);
+            table.paintHeader(painter, QPointF(0, m_flow.y()));
+            table.paintRows(painter, QPointF(0, m_flow.y() + table.headerHeight()), next, count);
         }
-        m_flow.advance(m_table.headerHeight() + count * m_table.rowHeight());
+        m_flow.advance(table.headerHeight() + count * table.rowHeight());
         next += count;
-        if (next < m_table.rowCount() && !m_flow.newPage())
+        if (next < table.rowCount() && !m_flow.newPage())
             return false;
-    } while (next < m_table.rowCount());
+    } while (next < table.rowCount());
+    return true;
+}
+
+bool PageWriter::groups()
+{
+    if (!heading(ReportTexts::groupsHeading(), m_table.headerHeight() + m_table.rowHeight()))
+        return false;
+    return table(m_table);
+}
+
+bool PageWriter::network()
+{
+    if (!m_report.hasNetwork())
+        return true;
+    const FittedTable& first = m_report.switches().isEmpty() ? m_recorders : m_switches;
+    const qreal keep = lineHeight(ReportStyle::kBodyPoints) + m_flow.points(3) + first.headerHeight()
+        + first.rowHeight();
+    if (!heading(ReportTexts::networkHeading(), keep))
+        return false;
+    for (const auto& [title, part] : {std::pair{ReportTexts::switchesHeading(), &m_switches},
+                                      std::pair{ReportTexts::recordersHeading(), &m_recorders}}) {
+        if (part->rowCount() == 0)
+            continue;
+        if (!subheading(title, part->headerHeight() + part->rowHeight()) || !table(*part))
+            return false;
+    }
+    return true;
+}
+
+// Each problem as its state, then what breaks which rule with its figure and
+// limit, then the sentence that says what to change; lines move whole to
+// the next page.
+bool PageWriter::problems()
+{
+    if (!m_report.hasChecks())
+        return true;
+    const qreal line = lineHeight(ReportStyle::kBodyPoints);
+    if (!heading(ReportTexts::problemsHeading(), line))
+        return false;
+    if (m_report.problems().isEmpty())
+        return paragraph(ReportTexts::noProblems(), ReportStyle::kBodyPoints, ReportStyle::kText, false, m_flow.width());
+
+    const QPaintDevice* device = m_flow.device();
+    qreal labelWidth = 0;
+    for (const CheckState state : {CheckState::Warn, CheckState::Over}) {
+        const QString word = ReportTexts::stateText(state);
+        labelWidth = std::max(labelWidth, QFontMetricsF(ReportStyle::font(word, ReportStyle::kBodyPoints, true), device)
+                                              .horizontalAdvance(word));
+    }
+    labelWidth = std::min(labelWidth, m_flow.width() / 4);
+    const qreal valueX = labelWidth + m_flow.points(12);
+    const qreal valueWidth = m_flow.width() - valueX;
+    for (const PlanReport::Problem& problem : m_report.problems()) {
+        const QString text = ReportTexts::problemLine(problem);
+        const QFontMetricsF textMetrics(ReportStyle::font(text, ReportStyle::kBodyPoints, true), device);
+        // The state and the problem's first line share a page.
+        if (!m_flow.reserve(std::max(line, textMetrics.height())))
+            return false;
+        const qreal top = m_flow.y();
+        const int page = m_flow.page();
+        if (!paragraph(text, ReportStyle::kBodyPoints, ReportStyle::kText, true, valueWidth, valueX))
+            return false;
+        if (QPainter* painter = m_flow.painter(); painter && page == m_flow.page()) {
+            const QString word = ReportTexts::stateText(problem.problem.state);
+            const QFont font = ReportStyle::font(word, ReportStyle::kBodyPoints, true);
+            painter->setFont(font);
+            painter->setPen(problem.problem.state == CheckState::Over ? ReportStyle::kOver : ReportStyle::kWarn);
+            // On the line's baseline, whichever fonts the two are in.
+            painter->drawText(QPointF(0, top + textMetrics.ascent()),
+                              QFontMetricsF(font, device).elidedText(word, Qt::ElideRight, labelWidth));
+        }
+        if (!paragraph(problem.problem.text, ReportStyle::kBodyPoints, ReportStyle::kText, false, valueWidth, valueX))
+            return false;
+        m_flow.advance(m_flow.points(4));
+    }
     return true;
 }
 
@@ -261,7 +359,7 @@ bool PageWriter::write()
             || !rows(storageRows, m_flow.width()))
             return false;
     }
-    return groups() && chart();
+    return network() && problems() && groups() && chart();
 }
 
 // The logo as decoded, no larger than its box needs at print resolution.
@@ -288,12 +386,14 @@ bool ReportPages::paint(const PlanReport& report, QPagedPaintDevice* device, int
     const QString title = ReportTexts::title(report);
     const qreal width = device->pageLayout().paintRect(QPageLayout::Point).width() * device->logicalDpiX() / 72.0;
     const GroupTable table(report, device, width);
+    const FittedTable switches = NetworkTables::switches(report, device, width);
+    const FittedTable recorders = NetworkTables::recorders(report, device, width);
     const ReportChart chart(report, device, width);
     const QImage logo = logoImage(report.properties().logo);
 
     // Counted first, so each footer can say how many pages there are.
     PageFlow counter(device, nullptr, title, 0);
-    if (!PageWriter(report, counter, table, chart, logo).write())
+    if (!PageWriter(report, counter, table, switches, recorders, chart, logo).write())
         return false;
     const int pages = counter.page();
     if (pageCount)
@@ -303,7 +403,7 @@ bool ReportPages::paint(const PlanReport& report, QPagedPaintDevice* device, int
     if (!painter.begin(device))
         return false;
     PageFlow flow(device, &painter, title, pages, progress);
-    const bool written = PageWriter(report, flow, table, chart, logo).write();
+    const bool written = PageWriter(report, flow, table, switches, recorders, chart, logo).write();
     if (written)
         flow.finish();
     return painter.end() && written;

@@ -16,6 +16,9 @@ inline const QColor kTableHead{0xe4, 0xe8, 0xfc};
 inline const QColor kBar{0x5e, 0x6f, 0xec};
 inline const QColor kGrid{0xe2, 0xe6, 0xec};
 inline const QColor kFooterText{0x8c, 0x94, 0xa3};
+// A problem's state: near its limit, over it.
+inline const QColor kWarn{0xa6, 0x5d, 0x00};
+inline const QColor kOver{0xc0, 0x32, 0x28};
 
 constexpr qreal kTitlePoints = 18;
 constexpr qreal kHeadingPoints = 12;

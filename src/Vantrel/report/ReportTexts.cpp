@@ -2,6 +2,10 @@
 
 #include <data/DataName.h>
 
+#include <QHash>
+
+#include <cmath>
+
 QString ReportTexts::title(const PlanReport& report)
 {
     if (report.siteName().trimmed().isEmpty())
@@ -91,4 +95,152 @@ QString ReportTexts::raidText(StorageSettings::Raid raid)
     if (raid == StorageSettings::Raid::None)
         return tr("None");
     return raidName(raid);
+}
+
+QStringList ReportTexts::switchColumns()
+{
+    return {tr("Name"), tr("Id"), tr("Parent"), tr("Groups"), tr("Uplink load (Mbps)"), tr("Uplink (Mbps)"),
+            tr("Utilisation (%)"), tr("Ports used"), tr("Ports"), tr("PoE (W)"), tr("PoE budget (W)"), tr("State")};
+}
+
+QStringList ReportTexts::recorderColumns()
+{
+    return {tr("Name"), tr("Id"), tr("Switch"), tr("Groups"), tr("Channels used"), tr("Channels"),
+            tr("Input load (Mbps)"), tr("Input (Mbps)"), tr("Utilisation (%)"), tr("Disks"), tr("Bays"), tr("State")};
+}
+
+QStringList ReportTexts::problemColumns()
+{
+    return {tr("State"), tr("Object"), tr("Id"), tr("Name"), tr("Rule"), tr("Figure"), tr("Limit"), tr("Unit"),
+            tr("What to change")};
+}
+
+QStringList ReportTexts::printedSwitchColumns()
+{
+    return {tr("Name"), tr("Id"), tr("Parent"), tr("Groups"), tr("Uplink load / capacity (Mbps)"),
+            tr("Utilisation (%)"), tr("Ports used / ports"), tr("PoE / budget (W)"), tr("State")};
+}
+
+QStringList ReportTexts::printedRecorderColumns()
+{
+    return {tr("Name"), tr("Id"), tr("Switch"), tr("Groups"), tr("Channels used / channels"),
+            tr("Input load / capacity (Mbps)"), tr("Utilisation (%)"), tr("Disks / bays"), tr("State")};
+}
+
+namespace {
+
+QString pair(const QString& used, const QString& limit)
+{
+    return QStringLiteral("%1 / %2").arg(used, limit);
+}
+
+} // namespace
+
+QStringList ReportTexts::printedSwitch(const PlanReport::Switch& unit)
+{
+    const SwitchFigures& f = unit.figures;
+    return {unit.name,
+            f.id,
+            unit.parent,
+            QString::number(f.groupCount),
+            pair(mbps(f.loadKbps), rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
+            utilisation(f.utilisation),
+            pair(QString::number(f.portsUsed), QString::number(f.ports)),
+            pair(tenth(f.poeW), rate(f.poeBudgetW)),
+            stateText(f.state)};
+}
+
+QStringList ReportTexts::printedRecorder(const PlanReport::Recorder& unit)
+{
+    const RecorderFigures& f = unit.figures;
+    // A recorder whose bays are not counted, or whose disks the storage
+    // settings cannot size, shows a dash there.
+    const QString none = QStringLiteral("–");
+    return {unit.name,
+            f.id,
+            unit.switchId,
+            QString::number(f.groupCount),
+            pair(QString::number(f.channelsUsed), QString::number(f.channels)),
+            pair(mbps(f.inputKbps), rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
+            utilisation(f.utilisation),
+            pair(f.disks ? QString::number(*f.disks) : none, f.bays > 0 ? QString::number(f.bays) : none),
+            stateText(f.state)};
+}
+
+QString ReportTexts::stateText(CheckState state)
+{
+    switch (state) {
+    case CheckState::Warn:
+        return tr("Near limit");
+    case CheckState::Over:
+        return tr("Over limit");
+    case CheckState::Ok:
+        break;
+    }
+    return tr("OK");
+}
+
+QString ReportTexts::objectText(const QString& object)
+{
+    if (object == QLatin1String("switch"))
+        return tr("Switch");
+    if (object == QLatin1String("recorder"))
+        return tr("Recorder");
+    if (object == QLatin1String("group"))
+        return tr("Group");
+    if (object == QLatin1String("site"))
+        return tr("Site");
+    return object;
+}
+
+QString ReportTexts::ruleText(const QString& rule)
+{
+    static const QHash<QString, const char*> rules{
+        {QStringLiteral("uplink"), QT_TR_NOOP("Uplink")},     {QStringLiteral("ports"), QT_TR_NOOP("Ports")},
+        {QStringLiteral("poe"), QT_TR_NOOP("PoE")},           {QStringLiteral("channels"), QT_TR_NOOP("Channels")},
+        {QStringLiteral("input"), QT_TR_NOOP("Input")},       {QStringLiteral("disks"), QT_TR_NOOP("Disks")},
+        {QStringLiteral("detail"), QT_TR_NOOP("Detail")},     {QStringLiteral("days"), QT_TR_NOOP("Days")}};
+    const auto found = rules.constFind(rule);
+    return found == rules.cend() ? rule : tr(*found);
+}
+
+QString ReportTexts::problemObject(const PlanReport::Problem& problem)
+{
+    const SiteProblem& p = problem.problem;
+    const bool named = !problem.name.trimmed().isEmpty();
+    if (p.object == QLatin1String("switch"))
+        return named ? tr("Switch %1 (%2)").arg(problem.name, p.id) : tr("Switch %1").arg(p.id);
+    if (p.object == QLatin1String("recorder"))
+        return named ? tr("Recorder %1 (%2)").arg(problem.name, p.id) : tr("Recorder %1").arg(p.id);
+    if (p.object == QLatin1String("group"))
+        return named ? tr("Group %1 (%2)").arg(p.id, problem.name) : tr("Group %1").arg(p.id);
+    if (p.object == QLatin1String("site"))
+        return tr("Site");
+    return QStringLiteral("%1 %2").arg(p.object, p.id).trimmed();
+}
+
+QString ReportTexts::problemLine(const PlanReport::Problem& problem)
+{
+    const SiteProblem& p = problem.problem;
+    return tr("%1, %2: %3 of %4 %5")
+        .arg(problemObject(problem), ruleText(p.rule), checkFigure(p.value), checkFigure(p.limit), p.unit);
+}
+
+QString ReportTexts::checkFigure(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("–");
+    const double tenth = std::round(value * 10.0) / 10.0;
+    return QString::number(tenth, 'f', tenth == std::floor(tenth) ? 0 : 1);
+}
+
+QString ReportTexts::mbps(double kbps)
+{
+    return QString::number(kbps / BandwidthTotal::kKbpsPerMbps, 'f', 1);
+}
+
+QString ReportTexts::utilisation(double share)
+{
+    // Above 0 by a rounding error is still 0; anything more rounds up.
+    return QString::number(std::ceil(share * 1000.0 - 1e-9) / 10.0, 'f', 1);
 }

@@ -25,10 +25,48 @@ public:
     static QString totalsHeading() { return tr("Totals"); }
     static QString storageHeading() { return tr("Storage"); }
     static QString chartHeading() { return tr("Bandwidth per group"); }
+    static QString networkHeading() { return tr("Network"); }
+    static QString switchesHeading() { return tr("Switches"); }
+    static QString recordersHeading() { return tr("Recorders"); }
+    static QString problemsHeading() { return tr("Problems"); }
+    // What the problems part says when the checks found none.
+    static QString noProblems() { return tr("No problems: every figure is within its limit."); }
 
     // Sheet names of the workbook.
     static QString groupsSheet() { return tr("Groups"); }
     static QString totalsSheet() { return tr("Totals"); }
+    static QString networkSheet() { return tr("Network"); }
+    static QString problemsSheet() { return tr("Problems"); }
+
+    // The network's columns in the workbook and the CSV: each figure apart,
+    // its unit in the heading.
+    static QStringList switchColumns();
+    static QStringList recorderColumns();
+    static QStringList problemColumns();
+    // The printed tables put a load beside its limit in one column.
+    static QStringList printedSwitchColumns();
+    static QStringList printedRecorderColumns();
+    // A switch's or recorder's row of the printed table.
+    static QStringList printedSwitch(const PlanReport::Switch& unit);
+    static QStringList printedRecorder(const PlanReport::Recorder& unit);
+
+    // ok, warn and over in the report's words.
+    static QString stateText(CheckState state);
+    // "Switch", "Recorder", "Group", "Site".
+    static QString objectText(const QString& object);
+    // "Uplink", "PoE", "Detail" and the other rules.
+    static QString ruleText(const QString& rule);
+    // "Switch Floor 1 (sw1)", "Group 3 (Gate 3, east)", "Site".
+    static QString problemObject(const PlanReport::Problem& problem);
+    // "Switch Floor 1 (sw1), PoE: 243.2 of 240 W", the line above its sentence.
+    static QString problemLine(const PlanReport::Problem& problem);
+    // A figure of the checks: rounded to a tenth, whole ones without decimals.
+    static QString checkFigure(double value);
+    // Mbps from kbps, one decimal.
+    static QString mbps(double kbps);
+    // A utilisation in percent, rounded up to a tenth, so a figure never
+    // reads below the line its state has crossed.
+    static QString utilisation(double share);
 
     // Group columns, one figure each (the workbook and the CSV).
     // With detail, four more: px/m, the level met, the level required and
@@ -80,6 +118,7 @@ public:
     // Figures in text outputs: a dot for decimals and no grouping, so what
     // a customer reads is also what a program parses.
     static QString kbps(double value) { return QString::number(value, 'f', 1); }
+    static QString tenth(double value) { return QString::number(value, 'f', 1); }
     static QString rate(double value) { return QString::number(value, 'g', 12); }
     static QString percent(double share) { return QString::number(share * 100.0, 'f', 1); }
     static QString tb(long double bytes) { return QString::number(double(bytes / ReportStorage::kBytesPerTB), 'f', 2); }

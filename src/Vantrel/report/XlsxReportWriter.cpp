@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -312,6 +313,126 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     check(worksheet_insert_chart_opt(sheet, 0, 4, chart, &options));
 }
 
+// Writes the cells of one sheet row by row, each a text or a number with its
+// format, so a table reads as the list of its columns.
+class SheetRows
+{
+public:
+    SheetRows(lxw_worksheet* sheet, Checked& check, lxw_row_t row = 0)
+        : m_sheet(sheet)
+        , m_check(check)
+        , m_row(row)
+    {
+    }
+
+    SheetRows& text(const QString& value, lxw_format* format = nullptr)
+    {
+        if (!value.isEmpty())
+            m_check(worksheet_write_string(m_sheet, m_row, m_column, utf8(fitted(value)).constData(), format));
+        ++m_column;
+        return *this;
+    }
+    SheetRows& number(double value, lxw_format* format)
+    {
+        if (std::isfinite(value))
+            m_check(worksheet_write_number(m_sheet, m_row, m_column, value, format));
+        ++m_column;
+        return *this;
+    }
+    // A figure that may not apply: the cell stays empty.
+    SheetRows& number(const std::optional<double>& value, lxw_format* format)
+    {
+        return value ? number(*value, format) : skip();
+    }
+    SheetRows& skip()
+    {
+        ++m_column;
+        return *this;
+    }
+    SheetRows& texts(const QStringList& values, lxw_format* format)
+    {
+        for (const QString& value : values)
+            text(value, format);
+        return *this;
+    }
+    void next(int rows = 1)
+    {
+        m_row += lxw_row_t(rows);
+        m_column = 0;
+    }
+    lxw_row_t row() const { return m_row; }
+
+private:
+    lxw_worksheet* m_sheet;
+    Checked& m_check;
+    lxw_row_t m_row;
+    lxw_col_t m_column = 0;
+};
+
+// Switches, then recorders, each under its title and heading row; every
+// figure a number, its unit in the heading.
+void writeNetworkSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check)
+{
+    check(worksheet_set_column(sheet, 0, 0, 24, nullptr));
+    check(worksheet_set_column(sheet, 1, 2, 12, nullptr));
+    check(worksheet_set_column(sheet, 3, 11, 14, nullptr));
+    SheetRows rows(sheet, check);
+    const double perMbps = BandwidthTotal::kKbpsPerMbps;
+    if (!report.switches().isEmpty()) {
+        rows.text(ReportTexts::switchesHeading(), f.title).next();
+        rows.texts(ReportTexts::switchColumns(), f.heading).next();
+        for (const PlanReport::Switch& unit : report.switches()) {
+            const SwitchFigures& s = unit.figures;
+            rows.text(unit.name).text(s.id).text(unit.parent).number(s.groupCount, f.whole)
+                .number(s.loadKbps / perMbps, f.tenth).number(s.capacityKbps / perMbps, f.figure(s.capacityKbps / perMbps))
+                .number(s.utilisation, f.percent).number(s.portsUsed, f.whole).number(s.ports, f.whole)
+                .number(s.poeW, f.tenth).number(s.poeBudgetW, f.figure(s.poeBudgetW))
+                .text(ReportTexts::stateText(s.state));
+            rows.next();
+        }
+        rows.next();
+    }
+    if (!report.recorders().isEmpty()) {
+        rows.text(ReportTexts::recordersHeading(), f.title).next();
+        rows.texts(ReportTexts::recorderColumns(), f.heading).next();
+        for (const PlanReport::Recorder& unit : report.recorders()) {
+            const RecorderFigures& r = unit.figures;
+            const std::optional<double> disks = r.disks ? std::optional<double>(double(*r.disks)) : std::nullopt;
+            rows.text(unit.name).text(r.id).text(unit.switchId).number(r.groupCount, f.whole)
+                .number(r.channelsUsed, f.whole).number(r.channels, f.whole)
+                .number(r.inputKbps / perMbps, f.tenth).number(r.capacityKbps / perMbps, f.figure(r.capacityKbps / perMbps))
+                .number(r.utilisation, f.percent).number(disks, f.whole).number(r.bays, f.whole)
+                .text(ReportTexts::stateText(r.state));
+            rows.next();
+        }
+    }
+}
+
+// One problem a row under a frozen heading, or the line that says there is
+// none.
+void writeProblemsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check)
+{
+    check(worksheet_set_column(sheet, 0, 0, 12, nullptr));
+    check(worksheet_set_column(sheet, 1, 2, 10, nullptr));
+    check(worksheet_set_column(sheet, 3, 3, 24, nullptr));
+    check(worksheet_set_column(sheet, 4, 7, 10, nullptr));
+    check(worksheet_set_column(sheet, 8, 8, 80, nullptr));
+    SheetRows rows(sheet, check);
+    if (report.problems().isEmpty()) {
+        rows.text(ReportTexts::noProblems());
+        return;
+    }
+    rows.texts(ReportTexts::problemColumns(), f.heading).next();
+    worksheet_freeze_panes(sheet, 1, 0);
+    for (const PlanReport::Problem& problem : report.problems()) {
+        const SiteProblem& p = problem.problem;
+        rows.text(ReportTexts::stateText(p.state)).text(ReportTexts::objectText(p.object)).text(p.id)
+            .text(problem.name).text(ReportTexts::ruleText(p.rule)).number(p.value, f.figure(p.value))
+            .number(p.limit, f.figure(p.limit)).text(p.unit).text(p.text);
+        rows.next();
+    }
+}
+
 QString describe(lxw_error result)
 {
     QString reason = QString::fromUtf8(lxw_strerror(result));
@@ -368,6 +489,19 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
             writeTotalsSheet(book, totalsSheet, report, formats, check);
     } else {
         check(LXW_ERROR_SHEETNAME_ALREADY_USED);
+    }
+    // The checks' sheets follow, where the plan has them.
+    if (!cancelled && report.hasNetwork()) {
+        if (lxw_worksheet* sheet = workbook_add_worksheet(book, utf8(ReportTexts::networkSheet()).constData()))
+            writeNetworkSheet(sheet, report, formats, check);
+        else
+            check(LXW_ERROR_SHEETNAME_ALREADY_USED);
+    }
+    if (!cancelled && report.hasChecks()) {
+        if (lxw_worksheet* sheet = workbook_add_worksheet(book, utf8(ReportTexts::problemsSheet()).constData()))
+            writeProblemsSheet(sheet, report, formats, check);
+        else
+            check(LXW_ERROR_SHEETNAME_ALREADY_USED);
     }
 
     lxw_doc_properties properties{};
