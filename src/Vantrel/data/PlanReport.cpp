@@ -34,7 +34,8 @@ PlanReport::PlanReport(const PlanData& plan, const SiteCheck& check, const QDate
     , m_date(date)
     , m_videoStandard(plan.videoStandard)
     , m_totals(plan.groups)
-    , m_uplinkCheck(m_totals.bandwidth().sum(), plan.uplink)
+    // The gauge's load: with a network, only the flows that leave the site.
+    , m_uplinkCheck(check.siteLoadKbps(), plan.uplink)
 {
     if (storage == StoragePart::Included)
         m_storage.emplace(plan);

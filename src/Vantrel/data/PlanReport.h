@@ -99,7 +99,8 @@ public:
     // The figures of the bandwidth tab, its rounding and unit included.
     const PlanTotals& totals() const { return m_totals; }
     const std::optional<ReportStorage>& storage() const { return m_storage; }
-    // The plain load against the site's uplink, as the gauge shows it.
+    // The plain load of the flows that leave through the site's uplink
+    // against it, as the gauge shows it.
     const UplinkCheck& uplinkCheck() const { return m_uplinkCheck; }
 
     // The network as the checker sees it, in the plan's order; empty

@@ -88,7 +88,7 @@ void appendChecks(QString& out, const PlanReport& report)
             appendRow(out, {text(unit.name), text(f.id), text(unit.parent), figure(whole(f.groupCount)),
                             figure(ReportTexts::mbps(f.loadKbps)),
                             figure(ReportTexts::rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
-                            figure(ReportTexts::utilisation(f.utilisation)), figure(whole(f.portsUsed)),
+                            figure(ReportTexts::utilisation(f.loadKbps, f.capacityKbps)), figure(whole(f.portsUsed)),
                             figure(whole(f.ports)), figure(ReportTexts::tenth(f.poeW)),
                             figure(ReportTexts::rate(f.poeBudgetW)), text(ReportTexts::stateText(f.state))});
         }
@@ -103,7 +103,7 @@ void appendChecks(QString& out, const PlanReport& report)
                             figure(whole(f.channelsUsed)), figure(whole(f.channels)),
                             figure(ReportTexts::mbps(f.inputKbps)),
                             figure(ReportTexts::rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
-                            figure(ReportTexts::utilisation(f.utilisation)),
+                            figure(ReportTexts::utilisation(f.inputKbps, f.capacityKbps)),
                             figure(f.disks ? whole(*f.disks) : QString()), figure(whole(f.bays)),
                             text(ReportTexts::stateText(f.state))});
         }
@@ -122,7 +122,7 @@ void appendChecks(QString& out, const PlanReport& report)
         appendRow(out, {text(ReportTexts::stateText(p.state)), text(ReportTexts::objectText(p.object)), text(p.id),
                         text(problem.name), text(ReportTexts::ruleText(p.rule)),
                         figure(ReportTexts::checkFigure(p.value)), figure(ReportTexts::checkFigure(p.limit)),
-                        text(p.unit), text(p.text)});
+                        text(ReportTexts::problemUnit(p.unit)), text(p.text)});
     }
 }
 

@@ -54,6 +54,7 @@ public:
 
 private:
     bool paragraph(const QString& text, qreal points, const QColor& color, bool bold, qreal width, qreal x = 0);
+    qreal paragraphHeight(const QString& text, qreal points, bool bold, qreal width) const;
     bool heading(const QString& text, qreal keep);
     bool subheading(const QString& text, qreal keep);
     bool rows(const QVector<Row>& rows, qreal width);
@@ -79,20 +80,31 @@ qreal PageWriter::lineHeight(qreal points) const
         .height();
 }
 
-// A text broken into lines between words (anywhere in a word longer than
-// the width), each line moving whole to the next page when it does not fit.
-bool PageWriter::paragraph(const QString& text, qreal points, const QColor& color, bool bold, qreal width, qreal x)
+namespace {
+
+// A text's lines as the page lays them out: between words, or anywhere in
+// a word longer than the width.
+void layOut(QTextLayout& layout, qreal width)
 {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(width);
+    layout.endLayout();
+}
+
+} // namespace
+
+// A text broken into lines, each line moving whole to the next page when it
+// does not fit.
+bool PageWriter::paragraph(const QString& text, qreal points, const QColor& color, bool bold, qreal width, qreal x)
+{
     QPainter* painter = m_flow.painter();
     for (const QString& piece : text.split(QLatin1Char('\n'))) {
         QTextLayout layout(piece, ReportStyle::font(piece, points, bold), m_flow.device());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-            line.setLineWidth(width);
-        layout.endLayout();
+        layOut(layout, width);
         for (int index = 0; index < layout.lineCount(); ++index) {
             const QTextLine line = layout.lineAt(index);
             if (!m_flow.reserve(line.height()))
@@ -105,6 +117,18 @@ bool PageWriter::paragraph(const QString& text, qreal points, const QColor& colo
         }
     }
     return true;
+}
+
+qreal PageWriter::paragraphHeight(const QString& text, qreal points, bool bold, qreal width) const
+{
+    qreal height = 0;
+    for (const QString& piece : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(piece, ReportStyle::font(piece, points, bold), m_flow.device());
+        layOut(layout, width);
+        for (int index = 0; index < layout.lineCount(); ++index)
+            height += layout.lineAt(index).height();
+    }
+    return height;
 }
 
 bool PageWriter::heading(const QString& text, qreal keep)
@@ -235,7 +259,7 @@ bool PageWriter::problems()
     if (!m_report.hasChecks())
         return true;
     const qreal line = lineHeight(ReportStyle::kBodyPoints);
-    if (!heading(ReportTexts::problemsHeading(), line))
+    if (!heading(ReportTexts::problemsHeading(), 2 * line))
         return false;
     if (m_report.problems().isEmpty())
         return paragraph(ReportTexts::noProblems(), ReportStyle::kBodyPoints, ReportStyle::kText, false, m_flow.width());
@@ -253,8 +277,11 @@ bool PageWriter::problems()
     for (const PlanReport::Problem& problem : m_report.problems()) {
         const QString text = ReportTexts::problemLine(problem);
         const QFontMetricsF textMetrics(ReportStyle::font(text, ReportStyle::kBodyPoints, true), device);
-        // The state and the problem's first line share a page.
-        if (!m_flow.reserve(std::max(line, textMetrics.height())))
+        // A problem stays on one page where a page holds it; the state and
+        // its first line always share one.
+        const qreal whole = paragraphHeight(text, ReportStyle::kBodyPoints, true, valueWidth)
+            + paragraphHeight(problem.problem.text, ReportStyle::kBodyPoints, false, valueWidth);
+        if (!m_flow.reserve(std::max({line, textMetrics.height(), whole})))
             return false;
         const qreal top = m_flow.y();
         const int page = m_flow.page();

@@ -1,6 +1,8 @@
 #include "ReportTexts.h"
 
 #include <data/DataName.h>
+#include <data/NetworkCheck.h>
+#include <data/UplinkCheck.h>
 
 #include <QHash>
 
@@ -144,7 +146,7 @@ QStringList ReportTexts::printedSwitch(const PlanReport::Switch& unit)
             unit.parent,
             QString::number(f.groupCount),
             pair(mbps(f.loadKbps), rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
-            utilisation(f.utilisation),
+            utilisation(f.loadKbps, f.capacityKbps),
             pair(QString::number(f.portsUsed), QString::number(f.ports)),
             pair(tenth(f.poeW), rate(f.poeBudgetW)),
             stateText(f.state)};
@@ -162,7 +164,7 @@ QStringList ReportTexts::printedRecorder(const PlanReport::Recorder& unit)
             QString::number(f.groupCount),
             pair(QString::number(f.channelsUsed), QString::number(f.channels)),
             pair(mbps(f.inputKbps), rate(f.capacityKbps / BandwidthTotal::kKbpsPerMbps)),
-            utilisation(f.utilisation),
+            utilisation(f.inputKbps, f.capacityKbps),
             pair(f.disks ? QString::number(*f.disks) : none, f.bays > 0 ? QString::number(f.bays) : none),
             stateText(f.state)};
 }
@@ -223,15 +225,12 @@ QString ReportTexts::problemLine(const PlanReport::Problem& problem)
 {
     const SiteProblem& p = problem.problem;
     return tr("%1, %2: %3 of %4 %5")
-        .arg(problemObject(problem), ruleText(p.rule), checkFigure(p.value), checkFigure(p.limit), p.unit);
+        .arg(problemObject(problem), ruleText(p.rule), checkFigure(p.value), checkFigure(p.limit), problemUnit(p.unit));
 }
 
 QString ReportTexts::checkFigure(double value)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("–");
-    const double tenth = std::round(value * 10.0) / 10.0;
-    return QString::number(tenth, 'f', tenth == std::floor(tenth) ? 0 : 1);
+    return std::isfinite(value) ? NetworkCheck::figureText(value) : QStringLiteral("–");
 }
 
 QString ReportTexts::mbps(double kbps)
@@ -239,8 +238,20 @@ QString ReportTexts::mbps(double kbps)
     return QString::number(kbps / BandwidthTotal::kKbpsPerMbps, 'f', 1);
 }
 
-QString ReportTexts::utilisation(double share)
+QString ReportTexts::utilisation(double loadKbps, double capacityKbps)
 {
-    // Above 0 by a rounding error is still 0; anything more rounds up.
-    return QString::number(std::ceil(share * 1000.0 - 1e-9) / 10.0, 'f', 1);
+    const QString percent = UplinkCheck::percentOf(loadKbps, capacityKbps);
+    return percent.isEmpty() ? QStringLiteral("–") : percent;
+}
+
+QString ReportTexts::problemUnit(const QString& unit)
+{
+    if (unit == QLatin1String("ports"))
+        return tr("ports");
+    if (unit == QLatin1String("channels"))
+        return tr("channels");
+    if (unit == QLatin1String("disks"))
+        return tr("disks");
+    // Symbols read the same in every language.
+    return unit;
 }

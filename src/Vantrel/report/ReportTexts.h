@@ -60,13 +60,18 @@ public:
     static QString problemObject(const PlanReport::Problem& problem);
     // "Switch Floor 1 (sw1), PoE: 243.2 of 240 W", the line above its sentence.
     static QString problemLine(const PlanReport::Problem& problem);
-    // A figure of the checks: rounded to a tenth, whole ones without decimals.
+    // A figure of the checks as its sentence writes it: rounded to a tenth,
+    // whole ones without decimals.
     static QString checkFigure(double value);
     // Mbps from kbps, one decimal.
     static QString mbps(double kbps);
-    // A utilisation in percent, rounded up to a tenth, so a figure never
-    // reads below the line its state has crossed.
-    static QString utilisation(double share);
+    // A load over its capacity in percent, rounded up to a tenth as the
+    // checker's sentences write it, so a figure never reads below the line
+    // its state has crossed: "70", "69.9".
+    static QString utilisation(double loadKbps, double capacityKbps);
+    // A problem's unit in the report's language: "ports", "channels" and
+    // "disks" are words; Mbps, W, TB and px/m are symbols.
+    static QString problemUnit(const QString& unit);
 
     // Group columns, one figure each (the workbook and the CSV).
     // With detail, four more: px/m, the level met, the level required and

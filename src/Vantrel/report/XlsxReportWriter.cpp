@@ -428,7 +428,7 @@ void writeProblemsSheet(lxw_worksheet* sheet, const PlanReport& report, const Fo
         const SiteProblem& p = problem.problem;
         rows.text(ReportTexts::stateText(p.state)).text(ReportTexts::objectText(p.object)).text(p.id)
             .text(problem.name).text(ReportTexts::ruleText(p.rule)).number(p.value, f.figure(p.value))
-            .number(p.limit, f.figure(p.limit)).text(p.unit).text(p.text);
+            .number(p.limit, f.figure(p.limit)).text(ReportTexts::problemUnit(p.unit)).text(p.text);
         rows.next();
     }
 }

@@ -68,6 +68,67 @@ inline PlanData longNames(bool chinese = false)
     return result;
 }
 
+// A site with a network: a core switch, a floor switch whose uplink is near
+// its limit and whose cameras draw more power than it gives, a switch with a
+// name too long for its column, and a recorder with its disks counted.
+inline PlanData withNetwork()
+{
+    PlanData result = plan(0);
+    auto networkSwitch = [](const QString& id, const QString& name, const QString& parent, int ports, double mbps,
+                            double watts) {
+        NetworkSwitch made;
+        made.id = id;
+        made.name = name;
+        made.parent = parent;
+        made.ports = ports;
+        made.uplinkMbps = mbps;
+        made.poeBudgetW = watts;
+        return made;
+    };
+    result.network.switches = {networkSwitch(QStringLiteral("core"), QStringLiteral("Core"), QString(), 24, 10000, 0),
+                               networkSwitch(QStringLiteral("sw1"), QStringLiteral("Floor 1"), QStringLiteral("core"),
+                                             16, 100, 240),
+                               networkSwitch(QStringLiteral("yard"),
+                                             QStringLiteral("Yard cabinet beside the northern loading bay, "
+                                                            "second row of racks, left-hand side")
+                                                 .repeated(3),
+                                             QStringLiteral("core"), 8, 1000, 120)};
+    NetworkRecorder recorder;
+    recorder.id = QStringLiteral("nvr1");
+    recorder.name = QStringLiteral("NVR 1");
+    recorder.switchId = QStringLiteral("core");
+    recorder.channels = 32;
+    recorder.inputMbps = 80;
+    recorder.bays = 4;
+    result.network.recorders = {recorder};
+    result.storage.raid = StorageSettings::Raid::Raid5;
+    result.storage.hotSpares = 0;
+    result.storage.fsOverhead = 0.05;
+    const PlanGroup base = plan(1).groups.first();
+    auto group = [&base](int number, const QString& name, const QString& type, int channels, int streams, double kbps,
+                         const QString& switchId, const QString& recorderId, int poeClass) {
+        PlanGroup made = base;
+        made.device.groupNumber = number;
+        made.device.channelName = name + QStringLiteral("(%1)").arg(number);
+        made.device.deviceType = type;
+        made.device.channelCount = channels;
+        made.device.streamCount = streams;
+        made.device.bitrate = kbps;
+        made.recording = RecordingSettings();
+        made.network.switchId = switchId;
+        made.network.recorderId = recorderId;
+        made.network.poeClass = poeClass;
+        return made;
+    };
+    const QString ipc = QStringLiteral("IPC");
+    result.groups = {group(1, QStringLiteral("Stairs"), ipc, 8, 2, 4096, QStringLiteral("sw1"), QStringLiteral("nvr1"), 3),
+                     group(2, QStringLiteral("Offices"), ipc, 4, 1, 8192, QStringLiteral("sw1"), QString(), 4),
+                     group(3, QStringLiteral("Old wing"), QStringLiteral("DVR"), 16, 1, 1024, QStringLiteral("core"),
+                           QStringLiteral("nvr1"), NetworkPlace::kNoPoe),
+                     group(4, QStringLiteral("Yard"), ipc, 2, 1, 2048, QStringLiteral("yard"), QStringLiteral("nvr1"), 2)};
+    return result;
+}
+
 // Texts a spreadsheet would run as formulas, or a rich-text reader would
 // take as markup, in every field a user or a file fills in.
 inline QStringList hostileTexts()

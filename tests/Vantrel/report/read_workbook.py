@@ -1,6 +1,7 @@
 """Reads a report workbook back as data for tst_ReportWriters: every cell of
 the Groups sheet with its type and number format, the Totals block as
-label -> values and its first columns row by row, and what the chart plots."""
+label -> values and its first columns row by row, the sheets that follow
+them cell by cell, and what the chart plots."""
 import json
 import re
 import sys
@@ -32,6 +33,10 @@ out = {
     "totalsRows": [[{"value": text(c.value), "type": c.data_type, "format": c.number_format} for c in row[:3]]
                    for row in totals.iter_rows()],
 }
+# The sheets after Groups and Totals, each cell as above.
+out["sheetRows"] = {sheet.title: [[{"value": text(c.value), "type": c.data_type, "format": c.number_format}
+                                   for c in row] for row in sheet.iter_rows()]
+                    for sheet in book.worksheets[2:]}
 with zipfile.ZipFile(path) as archive:
     charts = [n for n in archive.namelist() if n.startswith("xl/charts/chart")]
     xml = archive.read(charts[0]).decode() if charts else ""

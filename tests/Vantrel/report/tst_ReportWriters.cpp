@@ -1,7 +1,10 @@
 #include "ReportPlans.h"
 
 #include <data/PlanFile.h>
+#include <data/NetworkCheck.h>
 #include <data/PlanReport.h>
+#include <data/SiteCheck.h>
+#include <data/UplinkCheck.h>
 #include <data/StorageCalculator.h>
 #include <report/CsvReportWriter.h>
 #include <report/PdfReportWriter.h>
@@ -153,6 +156,7 @@ private Q_SLOTS:
     void newReportsFollowTheUmask();
     void killedWorkbookExportLeavesNoScratchFile_data();
     void killedWorkbookExportLeavesNoScratchFile();
+    void networkAndProblemsInEveryFormat();
 
 private:
     QString filePath(const QString& name) const { return m_folder->filePath(name); }
@@ -752,6 +756,189 @@ void tst_ReportWriters::killedWorkbookExportLeavesNoScratchFile()
     const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     QCOMPARE(QDir(reports).entryList(everything), QStringList());
     QCOMPARE(QDir(temp).entryList(everything), QStringList());
+}
+
+namespace {
+
+// The cells of a sheet that follows Groups and Totals, as a reader sees them.
+QVector<QVariantList> sheetValues(const QJsonObject& book, const QString& sheet)
+{
+    QVector<QVariantList> rows;
+    for (const QJsonValue& row : book.value("sheetRows").toObject().value(sheet).toArray()) {
+        QVariantList values;
+        for (const QJsonValue& cell : row.toArray())
+            values << cell.toObject().value("value").toVariant();
+        rows << values;
+    }
+    return rows;
+}
+
+// The first row after the one that reads title, and the rows up to the next
+// empty one.
+QVector<QStringList> csvSection(const QVector<QStringList>& rows, const QString& title)
+{
+    int row = 0;
+    while (row < rows.size() && rows.at(row) != QStringList{title})
+        ++row;
+    QVector<QStringList> section;
+    for (++row; row < rows.size() && rows.at(row) != QStringList{QString()}; ++row)
+        section << rows.at(row);
+    return section;
+}
+
+} // namespace
+
+// A site whose floor switch is near its uplink's limit and over its power
+// budget: each format states every switch and recorder with the checker's
+// figures, and lists both problems with their sentences; the printed tables
+// keep their words apart and cut a name too long for its column.
+void tst_ReportWriters::networkAndProblemsInEveryFormat()
+{
+    const PlanData plan = ReportPlans::withNetwork();
+    const SiteCheck check(plan);
+    QCOMPARE(check.switches().size(), 3);
+    QCOMPARE(check.recorders().size(), 1);
+    QStringList states;
+    for (const SiteProblem& problem : check.problems())
+        states << problem.id + QLatin1Char(' ') + problem.rule + QLatin1Char(' ') + checkStateName(problem.state);
+    QVERIFY2(states.contains(QStringLiteral("sw1 uplink warn")) && states.contains(QStringLiteral("sw1 poe over")),
+             qPrintable(states.join(QStringLiteral(", "))));
+
+    const QString pdf = filePath(QStringLiteral("network.pdf"));
+    const QString csv = filePath(QStringLiteral("network.csv"));
+    const QString xlsx = filePath(QStringLiteral("network.xlsx"));
+    QString error;
+    QVERIFY2(ReportWriter::writePdf(plan, pdf, &error, kDate), qPrintable(error));
+    QVERIFY2(ReportWriter::writeCsv(plan, csv, &error, kDate), qPrintable(error));
+    QVERIFY2(ReportWriter::writeXlsx(plan, xlsx, &error, kDate), qPrintable(error));
+
+    // What each switch and recorder row must say, figure by figure.
+    const auto mbps = [](double kbps) { return QString::number(kbps / 1024, 'f', 1); };
+    const auto limit = [](double kbps) { return QString::number(kbps / 1024, 'g', 12); };
+    const QString longName = plan.network.switches.at(2).name;
+    const QString layout = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(!layout.isEmpty(), "pdftotext failed (poppler-utils installed?)");
+    for (const QString& heading : {QStringLiteral("Network"), QStringLiteral("Switches"), QStringLiteral("Recorders"),
+                                   QStringLiteral("Problems")})
+        QVERIFY2(layout.contains(QRegularExpression(QStringLiteral("^\\s*%1\\s*$").arg(heading),
+                                                    QRegularExpression::MultilineOption)),
+                 qPrintable(heading));
+    for (const SwitchFigures& figures : check.switches()) {
+        const NetworkSwitch& unit = plan.network.switches.at(figures.index);
+        const QString name = unit.name == longName ? QStringLiteral("Yard cabinet\\S*( \\S+)*…") : unit.name;
+        const QRegularExpression row(
+            QStringLiteral("^\\s*%1\\s+%2\\s+%3\\s+%4\\s+%5\\s*/\\s*%6\\s+%7\\s+%8\\s*/\\s*%9\\s+%10\\s*/\\s*%11\\s+%12\\s*$")
+                .arg(name, figures.id, unit.parent, QString::number(figures.groupCount), mbps(figures.loadKbps),
+                     limit(figures.capacityKbps), UplinkCheck::percentOf(figures.loadKbps, figures.capacityKbps),
+                     QString::number(figures.portsUsed), QString::number(figures.ports))
+                .arg(QString::number(figures.poeW, 'f', 1), QString::number(unit.poeBudgetW),
+                     ReportTexts::stateText(figures.state)),
+            QRegularExpression::MultilineOption);
+        QVERIFY2(row.match(layout).hasMatch(), qPrintable(row.pattern() + QLatin1Char('\n') + layout));
+    }
+    QVERIFY(!layout.contains(longName));
+    const RecorderFigures& nvr = check.recorders().at(0);
+    const QRegularExpression recorderRow(
+        QStringLiteral("^\\s*NVR 1\\s+nvr1\\s+core\\s+%1\\s+%2\\s*/\\s*32\\s+%3\\s*/\\s*80\\s+%4\\s+%5\\s*/\\s*4\\s+%6\\s*$")
+            .arg(QString::number(nvr.groupCount), QString::number(nvr.channelsUsed), mbps(nvr.inputKbps),
+                 UplinkCheck::percentOf(nvr.inputKbps, nvr.capacityKbps), QString::number(nvr.disks.value_or(-1)),
+                 ReportTexts::stateText(nvr.state)),
+        QRegularExpression::MultilineOption);
+    QVERIFY2(recorderRow.match(layout).hasMatch(), qPrintable(recorderRow.pattern()));
+    // Each problem with its state, figure, limit and sentence (which wraps).
+    auto squeezed = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+    const QString flat = squeezed(layout);
+    const PlanReport report(plan, kDate);
+    QCOMPARE(report.problems().size(), check.problems().size());
+    for (const PlanReport::Problem& problem : report.problems()) {
+        const QString line = ReportTexts::stateText(problem.problem.state) + ReportTexts::problemLine(problem);
+        QVERIFY2(flat.contains(squeezed(line) + squeezed(problem.problem.text)), qPrintable(line));
+    }
+    QVERIFY(flat.contains(squeezed(QStringLiteral("Switch Floor 1 (sw1), PoE: 243.2 of 240 W"))));
+    QVERIFY(flat.contains(squeezed(QStringLiteral("Switch Floor 1 (sw1), Uplink: 96 of 100 Mbps"))));
+
+    // No word of the network's tables on another.
+    const QVector<QVector<Word>> pages = pageWords(pdf);
+    for (int page = 0; page < pages.size(); ++page) {
+        const QVector<Word>& words = pages.at(page);
+        for (int i = 0; i < words.size(); ++i) {
+            for (int j = i + 1; j < words.size(); ++j) {
+                if (words.at(i).box.adjusted(0.5, 2, -0.5, -2).intersects(words.at(j).box.adjusted(0.5, 2, -0.5, -2)))
+                    QFAIL(qPrintable(QStringLiteral("page %1: \"%2\" over \"%3\"")
+                                         .arg(page + 1)
+                                         .arg(words.at(i).text, words.at(j).text)));
+            }
+        }
+    }
+
+    // The CSV's sections and the workbook's sheets hold the same rows.
+    const QVector<QStringList> rows = parseCsv(QString::fromUtf8(readAll(csv).mid(3)));
+    const QVector<QStringList> switches = csvSection(rows, QStringLiteral("Switches"));
+    const QVector<QStringList> recorders = csvSection(rows, QStringLiteral("Recorders"));
+    const QVector<QStringList> problems = csvSection(rows, QStringLiteral("Problems"));
+    const QJsonObject book = readWorkbook(xlsx);
+    QCOMPARE(book.value("sheets").toArray().toVariantList(), (QVariantList{"Groups", "Totals", "Network", "Problems"}));
+    const QVector<QVariantList> network = sheetValues(book, QStringLiteral("Network"));
+    const QVector<QVariantList> listed = sheetValues(book, QStringLiteral("Problems"));
+
+    QCOMPARE(switches.size(), check.switches().size() + 1);
+    QCOMPARE(switches.at(0), ReportTexts::switchColumns());
+    QCOMPARE(network.at(0).value(0).toString(), QStringLiteral("Switches"));
+    QCOMPARE(QVariant(network.at(1)).toStringList(), ReportTexts::switchColumns());
+    for (int index = 0; index < check.switches().size(); ++index) {
+        const SwitchFigures& f = check.switches().at(index);
+        const NetworkSwitch& unit = plan.network.switches.at(f.index);
+        const QStringList texts{unit.name, f.id, unit.parent, QString::number(f.groupCount), mbps(f.loadKbps),
+                                limit(f.capacityKbps), UplinkCheck::percentOf(f.loadKbps, f.capacityKbps),
+                                QString::number(f.portsUsed), QString::number(f.ports),
+                                QString::number(f.poeW, 'f', 1), QString::number(unit.poeBudgetW),
+                                ReportTexts::stateText(f.state)};
+        QCOMPARE(switches.at(index + 1), texts);
+        const QVariantList cells = network.at(index + 2);
+        const QVariantList numbers{double(f.groupCount), f.loadKbps / 1024, f.capacityKbps / 1024, f.utilisation,
+                                   double(f.portsUsed), double(f.ports), f.poeW, f.poeBudgetW};
+        // An empty cell reads back as null.
+        QCOMPARE(QVariant(cells.mid(0, 3)).toStringList(), texts.mid(0, 3));
+        for (int column = 0; column < numbers.size(); ++column)
+            QVERIFY2(qAbs(cells.at(3 + column).toDouble() - numbers.at(column).toDouble()) < 1e-9,
+                     qPrintable(QStringLiteral("%1, column %2").arg(f.id).arg(3 + column)));
+        QCOMPARE(cells.at(11).toString(), texts.at(11));
+    }
+    const int recorderTop = int(check.switches().size()) + 3;
+    QCOMPARE(network.at(recorderTop).value(0).toString(), QStringLiteral("Recorders"));
+    QCOMPARE(recorders.size(), 2);
+    QCOMPARE(recorders.at(0), ReportTexts::recorderColumns());
+    QCOMPARE(QVariant(network.at(recorderTop + 1)).toStringList(), ReportTexts::recorderColumns());
+    QCOMPARE(recorders.at(1), (QStringList{QStringLiteral("NVR 1"), QStringLiteral("nvr1"), QStringLiteral("core"),
+                                           QString::number(nvr.groupCount), QString::number(nvr.channelsUsed),
+                                           QStringLiteral("32"), mbps(nvr.inputKbps), QStringLiteral("80"),
+                                           UplinkCheck::percentOf(nvr.inputKbps, nvr.capacityKbps),
+                                           QString::number(nvr.disks.value_or(-1)), QStringLiteral("4"),
+                                           ReportTexts::stateText(nvr.state)}));
+    const QVariantList nvrCells = network.at(recorderTop + 2);
+    const QVariantList nvrNumbers{double(nvr.groupCount), double(nvr.channelsUsed), 32.0, nvr.inputKbps / 1024, 80.0,
+                                  nvr.utilisation, double(nvr.disks.value_or(-1)), 4.0};
+    for (int column = 0; column < nvrNumbers.size(); ++column)
+        QVERIFY2(qAbs(nvrCells.at(3 + column).toDouble() - nvrNumbers.at(column).toDouble()) < 1e-9,
+                 qPrintable(QStringLiteral("nvr1, column %1").arg(3 + column)));
+
+    QCOMPARE(problems.size(), check.problems().size() + 1);
+    QCOMPARE(problems.at(0), ReportTexts::problemColumns());
+    QCOMPARE(QVariant(listed.at(0)).toStringList(), ReportTexts::problemColumns());
+    for (int index = 0; index < check.problems().size(); ++index) {
+        const SiteProblem& p = check.problems().at(index);
+        const QString name = report.problems().at(index).name;
+        QCOMPARE(problems.at(index + 1),
+                 (QStringList{ReportTexts::stateText(p.state), ReportTexts::objectText(p.object), p.id, name,
+                              ReportTexts::ruleText(p.rule), NetworkCheck::figureText(p.value),
+                              NetworkCheck::figureText(p.limit), p.unit, p.text}));
+        const QVariantList cells = listed.at(index + 1);
+        QCOMPARE(cells.mid(0, 5), (QVariantList{ReportTexts::stateText(p.state), ReportTexts::objectText(p.object),
+                                                 p.id, name, ReportTexts::ruleText(p.rule)}));
+        QCOMPARE(cells.at(5).toDouble(), p.value);
+        QCOMPARE(cells.at(6).toDouble(), p.limit);
+        QCOMPARE(cells.mid(7), (QVariantList{p.unit, p.text}));
+    }
 }
 
 QTEST_MAIN(tst_ReportWriters)
