@@ -1,8 +1,9 @@
 // Reads a plan file and writes its reports. Read back as a spreadsheet reads
 // it, with a comma, a semicolon or a tab between fields, no CSV cell may
 // start with a formula sign unless it is a plain figure; the workbook holds
-// no formula at all; and the printed report shows the site and every group
-// name as it is written, never as markup.
+// no formula at all, and has a sheet for each part of the report; and the
+// printed report shows the site, every group name and every switch name as
+// it is written, never as markup.
 
 #include "FuzzCheck.h"
 
@@ -10,6 +11,7 @@
 #include <data/PlanReport.h>
 #include <report/CsvReportWriter.h>
 #include <report/GroupTable.h>
+#include <report/NetworkTables.h>
 #include <report/ReportTexts.h>
 #include <report/XlsxReportWriter.h>
 
@@ -161,7 +163,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QFile book(path);
     FuzzCheck::require(book.open(QIODevice::ReadOnly), "the workbook reads back");
     const QVector<QByteArray> sheets = worksheets(book.readAll());
-    FuzzCheck::require(sheets.size() == 2, "the workbook has its two sheets");
+    // Groups and Totals, then Network where the plan has one and Problems
+    // where the checks have something to say.
+    const int expectedSheets = 2 + (report.hasNetwork() ? 1 : 0) + (report.hasChecks() ? 1 : 0);
+    FuzzCheck::require(sheets.size() == expectedSheets, "the workbook has a sheet for each of its parts");
     for (const QByteArray& sheet : sheets)
         FuzzCheck::require(!sheet.contains("<f>") && !sheet.contains("<f "), "no workbook cell is a formula");
 
@@ -181,6 +186,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                "the printed report shows each name as written");
         FuzzCheck::require(table.text(row, GroupTable::Number) == QString::number(report.groups().at(row).number),
                            "the printed report never cuts a figure");
+    }
+    // The network's tables cut names, never figures.
+    const FittedTable switches = NetworkTables::switches(report, &device, 8000);
+    for (int row = 0; row < switches.rowCount(); ++row) {
+        const PlanReport::Switch& unit = report.switches().at(row);
+        if (plainLine(unit.name))
+            FuzzCheck::require(shows(switches.text(row, 0), unit.name), "the printed report shows each switch's name");
+        FuzzCheck::require(switches.text(row, 4) == ReportTexts::printedSwitch(unit).at(4),
+                           "the printed report never cuts a switch's figure");
     }
     if (plainLine(report.siteName()))
         FuzzCheck::require(ReportTexts::title(report).contains(report.siteName()),

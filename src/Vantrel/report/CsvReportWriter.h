@@ -8,7 +8,8 @@
 class PlanReport;
 
 // The report as CSV: one row per group under a heading row, then the totals
-// and the storage summary as label/value rows. UTF-8 with a byte order mark,
+// and the storage summary as label/value rows, then, where the plan has
+// them, its switches, recorders and problems, each a table under its title. UTF-8 with a byte order mark,
 // so spreadsheets open names in any script correctly; figures use a dot and
 // no grouping. Texts from the plan never reach a spreadsheet as formulas.
 class CsvReportWriter

@@ -9,9 +9,11 @@ class PlanReport;
 class QPagedPaintDevice;
 
 // Draws a report onto a paged device, a PDF writer or a printer alike: the
-// text cut into the device's pages (whole lines and table rows only), the
-// groups table's heading row repeated on each page, and a footer with the
-// title and the page number.
+// text cut into the device's pages (whole lines and table rows only), each
+// table's heading row repeated on each page, and a footer with the title and
+// the page number. The network and the problems come before the groups: a
+// reader finds what the checks found on the first pages, however many
+// groups follow.
 class ReportPages
 {
     Q_DECLARE_TR_FUNCTIONS(ReportPages)

@@ -7,7 +7,9 @@ class PlanReport;
 
 // The report as an Excel workbook: a "Groups" sheet with one typed row per
 // group under a frozen heading row, and a "Totals" sheet with the totals,
-// the storage summary and a native bar chart of the bandwidth per group.
+// the storage summary and a native bar chart of the bandwidth per group;
+// then a "Network" sheet (switches and recorders) where the plan has a
+// network, and a "Problems" sheet where it has a network or a problem.
 // The workbook is built in a scratch file in the system's temporary folder
 // and goes into place only when every step succeeded, so a failure leaves
 // the old file whole, and a killed program leaves nothing beside it. A text
