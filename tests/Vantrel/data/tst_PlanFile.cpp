@@ -126,6 +126,7 @@ void tst_PlanFile::plainPlansStayVersionOne()
     QCOMPARE(PlanFile::toJson(read.plan), first);
     QVERIFY(!read.plan.groups.at(0).view.isSet());
     QVERIFY(read.plan.groups.at(0).recording.plain());
+    QVERIFY(read.plan.network.isEmpty() && !read.plan.groups.at(0).network.isSet());
 }
 
 void tst_PlanFile::versionTwoKeysRoundTrip()
