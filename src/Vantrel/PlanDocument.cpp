@@ -66,6 +66,7 @@ void PlanDocument::setFilePath(const QString& path)
 void PlanDocument::recountTotals()
 {
     m_totals = PlanTotals(m_editor->plan()->groups());
+    m_siteCheck = SiteCheck(m_editor->plan()->data());
     Q_EMIT totalsChanged();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <data/PlanTotals.h>
+#include <data/SiteCheck.h>
 
 #include <QObject>
 #include <QString>
@@ -39,9 +40,13 @@ public:
 
     // The bandwidth tab's figures for the plan as it is now.
     const PlanTotals& totals() const { return m_totals; }
+    // The site's check for the plan as it is now: its network's figures,
+    // the load through the site uplink and the problems.
+    const SiteCheck& siteCheck() const { return m_siteCheck; }
 
 Q_SIGNALS:
-    // After every change of the plan, with totals() already up to date.
+    // After every change of the plan, with totals() and siteCheck() already
+    // up to date.
     void totalsChanged();
 
 private:
@@ -53,4 +58,5 @@ private:
     std::unique_ptr<PlanRecovery> m_recovery;
     QString m_filePath;
     PlanTotals m_totals;
+    SiteCheck m_siteCheck{ PlanData() };
 };
