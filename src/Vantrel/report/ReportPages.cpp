@@ -134,13 +134,14 @@ qreal PageWriter::paragraphHeight(const QString& text, qreal points, bool bold, 
 bool PageWriter::heading(const QString& text, qreal keep)
 {
     const qreal before = m_flow.atPageTop() ? 0 : m_flow.points(12);
-    // A heading stays with what it heads.
-    if (!m_flow.reserve(before + lineHeight(ReportStyle::kHeadingPoints) + keep))
+    const qreal after = m_flow.points(4);
+    // A heading stays with what it heads, the room below it counted.
+    if (!m_flow.reserve(before + lineHeight(ReportStyle::kHeadingPoints) + after + keep))
         return false;
     m_flow.advance(before);
     if (!paragraph(text, ReportStyle::kHeadingPoints, ReportStyle::kHeading, true, m_flow.width()))
         return false;
-    m_flow.advance(m_flow.points(4));
+    m_flow.advance(after);
     return true;
 }
 
@@ -148,12 +149,13 @@ bool PageWriter::heading(const QString& text, qreal keep)
 bool PageWriter::subheading(const QString& text, qreal keep)
 {
     const qreal before = m_flow.atPageTop() ? 0 : m_flow.points(6);
-    if (!m_flow.reserve(before + lineHeight(ReportStyle::kBodyPoints) + keep))
+    const qreal after = m_flow.points(3);
+    if (!m_flow.reserve(before + lineHeight(ReportStyle::kBodyPoints) + after + keep))
         return false;
     m_flow.advance(before);
     if (!paragraph(text, ReportStyle::kBodyPoints, ReportStyle::kText, true, m_flow.width()))
         return false;
-    m_flow.advance(m_flow.points(3));
+    m_flow.advance(after);
     return true;
 }
 
@@ -237,8 +239,9 @@ bool PageWriter::network()
     if (!m_report.hasNetwork())
         return true;
     const FittedTable& first = m_report.switches().isEmpty() ? m_recorders : m_switches;
-    const qreal keep = lineHeight(ReportStyle::kBodyPoints) + m_flow.points(3) + first.headerHeight()
-        + first.rowHeight();
+    // The first table's title, heading row and first row.
+    const qreal keep = m_flow.points(6) + lineHeight(ReportStyle::kBodyPoints) + m_flow.points(3)
+        + first.headerHeight() + first.rowHeight();
     if (!heading(ReportTexts::networkHeading(), keep))
         return false;
     for (const auto& [title, part] : {std::pair{ReportTexts::switchesHeading(), &m_switches},
@@ -254,17 +257,15 @@ bool PageWriter::network()
 // Each problem as its state, then what breaks which rule with its figure and
 // limit, then the sentence that says what to change; lines move whole to
 // the next page.
+// Each problem as its state, then what breaks which rule with its figure and
+// limit, then the sentence that says what to change; a problem stays on one
+// page where a page holds it.
 bool PageWriter::problems()
 {
     if (!m_report.hasChecks())
         return true;
-    const qreal line = lineHeight(ReportStyle::kBodyPoints);
-    if (!heading(ReportTexts::problemsHeading(), 2 * line))
-        return false;
-    if (m_report.problems().isEmpty())
-        return paragraph(ReportTexts::noProblems(), ReportStyle::kBodyPoints, ReportStyle::kText, false, m_flow.width());
-
     const QPaintDevice* device = m_flow.device();
+    const qreal line = lineHeight(ReportStyle::kBodyPoints);
     qreal labelWidth = 0;
     for (const CheckState state : {CheckState::Warn, CheckState::Over}) {
         const QString word = ReportTexts::stateText(state);
@@ -274,14 +275,28 @@ bool PageWriter::problems()
     labelWidth = std::min(labelWidth, m_flow.width() / 4);
     const qreal valueX = labelWidth + m_flow.points(12);
     const qreal valueWidth = m_flow.width() - valueX;
-    for (const PlanReport::Problem& problem : m_report.problems()) {
+    const auto height = [&](const PlanReport::Problem& problem) {
+        const QString text = ReportTexts::problemLine(problem);
+        return std::max(line, paragraphHeight(text, ReportStyle::kBodyPoints, true, valueWidth)
+                                  + paragraphHeight(problem.problem.text, ReportStyle::kBodyPoints, false, valueWidth));
+    };
+
+    const QVector<PlanReport::Problem>& problems = m_report.problems();
+    // The heading goes with the first problem, or with the line that says
+    // there is none.
+    const qreal first = problems.isEmpty()
+        ? paragraphHeight(ReportTexts::noProblems(), ReportStyle::kBodyPoints, false, m_flow.width())
+        : height(problems.first());
+    if (!heading(ReportTexts::problemsHeading(), std::min(first, m_flow.pageHeight() / 2)))
+        return false;
+    if (problems.isEmpty())
+        return paragraph(ReportTexts::noProblems(), ReportStyle::kBodyPoints, ReportStyle::kText, false, m_flow.width());
+
+    for (const PlanReport::Problem& problem : problems) {
         const QString text = ReportTexts::problemLine(problem);
         const QFontMetricsF textMetrics(ReportStyle::font(text, ReportStyle::kBodyPoints, true), device);
-        // A problem stays on one page where a page holds it; the state and
-        // its first line always share one.
-        const qreal whole = paragraphHeight(text, ReportStyle::kBodyPoints, true, valueWidth)
-            + paragraphHeight(problem.problem.text, ReportStyle::kBodyPoints, false, valueWidth);
-        if (!m_flow.reserve(std::max({line, textMetrics.height(), whole})))
+        // The state and the problem's first line always share a page.
+        if (!m_flow.reserve(std::max(textMetrics.height(), height(problem))))
             return false;
         const qreal top = m_flow.y();
         const int page = m_flow.page();

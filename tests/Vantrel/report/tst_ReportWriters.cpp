@@ -157,6 +157,8 @@ private Q_SLOTS:
     void killedWorkbookExportLeavesNoScratchFile_data();
     void killedWorkbookExportLeavesNoScratchFile();
     void networkAndProblemsInEveryFormat();
+    void pdfKeepsHeadingsWithTheirParts_data();
+    void pdfKeepsHeadingsWithTheirParts();
 
 private:
     QString filePath(const QString& name) const { return m_folder->filePath(name); }
@@ -938,6 +940,45 @@ void tst_ReportWriters::networkAndProblemsInEveryFormat()
         QCOMPARE(cells.at(5).toDouble(), p.value);
         QCOMPARE(cells.at(6).toDouble(), p.limit);
         QCOMPARE(cells.mid(7), (QVariantList{p.unit, p.text}));
+    }
+}
+
+void tst_ReportWriters::pdfKeepsHeadingsWithTheirParts_data()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::newRow("office") << QStringLiteral("office-building.vantrel");
+    QTest::newRow("campus") << QStringLiteral("campus.vantrel");
+    QTest::newRow("city") << QStringLiteral("city.vantrel");
+}
+
+// No page ends in a heading whose part starts on the next.
+void tst_ReportWriters::pdfKeepsHeadingsWithTheirParts()
+{
+    QFETCH(QString, plan);
+    const PlanData data = namedPlan(plan, false);
+    QVERIFY(!data.groups.isEmpty());
+    const QString path = filePath(QStringLiteral("plan.pdf"));
+    QVERIFY(aptui::SafeFileWriter::writeFile(path, PdfReportWriter::toPdf(PlanReport(data, kDate))));
+    // The parts before the groups are what this is about: the city's network
+    // and problems take its first eleven pages.
+    const QStringList pages = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-l"),
+                                                                QStringLiteral("16"), path, QStringLiteral("-")})
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(!pages.isEmpty(), "pdftotext failed (poppler-utils installed?)");
+    const QStringList headings{QStringLiteral("Notes"),    QStringLiteral("Totals"),    QStringLiteral("Storage"),
+                               QStringLiteral("Network"),  QStringLiteral("Switches"),  QStringLiteral("Recorders"),
+                               QStringLiteral("Problems"), QStringLiteral("Device groups"),
+                               QStringLiteral("Bandwidth per group")};
+    for (int page = 0; page < pages.size(); ++page) {
+        QStringList lines;
+        for (const QString& line : pages.at(page).split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty())
+                lines << line.trimmed();
+        }
+        // The footer is the page's last line.
+        QVERIFY(lines.size() >= 2);
+        QVERIFY2(!headings.contains(lines.at(lines.size() - 2)),
+                 qPrintable(QStringLiteral("page %1 ends in \"%2\"").arg(page + 1).arg(lines.at(lines.size() - 2))));
     }
 }
 
