@@ -101,14 +101,14 @@ QString ReportTexts::raidText(StorageSettings::Raid raid)
 
 QStringList ReportTexts::switchColumns()
 {
-    return {tr("Name"), tr("Id"), tr("Parent"), tr("Groups"), tr("Uplink load (Mbps)"), tr("Uplink (Mbps)"),
+    return {tr("Name"), tr("Id"), tr("Parent"), tr("Groups"), tr("Uplink load (Mbps)"), tr("Uplink capacity (Mbps)"),
             tr("Utilisation (%)"), tr("Ports used"), tr("Ports"), tr("PoE (W)"), tr("PoE budget (W)"), tr("State")};
 }
 
 QStringList ReportTexts::recorderColumns()
 {
     return {tr("Name"), tr("Id"), tr("Switch"), tr("Groups"), tr("Channels used"), tr("Channels"),
-            tr("Input load (Mbps)"), tr("Input (Mbps)"), tr("Utilisation (%)"), tr("Disks"), tr("Bays"), tr("State")};
+            tr("Input load (Mbps)"), tr("Input capacity (Mbps)"), tr("Utilisation (%)"), tr("Disks"), tr("Bays"), tr("State")};
 }
 
 QStringList ReportTexts::problemColumns()
