@@ -104,7 +104,13 @@ private:
     bool has(GroupColumns::Column column) const
     {
         const int index = m_where[size_t(column)];
-        return index >= 0 && index < m_cells->size() && !m_cells->at(index).trimmed().isEmpty();
+        if (index < 0 || index >= m_cells->size())
+            return false;
+        for (const QChar c : m_cells->at(index)) {
+            if (!c.isSpace())
+                return true;
+        }
+        return false;
     }
     QString cell(GroupColumns::Column column) const
     {
@@ -196,15 +202,18 @@ private:
                                                        DetailLevel::Identify, DetailLevel::Inspect};
         static const std::array<const char*, 6> chinese{"监视", "探测", "观察", "识别", "辨认", "检查"};
         const QString given = cell(GroupColumns::LevelRequired).trimmed();
-        QStringList shown;
-        for (size_t i = 0; i < levels.size(); ++i) {
-            const QString name = PixelDensity::levelName(levels[i]);
-            if (given.compare(name, Qt::CaseInsensitive) == 0
-                || given.compare(PixelDensity::shownLevel(levels[i]), Qt::CaseInsensitive) == 0
-                || given == QString::fromUtf8(chinese[i]))
-                return levels[i];
-            shown << name;
+        if (m_levelNames.isEmpty()) {
+            for (size_t i = 0; i < levels.size(); ++i)
+                m_levelNames << PixelDensity::levelName(levels[i]) << PixelDensity::shownLevel(levels[i])
+                             << QString::fromUtf8(chinese[i]);
         }
+        for (int i = 0; i < m_levelNames.size(); ++i) {
+            if (given.compare(m_levelNames.at(i), Qt::CaseInsensitive) == 0)
+                return levels[size_t(i / 3)];
+        }
+        QStringList shown;
+        for (const DetailLevel each : levels)
+            shown << PixelDensity::levelName(each);
         refuse(GroupColumns::LevelRequired, tr("one of %1").arg(shown.join(QStringLiteral(", "))));
         return std::nullopt;
     }
@@ -384,6 +393,8 @@ private:
     int m_row = 0;
     std::optional<GroupTableReader::Refusal> m_refusal;
     QHash<QString, QString> m_shared;
+    // Each level's key name, English and Chinese, three by three.
+    QStringList m_levelNames;
     std::array<QHash<QString, QStringList>, GroupColumns::Count> m_nearest;
     std::unique_ptr<EncodingCalculator> m_calculator;
 };
@@ -493,21 +504,24 @@ GroupTableReader::Result GroupTableReader::fromBytes(const QByteArray& bytes, co
         return cancelled();
 
     if (XlsxTable::looksLikeZip(bytes)) {
+        XlsxTable workbook;
+        QString problem = workbook.open(bytes);
         // The heading is looked for first, so rows above it (a title) are
-        // passed over; the sheet is then read once more from the top.
+        // passed over.
         int headingRow = 0;
         int best = 0;
-        bool stopped = false;
-        const QString problem = XlsxTable::read(
-            bytes, [&](const QStringList& cells, int row, qsizetype) {
-                const int score = scoreOf(cells);
-                if (score > best) {
-                    best = score;
-                    headingRow = row;
-                }
-                return row < 64;
-            },
-            &stopped);
+        if (problem.isEmpty()) {
+            workbook.rows(
+                [&](const QStringList& cells, int row, qsizetype) {
+                    const int score = scoreOf(cells);
+                    if (score > best) {
+                        best = score;
+                        headingRow = row;
+                    }
+                    return row < 64;
+                },
+                &problem);
+        }
         if (!problem.isEmpty()) {
             result.error = tr("%1: %2.").arg(fileName, problem);
             return result;
@@ -517,12 +531,15 @@ GroupTableReader::Result GroupTableReader::fromBytes(const QByteArray& bytes, co
             return result;
         }
         RowReader reader(context, false);
-        qint64 sheetBytes = 1;
-        XlsxTable::read(bytes, [](const QStringList&, int, qsizetype) { return false; }, nullptr, &sheetBytes);
-        TableWalk walk(reader, result, headingRow, progress, sheetBytes);
-        XlsxTable::read(bytes, std::ref(walk));
+        TableWalk walk(reader, result, headingRow, progress, qMax<qint64>(workbook.sheetBytes(), 1));
+        workbook.rows(std::ref(walk), &problem);
         if (walk.cancelled())
             return cancelled();
+        if (!problem.isEmpty()) {
+            result = Result();
+            result.error = tr("%1: %2.").arg(fileName, problem);
+            return result;
+        }
         result.ok = true;
         return result;
     }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
+#include <QVector>
 
 // The cells of a workbook's first sheet as texts, row by row, in the same
 // shape CsvTable hands them over. A formula cell gives the value its
@@ -21,9 +22,16 @@ public:
 
     static bool looksLikeZip(const QByteArray& bytes) { return bytes.startsWith("PK\x03\x04"); }
 
-    // Empty when every row was handed over or the sink stopped; otherwise
-    // why the workbook could not be read. stopped says which of the two.
-    // offset counts bytes of the sheet's XML.
-    static QString read(const QByteArray& bytes, const CsvTable::RowSink& sink, bool* stopped = nullptr,
-                        qint64* sheetBytes = nullptr);
+    // Empty when the workbook's first sheet and its shared texts were
+    // unpacked; otherwise why not.
+    QString open(const QByteArray& bytes);
+    // The size of the sheet's XML, which the rows' offsets count in.
+    qint64 sheetBytes() const { return m_sheet.size(); }
+    // Hands every row over, from the top, as often as asked; false when the
+    // sink stopped it. error tells of a sheet damaged part way.
+    bool rows(const CsvTable::RowSink& sink, QString* error = nullptr) const;
+
+private:
+    QByteArray m_sheet;
+    QVector<QString> m_strings;
 };
