@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -33,8 +34,10 @@ private Q_SLOTS:
 
 private:
     // Answers the file dialog with path, then the preview with the button
-    // named button, noting what the preview said.
-    void answerDialogs(const QString& path, const char* button);
+    // named button, noting what the preview said; again and again until
+    // they close (a dialog may still be laying itself out), so the caller
+    // stops the timer once the import is through.
+    void answerDialogs(QTimer& timer, const QString& path, const char* button);
     const Plan* plan() const { return m_window->document()->editor()->plan(); }
 
     std::unique_ptr<TempProgramDir> m_program;
@@ -43,6 +46,20 @@ private:
     int m_previewRows = 0;
     QStringList m_reasons;
 };
+
+namespace {
+
+// Types the file's path as a user would and presses Open. (A selection made
+// through selectFile() may be undone by the folder's listing still coming in.)
+void chooseFile(QFileDialog* dialog, const QString& path)
+{
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
+} // namespace
 
 void tst_ImportGroupsWindow::initTestCase()
 {
@@ -58,17 +75,13 @@ void tst_ImportGroupsWindow::cleanup()
     QFile::remove(PlanRecovery::defaultPath());
 }
 
-void tst_ImportGroupsWindow::answerDialogs(const QString& path, const char* button)
+void tst_ImportGroupsWindow::answerDialogs(QTimer& timer, const QString& path, const char* button)
 {
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this, timer, path, button] {
+    connect(&timer, &QTimer::timeout, this, [this, path, button] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            files->selectFile(path);
-            static_cast<QDialog*>(files)->accept();
+            chooseFile(files, path);
         } else if (modal && modal->objectName() == QLatin1String("importPreviewDialog")) {
-            timer->stop();
-            timer->deleteLater();
             m_summary = modal->findChild<QLabel*>(QStringLiteral("importSummary"))->text();
             const QAbstractItemModel* rows = modal->findChild<QTableView*>(QStringLiteral("importPreviewTable"))->model();
             m_previewRows = rows->rowCount();
@@ -78,7 +91,7 @@ void tst_ImportGroupsWindow::answerDialogs(const QString& path, const char* butt
             QTest::mouseClick(modal->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
         }
     });
-    timer->start(20);
+    timer.start(20);
 }
 
 void tst_ImportGroupsWindow::addedRowsAreOneUndoStepAndCancelAddsNothing()
@@ -122,8 +135,10 @@ void tst_ImportGroupsWindow::addedRowsAreOneUndoStepAndCancelAddsNothing()
                "6;Dock;IPC;1;1080P(1920x1081);25;1024\n");
     file.close();
 
-    answerDialogs(table, "addGroupsButton");
+    QTimer adding;
+    answerDialogs(adding, table, "addGroupsButton");
     importAction->trigger();
+    adding.stop();
     QCOMPARE(m_previewRows, 3);
     QVERIFY2(m_summary.contains(QStringLiteral("2 groups to add")), qPrintable(m_summary));
     QVERIFY2(m_reasons.at(2).contains(QStringLiteral("nearest: 1080P(1920x1080)")), qPrintable(m_reasons.at(2)));
@@ -142,25 +157,26 @@ void tst_ImportGroupsWindow::addedRowsAreOneUndoStepAndCancelAddsNothing()
     m_window->planFiles()->undoAction()->trigger();
 
     const QByteArray before = PlanFile::toJson(plan()->data());
-    answerDialogs(table, "cancelImportButton");
+    QTimer cancelling;
+    answerDialogs(cancelling, table, "cancelImportButton");
     importAction->trigger();
+    cancelling.stop();
     QCOMPARE(m_previewRows, 3);
     QCOMPARE(PlanFile::toJson(plan()->data()), before);
 
     // A file that is no table is refused whole, with a notice.
     const QString empty = folder.filePath(QStringLiteral("empty.csv"));
     QFile(empty).open(QIODevice::WriteOnly);
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [timer, empty] {
+    // Answered until it closes: a dialog may still be listing its folder.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [empty] {
         if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            files->selectFile(empty);
-            static_cast<QDialog*>(files)->accept();
+            chooseFile(files, empty);
         }
     });
-    timer->start(20);
+    answer.start(20);
     importAction->trigger();
+    answer.stop();
     QCOMPARE(notices, QStringList{QStringLiteral("empty.csv: the file is empty.")});
     QCOMPARE(PlanFile::toJson(plan()->data()), before);
 }
