@@ -243,7 +243,7 @@ public:
                     m_at = m_end;
                     break;
                 }
-                raw.append(body, close - 2 - body);
+                raw.append(body, close - 3 - body);
                 m_at = close;
                 continue;
             }

@@ -29,6 +29,7 @@ private Q_SLOTS:
     void badRowsAreRefusedWithWhereAndWhy_data();
     void badRowsAreRefusedWithWhereAndWhy();
     void workbookFormulaGivesItsShownValue();
+    void workbookOfAnotherProgramReads();
     void filesThatAreNoTableAreRefusedWhole_data();
     void filesThatAreNoTableAreRefusedWhole();
     void aHundredThousandRowsReadAndCancel();
@@ -227,6 +228,24 @@ void tst_GroupTableImport::workbookFormulaGivesItsShownValue()
     QCOMPARE(lobby.channelCount, 6);
     QCOMPARE(lobby.frameRate, QStringLiteral("25"));
     QCOMPARE(lobby.bitrate, 2048.5);
+}
+
+void tst_GroupTableImport::workbookOfAnotherProgramReads()
+{
+    // Prefixed names, a sheet found through its relationship, inline and
+    // rich texts, entities, CDATA, a phonetic run, formulas with their
+    // shown values, and an empty row that ends the table.
+    const DeviceConfigStore store;
+    const GroupTableReader::Result result =
+        GroupTableReader::read(QStringLiteral(OTHER_PROGRAM_XLSX), {store, PAL, PlanNetwork()});
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.refused.size(), 0);
+    QCOMPARE(result.rows, QVector<int>{4});
+    const StructDeviceItem& gate = result.groups.at(0).device;
+    QCOMPARE(PlanFile::nameWithoutNumber(gate), QStringLiteral("Gate <north> \u4E2D"));
+    QCOMPARE(gate.channelCount, 3);
+    QCOMPARE(gate.frameRate, QStringLiteral("25"));
+    QCOMPARE(gate.bitrate, 2048.0);
 }
 
 void tst_GroupTableImport::filesThatAreNoTableAreRefusedWhole_data()
