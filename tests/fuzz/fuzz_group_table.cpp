@@ -19,8 +19,53 @@
 
 #include <QGuiApplication>
 
+#include <zip.h>
+
 #include <cstddef>
 #include <cstdint>
+
+namespace {
+
+// An input that starts as XML is a sheet: it is packed as a workbook's only
+// sheet, so the fuzzer reaches the sheet's reader without first having to
+// forge a zip and its checksums.
+QByteArray workbookWithSheet(const QByteArray& sheet)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* memory = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_error_fini(&error);
+    if (!memory)
+        return QByteArray();
+    zip_source_keep(memory);
+    zip_t* archive = zip_open_from_source(memory, ZIP_TRUNCATE, nullptr);
+    if (!archive) {
+        zip_source_free(memory);
+        zip_source_free(memory);
+        return QByteArray();
+    }
+    zip_source_t* part = zip_source_buffer(archive, sheet.constData(), zip_uint64_t(sheet.size()), 0);
+    if (!part || zip_file_add(archive, "xl/worksheets/sheet1.xml", part, ZIP_FL_ENC_UTF_8) < 0) {
+        zip_source_free(part);
+        zip_discard(archive);
+        zip_source_free(memory);
+        return QByteArray();
+    }
+    QByteArray bytes;
+    if (zip_close(archive) == 0 && zip_source_open(memory) == 0) {
+        char buffer[65536];
+        zip_int64_t got = 0;
+        while ((got = zip_source_read(memory, buffer, sizeof buffer)) > 0)
+            bytes.append(buffer, qsizetype(got));
+        zip_source_close(memory);
+    } else {
+        zip_discard(archive);
+    }
+    zip_source_free(memory);
+    return bytes;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -34,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const DeviceConfigStore store;
     static KnownNames known(store);
 
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (bytes.startsWith('<'))
+        bytes = workbookWithSheet(bytes);
     PlanNetwork network;
     network.switches.append(NetworkSwitch{QStringLiteral("sw1"), QStringLiteral("Core"), QString(), 24, 1000, 0});
     const GroupTableReader::Result result =

@@ -110,15 +110,16 @@ QString stringItem(QXmlStreamReader& xml)
     return text;
 }
 
-QVector<QString> sharedStrings(const QByteArray& xmlBytes)
+// False when the part is damaged: a text cut short would put every later
+// cell's text in the wrong place.
+bool sharedStrings(const QByteArray& xmlBytes, QVector<QString>& strings)
 {
-    QVector<QString> strings;
     QXmlStreamReader xml(xmlBytes);
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("si"))
             strings.append(stringItem(xml));
     }
-    return strings;
+    return !xml.hasError();
 }
 
 // 0 for "A1", 27 for "AB3"; -1 without letters.
@@ -248,6 +249,15 @@ public:
                 continue;
             }
             break;
+        }
+        // XML has no place for other control characters, not even as
+        // references: a sheet that holds one is no sheet a program wrote.
+        for (const char byte : raw) {
+            const auto u = static_cast<unsigned char>(byte);
+            if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') {
+                m_damaged = true;
+                return QString();
+            }
         }
         return QString::fromUtf8(raw);
     }
@@ -397,8 +407,10 @@ QString XlsxTable::open(const QByteArray& bytes)
         return tr("its first sheet unpacks to more than %1 MiB").arg(kMaxPartBytes / (1024 * 1024));
     if (!sheet)
         return tr("not an Excel workbook (.xlsx): it has no sheet");
-    if (const auto shared = part(archive.get(), QStringLiteral("xl/sharedStrings.xml"), &tooLarge))
-        m_strings = sharedStrings(*shared);
+    if (const auto shared = part(archive.get(), QStringLiteral("xl/sharedStrings.xml"), &tooLarge)) {
+        if (!sharedStrings(*shared, m_strings))
+            return tr("its shared texts are damaged");
+    }
     if (tooLarge)
         return tr("its shared texts unpack to more than %1 MiB").arg(kMaxPartBytes / (1024 * 1024));
     m_sheet = *sheet;
@@ -473,6 +485,6 @@ bool XlsxTable::rows(const CsvTable::RowSink& sink, QString* error) const
         }
     }
     if (scanner.damaged() && error)
-        *error = tr("its first sheet is damaged (an element is not closed)");
+        *error = tr("its first sheet is damaged");
     return true;
 }

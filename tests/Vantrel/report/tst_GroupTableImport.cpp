@@ -246,6 +246,13 @@ void tst_GroupTableImport::workbookOfAnotherProgramReads()
     QCOMPARE(gate.channelCount, 3);
     QCOMPARE(gate.frameRate, QStringLiteral("25"));
     QCOMPARE(gate.bitrate, 2048.0);
+
+    // A text with a character XML has no place for is a damaged sheet, not a
+    // name no CSV could carry back.
+    const GroupTableReader::Result damaged =
+        GroupTableReader::read(QStringLiteral(CONTROL_CHARACTER_XLSX), {store, PAL, PlanNetwork()});
+    QVERIFY(!damaged.ok);
+    QCOMPARE(damaged.error, QStringLiteral("control-character.xlsx: its first sheet is damaged."));
 }
 
 void tst_GroupTableImport::filesThatAreNoTableAreRefusedWhole_data()
