@@ -11,7 +11,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VANTREL_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 seconds="${1:-600}"
 harnesses=(fuzz_data_files fuzz_scene_import fuzz_setup_xml fuzz_plan_file fuzz_report_writers fuzz_recovery_check
-           fuzz_plan_window)
+           fuzz_plan_window fuzz_group_table)
 
 # A skipped fuzz run would pass CI without fuzzing anything: clang is a
 # required package of the test command, so its absence is a broken machine.

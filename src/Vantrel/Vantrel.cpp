@@ -9,6 +9,7 @@
 #include "HandedPlans.h"
 #include "PlanDocument.h"
 #include "PlanFileController.h"
+#include "GroupImporter.h"
 #include "ReportExporter.h"
 #include "SectionBar/SectionBar.h"
 #include "StartOptions.h"
@@ -86,6 +87,7 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
     m_planFiles = new PlanFileController(m_document.get(), this);
     m_reports = new ReportExporter(m_document->plan(), m_planFiles, this);
     m_handedPlans = new HandedPlans(m_planFiles, this);
+    m_groupImporter = new GroupImporter(m_document.get(), m_planFiles, this);
     addFileMenu();
     windowTitle()->setRestoreSize(QSize(1024, 720), QSize(10000, 10000));
     setMinimumSize(1024, 720);
@@ -156,6 +158,7 @@ void Vantrel::addFileMenu()
     QAction* about = menu->actions().value(0);
     const QList<QAction*> fileActions = m_planFiles->fileActions();
     menu->insertActions(about, fileActions);
+    menu->insertAction(about, m_groupImporter->action());
     menu->insertAction(about, m_reports->printAction());
     menu->insertActions(about, m_sectionBar->exportActions());
     menu->insertMenu(about, m_planFiles->recentMenu());

@@ -8,6 +8,7 @@ class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
 class HandedPlans;
+class GroupImporter;
 class PlanDocument;
 class PlanFileController;
 class ReportExporter;
@@ -35,6 +36,7 @@ public:
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
     AboutDialog* aboutBox() const { return m_aboutDialog; }
     PlanFileController* planFiles() const { return m_planFiles; }
+    GroupImporter* groupImporter() const { return m_groupImporter; }
     StoragePage* storagePage();
     ReportExporter* reports() const { return m_reports; }
     // Takes the plans a later start of the program hands to this one.
@@ -83,5 +85,6 @@ private:
     StoragePage* m_storagePage = nullptr;
     ReportExporter* m_reports = nullptr;
     HandedPlans* m_handedPlans = nullptr;
+    GroupImporter* m_groupImporter = nullptr;
     bool m_onBandwidthTab = true;
 };

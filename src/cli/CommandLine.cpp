@@ -4,6 +4,8 @@
 #include <data/BandwidthTotal.h>
 #include <data/ShownRate.h>
 #include <data/DeviceConfigStore.h>
+#include <data/FreeGroupNumbers.h>
+#include <data/GroupTableReader.h>
 #include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
 #include <data/PlanFile.h>
@@ -95,6 +97,9 @@ QString CommandLine::usage()
         "  import-scenes FILE.csv      imports the scene table and its pictures;\n"
         "                              a table with a refused row is not imported\n"
         "  restore-scenes              brings back the scenes the program shipped with\n"
+        "  import-groups PLAN TABLE.csv|TABLE.xlsx -o OUT.vantrel [--skip-refused]\n"
+        "                              adds the table's groups to the plan; a table with\n"
+        "                              a refused row writes nothing unless --skip-refused\n"
         "  report PLAN --pdf OUT.pdf | --xlsx OUT.xlsx | --csv OUT.csv\n"
         "                              writes the plan's report\n"
         "  --help                      this text\n"
@@ -146,6 +151,8 @@ int CommandLine::run(QStringList arguments)
         return checkScenes(arguments);
     if (command == QLatin1String("report"))
         return report(arguments);
+    if (command == QLatin1String("import-groups"))
+        return importGroups(arguments);
     if (command == QLatin1String("import-scenes") || command == QLatin1String("restore-scenes"))
         return importScenes(command, arguments);
     return wrongUsage(QStringLiteral("unknown command %1").arg(command));
@@ -380,6 +387,52 @@ int CommandLine::importScenes(const QString& command, const QStringList& argumen
                  .arg(jsonString(QDir::toNativeSeparators(SceneSetLocation::liveFolder())))
                  .arg(result.picturesCopied);
     return Done;
+}
+
+int CommandLine::importGroups(QStringList arguments)
+{
+    const bool skipRefused = arguments.removeAll(QStringLiteral("--skip-refused")) > 0;
+    QHash<QString, QString> values;
+    QString error;
+    if (arguments.size() < 2 || !readOptions(arguments.mid(2), { QStringLiteral("-o") }, values, error))
+        return wrongUsage(error.isEmpty() ? QStringLiteral("import-groups takes a plan file and a table") : error);
+    const QString target = values.value(QStringLiteral("-o"));
+    if (target.isEmpty())
+        return wrongUsage(QStringLiteral("import-groups needs -o OUT.vantrel"));
+    PlanData plan;
+    if (!readPlan(arguments.mid(0, 1), plan))
+        return Refused;
+    const DeviceConfigStore store;
+    const GroupTableReader::Result table =
+        GroupTableReader::read(arguments.at(1), { store, plan.videoStandard, plan.network });
+    if (!table.ok) {
+        m_err << "vantrel-cli: " << table.error << "\n";
+        return Refused;
+    }
+    QStringList refused;
+    for (const GroupTableReader::Refusal& refusal : table.refused)
+        refused << QStringLiteral("{\"row\":%1,\"column\":%2,\"value\":%3,\"expected\":%4}")
+                       .arg(refusal.row)
+                       .arg(jsonString(refusal.column), jsonString(refusal.value), jsonString(refusal.expected));
+    // As in the window, a table is taken whole or not at all: a script
+    // that wants the good rows alone says so.
+    const bool writes = table.refused.isEmpty() || skipRefused;
+    QVector<PlanGroup> added = table.groups;
+    if (writes) {
+        FreeGroupNumbers::assign(added, plan.groups);
+        plan.groups += added;
+        if (!PlanFile::write(target, plan, &error)) {
+            m_err << "vantrel-cli: " << error << "\n";
+            return Refused;
+        }
+    }
+    m_out << QStringLiteral("{\"added\":%1,\"refused\":[%2]}\n")
+                 .arg(writes ? added.size() : 0)
+                 .arg(refused.join(QLatin1Char(',')));
+    if (!table.refused.isEmpty())
+        m_err << "vantrel-cli: " << QDir::toNativeSeparators(arguments.at(1)) << ": " << table.refused.size()
+              << (writes ? " rows were refused and left out\n" : " rows were refused; nothing was written\n");
+    return table.refused.isEmpty() ? Done : Refused;
 }
 
 bool CommandLine::needsGui(const QStringList& arguments)

@@ -34,6 +34,7 @@ private:
     int convert(const QStringList& arguments);
     int checkScenes(const QStringList& arguments);
     int report(const QStringList& arguments);
+    int importGroups(QStringList arguments);
     int importScenes(const QString& command, const QStringList& arguments);
     int wrongUsage(const QString& why);
     bool readPlan(const QStringList& arguments, PlanData& plan);

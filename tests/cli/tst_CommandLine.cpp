@@ -44,6 +44,7 @@ private Q_SLOTS:
     void writesEachReport();
     void statesTotalsBeyondTheWindowsField();
     void storageAgreesWithTheSection();
+    void importsGroupsWholeOrSaysWhy();
 
 private:
     static QJsonObject run(const QStringList& arguments);
@@ -270,6 +271,52 @@ void tst_CommandLine::writesEachReport()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.read(magic.size()) == magic, qPrintable(format));
     }
+}
+
+// A table's groups join a plan; a table with a refused row writes nothing
+// unless the script asks for the good rows alone, and says which rows.
+void tst_CommandLine::importsGroupsWholeOrSaysWhy()
+{
+    QTemporaryDir folder;
+    PlanData plan;
+    plan.groups.append(PlanGroup{ StructDeviceItem(), RecordingSettings() });
+    plan.groups[0].device = { QStringLiteral("IPC"), QStringLiteral("Gate(1)"), {}, false, {}, QStringLiteral("H.264"),
+                              4, 1, QStringLiteral("720P(1280x720)"), QStringLiteral("25"), 2048, 1 };
+    const QString planPath = folder.filePath(QStringLiteral("depot.vantrel"));
+    QVERIFY(PlanFile::write(planPath, plan, nullptr));
+    const QString table = folder.filePath(QStringLiteral("more.csv"));
+    QFile file(table);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("No.,Name,Channels,Resolution,Frame rate,Rate (kbps)\n"
+               "1,Dock,2,720P(1280x720),25,1024\n"
+               "2,Yard,600,720P(1280x720),25,1024\n");
+    file.close();
+    const QString out = folder.filePath(QStringLiteral("out.vantrel"));
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-cli");
+
+    QProcess refused;
+    refused.start(program, { QStringLiteral("import-groups"), planPath, table, QStringLiteral("-o"), out });
+    QVERIFY(refused.waitForFinished(10000));
+    QCOMPARE(refused.exitCode(), 1);
+    QCOMPARE(QJsonDocument::fromJson(refused.readAllStandardOutput()).object(),
+             QJsonDocument::fromJson(R"({"added":0,"refused":[{"row":3,"column":"Channels","value":"600",)"
+                                     R"("expected":"a whole number from 1 to 512"}]})").object());
+    QVERIFY(!QFile::exists(out));
+
+    QProcess skipping;
+    skipping.start(program, { QStringLiteral("import-groups"), planPath, table, QStringLiteral("-o"), out,
+                              QStringLiteral("--skip-refused") });
+    QVERIFY(skipping.waitForFinished(10000));
+    QCOMPARE(skipping.exitCode(), 1);
+    QCOMPARE(QJsonDocument::fromJson(skipping.readAllStandardOutput()).object().value("added").toInt(), 1);
+    const PlanFile::ReadResult written = PlanFile::read(out);
+    QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(written.plan.groups.size(), 2);
+    // Its 1 was taken: Dock gets the lowest free number.
+    QCOMPARE(written.plan.groups.at(1).device.channelName, QStringLiteral("Dock(2)"));
+
+    QCOMPARE(exitCode({ QStringLiteral("import-groups"), planPath, table }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("import-groups"), planPath }), 2);
 }
 
 // The window's field stops at 999.9 Gbps; a script and a report read the

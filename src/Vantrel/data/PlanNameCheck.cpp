@@ -2,6 +2,7 @@
 
 #include "DeviceConfigStore.h"
 #include "DeviceKind.h"
+#include "KnownNames.h"
 #include "PlanFile.h"
 #include "ShownText.h"
 
@@ -28,45 +29,6 @@ int editDistance(const QString& a, const QString& b)
     }
     return row[b.size()];
 }
-
-// Lists are asked once per plan, not once per group: a city plan has
-// thousands of groups and only a handful of distinct names.
-class KnownNames
-{
-public:
-    explicit KnownNames(const DeviceConfigStore& store)
-        : m_store(store)
-    {
-    }
-
-    const QStringList& resolutions(DeviceKind kind)
-    {
-        QStringList& list = kind == DeviceKind::Ipc ? m_ipcResolutions : m_dvrResolutions;
-        if (list.isEmpty())
-            m_store.getResolutions(list, defaultTableCode(kind));
-        return list;
-    }
-    const QStringList& frameRates(VideoStandard standard)
-    {
-        QStringList& list = standard == NTSC ? m_ntscFrames : m_palFrames;
-        if (list.isEmpty())
-            list = m_store.getFrameRateTexts(standard);
-        return list;
-    }
-    const QStringList& encodings()
-    {
-        if (m_encodings.isEmpty())
-            m_encodings = m_store.getEncodeTypes();
-        return m_encodings;
-    }
-private:
-    const DeviceConfigStore& m_store;
-    QStringList m_ipcResolutions;
-    QStringList m_dvrResolutions;
-    QStringList m_palFrames;
-    QStringList m_ntscFrames;
-    QStringList m_encodings;
-};
 
 } // namespace
 
@@ -99,19 +61,27 @@ QString PlanNameCheck::firstUnknown(const PlanData& plan, const DeviceConfigStor
                 .arg(where, QLatin1String(key), ShownText::abbreviated(value),
                      close.isEmpty() ? tr("none") : close.join(QStringLiteral(", ")));
         };
-        // A scene group's rate is its own and its names are the scene
-        // table's, which the user replaces by importing another: a plan made
-        // with the shipped scenes still opens after such an import (the
-        // editor says so when such a group is changed).
-        if (!group.sceneName.isEmpty())
-            continue;
-        const DeviceKind kind = group.deviceType == QLatin1String("DVR") ? DeviceKind::Dvr : DeviceKind::Ipc;
-        if (!known.resolutions(kind).contains(group.resolution))
-            return refuse("resolution", group.resolution, known.resolutions(kind));
-        if (!known.frameRates(plan.videoStandard).contains(group.frameRate))
-            return refuse("frameRate", group.frameRate, known.frameRates(plan.videoStandard));
-        if (!known.encodings().contains(group.encodingType))
-            return refuse("encoding", group.encodingType, known.encodings());
+        if (const UnknownName unknown = unknownName(group, plan.videoStandard, known); unknown.key)
+            return refuse(unknown.key, unknown.value, unknown.known);
     }
     return QString();
+}
+
+PlanNameCheck::UnknownName PlanNameCheck::unknownName(const StructDeviceItem& group, VideoStandard standard,
+                                                      KnownNames& known)
+{
+    // A scene group's rate is its own and its names are the scene
+    // table's, which the user replaces by importing another: a plan made
+    // with the shipped scenes still opens after such an import (the
+    // editor says so when such a group is changed).
+    if (!group.sceneName.isEmpty())
+        return {};
+    const DeviceKind kind = group.deviceType == QLatin1String("DVR") ? DeviceKind::Dvr : DeviceKind::Ipc;
+    if (!known.resolutions(kind).contains(group.resolution))
+        return {"resolution", group.resolution, known.resolutions(kind)};
+    if (!known.frameRates(standard).contains(group.frameRate))
+        return {"frameRate", group.frameRate, known.frameRates(standard)};
+    if (!known.encodings().contains(group.encodingType))
+        return {"encoding", group.encodingType, known.encodings()};
+    return {};
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class DeviceConfigStore;
+class KnownNames;
 
 // A fixed-rate group names its resolution, frame rate and encoding by the
 // bitrate tables' names. One the tables do not list could neither be shown
@@ -23,6 +24,16 @@ public:
     // first unknown name, as "FILE: group N (NAME): key "K" is "V", not in
     // the data tables; nearest: A, B, C."
     static QString firstUnknown(const PlanData& plan, const DeviceConfigStore& store, const QString& fileName);
+
+    struct UnknownName
+    {
+        // The plan file's key of the first unknown name; null when all are known.
+        const char* key = nullptr;
+        QString value;
+        // What the tables list for that key.
+        QStringList known;
+    };
+    static UnknownName unknownName(const StructDeviceItem& group, VideoStandard standard, KnownNames& known);
 
     // Up to count names of known, the closest to name first (by edit distance,
     // ignoring case).

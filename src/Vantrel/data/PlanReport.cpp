@@ -63,7 +63,11 @@ PlanReport::PlanReport(const PlanData& plan, const SiteCheck& check, const QDate
         if (m_storage)
             group.storageBytes = m_storage->groupBytes(index);
         const ViewSettings& view = plan.groups.at(index).view;
+        group.recording = plan.groups.at(index).recording;
+        group.view = view;
+        group.network = plan.groups.at(index).network;
         if (view.isSet()) {
+            m_hasView = true;
             group.detail = PixelDensity::figures(view, device.resolution);
             group.required = view.required;
             m_hasDetail = m_hasDetail || group.detail.has_value();

@@ -45,6 +45,10 @@ public:
         // its resolution gives a width; and the level asked for there.
         std::optional<DetailFigures> detail;
         std::optional<DetailLevel> required;
+        // The rest of the group, so a table of the report reads back whole.
+        RecordingSettings recording;
+        ViewSettings view;
+        NetworkPlace network;
     };
 
     // What page 1 says about the site besides its name; empty when not set.
@@ -96,6 +100,8 @@ public:
     const QVector<Group>& groups() const { return m_groups; }
     // Whether any group has a detail figure: the report then shows them.
     bool hasDetail() const { return m_hasDetail; }
+    // Whether any group says what its cameras see (with or without a figure).
+    bool hasView() const { return m_hasView; }
     // The figures of the bandwidth tab, its rounding and unit included.
     const PlanTotals& totals() const { return m_totals; }
     const std::optional<ReportStorage>& storage() const { return m_storage; }
@@ -125,6 +131,7 @@ private:
     VideoStandard m_videoStandard = PAL;
     QVector<Group> m_groups;
     bool m_hasDetail = false;
+    bool m_hasView = false;
     PlanTotals m_totals;
     std::optional<ReportStorage> m_storage;
     UplinkCheck m_uplinkCheck;

@@ -1,6 +1,7 @@
 #include "PlanEditor.h"
 
 #include "AddGroupCommand.h"
+#include "AddGroupsCommand.h"
 #include "PlanPropertiesCommand.h"
 #include "PlanSettingsCommand.h"
 #include "PlanNetworkCommand.h"
@@ -26,6 +27,17 @@ PlanEditor::~PlanEditor() = default;
 void PlanEditor::addGroup(const PlanGroup& group)
 {
     insertGroup(m_plan->groupCount(), group);
+}
+
+void PlanEditor::addGroups(const QVector<PlanGroup>& groups)
+{
+    if (groups.isEmpty())
+        return;
+    QVector<PlanGroup> recordable;
+    recordable.reserve(groups.size());
+    for (const PlanGroup& group : groups)
+        recordable.append(GroupRule::withRecordableStreams(group));
+    m_undoStack->push(new AddGroupsCommand(m_plan, recordable));
 }
 
 void PlanEditor::insertGroup(int row, const PlanGroup& group)

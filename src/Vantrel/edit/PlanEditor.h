@@ -26,6 +26,9 @@ public:
     QUndoStack* undoStack() const { return m_undoStack; }
 
     void addGroup(const PlanGroup& group);
+    // Groups after the last one, as one step of the history (an import);
+    // their numbers are already the plan's free ones.
+    void addGroups(const QVector<PlanGroup>& groups);
     // Puts a group back at a given row (a duplicate goes right after its
     // original).
     void insertGroup(int row, const PlanGroup& group);

@@ -148,7 +148,8 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
     if (!mayContinue(progress, done, groupCount))
         return QByteArray();
     const bool withStorage = report.storage().has_value();
-    const bool withDetail = report.hasDetail();
+    // A view without a figure still has its level required to read back.
+    const bool withDetail = report.hasDetail() || report.hasView();
     QString out;
     appendRow(out, {text(ReportTexts::title(report))});
     appendRow(out, {text(ReportTexts::dateLine(report))});
@@ -173,6 +174,9 @@ QByteArray CsvReportWriter::toCsv(const PlanReport& report, const ProgressStep& 
                 << text(ReportTexts::levelText(group.required))
                 << figure(detail && detail->farthestM ? QString::number(*detail->farthestM, 'f', 1) : QString());
         }
+        const QStringList settings = ReportTexts::settingsValues(group);
+        for (int index = 0; index < settings.size(); ++index)
+            row << Cell{settings.at(index), ReportTexts::isSettingsFigure(index)};
         appendRow(out, row);
         if (!mayContinue(progress, ++done, groupCount))
             return QByteArray();

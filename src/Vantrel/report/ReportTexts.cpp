@@ -1,5 +1,7 @@
 #include "ReportTexts.h"
 
+#include <QLocale>
+
 #include <data/DataName.h>
 #include <data/NetworkCheck.h>
 #include <data/UplinkCheck.h>
@@ -29,7 +31,47 @@ QStringList ReportTexts::groupColumns(bool withStorage, bool withDetail)
         columns << tr("Storage (TB)");
     if (withDetail)
         columns << tr("Detail (px/m)") << tr("Level met") << tr("Level required") << tr("Farthest (m)");
-    return columns;
+    return columns + settingsColumns();
+}
+
+QStringList ReportTexts::settingsColumns()
+{
+    // The same order as GroupColumns::settingsColumns(), which reads them back.
+    return {tr("Scene"), tr("Recording"), tr("Hours per day"), tr("Event share"), tr("Retention (days)"),
+            tr("Recorded streams"), tr("Night hours"), tr("Night factor"), tr("Audio (kbps)"),
+            tr("Event retention (days)"), tr("Field of view (°)"), tr("Focal length (mm)"),
+            tr("Sensor width (mm)"), tr("Distance (m)"), tr("Switch"), tr("Recorder"), tr("PoE class")};
+}
+
+QStringList ReportTexts::settingsValues(const PlanReport::Group& group)
+{
+    const auto number = [](double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); };
+    const RecordingSettings& recording = group.recording;
+    const ViewSettings& view = group.view;
+    const bool hasView = view.isSet();
+    return {group.scene,
+            recordingModeName(recording.mode),
+            number(recording.hoursPerDay),
+            number(recording.eventShare),
+            QString::number(recording.retentionDays),
+            QString::number(recording.recordedStreams),
+            number(recording.nightHours),
+            number(recording.nightFactor),
+            number(recording.audioKbps),
+            recording.eventRetentionDays > 0 ? QString::number(recording.eventRetentionDays) : QString(),
+            hasView && !view.byLens() ? number(view.hfovDeg) : QString(),
+            hasView && view.byLens() ? number(view.focalMm) : QString(),
+            hasView && view.byLens() ? number(view.sensorWidthMm) : QString(),
+            hasView ? number(view.distanceM) : QString(),
+            group.network.switchId,
+            group.network.recorderId,
+            group.network.poeClass == NetworkPlace::kNoPoe ? QString() : QString::number(group.network.poeClass)};
+}
+
+bool ReportTexts::isSettingsFigure(int index)
+{
+    // Scene, recording mode, switch and recorder are names.
+    return index != 0 && index != 1 && index != 14 && index != 15;
 }
 
 QStringList ReportTexts::printedColumns(bool withStorage, BandwidthTotal::Unit unit, bool withDetail)

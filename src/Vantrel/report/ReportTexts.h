@@ -76,7 +76,14 @@ public:
     // Group columns, one figure each (the workbook and the CSV).
     // With detail, four more: px/m, the level met, the level required and
     // the farthest distance.
+    // The group's settings follow in every case (settingsColumns), so the
+    // table reads back as the groups it lists.
     static QStringList groupColumns(bool withStorage, bool withDetail = false);
+    static QStringList settingsColumns();
+    // A group's settings under those headings; empty for a setting it does
+    // not use. numeric says, per column, which cells are figures.
+    static QStringList settingsValues(const PlanReport::Group& group);
+    static bool isSettingsFigure(int index);
     // The printed table joins channels and streams into one column, and
     // states each group's bandwidth in one unit, named in its heading.
     // With detail, one more: "103.0 px/m, Observe, below Recognise".

@@ -140,10 +140,12 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
     if (!mayContinue(progress, 0, total))
         return false;
     const bool withStorage = report.storage().has_value();
-    const bool withDetail = report.hasDetail();
+    // A view without a figure still has its level required to read back.
+    const bool withDetail = report.hasDetail() || report.hasView();
     const QStringList columns = ReportTexts::groupColumns(withStorage, withDetail);
-    // The detail's four columns follow the last figure.
+    // The detail's four columns follow the last figure, the settings them.
     const lxw_col_t detailColumn = withStorage ? Storage + 1 : Storage;
+    const lxw_col_t settingsColumn = withDetail ? detailColumn + 4 : detailColumn;
     for (int column = 0; column < columns.size(); ++column)
         check(worksheet_write_string(sheet, 0, lxw_col_t(column), utf8(columns.at(column)).constData(), f.heading));
     worksheet_freeze_panes(sheet, 1, 0);
@@ -180,11 +182,24 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
             check(worksheet_write_number(sheet, row, detailColumn, detail.pxPerM, f.tenth));
             check(worksheet_write_string(sheet, row, detailColumn + 1,
                                          utf8(ReportTexts::levelText(detail.level)).constData(), nullptr));
-            if (group.required)
-                check(worksheet_write_string(sheet, row, detailColumn + 2,
-                                             utf8(ReportTexts::levelText(group.required)).constData(), nullptr));
             if (detail.farthestM)
                 check(worksheet_write_number(sheet, row, detailColumn + 3, *detail.farthestM, f.tenth));
+        }
+        if (withDetail && group.required)
+            check(worksheet_write_string(sheet, row, detailColumn + 2,
+                                         utf8(ReportTexts::levelText(group.required)).constData(), nullptr));
+        const QStringList settings = ReportTexts::settingsValues(group);
+        for (int index = 0; index < settings.size(); ++index) {
+            const QString& value = settings.at(index);
+            const lxw_col_t column = lxw_col_t(settingsColumn + index);
+            if (value.isEmpty())
+                continue;
+            if (ReportTexts::isSettingsFigure(index)) {
+                const double number = value.toDouble();
+                check(worksheet_write_number(sheet, row, column, number, f.figure(number)));
+            } else {
+                check(worksheet_write_string(sheet, row, column, utf8(fitted(value)).constData(), nullptr));
+            }
         }
         if (!mayContinue(progress, row, total))
             return false;

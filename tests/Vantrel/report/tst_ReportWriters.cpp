@@ -188,15 +188,16 @@ void tst_ReportWriters::csvStatesEveryFigure()
     QCOMPARE(rows.at(1).at(0), QStringLiteral("Date: 2024-05-17"));
     QCOMPARE(rows.at(2).at(1), plan.notes);
     const int head = 4;
-    QCOMPARE(rows.at(head).size(), 16);
+    // The figures, the detail, then each group's settings.
+    QCOMPARE(rows.at(head).size(), 16 + 17);
     QCOMPARE(rows.at(head).at(9), QStringLiteral("Bandwidth (kbps)"));
-    QCOMPARE(rows.at(head).mid(12), (QStringList{QStringLiteral("Detail (px/m)"), QStringLiteral("Level met"),
+    QCOMPARE(rows.at(head).mid(12, 4), (QStringList{QStringLiteral("Detail (px/m)"), QStringLiteral("Level met"),
                                                  QStringLiteral("Level required"), QStringLiteral("Farthest (m)")}));
-    QCOMPARE(rows.at(head + 1).mid(12), (QStringList{QString::number(detail->pxPerM, 'f', 1),
+    QCOMPARE(rows.at(head + 1).mid(12, 4), (QStringList{QString::number(detail->pxPerM, 'f', 1),
                                                      PixelDensity::shownLevel(detail->level),
                                                      QStringLiteral("Recognise"),
                                                      QString::number(*detail->farthestM, 'f', 1)}));
-    QCOMPARE(rows.at(head + 2).mid(12), QStringList(4, QString()));
+    QCOMPARE(rows.at(head + 2).mid(12, 4), QStringList(4, QString()));
     for (int index = 0; index < plan.groups.size(); ++index) {
         const QStringList& row = rows.at(head + 1 + index);
         const StructDeviceItem& device = plan.groups.at(index).device;
