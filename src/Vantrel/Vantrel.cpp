@@ -156,6 +156,7 @@ void Vantrel::addFileMenu()
     QAction* about = menu->actions().value(0);
     const QList<QAction*> fileActions = m_planFiles->fileActions();
     menu->insertActions(about, fileActions);
+    menu->insertAction(about, m_planFiles->compareAction());
     menu->insertAction(about, m_reports->printAction());
     menu->insertActions(about, m_sectionBar->exportActions());
     menu->insertMenu(about, m_planFiles->recentMenu());

@@ -13,6 +13,10 @@
 
 #include <QUndoStack>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+
 PlanEditor::PlanEditor(QObject* parent)
     : QObject(parent)
     , m_plan(new Plan(this))
@@ -40,6 +44,77 @@ void PlanEditor::removeGroup(int groupNumber)
     const int row = m_plan->rowOfNumber(groupNumber);
     if (row >= 0)
         m_undoStack->push(new RemoveGroupCommand(m_plan, row));
+}
+
+void PlanEditor::removeGroups(const QVector<int>& groupNumbers)
+{
+    QVector<int> rows;
+    for (const int number : groupNumbers) {
+        const int row = m_plan->rowOfNumber(number);
+        if (row >= 0 && !rows.contains(row))
+            rows.append(row);
+    }
+    if (rows.size() == 1) {
+        m_undoStack->push(new RemoveGroupCommand(m_plan, rows.first()));
+        return;
+    }
+    if (rows.isEmpty())
+        return;
+    const QString text = tr("Delete %n groups", nullptr, int(rows.size()));
+    // Many rows go at once: one reset instead of a signal, and a new total,
+    // per row.
+    if (rows.size() > kRowsOneByOne) {
+        QVector<bool> removed(m_plan->groupCount(), false);
+        for (const int row : rows)
+            removed[row] = true;
+        QVector<PlanGroup> kept;
+        kept.reserve(m_plan->groupCount() - rows.size());
+        for (int row = 0; row < m_plan->groupCount(); ++row) {
+            if (!removed.at(row))
+                kept.append(m_plan->groupAt(row));
+        }
+        m_undoStack->push(new ResetGroupsCommand(m_plan, kept, text));
+        return;
+    }
+    // From the last row up, so each row still holds its group when its
+    // turn comes; undone, they come back from the first row down.
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    auto parent = std::make_unique<QUndoCommand>(text);
+    for (const int row : std::as_const(rows))
+        new RemoveGroupCommand(m_plan, row, parent.get());
+    m_undoStack->push(parent.release());
+}
+
+void PlanEditor::insertGroups(const QVector<RowChange>& rowsAndGroups, const QString& text)
+{
+    if (rowsAndGroups.isEmpty())
+        return;
+    QVector<RowChange> ordered = rowsAndGroups;
+    // From the last row up, so the rows of those still to come hold.
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const RowChange& a, const RowChange& b) { return a.first > b.first; });
+    auto parent = std::make_unique<QUndoCommand>(text);
+    for (const RowChange& change : std::as_const(ordered)) {
+        const int at = qBound(0, change.first, m_plan->groupCount());
+        new AddGroupCommand(m_plan, at, GroupRule::withRecordableStreams(change.second), parent.get());
+    }
+    m_undoStack->push(parent.release());
+    // The first of them is the one to see.
+    Q_EMIT groupAdded(m_plan->rowOfNumber(ordered.last().second.device.groupNumber));
+}
+
+void PlanEditor::replaceGroups(const QVector<RowChange>& changes, const QString& text)
+{
+    if (changes.isEmpty())
+        return;
+    QVector<RowChange> kept;
+    kept.reserve(changes.size());
+    for (const RowChange& change : changes) {
+        if (change.first >= 0 && change.first < m_plan->groupCount())
+            kept.append({ change.first, GroupRule::withRecordableStreams(change.second) });
+    }
+    if (!kept.isEmpty())
+        m_undoStack->push(new ReplaceGroupsCommand(m_plan, kept, text));
 }
 
 bool PlanEditor::replaceGroup(const PlanGroup& group)
