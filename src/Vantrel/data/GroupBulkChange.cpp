@@ -4,6 +4,7 @@
 #include "DeviceKind.h"
 #include "EncodingCalculator.h"
 #include "GroupRule.h"
+#include "ShownRate.h"
 
 namespace {
 
@@ -95,7 +96,9 @@ PlanGroup GroupBulkChange::applied(PlanGroup group, VideoStandard standard, Enco
             const DeviceKind kind = deviceKindFromText(device.deviceType).value_or(DeviceKind::Ipc);
             calculator.setEncodeType(device.encodingType);
             const double frameRate = calculator.store().getFrameRateValue(device.frameRate, standard);
-            device.bitrate = calculator.calculateBitrate(encodingCode(kind), device.resolution, frameRate);
+            // Whole kbps, as the editor's rate field holds it.
+            device.bitrate = ShownRate::wholeKbpsInt(
+                calculator.calculateBitrate(encodingCode(kind), device.resolution, frameRate));
         } else {
             // A scene without a row for the new encoding keeps its rate
             // rather than -1, which no plan may hold.
