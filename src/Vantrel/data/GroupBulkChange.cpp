@@ -64,6 +64,13 @@ GroupBulkChange::GroupBulkChange(const Fields& changes)
 
 PlanGroup GroupBulkChange::applied(PlanGroup group, VideoStandard standard, EncodingCalculator& calculator) const
 {
+    SceneRates sceneRates;
+    return apply(std::move(group), standard, calculator, sceneRates);
+}
+
+PlanGroup GroupBulkChange::apply(PlanGroup group, VideoStandard standard, EncodingCalculator& calculator,
+                                 SceneRates& sceneRates) const
+{
     StructDeviceItem& device = group.device;
     const StructDeviceItem before = device;
     if (m_changes.deviceType)
@@ -102,8 +109,13 @@ PlanGroup GroupBulkChange::applied(PlanGroup group, VideoStandard standard, Enco
         } else {
             // A scene without a row for the new encoding keeps its rate
             // rather than -1, which no plan may hold.
-            const int rate = calculator.store().getScenceBitrate(device.sceneName, device.encodingType,
-                                                                 device.resolution);
+            const QString key = device.sceneName + QChar(0) + device.encodingType + QChar(0) + device.resolution;
+            auto known = sceneRates.constFind(key);
+            if (known == sceneRates.constEnd())
+                known = sceneRates.insert(key, calculator.store().getScenceBitrate(device.sceneName,
+                                                                                   device.encodingType,
+                                                                                   device.resolution));
+            const int rate = known.value();
             if (rate > 0)
                 device.bitrate = rate;
         }
@@ -117,11 +129,12 @@ QVector<GroupBulkChange::RowChange> GroupBulkChange::changedRows(const QVector<P
 {
     QVector<RowChange> changes;
     changes.reserve(rows.size());
+    SceneRates sceneRates;
     for (const int row : rows) {
         if (row < 0 || row >= groups.size())
             continue;
         const PlanGroup& before = groups.at(row);
-        PlanGroup after = applied(before, standard, calculator);
+        PlanGroup after = apply(before, standard, calculator, sceneRates);
         if (!sameDevice(before, after) || after.recording != before.recording)
             changes.append({ row, std::move(after) });
     }

@@ -2,6 +2,7 @@
 
 #include "PlanTypes.h"
 
+#include <QHash>
 #include <QPair>
 #include <QString>
 #include <QVector>
@@ -53,5 +54,11 @@ public:
                                    VideoStandard standard, EncodingCalculator& calculator) const;
 
 private:
+    // A scene's rate by scene, encoding and resolution: the scene table is
+    // read anew on each question, so a change of many groups asks once.
+    using SceneRates = QHash<QString, int>;
+    PlanGroup apply(PlanGroup group, VideoStandard standard, EncodingCalculator& calculator,
+                    SceneRates& sceneRates) const;
+
     Fields m_changes;
 };

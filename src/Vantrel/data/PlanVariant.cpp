@@ -2,13 +2,18 @@
 
 #include "GroupBulkChange.h"
 
+#include <numeric>
+
 namespace {
 
 PlanData changedGroups(PlanData plan, const GroupBulkChange::Fields& fields, EncodingCalculator& calculator)
 {
-    const GroupBulkChange change(fields);
-    for (PlanGroup& group : plan.groups)
-        group = change.applied(group, plan.videoStandard, calculator);
+    QVector<int> rows(plan.groups.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    const QVector<GroupBulkChange::RowChange> changes =
+        GroupBulkChange(fields).changedRows(plan.groups, rows, plan.videoStandard, calculator);
+    for (const GroupBulkChange::RowChange& change : changes)
+        plan.groups[change.first] = change.second;
     return plan;
 }
 

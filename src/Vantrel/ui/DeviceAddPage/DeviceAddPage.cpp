@@ -249,15 +249,18 @@ void DeviceAddPage::editSelected()
     BulkEditDialog dialog(groups, plan->videoStandard(), m_calculator->store(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const GroupBulkChange::Fields fields = dialog.changes();
+    changeSelected(dialog.changes());
+}
+
+void DeviceAddPage::changeSelected(const GroupBulkChange::Fields& fields)
+{
     if (fields.isEmpty())
         return;
-    // The plan as it is now: nothing changes it while the dialog is open,
-    // but the rows are read again all the same.
-    const QVector<int> rowsNow = m_selection->rows();
-    m_planEditor->replaceGroups(GroupBulkChange(fields).changedRows(plan->groups(), rowsNow, plan->videoStandard(),
+    const Plan* plan = m_planEditor->plan();
+    const QVector<int> rows = m_selection->rows();
+    m_planEditor->replaceGroups(GroupBulkChange(fields).changedRows(plan->groups(), rows, plan->videoStandard(),
                                                                     *m_calculator),
-                                tr("Edit %n groups", nullptr, int(rowsNow.size())));
+                                tr("Edit %n groups", nullptr, int(rows.size())));
 }
 
 void DeviceAddPage::keyPressEvent(QKeyEvent* event)

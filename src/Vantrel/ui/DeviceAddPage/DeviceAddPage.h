@@ -2,6 +2,7 @@
 
 #include <data/BandwidthTotal.h>
 #include <data/DeviceTypes.h>
+#include <data/GroupBulkChange.h>
 #include <data/PlanTypes.h>
 
 #include <QString>
@@ -87,6 +88,8 @@ public Q_SLOTS:
     void deleteSelected();
     void duplicateSelected();
     void editSelected();
+    // What "Edit selected..." does once its dialog is accepted.
+    void changeSelected(const GroupBulkChange::Fields& fields);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
