@@ -79,6 +79,7 @@ class tst_CardSelection : public QObject
 
 private Q_SLOTS:
     void clicksChooseAndOneEditChangesThem();
+    void duplicateEachAfterItsOriginal();
     void selectAllDeleteAndUndo_data();
     void selectAllDeleteAndUndo();
 };
@@ -141,6 +142,30 @@ void tst_CardSelection::clicksChooseAndOneEditChangesThem()
         QCOMPARE(listed.plan().groupAt(row).device.bitrate, before.at(row).device.bitrate);
         QCOMPARE(listed.card(row + 1)->deviceItem().encodingType, QStringLiteral("H.265"));
     }
+}
+
+void tst_CardSelection::duplicateEachAfterItsOriginal()
+{
+    ListedPlan listed(5);
+    QVERIFY(QTest::qWaitForWindowExposed(&listed.page));
+    QTest::mouseClick(listed.card(2), Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    QTest::mouseClick(listed.card(4), Qt::LeftButton, Qt::ControlModifier, QPoint(300, 10));
+    const int steps = listed.history().count();
+    listed.page.duplicateSelected();
+    QCOMPARE(listed.history().count(), steps + 1);
+    QVector<int> numbers;
+    QStringList names;
+    for (const PlanGroup& group : listed.plan().groups()) {
+        numbers.append(group.device.groupNumber);
+        names.append(group.device.channelName);
+    }
+    QCOMPARE(numbers, QVector<int>({ 1, 2, 6, 3, 4, 7, 5 }));
+    QCOMPARE(names.at(2), QStringLiteral("Cam(6)"));
+    QCOMPARE(listed.plan().groupAt(5).device.channelCount, 4);
+    listed.history().undo();
+    QCOMPARE(listed.plan().groupCount(), 5);
+    for (int row = 0; row < 5; ++row)
+        QCOMPARE(listed.plan().groupAt(row).device.groupNumber, row + 1);
 }
 
 void tst_CardSelection::selectAllDeleteAndUndo_data()
