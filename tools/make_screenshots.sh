@@ -19,7 +19,8 @@
 #       level), storage-disks-available[-zh].png, storage-disks-short[-zh].png
 #   render_window --part compare (the warehouse example at 1200 x 750):
 #       compare-dialog[-zh].png (compared with a copy in H.264),
-#       cards-selected[-zh].png (three cards chosen)
+#       cards-selected[-zh].png (three cards chosen), bulk-edit[-zh].png
+#       (Edit selected... of them)
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first two pages through pdftoppm:
@@ -157,7 +158,7 @@ for language in 0 1; do
         cp "$out/$name$suffix.png" "$images/"
     done
     render compare "$out"
-    for name in compare-dialog cards-selected; do
+    for name in compare-dialog cards-selected bulk-edit; do
         cp "$out/$name$suffix.png" "$images/"
     done
     render gauge "$out"

@@ -1,5 +1,6 @@
 // The comparison of the warehouse example with a copy of itself in H.264,
-// and three of its cards chosen on the Bandwidth tab, in the language
+// three of its cards chosen on the Bandwidth tab and "Edit selected..." of
+// them, in the language
 // setup.xml chooses ("-zh" names for Chinese).
 
 #include "Parts.h"
@@ -8,9 +9,13 @@
 #include "PlanFileController.h"
 #include "Vantrel.h"
 #include "ui/CapacityCalculation/CapacityCalculation.h"
+#include "ui/BulkEditDialog/BulkEditDialog.h"
 #include "ui/CompareDialog/CompareDialog.h"
 #include "ui/DeviceAddPage/CardSelection.h"
 #include "ui/DeviceAddPage/DeviceAddPage.h"
+
+#include <data/DeviceConfigStore.h>
+#include <data/Plan.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -40,6 +45,15 @@ bool renderCompare(int& argc, char** argv, const QDir& outDir)
     page->selection()->click(plan->groupAt(3).device.groupNumber, Qt::ControlModifier);
     settle();
     ok &= saveShot(window, outDir, QStringLiteral("cards-selected%1.png").arg(suffix));
+
+    QVector<PlanGroup> chosen;
+    for (const int row : page->selection()->rows())
+        chosen.append(plan->groupAt(row));
+    const DeviceConfigStore store;
+    BulkEditDialog bulkEdit(chosen, plan->videoStandard(), store, &window);
+    bulkEdit.show();
+    settle();
+    ok &= saveShot(bulkEdit, outDir, QStringLiteral("bulk-edit%1.png").arg(suffix));
 
     CompareDialog dialog(plan->data(), QStringLiteral("warehouse-yard.vantrel"), &window);
     if (auto* choice = named<QComboBox>(dialog, "m_comboCompareWith"))

@@ -17,7 +17,8 @@
 //   gauge     the bandwidth column's uplink gauge in each of its states
 //   report    the PDF report of a 20-group plan (report.pdf, report-zh.pdf)
 //   compare   the warehouse example compared with a copy in H.264, and three
-//             of its cards chosen (compare-dialog.png, cards-selected.png)
+//             of its cards chosen and edited together (compare-dialog.png,
+//             cards-selected.png, bulk-edit.png)
 // The parts that do not start the shell still speak the language of
 // setup.xml.
 // The output folder defaults to /tmp/render_window.

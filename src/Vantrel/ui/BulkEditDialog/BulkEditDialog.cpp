@@ -114,12 +114,12 @@ BulkEditDialog::BulkEditDialog(const QVector<PlanGroup>& groups, VideoStandard s
     layout->addRow(tr("Hours/day"), m_hours);
     layout->addRow(tr("Days kept"), m_retention);
     layout->addRow(tr("Recorded streams"), m_recordedStreams);
-    auto* note = new QLabel(tr("Fields left blank keep each group's own value."), form);
+    auto* note = new QLabel(tr("A field that shows \"Various\" keeps each group's own value."), form);
     note->setObjectName(QStringLiteral("m_labelNote"));
     note->setWordWrap(true);
     layout->addRow(note);
     setCenterWidget(form);
-    SetFixedSize(420, 440);
+    SetFixedSize(420, 390);
 }
 
 BulkEditDialog::~BulkEditDialog() = default;

@@ -13,8 +13,8 @@ class QDoubleSpinBox;
 class QSpinBox;
 
 // "Edit selected…": the fields of several groups at once. A field all the
-// groups share shows its value; one they do not share stays blank
-// ("Various") and, left so, is not touched. OK hands over only the fields
+// groups share shows its value; one they do not share shows "Various" and,
+// left so, is not touched. OK hands over only the fields
 // the user changed.
 class BulkEditDialog : public aptui::BaseDialog
 {

@@ -92,7 +92,7 @@ CompareDialog::CompareDialog(const PlanData& plan, const QString& planName, QWid
     m_compareButton->setObjectName(QStringLiteral("m_buttonCompare"));
     m_compareButton->setText(tr("Compare"));
     choiceRow->addWidget(choiceLabel);
-    choiceRow->addWidget(m_choice, 1);
+    choiceRow->addWidget(m_choice, 2);
     choiceRow->addWidget(m_values, 1);
     choiceRow->addWidget(m_compareButton);
     layout->addLayout(choiceRow);
@@ -104,15 +104,19 @@ CompareDialog::CompareDialog(const PlanData& plan, const QString& planName, QWid
     m_figures->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_figures->setSelectionMode(QAbstractItemView::NoSelection);
-    layout->addWidget(m_figures, 2);
+    // Every figure in view: the table is as tall as its rows.
+    m_figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_figures->setFixedHeight(m_figures->horizontalHeader()->sizeHint().height()
+                              + m_figures->verticalHeader()->length() + 2 * m_figures->frameWidth());
+    layout->addWidget(m_figures);
     auto* groupsLabel = new QLabel(tr("Groups that differ"), content);
     layout->addWidget(groupsLabel);
     m_groups = new QPlainTextEdit(content);
     m_groups->setObjectName(QStringLiteral("m_textGroups"));
     m_groups->setReadOnly(true);
-    layout->addWidget(m_groups, 3);
+    layout->addWidget(m_groups, 1);
     setCenterWidget(content);
-    SetFixedSize(640, 480);
+    SetFixedSize(720, 520);
 
     connect(m_choice, &QComboBox::currentIndexChanged, m_values, &QStackedWidget::setCurrentIndex);
     connect(m_compareButton, &QPushButton::clicked, this, &CompareDialog::compare);
@@ -169,13 +173,17 @@ void CompareDialog::showComparison(const QString& otherName)
         m_figures->setItem(4, column, item(QString::number(figures.overs)));
     }
     QStringList lines;
+    lines.append(tr("%1 changed, %2 added, %3 removed")
+                     .arg(m_comparison->changed().size())
+                     .arg(m_comparison->added().size())
+                     .arg(m_comparison->removed().size()));
     if (!m_comparison->added().isEmpty())
         lines.append(tr("Added: %1").arg(numbersText(m_comparison->added())));
     if (!m_comparison->removed().isEmpty())
         lines.append(tr("Removed: %1").arg(numbersText(m_comparison->removed())));
     for (const PlanComparison::ChangedGroup& group : m_comparison->changed())
         lines.append(tr("Group %1: %2").arg(group.number).arg(group.fields.join(QStringLiteral(", "))));
-    if (lines.isEmpty())
+    if (lines.size() == 1)
         lines.append(tr("The groups are the same."));
     m_groups->setPlainText(lines.join(QLatin1Char('\n')));
 }
