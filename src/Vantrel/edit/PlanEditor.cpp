@@ -11,10 +11,10 @@
 
 #include <data/GroupRule.h>
 
+#include <QSet>
 #include <QUndoStack>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 PlanEditor::PlanEditor(QObject* parent)
@@ -48,40 +48,37 @@ void PlanEditor::removeGroup(int groupNumber)
 
 void PlanEditor::removeGroups(const QVector<int>& groupNumbers)
 {
+    // One walk over the plan: a choice may hold every group of a long plan.
+    const QSet<int> numbers(groupNumbers.cbegin(), groupNumbers.cend());
     QVector<int> rows;
-    for (const int number : groupNumbers) {
-        const int row = m_plan->rowOfNumber(number);
-        if (row >= 0 && !rows.contains(row))
+    for (int row = 0; row < m_plan->groupCount(); ++row) {
+        if (numbers.contains(m_plan->groupAt(row).device.groupNumber))
             rows.append(row);
     }
+    if (rows.isEmpty())
+        return;
     if (rows.size() == 1) {
         m_undoStack->push(new RemoveGroupCommand(m_plan, rows.first()));
         return;
     }
-    if (rows.isEmpty())
-        return;
     const QString text = tr("Delete %n groups", nullptr, int(rows.size()));
     // Many rows go at once: one reset instead of a signal, and a new total,
     // per row.
     if (rows.size() > kRowsOneByOne) {
-        QVector<bool> removed(m_plan->groupCount(), false);
-        for (const int row : rows)
-            removed[row] = true;
         QVector<PlanGroup> kept;
         kept.reserve(m_plan->groupCount() - rows.size());
-        for (int row = 0; row < m_plan->groupCount(); ++row) {
-            if (!removed.at(row))
-                kept.append(m_plan->groupAt(row));
+        for (const PlanGroup& group : m_plan->groups()) {
+            if (!numbers.contains(group.device.groupNumber))
+                kept.append(group);
         }
         m_undoStack->push(new ResetGroupsCommand(m_plan, kept, text));
         return;
     }
     // From the last row up, so each row still holds its group when its
     // turn comes; undone, they come back from the first row down.
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
     auto parent = std::make_unique<QUndoCommand>(text);
-    for (const int row : std::as_const(rows))
-        new RemoveGroupCommand(m_plan, row, parent.get());
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        new RemoveGroupCommand(m_plan, *row, parent.get());
     m_undoStack->push(parent.release());
 }
 
@@ -89,16 +86,26 @@ void PlanEditor::insertGroups(const QVector<RowChange>& rowsAndGroups, const QSt
 {
     if (rowsAndGroups.isEmpty())
         return;
-    QVector<RowChange> ordered = rowsAndGroups;
+    QVector<RowChange> ordered;
+    ordered.reserve(rowsAndGroups.size());
+    for (const RowChange& change : rowsAndGroups)
+        ordered.append({ qBound(0, change.first, m_plan->groupCount()),
+                         GroupRule::withRecordableStreams(change.second) });
     // From the last row up, so the rows of those still to come hold.
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const RowChange& a, const RowChange& b) { return a.first > b.first; });
-    auto parent = std::make_unique<QUndoCommand>(text);
-    for (const RowChange& change : std::as_const(ordered)) {
-        const int at = qBound(0, change.first, m_plan->groupCount());
-        new AddGroupCommand(m_plan, at, GroupRule::withRecordableStreams(change.second), parent.get());
+    if (ordered.size() > kRowsOneByOne) {
+        // Many at once: the new list in one reset.
+        QVector<PlanGroup> groups = m_plan->groups();
+        for (const RowChange& change : std::as_const(ordered))
+            groups.insert(change.first, change.second);
+        m_undoStack->push(new ResetGroupsCommand(m_plan, groups, text));
+    } else {
+        auto parent = std::make_unique<QUndoCommand>(text);
+        for (const RowChange& change : std::as_const(ordered))
+            new AddGroupCommand(m_plan, change.first, change.second, parent.get());
+        m_undoStack->push(parent.release());
     }
-    m_undoStack->push(parent.release());
     // The first of them is the one to see.
     Q_EMIT groupAdded(m_plan->rowOfNumber(ordered.last().second.device.groupNumber));
 }

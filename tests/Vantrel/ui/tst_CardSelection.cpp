@@ -79,6 +79,7 @@ class tst_CardSelection : public QObject
 
 private Q_SLOTS:
     void clicksChooseAndOneEditChangesThem();
+    void duplicateEachAfterItsOriginal_data();
     void duplicateEachAfterItsOriginal();
     void selectAllDeleteAndUndo_data();
     void selectAllDeleteAndUndo();
@@ -144,27 +145,48 @@ void tst_CardSelection::clicksChooseAndOneEditChangesThem()
     }
 }
 
+void tst_CardSelection::duplicateEachAfterItsOriginal_data()
+{
+    QTest::addColumn<int>("groups");
+    QTest::newRow("two of five, one by one") << 5;
+    QTest::newRow("all of 100, at once") << 100;
+}
+
 void tst_CardSelection::duplicateEachAfterItsOriginal()
 {
-    ListedPlan listed(5);
+    QFETCH(int, groups);
+    ListedPlan listed(groups);
     QVERIFY(QTest::qWaitForWindowExposed(&listed.page));
-    QTest::mouseClick(listed.card(2), Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
-    QTest::mouseClick(listed.card(4), Qt::LeftButton, Qt::ControlModifier, QPoint(300, 10));
+    QVector<int> chosen;
+    if (groups == 5) {
+        QTest::mouseClick(listed.card(2), Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+        QTest::mouseClick(listed.card(4), Qt::LeftButton, Qt::ControlModifier, QPoint(300, 10));
+        chosen = { 2, 4 };
+    } else {
+        listed.page.selection()->selectAll();
+        for (int number = 1; number <= groups; ++number)
+            chosen.append(number);
+    }
     const int steps = listed.history().count();
     listed.page.duplicateSelected();
     QCOMPARE(listed.history().count(), steps + 1);
-    QVector<int> numbers;
-    QStringList names;
-    for (const PlanGroup& group : listed.plan().groups()) {
-        numbers.append(group.device.groupNumber);
-        names.append(group.device.channelName);
+    QCOMPARE(listed.plan().groupCount(), groups + chosen.size());
+    // Each copy right after its original, under the lowest numbers free.
+    int row = 0;
+    int nextNumber = groups + 1;
+    for (int number = 1; number <= groups; ++number) {
+        QCOMPARE(listed.plan().groupAt(row++).device.groupNumber, number);
+        if (!chosen.contains(number))
+            continue;
+        const StructDeviceItem& copy = listed.plan().groupAt(row++).device;
+        QCOMPARE(copy.groupNumber, nextNumber);
+        QCOMPARE(copy.channelName, QStringLiteral("Cam(%1)").arg(nextNumber));
+        QCOMPARE(copy.channelCount, number);
+        ++nextNumber;
     }
-    QCOMPARE(numbers, QVector<int>({ 1, 2, 6, 3, 4, 7, 5 }));
-    QCOMPARE(names.at(2), QStringLiteral("Cam(6)"));
-    QCOMPARE(listed.plan().groupAt(5).device.channelCount, 4);
     listed.history().undo();
-    QCOMPARE(listed.plan().groupCount(), 5);
-    for (int row = 0; row < 5; ++row)
+    QCOMPARE(listed.plan().groupCount(), groups);
+    for (int row = 0; row < groups; ++row)
         QCOMPARE(listed.plan().groupAt(row).device.groupNumber, row + 1);
 }
 
