@@ -208,6 +208,12 @@ void tst_CardSelection::selectAllDeleteAndUndo()
     QVERIFY(first->hasFocus());
     QTest::keyClick(first, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(listed.page.selection()->count(), groups);
+    // Escape lets go of the choice.
+    QTest::keyClick(first, Qt::Key_Escape);
+    QCOMPARE(listed.page.selection()->count(), 0);
+    QVERIFY(!first->property("selected").toBool());
+    QTest::keyClick(first, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(listed.page.selection()->count(), groups);
     QVERIFY(listed.card(groups / 2)->property("selected").toBool());
 
     const int steps = listed.history().count();

@@ -9,8 +9,8 @@ class Plan;
 // The groups chosen on the Bandwidth tab, by number, so a choice outlives
 // the rows moving under it and the cards being bound to other rows. A click
 // chooses one group, Ctrl+click adds or drops one, Shift+click the rows
-// from the last plain or Ctrl click to this one. Groups that leave the plan
-// leave the choice.
+// from the last plain or Ctrl click to this one; Ctrl+A chooses all and
+// Escape none. Groups that leave the plan leave the choice.
 class CardSelection : public QObject
 {
     Q_OBJECT

@@ -275,6 +275,10 @@ void DeviceAddPage::keyPressEvent(QKeyEvent* event)
         deleteSelected();
         return;
     }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_selection->count() > 0) {
+        m_selection->clear();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
