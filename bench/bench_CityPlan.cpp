@@ -3,6 +3,7 @@
 #include "PlanFileController.h"
 #include "edit/PlanEditor.h"
 #include "ui/CapacityCalculation/CapacityCalculation.h"
+#include "ui/DeviceAddPage/CardSelection.h"
 #include "ui/DeviceAddPage/DeviceAddPage.h"
 #include "ui/DeviceListWidget/DeviceListWidget.h"
 
@@ -289,6 +290,39 @@ static void BM_MemoryOfCityPlan(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MemoryOfCityPlan)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// "Edit selected..." of 1,000 of the city's groups, once its dialog is
+// accepted: the new codec with every rate worked out again, one step of the
+// history, the cards and totals of the window following; then its undo.
+static void BM_BulkCodecEditOf1000CityGroups(benchmark::State& state)
+{
+    auto window = cityWindow();
+    scrollToMiddle(*window);
+    DeviceAddPage* addPage = page(*window);
+    const Plan* plan = window->document()->plan();
+    // 1,000 rows around the shown middle of the list, chosen with a click
+    // and a Shift+click.
+    const int first = plan->groupCount() / 2 - 500;
+    addPage->selection()->click(plan->groupAt(first).device.groupNumber, Qt::NoModifier);
+    addPage->selection()->click(plan->groupAt(first + 999).device.groupNumber, Qt::ShiftModifier);
+    if (addPage->selection()->count() != 1000)
+        qFatal("chose %d groups", addPage->selection()->count());
+    QUndoStack* history = window->document()->editor()->undoStack();
+    GroupBulkChange::Fields fields;
+    fields.encoding = QStringLiteral("H.264");
+    QElapsedTimer undoTimer;
+    qint64 undoNs = 0;
+    for (auto _ : state) {
+        addPage->changeSelected(fields);
+        settle();
+        undoTimer.start();
+        history->undo();
+        settle();
+        undoNs += undoTimer.nsecsElapsed();
+    }
+    state.counters["undo_ms"] = benchmark::Counter(double(undoNs) / 1e6, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_BulkCodecEditOf1000CityGroups)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

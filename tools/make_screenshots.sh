@@ -17,6 +17,10 @@
 #   render_window --part detail (the warehouse example at 1200 x 750):
 #       view-section[-zh].png (the View section on a camera short of its
 #       level), storage-disks-available[-zh].png, storage-disks-short[-zh].png
+#   render_window --part compare (the warehouse example at 1200 x 750):
+#       compare-dialog[-zh].png (compared with a copy in H.264),
+#       cards-selected[-zh].png (three cards chosen), bulk-edit[-zh].png
+#       (Edit selected... of them)
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first two pages through pdftoppm:
@@ -151,6 +155,10 @@ for language in 0 1; do
     done
     render detail "$out"
     for name in view-section storage-disks-available storage-disks-short; do
+        cp "$out/$name$suffix.png" "$images/"
+    done
+    render compare "$out"
+    for name in compare-dialog cards-selected bulk-edit; do
         cp "$out/$name$suffix.png" "$images/"
     done
     render gauge "$out"

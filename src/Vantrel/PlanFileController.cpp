@@ -1,5 +1,6 @@
 #include "PlanFileController.h"
 
+#include "CompareDialog/CompareDialog.h"
 #include "ExamplePlans.h"
 #include "PlanDocument.h"
 #include "PlanPropertiesDialog/PlanPropertiesDialog.h"
@@ -85,6 +86,10 @@ PlanFileController::PlanFileController(PlanDocument* document, QWidget* window)
     connect(m_redoAction, &QAction::triggered, history, &QUndoStack::redo);
     connect(history, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+
+    m_compareAction = makeAction(tr("Compare with..."), QKeySequence(), this);
+    m_compareAction->setObjectName(QStringLiteral("actionComparePlans"));
+    connect(m_compareAction, &QAction::triggered, this, &PlanFileController::compareWith);
 
     m_fileActions = { newAction, openAction, saveAction, saveAsAction, propertiesAction };
     fillRecentMenu();
@@ -342,6 +347,28 @@ bool PlanFileController::editProperties()
         return false;
     m_editor->setProperties(dialog.properties());
     return true;
+}
+
+void PlanFileController::compareWith()
+{
+    const QString name = filePath().isEmpty() ? untitledName() : QFileInfo(filePath()).fileName();
+    CompareDialog dialog(m_editor->plan()->data(), name, m_window);
+    dialog.setFileAsker([this] { return m_prompts.openPath(startFolder()); });
+    dialog.setPlanReader([this](const QString& path) -> std::optional<PlanData> {
+        const PlanFile::ReadResult result =
+            PlanFile::read(path, progressFor(tr("Opening %1...").arg(QFileInfo(path).fileName())));
+        if (result.cancelled)
+            return std::nullopt;
+        const QString error = result.ok
+            ? PlanNameCheck::firstUnknown(result.plan, DeviceConfigStore(), QFileInfo(path).fileName())
+            : result.error;
+        if (!error.isEmpty()) {
+            m_prompts.notice(tr("The plan was not compared.\n%1").arg(error));
+            return std::nullopt;
+        }
+        return result.plan;
+    });
+    dialog.exec();
 }
 
 void PlanFileController::closeCleanly()

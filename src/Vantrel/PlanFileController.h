@@ -57,6 +57,8 @@ public:
     QMenu* examplesMenu() const { return m_examplesMenu.get(); }
     QAction* undoAction() const { return m_undoAction; }
     QAction* redoAction() const { return m_redoAction; }
+    // "Compare with...": the open plan beside another plan or a changed copy.
+    QAction* compareAction() const { return m_compareAction; }
 
     QString filePath() const;
     // The file's name, or "Untitled", with "*" while there are unsaved
@@ -94,6 +96,9 @@ public Q_SLOTS:
     bool offerRecovery();
     // The plan properties dialog; what it sets is one step of the history.
     bool editProperties();
+    // The comparison dialog; plan files it reads go through the same checks
+    // as Open, and a refused one is told about.
+    void compareWith();
     // A clean exit keeps no recovery file.
     void closeCleanly();
 
@@ -129,4 +134,5 @@ private:
     QList<QAction*> m_fileActions;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QAction* m_compareAction = nullptr;
 };

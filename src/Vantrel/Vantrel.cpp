@@ -159,6 +159,7 @@ void Vantrel::addFileMenu()
     const QList<QAction*> fileActions = m_planFiles->fileActions();
     menu->insertActions(about, fileActions);
     menu->insertAction(about, m_groupImporter->action());
+    menu->insertAction(about, m_planFiles->compareAction());
     menu->insertAction(about, m_reports->printAction());
     menu->insertActions(about, m_sectionBar->exportActions());
     menu->insertMenu(about, m_planFiles->recentMenu());

@@ -9,6 +9,7 @@
 #include <data/DeviceKind.h>
 #include <data/EncodingCalculator.h>
 #include <data/PlanFile.h>
+#include <data/PlanComparison.h>
 #include <data/PlanNameCheck.h>
 #include <data/PlanTotals.h>
 #include <data/ProgramVersion.h>
@@ -90,6 +91,8 @@ QString CommandLine::usage()
         "  check PLAN [--disks N]      the site's problems, what each switch and recorder\n"
         "                              carries and the detail each group sees;\n"
         "                              exit 1 when a problem is over\n"
+        "  diff A B                    the figures of two plans side by side and the\n"
+        "                              groups that were added, removed or changed\n"
         "  convert PLAN --standard PAL|NTSC -o OUT.vantrel\n"
         "                              the plan in the other video standard, as the\n"
         "                              window's PAL/NTSC switch makes it\n"
@@ -145,6 +148,8 @@ int CommandLine::run(QStringList arguments)
         return storage(arguments);
     if (command == QLatin1String("check"))
         return check(arguments);
+    if (command == QLatin1String("diff"))
+        return diff(arguments);
     if (command == QLatin1String("convert"))
         return convert(arguments);
     if (command == QLatin1String("check-scenes"))
@@ -314,6 +319,18 @@ int CommandLine::check(const QStringList& arguments)
     m_out << QString::fromUtf8(check.toJson()) << "\n";
     // A design that breaks a rule fails a script.
     return check.hasOver() ? Refused : Done;
+}
+
+int CommandLine::diff(const QStringList& arguments)
+{
+    if (arguments.size() != 2)
+        return wrongUsage(QStringLiteral("diff takes two plan files"));
+    PlanData a;
+    PlanData b;
+    if (!readPlan(arguments.mid(0, 1), a) || !readPlan(arguments.mid(1, 1), b))
+        return Refused;
+    m_out << QString::fromUtf8(PlanComparison(a, b).toJson()) << "\n";
+    return Done;
 }
 
 int CommandLine::convert(const QStringList& arguments)

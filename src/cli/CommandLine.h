@@ -31,6 +31,7 @@ private:
     int check(const QStringList& arguments);
     // The N of "--disks N" after the plan; false after a wrong usage.
     bool readDisks(const QStringList& arguments, const QString& command, std::optional<int>& disks, int& exitCode);
+    int diff(const QStringList& arguments);
     int convert(const QStringList& arguments);
     int checkScenes(const QStringList& arguments);
     int report(const QStringList& arguments);

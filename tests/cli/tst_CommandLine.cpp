@@ -8,17 +8,21 @@
 #include "PlanFileController.h"
 #include "SectionBar/SectionBar.h"
 #include "StoragePage/StoragePage.h"
+#include "CompareDialog/CompareDialog.h"
 
 #include <TempProgramDir.h>
 #include <Fenwork/Switch.h>
 #include <data/PlanFile.h>
+#include <data/EncodingCalculator.h>
 #include <data/PlanTotals.h>
+#include <data/PlanVariant.h>
 #include <edit/PlanEditor.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -26,7 +30,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 
@@ -45,6 +51,7 @@ private Q_SLOTS:
     void statesTotalsBeyondTheWindowsField();
     void storageAgreesWithTheSection();
     void importsGroupsWholeOrSaysWhy();
+    void diffAgreesWithTheComparison();
 
 private:
     static QJsonObject run(const QStringList& arguments);
@@ -422,6 +429,71 @@ void tst_CommandLine::storageAgreesWithTheSection()
     QCOMPARE(window.document()->plan()->storage().diskTB, 4.0);
     QCOMPARE(size->currentText(), QStringLiteral("4 TB"));
     cliAgrees();
+}
+
+// The window's "Compare with…" of a plan and a copy with another codec,
+// and vantrel-cli diff of the two files, show the same figures and groups.
+void tst_CommandLine::diffAgreesWithTheComparison()
+{
+    const QString example = QCoreApplication::applicationDirPath() + QStringLiteral("/examples/warehouse-yard.vantrel");
+    const PlanFile::ReadResult read = PlanFile::read(example);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QTemporaryDir folder;
+    const QString copyPath = folder.filePath(QStringLiteral("h264.vantrel"));
+    EncodingCalculator calculator;
+    QString error;
+    QVERIFY2(PlanFile::write(copyPath, PlanVariant::withEncoding(read.plan, QStringLiteral("H.264"), calculator),
+                             &error),
+             qPrintable(error));
+
+    CompareDialog dialog(read.plan, QStringLiteral("warehouse-yard.vantrel"));
+    dialog.findChild<QComboBox*>(QStringLiteral("m_comboCompareWith"))->setCurrentIndex(1);
+    auto* encoding = dialog.findChild<QComboBox*>(QStringLiteral("m_comboEncoding"));
+    encoding->setCurrentIndex(encoding->findText(QStringLiteral("H.264")));
+    dialog.findChild<QPushButton*>(QStringLiteral("m_buttonCompare"))->click();
+    const QTableWidget* table = dialog.findChild<QTableWidget*>(QStringLiteral("m_tableFigures"));
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("warehouse-yard.vantrel"));
+
+    const QJsonObject diff = run({ QStringLiteral("diff"), example, copyPath });
+    QVERIFY(!diff.isEmpty());
+    const char* sides[] = { "a", "b" };
+    for (int column = 0; column < 2; ++column) {
+        const QJsonObject side = diff.value(QLatin1String(sides[column])).toObject();
+        QCOMPARE(table->item(0, column)->text(),
+                 side.value(QLatin1String("bandwidthText")).toString() + QLatin1Char(' ')
+                     + side.value(QLatin1String("unit")).toString());
+        QString storage = table->item(1, column)->text();
+        QVERIFY(storage.endsWith(QLatin1String(" TB")));
+        storage.chop(3);
+        QCOMPARE(storage.toDouble(), side.value(QLatin1String("storageTB")).toDouble());
+        QCOMPARE(table->item(2, column)->text().toInt(), side.value(QLatin1String("disks")).toInt());
+        const QJsonObject problems = side.value(QLatin1String("problems")).toObject();
+        QCOMPARE(table->item(3, column)->text().toInt(), problems.value(QLatin1String("warn")).toInt());
+        QCOMPARE(table->item(4, column)->text().toInt(), problems.value(QLatin1String("over")).toInt());
+    }
+    QVERIFY(diff.value(QLatin1String("b")).toObject().value(QLatin1String("bandwidthMbps")).toDouble()
+            > diff.value(QLatin1String("a")).toObject().value(QLatin1String("bandwidthMbps")).toDouble());
+
+    const QJsonObject groups = diff.value(QLatin1String("groups")).toObject();
+    QVERIFY(groups.value(QLatin1String("added")).toArray().isEmpty());
+    QVERIFY(groups.value(QLatin1String("removed")).toArray().isEmpty());
+    const QJsonArray changedGroups = groups.value(QLatin1String("changed")).toArray();
+    QStringList fromCli = { QStringLiteral("%1 changed, 0 added, 0 removed").arg(changedGroups.size()) };
+    for (const QJsonValue& changed : changedGroups) {
+        QStringList fields;
+        for (const QJsonValue& field : changed.toObject().value(QLatin1String("fields")).toArray())
+            fields.append(field.toString());
+        fromCli.append(QStringLiteral("Group %1: %2")
+                           .arg(changed.toObject().value(QLatin1String("number")).toInt())
+                           .arg(fields.join(QStringLiteral(", "))));
+    }
+    QVERIFY(!changedGroups.isEmpty());
+    QCOMPARE(dialog.findChild<QPlainTextEdit*>(QStringLiteral("m_textGroups"))->toPlainText(),
+             fromCli.join(QLatin1Char('\n')));
+
+    // Usage as the other commands: one file is wrong usage, an unreadable one is refused.
+    QCOMPARE(exitCode({ QStringLiteral("diff"), example }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("diff"), example, folder.filePath(QStringLiteral("none.vantrel")) }), 1);
 }
 
 QTEST_MAIN(tst_CommandLine)

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-AddGroupCommand::AddGroupCommand(Plan* plan, int row, const PlanGroup& group)
-    : QUndoCommand(QCoreApplication::translate("PlanEditor", "Add %1").arg(group.device.channelName))
+AddGroupCommand::AddGroupCommand(Plan* plan, int row, const PlanGroup& group, QUndoCommand* parent)
+    : QUndoCommand(QCoreApplication::translate("PlanEditor", "Add %1").arg(group.device.channelName), parent)
     , m_plan(plan)
     , m_row(row)
     , m_group(group)

@@ -8,7 +8,7 @@
 class AddGroupCommand : public QUndoCommand
 {
 public:
-    AddGroupCommand(Plan* plan, int row, const PlanGroup& group);
+    AddGroupCommand(Plan* plan, int row, const PlanGroup& group, QUndoCommand* parent = nullptr);
     void redo() override;
     void undo() override;
 

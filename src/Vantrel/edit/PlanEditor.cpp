@@ -12,7 +12,11 @@
 
 #include <data/GroupRule.h>
 
+#include <QSet>
 #include <QUndoStack>
+
+#include <algorithm>
+#include <memory>
 
 PlanEditor::PlanEditor(QObject* parent)
     : QObject(parent)
@@ -52,6 +56,84 @@ void PlanEditor::removeGroup(int groupNumber)
     const int row = m_plan->rowOfNumber(groupNumber);
     if (row >= 0)
         m_undoStack->push(new RemoveGroupCommand(m_plan, row));
+}
+
+void PlanEditor::removeGroups(const QVector<int>& groupNumbers)
+{
+    // One walk over the plan: a choice may hold every group of a long plan.
+    const QSet<int> numbers(groupNumbers.cbegin(), groupNumbers.cend());
+    QVector<int> rows;
+    for (int row = 0; row < m_plan->groupCount(); ++row) {
+        if (numbers.contains(m_plan->groupAt(row).device.groupNumber))
+            rows.append(row);
+    }
+    if (rows.isEmpty())
+        return;
+    if (rows.size() == 1) {
+        m_undoStack->push(new RemoveGroupCommand(m_plan, rows.first()));
+        return;
+    }
+    const QString text = tr("Delete %n groups", nullptr, int(rows.size()));
+    // Many rows go at once: one reset instead of a signal, and a new total,
+    // per row.
+    if (rows.size() > kRowsOneByOne) {
+        QVector<PlanGroup> kept;
+        kept.reserve(m_plan->groupCount() - rows.size());
+        for (const PlanGroup& group : m_plan->groups()) {
+            if (!numbers.contains(group.device.groupNumber))
+                kept.append(group);
+        }
+        m_undoStack->push(new ResetGroupsCommand(m_plan, kept, text));
+        return;
+    }
+    // From the last row up, so each row still holds its group when its
+    // turn comes; undone, they come back from the first row down.
+    auto parent = std::make_unique<QUndoCommand>(text);
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        new RemoveGroupCommand(m_plan, *row, parent.get());
+    m_undoStack->push(parent.release());
+}
+
+void PlanEditor::insertGroups(const QVector<RowChange>& rowsAndGroups, const QString& text)
+{
+    if (rowsAndGroups.isEmpty())
+        return;
+    QVector<RowChange> ordered;
+    ordered.reserve(rowsAndGroups.size());
+    for (const RowChange& change : rowsAndGroups)
+        ordered.append({ qBound(0, change.first, m_plan->groupCount()),
+                         GroupRule::withRecordableStreams(change.second) });
+    // From the last row up, so the rows of those still to come hold.
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const RowChange& a, const RowChange& b) { return a.first > b.first; });
+    if (ordered.size() > kRowsOneByOne) {
+        // Many at once: the new list in one reset.
+        QVector<PlanGroup> groups = m_plan->groups();
+        for (const RowChange& change : std::as_const(ordered))
+            groups.insert(change.first, change.second);
+        m_undoStack->push(new ResetGroupsCommand(m_plan, groups, text));
+    } else {
+        auto parent = std::make_unique<QUndoCommand>(text);
+        for (const RowChange& change : std::as_const(ordered))
+            new AddGroupCommand(m_plan, change.first, change.second, parent.get());
+        m_undoStack->push(parent.release());
+    }
+    // The first of them is the one to see.
+    Q_EMIT groupAdded(m_plan->rowOfNumber(ordered.last().second.device.groupNumber));
+}
+
+void PlanEditor::replaceGroups(const QVector<RowChange>& changes, const QString& text)
+{
+    if (changes.isEmpty())
+        return;
+    QVector<RowChange> kept;
+    kept.reserve(changes.size());
+    for (const RowChange& change : changes) {
+        if (change.first >= 0 && change.first < m_plan->groupCount())
+            kept.append({ change.first, GroupRule::withRecordableStreams(change.second) });
+    }
+    if (!kept.isEmpty())
+        m_undoStack->push(new ReplaceGroupsCommand(m_plan, kept, text));
 }
 
 bool PlanEditor::replaceGroup(const PlanGroup& group)

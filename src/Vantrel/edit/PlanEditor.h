@@ -33,6 +33,15 @@ public:
     // original).
     void insertGroup(int row, const PlanGroup& group);
     void removeGroup(int groupNumber);
+    // Several groups as one step of the history; numbers no group holds
+    // are passed over.
+    void removeGroups(const QVector<int>& groupNumbers);
+    // Several groups, each at its row as the plan stands before any of
+    // them goes in, as one step of the history (copies right after their
+    // originals).
+    void insertGroups(const QVector<RowChange>& rowsAndGroups, const QString& text);
+    // Several groups changed in place as one step of the history.
+    void replaceGroups(const QVector<RowChange>& changes, const QString& text);
     // Replaces the group with the same number, in place.
     bool replaceGroup(const PlanGroup& group);
     void clearGroups();
@@ -64,6 +73,9 @@ Q_SIGNALS:
     void groupAdded(int row);
 
 private:
+    // More rows than this are removed by one reset of the list.
+    static constexpr int kRowsOneByOne = 64;
+
     Plan* m_plan = nullptr;
     QUndoStack* m_undoStack = nullptr;
     bool m_modifiedWithoutHistory = false;

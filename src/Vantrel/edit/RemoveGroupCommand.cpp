@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 
-RemoveGroupCommand::RemoveGroupCommand(Plan* plan, int row)
-    : m_plan(plan)
+RemoveGroupCommand::RemoveGroupCommand(Plan* plan, int row, QUndoCommand* parent)
+    : QUndoCommand(parent)
+    , m_plan(plan)
     , m_row(row)
     , m_group(plan->groupAt(row))
 {

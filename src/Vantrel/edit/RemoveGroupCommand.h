@@ -8,7 +8,7 @@
 class RemoveGroupCommand : public QUndoCommand
 {
 public:
-    RemoveGroupCommand(Plan* plan, int row);
+    RemoveGroupCommand(Plan* plan, int row, QUndoCommand* parent = nullptr);
     void redo() override;
     void undo() override;
 

@@ -2,7 +2,10 @@
 
 #include "ui_DeviceAddPage.h"
 
+#include "CardSelection.h"
+
 #include "BandWidthPage/BandWidthPage.h"
+#include "BulkEditDialog/BulkEditDialog.h"
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "DeviceListWidget/DeviceListWidget.h"
 #include "PlanDocument.h"
@@ -10,6 +13,7 @@
 #include <Fenwork/ShareTools.h>
 
 #include <data/EncodingCalculator.h>
+#include <data/GroupBulkChange.h>
 #include <data/PlanFile.h>
 #include <data/PlanTotals.h>
 #include <data/StandardSwitch.h>
@@ -17,7 +21,9 @@
 #include <data/StorageCalculator.h>
 #include <edit/PlanEditor.h>
 
+#include <QKeyEvent>
 #include <QMenu>
+#include <QSet>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -68,7 +74,10 @@ void DeviceAddPage::setDocument(PlanDocument* document)
         showRecording(card, plan->groupAt(row));
         // A card bound to another row carries that row's mark.
         markEditing(card, plan->groupAt(row).device.groupNumber);
+        markSelected(card);
     });
+    m_selection = new CardSelection(plan, this);
+    connect(m_selection, &CardSelection::changed, this, &DeviceAddPage::showSelection);
     connect(plan, &Plan::groupInserted, this, &DeviceAddPage::onGroupInserted);
     connect(plan, &Plan::groupRemoved, this, &DeviceAddPage::onGroupRemoved);
     connect(plan, &Plan::groupsReplaced, this, &DeviceAddPage::onGroupsReplaced);
@@ -156,6 +165,22 @@ void DeviceAddPage::markEditing(DeviceItemWidget* card, int groupNumber) const
     ShareTools::reloadStyle(card);
 }
 
+void DeviceAddPage::markSelected(DeviceItemWidget* card) const
+{
+    const bool selected = m_selection->contains(card->groupNumber());
+    if (card->property("selected").toBool() == selected)
+        return;
+    card->setProperty("selected", selected);
+    ShareTools::reloadStyle(card);
+}
+
+void DeviceAddPage::showSelection()
+{
+    // Only the cards that exist: the others get their mark when bound.
+    for (QWidget* cell : m_ui->deviceListWidget->cellList())
+        markSelected(static_cast<DeviceItemWidget*>(cell));
+}
+
 void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
 {
     // A card that is no longer listed (a second click before it went away, a
@@ -163,7 +188,98 @@ void DeviceAddPage::onDeleteDeviceItem(QWidget* cell, int deviceGroupNumber)
     // may already belong to a new group.
     if (!cell || m_ui->deviceListWidget->rowOf(cell) < 0)
         return;
+    // The delete button of one of several chosen cards deletes them all.
+    if (m_selection->count() > 1 && m_selection->contains(deviceGroupNumber)) {
+        deleteSelected();
+        return;
+    }
     m_planEditor->removeGroup(deviceGroupNumber);
+}
+
+void DeviceAddPage::deleteSelected()
+{
+    m_planEditor->removeGroups(m_selection->numbers());
+}
+
+void DeviceAddPage::duplicateSelected()
+{
+    const Plan* plan = m_planEditor->plan();
+    const QVector<int> rows = m_selection->rows();
+    if (rows.size() == 1) {
+        onDuplicateGroup(plan->groupAt(rows.first()).device.groupNumber);
+        return;
+    }
+    if (rows.isEmpty())
+        return;
+    QSet<int> taken;
+    for (const PlanGroup& group : plan->groups())
+        taken.insert(group.device.groupNumber);
+    int next = 1;
+    QVector<PlanEditor::RowChange> copies;
+    copies.reserve(rows.size());
+    for (const int row : rows) {
+        PlanGroup copy = plan->groupAt(row);
+        Q_EMIT signalDuplicateDevice(copy.device);
+        // The lowest numbers free, as one copy after another would take them.
+        while (taken.contains(next))
+            ++next;
+        taken.insert(next);
+        const QString name = PlanFile::nameWithoutNumber(copy.device);
+        copy.device.groupNumber = next;
+        copy.device.channelName = PlanFile::numberedName(name, next);
+        copies.append({ row + 1, copy });
+    }
+    m_planEditor->insertGroups(copies, tr("Duplicate %n groups", nullptr, int(copies.size())));
+}
+
+void DeviceAddPage::editSelected()
+{
+    const Plan* plan = m_planEditor->plan();
+    const QVector<int> rows = m_selection->rows();
+    if (rows.size() == 1) {
+        editGroup(plan->groupAt(rows.first()).device.groupNumber);
+        return;
+    }
+    if (rows.isEmpty())
+        return;
+    QVector<PlanGroup> groups;
+    groups.reserve(rows.size());
+    for (const int row : rows)
+        groups.append(plan->groupAt(row));
+    BulkEditDialog dialog(groups, plan->videoStandard(), m_calculator->store(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    changeSelected(dialog.changes());
+}
+
+void DeviceAddPage::changeSelected(const GroupBulkChange::Fields& fields)
+{
+    if (fields.isEmpty())
+        return;
+    const Plan* plan = m_planEditor->plan();
+    const QVector<int> rows = m_selection->rows();
+    m_planEditor->replaceGroups(GroupBulkChange(fields).changedRows(plan->groups(), rows, plan->videoStandard(),
+                                                                    *m_calculator),
+                                tr("Edit %n groups", nullptr, int(rows.size())));
+}
+
+void DeviceAddPage::keyPressEvent(QKeyEvent* event)
+{
+    // Keys the cards and the list leave alone come here while one of them
+    // has the focus.
+    if (event->matches(QKeySequence::SelectAll)) {
+        m_selection->selectAll();
+        return;
+    }
+    if (event->matches(QKeySequence::Delete) && m_selection->count() > 0) {
+        deleteSelected();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_selection->count() > 0) {
+        m_selection->clear();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void DeviceAddPage::onReplaceDeviceItem(const StructDeviceItem& item)
@@ -290,7 +406,11 @@ DeviceItemWidget* DeviceAddPage::makeCard(const PlanGroup& group)
     auto* card = new DeviceItemWidget(m_ui->deviceListWidget, group.device); // the list owns its cells
     showRecording(card, group);
     markEditing(card, group.device.groupNumber);
+    markSelected(card);
     connect(card, &DeviceItemWidget::signalDeleteClicked, this, &DeviceAddPage::onDeleteDeviceItem);
+    // The card's number is read at the press: the card may stand for
+    // another group by then.
+    connect(card, &DeviceItemWidget::signalPressed, m_selection, &CardSelection::click);
     connect(card, &DeviceItemWidget::signalEditClicked, this, &DeviceAddPage::editGroup);
     card->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(card, &QWidget::customContextMenuRequested, this,
@@ -303,16 +423,19 @@ void DeviceAddPage::showCardMenu(DeviceItemWidget* card, const QPoint& globalPos
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("DeviceAddPage_cardMenu"));
     const int groupNumber = card->groupNumber();
-    const QAction* edit = menu.addAction(tr("Edit"));
+    // A menu on one of several chosen cards acts on all of them.
+    m_selection->keepOrSelect(groupNumber);
+    const bool several = m_selection->count() > 1;
+    const QAction* edit = menu.addAction(several ? tr("Edit selected...") : tr("Edit"));
     const QAction* duplicate = menu.addAction(tr("Duplicate"));
     const QAction* remove = menu.addAction(tr("Delete"));
     const QAction* chosen = menu.exec(globalPos);
     if (chosen == edit)
-        editGroup(groupNumber);
+        several ? editSelected() : editGroup(groupNumber);
     else if (chosen == duplicate)
-        onDuplicateGroup(groupNumber);
+        several ? duplicateSelected() : onDuplicateGroup(groupNumber);
     else if (chosen == remove)
-        m_planEditor->removeGroup(groupNumber);
+        several ? deleteSelected() : m_planEditor->removeGroup(groupNumber);
 }
 
 DeviceItemWidget* DeviceAddPage::cardAt(int row) const

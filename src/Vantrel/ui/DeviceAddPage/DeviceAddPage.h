@@ -2,6 +2,7 @@
 
 #include <data/BandwidthTotal.h>
 #include <data/DeviceTypes.h>
+#include <data/GroupBulkChange.h>
 #include <data/PlanTypes.h>
 
 #include <QString>
@@ -10,10 +11,12 @@
 
 #include <memory>
 
+class CardSelection;
 class DeviceItemWidget;
 class EncodingCalculator;
 class PlanDocument;
 class PlanEditor;
+class QKeyEvent;
 class QPoint;
 
 namespace Ui {
@@ -38,6 +41,8 @@ public:
     void setDocument(PlanDocument* document);
 
     DeviceItemWidget* cardOf(int groupNumber) const;
+    // The cards chosen with clicks, Ctrl+click, Shift+click and Ctrl+A.
+    CardSelection* selection() const { return m_selection; }
 
 Q_SIGNALS:
     void signalDeviceChanged(QString channelCount, QString IPCCount, QString DVRCount, QString bandWidth,
@@ -77,6 +82,17 @@ public Q_SLOTS:
     // Marks the card of the group being changed (0: none) with the dynamic
     // property "editing", which the skin shows.
     void setEditedGroup(int groupNumber);
+    // The chosen groups, each as one step of the history: deleted, copied
+    // (each copy right after its original), or changed in the fields the
+    // user sets in one dialog (one chosen group opens the editor instead).
+    void deleteSelected();
+    void duplicateSelected();
+    void editSelected();
+    // What "Edit selected..." does once its dialog is accepted.
+    void changeSelected(const GroupBulkChange::Fields& fields);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onGroupInserted(int row);
@@ -90,6 +106,8 @@ private:
     DeviceItemWidget* makeCard(const PlanGroup& group);
     static void showRecording(DeviceItemWidget* card, const PlanGroup& group);
     void markEditing(DeviceItemWidget* card, int groupNumber) const;
+    void markSelected(DeviceItemWidget* card) const;
+    void showSelection();
     DeviceItemWidget* cardAt(int row) const;
     void publishTotals();
 
@@ -98,4 +116,5 @@ private:
     PlanDocument* m_document = nullptr;
     PlanEditor* m_planEditor = nullptr;
     int m_editedGroupNumber = 0;
+    CardSelection* m_selection = nullptr; // child of the page
 };

@@ -167,6 +167,13 @@ void DeviceItemWidget::setDetail(const QString& detail, const QString& problem)
     fitRecordingSummary(width());
 }
 
+void DeviceItemWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT signalPressed(m_item.groupNumber, event->modifiers());
+    QWidget::mousePressEvent(event);
+}
+
 void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     Q_EMIT signalEditClicked(m_item.groupNumber);

@@ -58,6 +58,9 @@ public:
 
 Q_SIGNALS:
     void signalDeleteClicked(QWidget* cell, int deviceGroupNumber);
+    // A press of the left button on the card (not on its delete button),
+    // with the keys held: the list chooses cards by it.
+    void signalPressed(int deviceGroupNumber, Qt::KeyboardModifiers modifiers);
     // Double-click, or Enter while the card has the focus.
     void signalEditClicked(int deviceGroupNumber);
 
@@ -66,6 +69,7 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
