@@ -140,12 +140,25 @@ NetworkCheck::NetworkCheck(const PlanData& plan)
     m_groupSwitch.fill(-1, plan.groups.size());
     m_groupRecorder.fill(-1, plan.groups.size());
     if (!network.isEmpty()) {
+        // Groups on the same switch mostly share one copy of its id (the
+        // file reader and the editor's copies do): its address is found
+        // again far faster than the text is hashed.
+        QHash<const QChar*, int> switchAt;
+        QHash<const QChar*, int> recorderAt;
+        const auto find = [](const QString& id, const QHash<QString, int>& index, QHash<const QChar*, int>& at) {
+            const auto known = at.constFind(id.constData());
+            if (known != at.constEnd())
+                return *known;
+            const int found = index.value(id, -1);
+            at.insert(id.constData(), found);
+            return found;
+        };
         for (int row = 0; row < plan.groups.size(); ++row) {
             const NetworkPlace& place = plan.groups.at(row).network;
             if (!place.switchId.isEmpty())
-                m_groupSwitch[row] = switchIndex.value(place.switchId, -1);
+                m_groupSwitch[row] = find(place.switchId, switchIndex, switchAt);
             if (!place.recorderId.isEmpty())
-                m_groupRecorder[row] = recorderIndex.value(place.recorderId, -1);
+                m_groupRecorder[row] = find(place.recorderId, recorderIndex, recorderAt);
         }
     }
     addFlows(plan, switchIndex);

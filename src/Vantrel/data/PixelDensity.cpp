@@ -59,9 +59,12 @@ double PixelDensity::angleDeg(const ViewSettings& view)
 
 std::optional<DetailFigures> PixelDensity::figures(const ViewSettings& view, const QString& resolution)
 {
+    // Most groups of a large plan have no view: they cost no parsing.
+    if (!view.isSet())
+        return std::nullopt;
     const std::optional<int> width = pixelsAcross(resolution);
     const double angle = angleDeg(view);
-    if (!view.isSet() || !width || angle <= 0 || !std::isfinite(view.distanceM))
+    if (!width || angle <= 0 || !std::isfinite(view.distanceM))
         return std::nullopt;
     const double seen = 2.0 * view.distanceM * std::tan(radians(angle / 2.0));
     if (!(seen > 0) || !std::isfinite(seen))

@@ -526,15 +526,16 @@ QString readNetwork(FieldReader& top, const QString& file, PlanNetwork& network)
 }
 
 // A group's place: its switch, its recorder and its PoE class.
-void readPlace(FieldReader& reader, NetworkPlace& place)
+void readPlace(FieldReader& reader, NetworkPlace& place, SharedTexts& shared)
 {
+    // Shared like the other texts many groups repeat.
     if (reader.has("switch")) {
-        place.switchId = reader.text("switch", QString());
+        place.switchId = reader.sharedText("switch", shared);
         if (!reader.failed() && place.switchId.isEmpty())
             reader.refuse("switch", PlanFile::tr("the id of a switch, or absent"));
     }
     if (reader.has("recorder")) {
-        place.recorderId = reader.text("recorder", QString());
+        place.recorderId = reader.sharedText("recorder", shared);
         if (!reader.failed() && place.recorderId.isEmpty())
             reader.refuse("recorder", PlanFile::tr("the id of a recorder, or absent"));
     }
@@ -771,7 +772,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         FieldReader view(viewObject, viewPlace);
         if (viewObject && viewObject->IsObject() && viewObject->MemberCount() > 0)
             group.view = readView(view);
-        readPlace(reader, group.network);
+        readPlace(reader, group.network, shared);
 
         if (!reader.failed() && numbers.contains(device.groupNumber))
             reader.refuse("number", tr("a number no other group has"));
