@@ -11,7 +11,8 @@
 #   bench/startup.sh [BUILD_DIR] [RUNS]      (default: build, 21)
 #
 # Prints the machine's load before and after, a table of the medians and
-# their ratios (Markdown), every time taken, and Vantrel's resident memory at
+# their ratios (Markdown; wall time, and CPU time through GNU time), every
+# wall time taken, and Vantrel's resident memory at
 # its first paint with no plan and with the 10,000-group city plan.
 set -euo pipefail
 
@@ -41,16 +42,24 @@ export XDG_RUNTIME_DIR="$scratch/runtime" TMPDIR="$scratch/runtime"
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 
-# Milliseconds one start takes to the end point $1 (map or paint).
+# Milliseconds one start takes to the end point $1 (map or paint): "wall cpu",
+# the CPU time (user and system) read by GNU time when it is there. On a
+# busy machine the CPU time is the steadier of the two.
+cpu_file="$scratch/cpu"
 time_once() {
-    local point="$1" start end
+    local point="$1" start end cpu=0
     shift
     local variable=VANTREL_EXIT_AFTER_FIRST_PAINT
     [ "$point" = paint ] || variable=VANTREL_EXIT_AT_FIRST_MAP
     start=$(date +%s%N)
-    env "$variable=1" "$@" >/dev/null 2>&1
+    if [ -x /usr/bin/time ]; then
+        env "$variable=1" /usr/bin/time -f '%U %S' -o "$cpu_file" "$@" >/dev/null 2>&1
+    else
+        env "$variable=1" "$@" >/dev/null 2>&1
+    fi
     end=$(date +%s%N)
-    echo $(( (end - start) / 1000000 ))
+    [ -s "$cpu_file" ] && cpu=$(awk '{ printf "%d", ($1 + $2) * 1000 }' "$cpu_file")
+    echo "$(( (end - start) / 1000000 )) $cpu"
 }
 
 median() {
@@ -63,31 +72,37 @@ for point in map paint; do
     time_once $point ./bare_window >/dev/null
     time_once $point ./Vantrel >/dev/null
 done
-declare -A times
+declare -A times cpus
 for _ in $(seq "$runs"); do
     for point in map paint; do
-        times[bare_$point]+="$(time_once $point ./bare_window) "
-        times[vantrel_$point]+="$(time_once $point ./Vantrel) "
+        for program in bare_window Vantrel; do
+            read -r wall cpu < <(time_once $point ./$program)
+            times[${program}_$point]+="$wall "
+            cpus[${program}_$point]+="$cpu "
+        done
     done
 done
 load_after=$(load)
 
 echo "Load average (1, 5, 15 min) before: $load_before, after: $load_after; $(nproc) cores"
 echo
-echo "| End point ($runs runs each, median) | Bare Qt window | Vantrel | Ratio |"
-echo "|---|---|---|---|"
+echo "| End point ($runs runs each, median) | Bare Qt window | Vantrel | Ratio | CPU: bare | CPU: Vantrel | CPU ratio |"
+echo "|---|---|---|---|---|---|---|"
 for point in map paint; do
-    bare_ms=$(printf '%s\n' ${times[bare_$point]} | median)
-    vantrel_ms=$(printf '%s\n' ${times[vantrel_$point]} | median)
+    bare_ms=$(printf '%s\n' ${times[bare_window_$point]} | median)
+    vantrel_ms=$(printf '%s\n' ${times[Vantrel_$point]} | median)
+    bare_cpu=$(printf '%s\n' ${cpus[bare_window_$point]} | median)
+    vantrel_cpu=$(printf '%s\n' ${cpus[Vantrel_$point]} | median)
     label="first mapped window"
     [ "$point" = paint ] && label="first paint done"
-    awk -v l="$label" -v v="$vantrel_ms" -v b="$bare_ms" \
-        'BEGIN { printf "| %s | %s ms | %s ms | %.2f |\n", l, b, v, v / b }'
+    awk -v l="$label" -v v="$vantrel_ms" -v b="$bare_ms" -v vc="$vantrel_cpu" -v bc="$bare_cpu" \
+        'BEGIN { printf "| %s | %s ms | %s ms | %.2f | %s ms | %s ms | %s |\n", l, b, v, v / b, bc, vc,
+                 (bc > 0 ? sprintf("%.2f", vc / bc) : "-") }'
 done
 echo
 for point in map paint; do
-    echo "bare window, $point (ms): ${times[bare_$point]}"
-    echo "Vantrel, $point (ms):     ${times[vantrel_$point]}"
+    echo "bare window, $point, wall (ms): ${times[bare_window_$point]}"
+    echo "Vantrel, $point, wall (ms):     ${times[Vantrel_$point]}"
 done
 
 # Resident memory at the first paint: the probe's line carries no size, so
