@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Start-up time of Vantrel against a bare Qt widgets window, both started
-# the same way in the same run: time from exec to the end of the first
-# paint (both programs end there), under one Xvfb server.
+# Start-up time of Vantrel against a bare Qt widgets window (one label), both
+# started the same way in the same run under one Xvfb server, timed from
+# outside: from exec to the end of the process, which ends at one of two
+# points:
+#   map    the window is first mapped on screen (VANTREL_EXIT_AT_FIRST_MAP)
+#   paint  the window's first paint is done (VANTREL_EXIT_AFTER_FIRST_PAINT)
+# The four starts of a round alternate (bare, Vantrel at each end point), so
+# a change of load on a shared machine touches both programs alike.
 #
-#   bench/startup.sh [BUILD_DIR] [RUNS]      (default: build, 15)
+#   bench/startup.sh [BUILD_DIR] [RUNS]      (default: build, 21)
 #
-# Prints the median of each, the ratio, and Vantrel's resident memory at
+# Prints the machine's load before and after, a table of the medians and
+# their ratios (Markdown; wall time, and CPU time through GNU time), every
+# wall time taken, and Vantrel's resident memory at
 # its first paint with no plan and with the 10,000-group city plan.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build}" && pwd)"
-runs="${2:-15}"
+runs="${2:-21}"
 
 if [ -z "${VANTREL_STARTUP_INNER:-}" ]; then
     command -v xvfb-run >/dev/null || { echo "startup.sh needs xvfb-run (Debian: xvfb)" >&2; exit 1; }
@@ -24,7 +31,7 @@ bin="$build/bin"
     exit 1
 }
 cd "$bin"
-export VANTREL_EXIT_AFTER_FIRST_PAINT=1
+unset VANTREL_EXIT_AFTER_FIRST_PAINT VANTREL_EXIT_AT_FIRST_MAP
 # Recovery files, recent plans and the single-instance lock of this run stay
 # out of the user's own, so a Vantrel already running does not stop these.
 scratch="$(mktemp -d)"
@@ -33,38 +40,76 @@ mkdir -m 700 "$scratch/data" "$scratch/config" "$scratch/runtime"
 export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
 export XDG_RUNTIME_DIR="$scratch/runtime" TMPDIR="$scratch/runtime"
 
-# Milliseconds one start takes.
+load() { cut -d' ' -f1-3 /proc/loadavg; }
+
+# Milliseconds one start takes to the end point $1 (map or paint): "wall cpu",
+# the CPU time (user and system) read by GNU time when it is there. On a
+# busy machine the CPU time is the steadier of the two.
+cpu_file="$scratch/cpu"
 time_once() {
-    local start end
+    local point="$1" start end cpu=0
+    shift
+    local variable=VANTREL_EXIT_AFTER_FIRST_PAINT
+    [ "$point" = paint ] || variable=VANTREL_EXIT_AT_FIRST_MAP
     start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
+    if [ -x /usr/bin/time ]; then
+        env "$variable=1" /usr/bin/time -f '%U %S' -o "$cpu_file" "$@" >/dev/null 2>&1
+    else
+        env "$variable=1" "$@" >/dev/null 2>&1
+    fi
     end=$(date +%s%N)
-    echo $(( (end - start) / 1000000 ))
+    [ -s "$cpu_file" ] && cpu=$(awk '{ printf "%d", ($1 + $2) * 1000 }' "$cpu_file")
+    echo "$(( (end - start) / 1000000 )) $cpu"
 }
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+load_before=$(load)
 # One of each first, so neither pays for cold caches.
-time_once ./bare_window >/dev/null
-time_once ./Vantrel >/dev/null
-bare=()
-vantrel=()
-for _ in $(seq "$runs"); do
-    bare+=("$(time_once ./bare_window)")
-    vantrel+=("$(time_once ./Vantrel)")
+for point in map paint; do
+    time_once $point ./bare_window >/dev/null
+    time_once $point ./Vantrel >/dev/null
 done
-bare_ms=$(printf '%s\n' "${bare[@]}" | median)
-vantrel_ms=$(printf '%s\n' "${vantrel[@]}" | median)
-echo "bare Qt window: median ${bare_ms} ms over $runs runs (${bare[*]})"
-echo "Vantrel:        median ${vantrel_ms} ms over $runs runs (${vantrel[*]})"
-awk -v v="$vantrel_ms" -v b="$bare_ms" 'BEGIN { printf "ratio Vantrel / bare window: %.2f\n", v / b }'
+declare -A times cpus
+for _ in $(seq "$runs"); do
+    for point in map paint; do
+        for program in bare_window Vantrel; do
+            read -r wall cpu < <(time_once $point ./$program)
+            times[${program}_$point]+="$wall "
+            cpus[${program}_$point]+="$cpu "
+        done
+    done
+done
+load_after=$(load)
+
+echo "Load average (1, 5, 15 min) before: $load_before, after: $load_after; $(nproc) cores"
+echo
+echo "| End point ($runs runs each, median) | Bare Qt window | Vantrel | Ratio | CPU: bare | CPU: Vantrel | CPU ratio |"
+echo "|---|---|---|---|---|---|---|"
+for point in map paint; do
+    bare_ms=$(printf '%s\n' ${times[bare_window_$point]} | median)
+    vantrel_ms=$(printf '%s\n' ${times[Vantrel_$point]} | median)
+    bare_cpu=$(printf '%s\n' ${cpus[bare_window_$point]} | median)
+    vantrel_cpu=$(printf '%s\n' ${cpus[Vantrel_$point]} | median)
+    label="first mapped window"
+    [ "$point" = paint ] && label="first paint done"
+    awk -v l="$label" -v v="$vantrel_ms" -v b="$bare_ms" -v vc="$vantrel_cpu" -v bc="$bare_cpu" \
+        'BEGIN { printf "| %s | %s ms | %s ms | %.2f | %s ms | %s ms | %s |\n", l, b, v, v / b, bc, vc,
+                 (bc > 0 ? sprintf("%.2f", vc / bc) : "-") }'
+done
+echo
+for point in map paint; do
+    echo "bare window, $point, wall (ms): ${times[bare_window_$point]}"
+    echo "Vantrel, $point, wall (ms):     ${times[Vantrel_$point]}"
+done
 
 # Resident memory at the first paint: the probe's line carries no size, so
 # the kernel's peak figure of the finished process is read through GNU time
 # when it is there.
 if [ -x /usr/bin/time ]; then
+    export VANTREL_EXIT_AFTER_FIRST_PAINT=1
     for plan in "" examples/city.vantrel; do
         # A missing plan would stop the program at its error message.
         [ -z "$plan" ] || [ -f "$plan" ] || { echo "no $plan in $bin: its figure is left out"; continue; }

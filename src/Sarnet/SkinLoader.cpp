@@ -40,11 +40,10 @@ QObject* findSkin(const QString& folder, const QString& skinName)
 QObject* SkinLoader::load(const QString& folder, const QString& skinName)
 {
     QObject* instance = findSkin(folder, skinName);
-    const QByteArray name = skinName.toLocal8Bit();
-    if (instance)
-        qWarning("[Tool]LoadSkin = %s Success", name.constData());
-    else
-        qWarning("[Tool]LoadSkin = %s failed", name.constData());
+    // Only a failure is worth a line on standard error: every start loads
+    // the skin, and a start that went well says nothing.
+    if (!instance)
+        qWarning("[Tool]LoadSkin = %s failed", skinName.toLocal8Bit().constData());
     return instance;
 }
 

@@ -148,7 +148,6 @@ private Q_SLOTS:
         // The offscreen platform has one 800 x 600 screen.
         SeenDialog seen;
         answerNext(QDialog::Accepted, &seen);
-        QTest::ignoreMessage(QtWarningMsg, "[Tool]LoadSkin = CommonSkin Success");
         QVERIFY(hull()->startApp());
 
         QCOMPARE(seen.objectName, QStringLiteral("APP_WARNINGDLG"));
@@ -178,7 +177,6 @@ private Q_SLOTS:
     {
         SeenDialog seen;
         answerNext(QDialog::Rejected, &seen);
-        QTest::ignoreMessage(QtWarningMsg, "[Tool]LoadSkin = CommonSkin Success");
         QVERIFY(!hull()->startApp());
         QCOMPARE(seen.objectName, QStringLiteral("APP_WARNINGDLG"));
     }

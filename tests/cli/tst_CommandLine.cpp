@@ -364,6 +364,7 @@ void tst_CommandLine::storageAgreesWithTheSection()
     // Cameras recording on events 12 h a day for a week; recorders all day
     // for 90 days, both streams.
     spin("channelCountsEdit")->setValue(24);
+    QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("m_btnRecording")), Qt::LeftButton);
     combo("m_comboRecordingMode")->setCurrentIndex(1);
     spin("m_spinHoursPerDay")->setValue(12);
     spin("m_spinEventShare")->setValue(25);

@@ -2,6 +2,7 @@
 
 #include "ReportTexts.h"
 #include "ScratchFile.h"
+#include "XlsxLibrary.h"
 
 #include <data/PlanReport.h>
 
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QStringList>
 
-#include <xlsxwriter.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,6 +25,12 @@
 namespace {
 
 bool g_failNextClose = false;
+
+// The library's functions; write() loaded them before any helper runs.
+const XlsxLibrary& xl()
+{
+    return *XlsxLibrary::shared(nullptr);
+}
 
 // Excel's own limits: 32 767 characters in a cell, 31 for a sheet name,
 // and a chart stops growing at about 169 000 pixels.
@@ -54,25 +60,25 @@ struct Formats
 Formats makeFormats(lxw_workbook* book)
 {
     Formats formats;
-    formats.heading = workbook_add_format(book);
-    format_set_bold(formats.heading);
-    format_set_bg_color(formats.heading, 0xE4E8FC);
-    format_set_bottom(formats.heading, LXW_BORDER_THIN);
-    formats.title = workbook_add_format(book);
-    format_set_bold(formats.title);
-    format_set_font_size(formats.title, 14);
-    formats.whole = workbook_add_format(book);
-    format_set_num_format(formats.whole, "#,##0");
-    formats.kbps = workbook_add_format(book);
-    format_set_num_format(formats.kbps, "#,##0.0");
-    formats.percent = workbook_add_format(book);
-    format_set_num_format(formats.percent, "0.0%");
-    formats.tb = workbook_add_format(book);
-    format_set_num_format(formats.tb, "#,##0.00");
-    formats.tenth = workbook_add_format(book);
-    format_set_num_format(formats.tenth, "#,##0.0");
-    formats.fraction = workbook_add_format(book);
-    format_set_num_format(formats.fraction, "#,##0.0##");
+    formats.heading = xl().workbook_add_format(book);
+    xl().format_set_bold(formats.heading);
+    xl().format_set_bg_color(formats.heading, 0xE4E8FC);
+    xl().format_set_bottom(formats.heading, LXW_BORDER_THIN);
+    formats.title = xl().workbook_add_format(book);
+    xl().format_set_bold(formats.title);
+    xl().format_set_font_size(formats.title, 14);
+    formats.whole = xl().workbook_add_format(book);
+    xl().format_set_num_format(formats.whole, "#,##0");
+    formats.kbps = xl().workbook_add_format(book);
+    xl().format_set_num_format(formats.kbps, "#,##0.0");
+    formats.percent = xl().workbook_add_format(book);
+    xl().format_set_num_format(formats.percent, "0.0%");
+    formats.tb = xl().workbook_add_format(book);
+    xl().format_set_num_format(formats.tb, "#,##0.00");
+    formats.tenth = xl().workbook_add_format(book);
+    xl().format_set_num_format(formats.tenth, "#,##0.0");
+    formats.fraction = xl().workbook_add_format(book);
+    xl().format_set_num_format(formats.fraction, "#,##0.0##");
     return formats;
 }
 
@@ -147,46 +153,46 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
     const lxw_col_t detailColumn = withStorage ? Storage + 1 : Storage;
     const lxw_col_t settingsColumn = withDetail ? detailColumn + 4 : detailColumn;
     for (int column = 0; column < columns.size(); ++column)
-        check(worksheet_write_string(sheet, 0, lxw_col_t(column), utf8(columns.at(column)).constData(), f.heading));
-    worksheet_freeze_panes(sheet, 1, 0);
-    check(worksheet_set_column(sheet, Name, Name, 24, nullptr));
-    check(worksheet_set_column(sheet, Resolution, Resolution, 18, nullptr));
-    check(worksheet_set_column(sheet, FrameRate, FrameRate, 12, nullptr));
-    check(worksheet_set_column(sheet, Rate, Storage, 16, nullptr));
+        check(xl().worksheet_write_string(sheet, 0, lxw_col_t(column), utf8(columns.at(column)).constData(), f.heading));
+    xl().worksheet_freeze_panes(sheet, 1, 0);
+    check(xl().worksheet_set_column(sheet, Name, Name, 24, nullptr));
+    check(xl().worksheet_set_column(sheet, Resolution, Resolution, 18, nullptr));
+    check(xl().worksheet_set_column(sheet, FrameRate, FrameRate, 12, nullptr));
+    check(xl().worksheet_set_column(sheet, Rate, Storage, 16, nullptr));
 
     lxw_row_t row = 1;
     for (const PlanReport::Group& group : report.groups()) {
-        check(worksheet_write_number(sheet, row, Number, group.number, f.whole));
-        check(worksheet_write_string(sheet, row, Name, utf8(fitted(group.name)).constData(), nullptr));
-        check(worksheet_write_string(sheet, row, Type, utf8(fitted(group.deviceType)).constData(), nullptr));
-        check(worksheet_write_number(sheet, row, Channels, group.channels, f.whole));
-        check(worksheet_write_number(sheet, row, Streams, group.streams, f.whole));
-        check(worksheet_write_string(sheet, row, Resolution, utf8(fitted(group.resolution)).constData(), nullptr));
+        check(xl().worksheet_write_number(sheet, row, Number, group.number, f.whole));
+        check(xl().worksheet_write_string(sheet, row, Name, utf8(fitted(group.name)).constData(), nullptr));
+        check(xl().worksheet_write_string(sheet, row, Type, utf8(fitted(group.deviceType)).constData(), nullptr));
+        check(xl().worksheet_write_number(sheet, row, Channels, group.channels, f.whole));
+        check(xl().worksheet_write_number(sheet, row, Streams, group.streams, f.whole));
+        check(xl().worksheet_write_string(sheet, row, Resolution, utf8(fitted(group.resolution)).constData(), nullptr));
         // A frame rate is a number where it is one, so it sorts and sums.
         bool isNumber = false;
         const double frameRate = group.frameRate.toDouble(&isNumber);
         if (isNumber)
-            check(worksheet_write_number(sheet, row, FrameRate, frameRate, f.figure(frameRate)));
+            check(xl().worksheet_write_number(sheet, row, FrameRate, frameRate, f.figure(frameRate)));
         else
-            check(worksheet_write_string(sheet, row, FrameRate,
+            check(xl().worksheet_write_string(sheet, row, FrameRate,
                                          utf8(fitted(ReportTexts::frameRateOrScene(group))).constData(), nullptr));
-        check(worksheet_write_string(sheet, row, Encoding, utf8(fitted(group.encoding)).constData(), nullptr));
-        check(worksheet_write_number(sheet, row, Rate, group.rateKbps, f.figure(group.rateKbps)));
-        check(worksheet_write_number(sheet, row, Bandwidth, group.bandwidthKbps, f.kbps));
-        check(worksheet_write_number(sheet, row, Share, group.share, f.percent));
+        check(xl().worksheet_write_string(sheet, row, Encoding, utf8(fitted(group.encoding)).constData(), nullptr));
+        check(xl().worksheet_write_number(sheet, row, Rate, group.rateKbps, f.figure(group.rateKbps)));
+        check(xl().worksheet_write_number(sheet, row, Bandwidth, group.bandwidthKbps, f.kbps));
+        check(xl().worksheet_write_number(sheet, row, Share, group.share, f.percent));
         if (withStorage)
-            check(worksheet_write_number(sheet, row, Storage,
+            check(xl().worksheet_write_number(sheet, row, Storage,
                                          double(group.storageBytes.value_or(0) / ReportStorage::kBytesPerTB), f.tb));
         if (withDetail && group.detail) {
             const DetailFigures& detail = *group.detail;
-            check(worksheet_write_number(sheet, row, detailColumn, detail.pxPerM, f.tenth));
-            check(worksheet_write_string(sheet, row, detailColumn + 1,
+            check(xl().worksheet_write_number(sheet, row, detailColumn, detail.pxPerM, f.tenth));
+            check(xl().worksheet_write_string(sheet, row, detailColumn + 1,
                                          utf8(ReportTexts::levelText(detail.level)).constData(), nullptr));
             if (detail.farthestM)
-                check(worksheet_write_number(sheet, row, detailColumn + 3, *detail.farthestM, f.tenth));
+                check(xl().worksheet_write_number(sheet, row, detailColumn + 3, *detail.farthestM, f.tenth));
         }
         if (withDetail && group.required)
-            check(worksheet_write_string(sheet, row, detailColumn + 2,
+            check(xl().worksheet_write_string(sheet, row, detailColumn + 2,
                                          utf8(ReportTexts::levelText(group.required)).constData(), nullptr));
         const QStringList settings = ReportTexts::settingsValues(group);
         for (int index = 0; index < settings.size(); ++index) {
@@ -196,9 +202,9 @@ bool writeGroupsSheet(lxw_worksheet* sheet, const PlanReport& report, const Form
                 continue;
             if (ReportTexts::isSettingsFigure(index)) {
                 const double number = value.toDouble();
-                check(worksheet_write_number(sheet, row, column, number, f.figure(number)));
+                check(xl().worksheet_write_number(sheet, row, column, number, f.figure(number)));
             } else {
-                check(worksheet_write_string(sheet, row, column, utf8(fitted(value)).constData(), nullptr));
+                check(xl().worksheet_write_string(sheet, row, column, utf8(fitted(value)).constData(), nullptr));
             }
         }
         if (!mayContinue(progress, row, total))
@@ -227,22 +233,22 @@ void insertLogo(lxw_worksheet* sheet, const QByteArray& logo)
     options.y_scale = scale;
     options.x_offset = 4;
     options.y_offset = 2;
-    worksheet_insert_image_buffer_opt(sheet, 0, 2, reinterpret_cast<const unsigned char*>(logo.constData()),
+    xl().worksheet_insert_image_buffer_opt(sheet, 0, 2, reinterpret_cast<const unsigned char*>(logo.constData()),
                                       size_t(logo.size()), &options);
 }
 
 void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport& report, const Formats& f,
                       Checked& check)
 {
-    check(worksheet_set_column(sheet, 0, 0, 26, nullptr));
-    check(worksheet_set_column(sheet, 1, 2, 14, nullptr));
+    check(xl().worksheet_set_column(sheet, 0, 0, 26, nullptr));
+    check(xl().worksheet_set_column(sheet, 1, 2, 14, nullptr));
     lxw_row_t row = 0;
     auto text = [&](lxw_col_t column, const QString& value, lxw_format* format = nullptr) {
-        check(worksheet_write_string(sheet, row, column, utf8(fitted(value)).constData(), format));
+        check(xl().worksheet_write_string(sheet, row, column, utf8(fitted(value)).constData(), format));
     };
     auto number = [&](const QString& label, double value, lxw_format* format) {
         text(0, label);
-        check(worksheet_write_number(sheet, row, 1, value, format));
+        check(xl().worksheet_write_number(sheet, row, 1, value, format));
         ++row;
     };
 
@@ -310,22 +316,22 @@ void writeTotalsSheet(lxw_workbook* book, lxw_worksheet* sheet, const PlanReport
     const int groups = int(report.groups().size());
     if (groups == 0)
         return;
-    lxw_chart* chart = workbook_add_chart(book, LXW_CHART_BAR);
+    lxw_chart* chart = xl().workbook_add_chart(book, LXW_CHART_BAR);
     const QByteArray groupsSheet = utf8(ReportTexts::groupsSheet());
-    lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
-    chart_series_set_categories(series, groupsSheet.constData(), 1, Name, lxw_row_t(groups), Name);
-    chart_series_set_values(series, groupsSheet.constData(), 1, Bandwidth, lxw_row_t(groups), Bandwidth);
-    chart_series_set_name(series, utf8(ReportTexts::groupColumns(false).value(Bandwidth)).constData());
-    chart_title_set_name(chart, utf8(ReportTexts::chartHeading()).constData());
-    chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+    lxw_chart_series* series = xl().chart_add_series(chart, nullptr, nullptr);
+    xl().chart_series_set_categories(series, groupsSheet.constData(), 1, Name, lxw_row_t(groups), Name);
+    xl().chart_series_set_values(series, groupsSheet.constData(), 1, Bandwidth, lxw_row_t(groups), Bandwidth);
+    xl().chart_series_set_name(series, utf8(ReportTexts::groupColumns(false).value(Bandwidth)).constData());
+    xl().chart_title_set_name(chart, utf8(ReportTexts::chartHeading()).constData());
+    xl().chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
     // Groups top to bottom in plan order, as in the table.
-    chart_axis_set_reverse(chart->y_axis);
-    chart_axis_set_num_format(chart->x_axis, "#,##0");
+    xl().chart_axis_set_reverse(chart->y_axis);
+    xl().chart_axis_set_num_format(chart->x_axis, "#,##0");
 
     lxw_chart_options options{};
     options.x_scale = 1.5;
     options.y_scale = std::clamp(groups * kChartRowPixels / kChartDefaultHeight, 1.0, kChartMaxScale);
-    check(worksheet_insert_chart_opt(sheet, 0, 4, chart, &options));
+    check(xl().worksheet_insert_chart_opt(sheet, 0, 4, chart, &options));
 }
 
 // Writes the cells of one sheet row by row, each a text or a number with its
@@ -343,14 +349,14 @@ public:
     SheetRows& text(const QString& value, lxw_format* format = nullptr)
     {
         if (!value.isEmpty())
-            m_check(worksheet_write_string(m_sheet, m_row, m_column, utf8(fitted(value)).constData(), format));
+            m_check(xl().worksheet_write_string(m_sheet, m_row, m_column, utf8(fitted(value)).constData(), format));
         ++m_column;
         return *this;
     }
     SheetRows& number(double value, lxw_format* format)
     {
         if (std::isfinite(value))
-            m_check(worksheet_write_number(m_sheet, m_row, m_column, value, format));
+            m_check(xl().worksheet_write_number(m_sheet, m_row, m_column, value, format));
         ++m_column;
         return *this;
     }
@@ -388,9 +394,9 @@ private:
 // figure a number, its unit in the heading.
 void writeNetworkSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check)
 {
-    check(worksheet_set_column(sheet, 0, 0, 24, nullptr));
-    check(worksheet_set_column(sheet, 1, 2, 12, nullptr));
-    check(worksheet_set_column(sheet, 3, 11, 14, nullptr));
+    check(xl().worksheet_set_column(sheet, 0, 0, 24, nullptr));
+    check(xl().worksheet_set_column(sheet, 1, 2, 12, nullptr));
+    check(xl().worksheet_set_column(sheet, 3, 11, 14, nullptr));
     SheetRows rows(sheet, check);
     const double perMbps = BandwidthTotal::kKbpsPerMbps;
     if (!report.switches().isEmpty()) {
@@ -427,18 +433,18 @@ void writeNetworkSheet(lxw_worksheet* sheet, const PlanReport& report, const For
 // none.
 void writeProblemsSheet(lxw_worksheet* sheet, const PlanReport& report, const Formats& f, Checked& check)
 {
-    check(worksheet_set_column(sheet, 0, 0, 12, nullptr));
-    check(worksheet_set_column(sheet, 1, 2, 10, nullptr));
-    check(worksheet_set_column(sheet, 3, 3, 24, nullptr));
-    check(worksheet_set_column(sheet, 4, 7, 10, nullptr));
-    check(worksheet_set_column(sheet, 8, 8, 80, nullptr));
+    check(xl().worksheet_set_column(sheet, 0, 0, 12, nullptr));
+    check(xl().worksheet_set_column(sheet, 1, 2, 10, nullptr));
+    check(xl().worksheet_set_column(sheet, 3, 3, 24, nullptr));
+    check(xl().worksheet_set_column(sheet, 4, 7, 10, nullptr));
+    check(xl().worksheet_set_column(sheet, 8, 8, 80, nullptr));
     SheetRows rows(sheet, check);
     if (report.problems().isEmpty()) {
         rows.text(ReportTexts::noProblems());
         return;
     }
     rows.texts(ReportTexts::problemColumns(), f.heading).next();
-    worksheet_freeze_panes(sheet, 1, 0);
+    xl().worksheet_freeze_panes(sheet, 1, 0);
     for (const PlanReport::Problem& problem : report.problems()) {
         const SiteProblem& p = problem.problem;
         rows.text(ReportTexts::stateText(p.state)).text(ReportTexts::objectText(p.object)).text(p.id)
@@ -450,7 +456,7 @@ void writeProblemsSheet(lxw_worksheet* sheet, const PlanReport& report, const Fo
 
 QString describe(lxw_error result)
 {
-    QString reason = QString::fromUtf8(lxw_strerror(result));
+    QString reason = QString::fromUtf8(xl().lxw_strerror(result));
     if (errno != 0)
         reason += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
     return reason;
@@ -486,8 +492,10 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     QString reason;
     if (!scratch.open(&reason))
         return fail(reason);
+    if (!XlsxLibrary::shared(&reason))
+        return fail(reason);
 
-    lxw_workbook* book = workbook_new(scratch.name().constData());
+    lxw_workbook* book = xl().workbook_new(scratch.name().constData());
     if (!book)
         return fail(tr("the workbook could not be started"));
 
@@ -495,8 +503,8 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     const qint64 steps = report.groups().size() + 1;
     Checked check;
     const Formats formats = makeFormats(book);
-    lxw_worksheet* groupsSheet = workbook_add_worksheet(book, utf8(ReportTexts::groupsSheet()).constData());
-    lxw_worksheet* totalsSheet = workbook_add_worksheet(book, utf8(ReportTexts::totalsSheet()).constData());
+    lxw_worksheet* groupsSheet = xl().workbook_add_worksheet(book, utf8(ReportTexts::groupsSheet()).constData());
+    lxw_worksheet* totalsSheet = xl().workbook_add_worksheet(book, utf8(ReportTexts::totalsSheet()).constData());
     bool cancelled = false;
     if (groupsSheet && totalsSheet) {
         cancelled = !writeGroupsSheet(groupsSheet, report, formats, check, progress, steps);
@@ -507,13 +515,13 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     }
     // The checks' sheets follow, where the plan has them.
     if (!cancelled && report.hasNetwork()) {
-        if (lxw_worksheet* sheet = workbook_add_worksheet(book, utf8(ReportTexts::networkSheet()).constData()))
+        if (lxw_worksheet* sheet = xl().workbook_add_worksheet(book, utf8(ReportTexts::networkSheet()).constData()))
             writeNetworkSheet(sheet, report, formats, check);
         else
             check(LXW_ERROR_SHEETNAME_ALREADY_USED);
     }
     if (!cancelled && report.hasChecks()) {
-        if (lxw_worksheet* sheet = workbook_add_worksheet(book, utf8(ReportTexts::problemsSheet()).constData()))
+        if (lxw_worksheet* sheet = xl().workbook_add_worksheet(book, utf8(ReportTexts::problemsSheet()).constData()))
             writeProblemsSheet(sheet, report, formats, check);
         else
             check(LXW_ERROR_SHEETNAME_ALREADY_USED);
@@ -522,11 +530,11 @@ bool XlsxReportWriter::write(const PlanReport& report, const QString& path, QStr
     lxw_doc_properties properties{};
     const QByteArray title = utf8(ReportTexts::title(report));
     properties.title = const_cast<char*>(title.constData());
-    check(workbook_set_properties(book, &properties));
+    check(xl().workbook_set_properties(book, &properties));
 
     errno = 0;
     // Closing writes the file and frees the workbook, whatever happened.
-    lxw_error closed = workbook_close(book);
+    lxw_error closed = xl().workbook_close(book);
     if (std::exchange(g_failNextClose, false))
         closed = LXW_ERROR_CREATING_XLSX_FILE;
     if (!cancelled)

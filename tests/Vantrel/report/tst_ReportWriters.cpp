@@ -11,6 +11,7 @@
 #include <report/ReportPages.h>
 #include <report/ReportTexts.h>
 #include <report/ReportWriter.h>
+#include <report/XlsxLibrary.h>
 #include <report/XlsxReportWriter.h>
 
 #include <Fenwork/SafeFileWriter.h>
@@ -149,6 +150,7 @@ private Q_SLOTS:
     void pdfShowsChineseInCjkFont();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
+    void workbookLibraryIsNamedWhenMissing();
     void emptyPlanWritesEveryFormat();
     void csvCellsNeverRunAsFormulas();
     void workbookKeepsEveryTextAsWritten();
@@ -552,6 +554,19 @@ void tst_ReportWriters::pdfShowsChineseInCjkFont()
     QVERIFY(text.contains(QStringLiteral("停车场入口")));
     QVERIFY(text.contains(QStringLiteral("大厅3")));
     QVERIFY(!text.contains(QChar(0x2ECB)));
+}
+
+void tst_ReportWriters::workbookLibraryIsNamedWhenMissing()
+{
+    // The workbook library is opened at the first workbook, not at start: a
+    // system without it says which file it looked for.
+    QString reason;
+    XlsxLibrary missing(QStringLiteral("libxlsxwriter-not-here.so.0"));
+    QVERIFY(!missing.load(&reason));
+    QVERIFY2(reason.contains(QLatin1String("libxlsxwriter-not-here.so.0")), qPrintable(reason));
+    XlsxLibrary installed(XlsxLibrary::defaultFileName());
+    QVERIFY2(installed.load(&reason), qPrintable(reason));
+    QVERIFY(installed.workbook_new && installed.workbook_close && installed.lxw_strerror);
 }
 
 void tst_ReportWriters::failedWritesKeepTheOldFile_data()

@@ -100,6 +100,10 @@ private Q_SLOTS:
     void tabOrder()
     {
         DeviceEditor editor;
+        // The folded sections' fields are made at their first unfold, and
+        // take their place in the chain then.
+        widget<QAbstractButton>(editor, "m_btnView")->setChecked(true);
+        widget<QAbstractButton>(editor, "m_btnRecording")->setChecked(true);
         const QStringList order = {
             "m_lineEditChannelName", "channelCountsEdit", "m_comboBoxDeviceType", "streamCountsEdit",
             "m_radioButtonFixedRate", "m_radioButtonVarRate", "m_comboBoxResolution", "m_comboxFrameRate",
@@ -634,6 +638,38 @@ private Q_SLOTS:
         QCOMPARE(adds.count(), 1);
         QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(adds.count(), 2);
+    }
+
+    void foldedSectionsShowTheirValuesWhenOpened()
+    {
+        DeviceEditor editor;
+        auto* recording = widget<QAbstractButton>(editor, "m_btnRecording");
+        auto* view = widget<QAbstractButton>(editor, "m_btnView");
+        const QString recordingLine = recording->text();
+        const QString viewLine = view->text();
+        QCOMPARE(editor.recordingSettings(), RecordingSettings());
+        recording->setChecked(true);
+        view->setChecked(true);
+        // The folded lines summed up what the fields hold once open.
+        QCOMPARE(recording->text(), recordingLine);
+        QCOMPARE(view->text(), viewLine);
+        QCOMPARE(editor.recordingSettings(), RecordingSettings());
+        QCOMPARE(widget<QSpinBox>(editor, "m_spinHoursPerDay")->value(), 24);
+        QCOMPARE(widget<QComboBox>(editor, "m_comboViewKind")->currentIndex(), 0);
+
+        // Settings given to a folded section are in its fields when it opens,
+        // and its wheel guard holds there too.
+        DeviceEditor other;
+        RecordingSettings kept;
+        kept.mode = RecordingSettings::Mode::Event;
+        kept.hoursPerDay = 12;
+        kept.retentionDays = 7;
+        other.setRecordingSettings(kept);
+        QCOMPARE(other.recordingSettings(), kept);
+        widget<QAbstractButton>(other, "m_btnRecording")->setChecked(true);
+        QCOMPARE(widget<QSpinBox>(other, "m_spinRetentionDays")->value(), 7);
+        QCOMPARE(widget<QComboBox>(other, "m_comboRecordingMode")->currentIndex(), 1);
+        QCOMPARE(widget<QSpinBox>(other, "m_spinHoursPerDay")->focusPolicy(), Qt::StrongFocus);
     }
 
     void tabFollowsTheVisualOrder()

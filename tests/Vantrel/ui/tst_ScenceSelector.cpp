@@ -173,6 +173,29 @@ private Q_SLOTS:
         QVERIFY(!button(selector, 1)->isChecked());
     }
 
+    void hiddenPickerHasItsButtonsWhenShownOrUsed()
+    {
+        // The editor's picker is hidden until variable rate is chosen; its
+        // buttons are there by the time it shows, or a scene is chosen.
+        ScenceSelector selector;
+        selector.hide();
+        selector.setScenceData(threeScenes());
+        selector.show();
+        QCOMPARE(list(selector)->count(), 3);
+        QCOMPARE(button(selector, 2)->text(), QStringLiteral("Parking Lot"));
+        QVERIFY(button(selector, 0)->isChecked());
+
+        ScenceSelector used;
+        used.hide();
+        used.setScenceData(threeScenes());
+        QSignalSpy changed(&used, &ScenceSelector::signalScenceChanged);
+        used.selectScence(1);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(list(used)->count(), 3);
+        QVERIFY(button(used, 1)->isChecked());
+        QVERIFY(!button(used, 0)->isChecked());
+    }
+
     void clickingTheSelectedSceneKeepsIt()
     {
         ScenceSelector selector;

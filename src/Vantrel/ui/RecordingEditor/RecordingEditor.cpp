@@ -1,5 +1,7 @@
 #include "RecordingEditor.h"
 
+#include "DeviceEditor/FocusedWheelFilter.h"
+
 #include <Fenwork/SpinBox.h>
 
 #include <QComboBox>
@@ -44,11 +46,21 @@ RecordingEditor::RecordingEditor(QWidget* parent)
     m_header->setAutoRaise(true);
     m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     outer->addWidget(m_header);
+    connect(m_header, &QToolButton::toggled, this, &RecordingEditor::unfold);
+    // The fields are made at the first unfold (or the first settings handed
+    // in): most starts never open them, and every widget made here is
+    // styled with the window at its first show.
+    showSummary();
+}
+
+void RecordingEditor::makeFields()
+{
+    if (m_fields)
+        return;
     m_fields = new QWidget(this);
     m_fields->setObjectName(QStringLiteral("m_widgetRecordingFields"));
     m_fields->hide();
-    outer->addWidget(m_fields);
-    connect(m_header, &QToolButton::toggled, this, &RecordingEditor::unfold);
+    layout()->addWidget(m_fields);
 
     // Two label and field pairs a row, the wider fields on the left: four
     // rows in continuous mode, so that unfolded in either rate mode at the
@@ -137,6 +149,7 @@ RecordingEditor::RecordingEditor(QWidget* parent)
     for (QSpinBox* box : { m_recordedStreams, m_retention, m_eventDays, m_audio })
         box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 24);
 
+    m_recordedStreams->setMaximum(m_streamLimit);
     setSettings(RecordingSettings());
 
     connect(m_mode, &QComboBox::currentIndexChanged, this, &RecordingEditor::showEventShare);
@@ -147,13 +160,27 @@ RecordingEditor::RecordingEditor(QWidget* parent)
         connect(box, &QSpinBox::valueChanged, this, &RecordingEditor::settingsChanged);
     connect(m_nightFactor, &QDoubleSpinBox::valueChanged, this, &RecordingEditor::settingsChanged);
     connect(this, &RecordingEditor::settingsChanged, this, &RecordingEditor::showSummary);
-    showSummary();
+
+    // In the Tab chain right after the line that unfolds them, as if they
+    // had been made with it.
+    QWidget* previous = m_header;
+    for (QWidget* field : m_fields->findChildren<QWidget*>()) {
+        // A combo box's list is a window of its own once it was made.
+        if ((field->focusPolicy() & Qt::TabFocus) && field->window() == window()) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+    }
+    FocusedWheelFilter::guardFieldsOf(m_fields);
 }
 
 RecordingEditor::~RecordingEditor() = default;
 
 RecordingSettings RecordingEditor::settings() const
 {
+    // Fields not made yet hold the start values.
+    if (!m_fields)
+        return RecordingSettings();
     RecordingSettings settings;
     settings.mode = static_cast<RecordingSettings::Mode>(m_mode->currentIndex());
     settings.hoursPerDay = m_hours->value();
@@ -170,6 +197,9 @@ RecordingSettings RecordingEditor::settings() const
 
 void RecordingEditor::setSettings(const RecordingSettings& settings)
 {
+    if (!m_fields && settings == RecordingSettings())
+        return;
+    makeFields();
     const QSignalBlocker blockMode(m_mode);
     m_mode->setCurrentIndex(static_cast<int>(settings.mode));
     // Plan files may hold half hours; the field shows whole ones.
@@ -189,11 +219,15 @@ void RecordingEditor::setSettings(const RecordingSettings& settings)
 
 void RecordingEditor::setStreamLimit(int streams)
 {
-    m_recordedStreams->setMaximum(std::max(streams, 1));
+    m_streamLimit = std::max(streams, 1);
+    if (m_recordedStreams)
+        m_recordedStreams->setMaximum(m_streamLimit);
 }
 
 void RecordingEditor::unfold(bool open)
 {
+    if (open)
+        makeFields();
     m_fields->setVisible(open);
     m_header->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
 }
@@ -203,10 +237,10 @@ void RecordingEditor::showSummary()
     const RecordingSettings current = settings();
     QString mode = tr("continuous");
     if (current.mode == RecordingSettings::Mode::Event)
-        mode = tr("events %1 %").arg(m_eventShare->value());
+        mode = tr("events %1 %").arg(std::lround(current.eventShare * 100.0));
     else if (current.mode == RecordingSettings::Mode::Mixed)
-        mode = tr("mixed, events %1 % %2 d").arg(m_eventShare->value()).arg(current.keptEventDays());
-    m_header->setText(tr("Recording : %1, %2 h, %3 d").arg(mode).arg(m_hours->value()).arg(current.retentionDays));
+        mode = tr("mixed, events %1 % %2 d").arg(std::lround(current.eventShare * 100.0)).arg(current.keptEventDays());
+    m_header->setText(tr("Recording : %1, %2 h, %3 d").arg(mode).arg(std::lround(current.hoursPerDay)).arg(current.retentionDays));
 }
 
 void RecordingEditor::showEventShare()

@@ -13,7 +13,7 @@ class QToolButton;
 // The compact "Recording" section of the device editor: how a group
 // records, which is what its storage is computed from. It folds to one line
 // that sums the settings up. Every field has its range, so nothing out of
-// range can be entered.
+// range can be entered. The fields are made when first unfolded.
 class RecordingEditor : public QWidget
 {
     Q_OBJECT
@@ -34,6 +34,7 @@ private:
     void showEventShare();
     void showSummary();
     void unfold(bool open);
+    void makeFields();
 
     QToolButton* m_header = nullptr;
     QWidget* m_fields = nullptr;
@@ -48,4 +49,5 @@ private:
     QSpinBox* m_nightHours = nullptr;
     QDoubleSpinBox* m_nightFactor = nullptr;
     QSpinBox* m_audio = nullptr;
+    int m_streamLimit = 1;
 };

@@ -14,6 +14,8 @@
 #include <QResizeEvent>
 #include <QStyle>
 
+#include <utility>
+
 namespace {
 
 const QSize kScenceItemSize(70, 27);
@@ -55,12 +57,39 @@ void ScenceSelector::setScenceData(const QVector<SCENCE_ITEM>& scenceData)
     m_ui->m_listWidgetScences->clear();
     qDeleteAll(m_scenceButtons);
     m_scenceButtons.clear();
+    m_waitingScences.clear();
 
     for (const SCENCE_ITEM& item : scenceData)
         addScenceItem(item);
 }
 
 void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
+{
+    // A picker hidden on purpose (the editor's, until variable rate is
+    // chosen) makes its buttons when it is first shown: most starts never
+    // show it, and every button made is styled with the window.
+    if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+        m_waitingScences.append(scenceItem);
+        return;
+    }
+    addScenceButton(scenceItem);
+}
+
+void ScenceSelector::makeWaitingButtons()
+{
+    const QVector<SCENCE_ITEM> waiting = std::exchange(m_waitingScences, {});
+    for (const SCENCE_ITEM& item : waiting)
+        addScenceButton(item);
+}
+
+void ScenceSelector::setVisible(bool visible)
+{
+    if (visible)
+        makeWaitingButtons();
+    QWidget::setVisible(visible);
+}
+
+void ScenceSelector::addScenceButton(const SCENCE_ITEM& scenceItem)
 {
     if (m_scenceButtons.contains(scenceItem.id))
         return;
@@ -86,6 +115,7 @@ void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
 
 void ScenceSelector::OnScenceSelected(int sceneType)
 {
+    makeWaitingButtons();
     // The editor reloads the scene even when it is already the selected one.
     Q_EMIT signalScenceChanged(sceneType);
 

@@ -35,6 +35,8 @@ public:
     void setScencePicture(const QString& path);
     // Checks the scene's button as a click would, and reports it.
     void selectScence(int sceneType) { OnScenceSelected(sceneType); }
+    // A picker hidden on purpose makes its buttons when it is first shown.
+    void setVisible(bool visible) override;
 
 Q_SIGNALS:
     void signalScenceChanged(int scenceType);
@@ -50,9 +52,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void addScenceButton(const SCENCE_ITEM& scenceItem);
+    void makeWaitingButtons();
+
     static QImage filled(const QImage& image, const QSize& area);
 
     std::unique_ptr<Ui::ScenceSelector> m_ui;
     QMap<int, ScenceRaidoButton*> m_scenceButtons;
     QString m_picturePath;
+    // Scenes handed in while hidden on purpose, in order, without buttons yet.
+    QVector<SCENCE_ITEM> m_waitingScences;
 };

@@ -1,5 +1,7 @@
 #include "ViewEditor.h"
 
+#include "DeviceEditor/FocusedWheelFilter.h"
+
 #include <data/PixelDensity.h>
 #include <data/SiteCheck.h>
 
@@ -51,11 +53,21 @@ ViewEditor::ViewEditor(QWidget* parent)
     // fit above "+ Add" at the window's smallest height.
     m_header->setMaximumHeight(m_header->fontMetrics().height() + 4);
     outer->addWidget(m_header);
+    connect(m_header, &QToolButton::toggled, this, &ViewEditor::unfold);
+    // The fields are made at the first unfold (or the first view handed in):
+    // most starts never open them, and every widget made here is styled
+    // with the window at its first show.
+    showFigures();
+}
+
+void ViewEditor::makeFields()
+{
+    if (m_fields)
+        return;
     m_fields = new QWidget(this);
     m_fields->setObjectName(QStringLiteral("m_widgetViewFields"));
     m_fields->hide();
-    outer->addWidget(m_fields);
-    connect(m_header, &QToolButton::toggled, this, &ViewEditor::unfold);
+    layout()->addWidget(m_fields);
 
     m_layout = new QFormLayout(m_fields);
     m_layout->setContentsMargins(0, 0, 0, 0);
@@ -126,6 +138,18 @@ ViewEditor::ViewEditor(QWidget* parent)
         connect(box, &QDoubleSpinBox::valueChanged, this, &ViewEditor::settingsChanged);
     connect(this, &ViewEditor::settingsChanged, this, &ViewEditor::showFigures);
     showFigures();
+
+    // In the Tab chain right after the line that unfolds them, as if they
+    // had been made with it.
+    QWidget* previous = m_header;
+    for (QWidget* field : m_fields->findChildren<QWidget*>()) {
+        // A combo box's list is a window of its own once it was made.
+        if ((field->focusPolicy() & Qt::TabFocus) && field->window() == window()) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+    }
+    FocusedWheelFilter::guardFieldsOf(m_fields);
 }
 
 ViewEditor::~ViewEditor() = default;
@@ -133,6 +157,9 @@ ViewEditor::~ViewEditor() = default;
 ViewSettings ViewEditor::settings() const
 {
     ViewSettings settings;
+    // Fields not made yet give no view.
+    if (!m_fields)
+        return settings;
     const int kind = m_kind->currentIndex();
     if (kind == NoView)
         return settings;
@@ -151,6 +178,9 @@ ViewSettings ViewEditor::settings() const
 
 void ViewEditor::setSettings(const ViewSettings& settings)
 {
+    if (!m_fields && !settings.isSet() && !settings.required)
+        return;
+    makeFields();
     const QSignalBlocker blockKind(m_kind);
     const QSignalBlocker blockAngle(m_angle);
     const QSignalBlocker blockFocal(m_focal);
@@ -188,6 +218,8 @@ void ViewEditor::setResolution(const QString& resolution)
 
 void ViewEditor::unfold(bool open)
 {
+    if (open)
+        makeFields();
     m_fields->setVisible(open);
     m_header->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
 }
@@ -240,12 +272,13 @@ QString ViewEditor::figuresText() const
 void ViewEditor::showFigures()
 {
     const ViewSettings view = settings();
-    const QString text = figuresText();
-    m_figures->setText(text);
     const std::optional<DetailFigures> figures = PixelDensity::figures(view, m_resolution);
-    const bool below = figures && figures->state == CheckState::Over;
-    m_figures->setProperty("below", below);
-    m_figures->setStyleSheet(below ? QStringLiteral("color:#d03030;") : QString());
+    if (m_figures) {
+        m_figures->setText(figuresText());
+        const bool below = figures && figures->state == CheckState::Over;
+        m_figures->setProperty("below", below);
+        m_figures->setStyleSheet(below ? QStringLiteral("color:#d03030;") : QString());
+    }
     QString summary;
     if (!view.isSet())
         summary = tr("none");

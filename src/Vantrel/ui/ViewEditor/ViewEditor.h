@@ -15,7 +15,7 @@ class QToolButton;
 // required there) and, at once, the pixel density that gives, the level met
 // and how far the required level holds. Folded like the Recording section,
 // to one line that sums it up. Every field has its range, so nothing out of
-// range can be entered.
+// range can be entered. The fields are made when first unfolded.
 class ViewEditor : public QWidget
 {
     Q_OBJECT
@@ -42,6 +42,7 @@ private:
     void sensorTyped();
     void showFigures();
     void unfold(bool open);
+    void makeFields();
 
     QToolButton* m_header = nullptr;
     QWidget* m_fields = nullptr;
