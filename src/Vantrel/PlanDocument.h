@@ -1,6 +1,7 @@
 #pragma once
 
 #include <data/PlanTotals.h>
+#include <data/SiteCheck.h>
 
 #include <QObject>
 #include <QString>
@@ -39,9 +40,14 @@ public:
 
     // The bandwidth tab's figures for the plan as it is now.
     const PlanTotals& totals() const { return m_totals; }
+    // The site's check (switches, recorders, groups and their problems) for
+    // the plan as it is now: made with the totals, once per change, and
+    // read by every view of the network.
+    const SiteCheck& siteCheck() const { return *m_siteCheck; }
 
 Q_SIGNALS:
-    // After every change of the plan, with totals() already up to date.
+    // After every change of the plan, with totals() and siteCheck() already
+    // up to date.
     void totalsChanged();
 
 private:
@@ -53,4 +59,5 @@ private:
     std::unique_ptr<PlanRecovery> m_recovery;
     QString m_filePath;
     PlanTotals m_totals;
+    std::unique_ptr<SiteCheck> m_siteCheck;
 };

@@ -8,6 +8,7 @@ class AboutDialog;
 class CapacityCalculation;
 class DeviceEditor;
 class HandedPlans;
+class NetworkPage;
 class PlanDocument;
 class PlanFileController;
 class ReportExporter;
@@ -36,6 +37,8 @@ public:
     AboutDialog* aboutBox() const { return m_aboutDialog; }
     PlanFileController* planFiles() const { return m_planFiles; }
     StoragePage* storagePage();
+    // Made when the Network tab is first opened.
+    NetworkPage* networkPage();
     ReportExporter* reports() const { return m_reports; }
     // Takes the plans a later start of the program hands to this one.
     HandedPlans* handedPlans() const { return m_handedPlans; }
@@ -51,6 +54,9 @@ public Q_SLOTS:
     void switchNetTab();
     void switchEncodingTab();
     void switchStorageTab();
+    void switchNetworkTab();
+    // The Bandwidth tab with the group's card in view.
+    void showGroupCard(int groupNumber);
     void onMenuHelpClicked();
     void onMenuUpdateClicked();
 
@@ -69,6 +75,7 @@ private:
     // The empty-list picture while the plan has no group, the list and
     // figures otherwise.
     void showBandwidthContent();
+    void showProblemCount();
 
     // Made first and gone last: every part below may reach the plan until
     // it goes.
@@ -81,6 +88,7 @@ private:
     AboutDialog* m_aboutDialog = nullptr;
     PlanFileController* m_planFiles = nullptr;
     StoragePage* m_storagePage = nullptr;
+    NetworkPage* m_networkPage = nullptr;
     ReportExporter* m_reports = nullptr;
     HandedPlans* m_handedPlans = nullptr;
     bool m_onBandwidthTab = true;

@@ -38,6 +38,9 @@ public:
     void setDocument(PlanDocument* document);
 
     DeviceItemWidget* cardOf(int groupNumber) const;
+    // Scrolls the group's card into the middle of the list and gives it the
+    // focus.
+    void showGroup(int groupNumber);
 
 Q_SIGNALS:
     void signalDeviceChanged(QString channelCount, QString IPCCount, QString DVRCount, QString bandWidth,
@@ -92,6 +95,10 @@ private:
     void markEditing(DeviceItemWidget* card, int groupNumber) const;
     DeviceItemWidget* cardAt(int row) const;
     void publishTotals();
+    // Marks the cards whose group, switch or recorder breaks or nears a
+    // rule of the site.
+    void showSiteStates();
+    void showSiteState(DeviceItemWidget* card, int row) const;
 
     std::unique_ptr<Ui::DeviceAddWidget> m_ui;
     std::unique_ptr<EncodingCalculator> m_calculator;

@@ -1,5 +1,7 @@
 #include "DeviceItemWidget.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include "ui_DeviceItemWidget.h"
 
 #include <data/BandwidthTotal.h>
@@ -165,6 +167,26 @@ void DeviceItemWidget::setDetail(const QString& detail, const QString& problem)
     // Marked as the editor marks a field it cannot take.
     m_detail->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color:#d03030;font-weight:bold;"));
     fitRecordingSummary(width());
+}
+
+void DeviceItemWidget::setSiteState(CheckState state, const QString& problems)
+{
+    if (state == m_siteState && (!m_siteMark || m_siteMark->toolTip() == problems))
+        return;
+    m_siteState = state;
+    if (!m_siteMark) {
+        // Most cards never carry one: it is made when first needed.
+        m_siteMark = new QLabel(this);
+        m_siteMark->setObjectName(QStringLiteral("m_labelSiteState"));
+        m_siteMark->setTextFormat(Qt::PlainText);
+        m_siteMark->setText(QStringLiteral("\u25CF"));
+        m_ui->m_hlayoutTitle->insertWidget(0, m_siteMark);
+    }
+    m_siteMark->setProperty("state", checkStateName(state));
+    m_siteMark->setStyleSheet(QStringLiteral("color:%1;").arg(
+        SkinColours::value(state == CheckState::Over ? "danger" : "warning")));
+    m_siteMark->setToolTip(problems);
+    m_siteMark->setVisible(state != CheckState::Ok);
 }
 
 void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent* event)
