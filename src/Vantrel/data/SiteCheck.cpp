@@ -1,5 +1,6 @@
 #include "SiteCheck.h"
 
+#include "NetworkCheck.h"
 #include "StorageCalculator.h"
 
 #include <QJsonArray>
@@ -15,6 +16,11 @@ namespace {
 QJsonValue tenth(double value)
 {
     return std::isfinite(value) ? QJsonValue(std::round(value * 10.0) / 10.0) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue hundredth(double value)
+{
+    return std::isfinite(value) ? QJsonValue(std::round(value * 100.0) / 100.0) : QJsonValue(QJsonValue::Null);
 }
 
 QByteArray valueText(const QJsonValue& value)
@@ -57,9 +63,19 @@ QByteArray list(const QVector<QByteArray>& items)
 
 SiteCheck::SiteCheck(const PlanData& plan, std::optional<int> disks)
 {
+    const NetworkCheck network(plan);
+    m_switches = network.switches();
+    m_recorders = network.recorders();
+    m_siteLoadKbps = network.siteLoadKbps();
+    m_problems = network.problems();
     m_groups.reserve(plan.groups.size());
-    for (int row = 0; row < plan.groups.size(); ++row)
+    m_groupStates.reserve(plan.groups.size());
+    for (int row = 0; row < plan.groups.size(); ++row) {
         checkDetail(row, plan.groups.at(row));
+        const std::optional<DetailFigures>& detail = m_groups.constLast().detail;
+        const CheckState own = detail && detail->state ? *detail->state : CheckState::Ok;
+        m_groupStates.append(std::max(own, network.placeState(row)));
+    }
     const int available = disks.value_or(plan.storage.disksAvailable);
     if (disks || available > 0)
         checkDays(plan, available);
@@ -122,12 +138,7 @@ void SiteCheck::checkDays(const PlanData& plan, int disks)
 
 CheckState SiteCheck::groupState(int row) const
 {
-    CheckState worst = CheckState::Ok;
-    for (const SiteProblem& problem : m_problems) {
-        if (problem.row == row && problem.state > worst)
-            worst = problem.state;
-    }
-    return worst;
+    return m_groupStates.value(row, CheckState::Ok);
 }
 
 bool SiteCheck::hasOver() const
@@ -152,7 +163,7 @@ QVector<SiteProblem> SiteCheck::problemsOfRow(int row) const
 const SiteProblem* SiteCheck::siteProblem() const
 {
     for (const SiteProblem& problem : m_problems) {
-        if (problem.object == QLatin1String("site"))
+        if (problem.object == QLatin1String("site") && problem.rule == QLatin1String("days"))
             return &problem;
     }
     return nullptr;
@@ -199,8 +210,32 @@ QByteArray SiteCheck::toJson() const
         }
         groups.append(entry.text());
     }
+    QVector<QByteArray> switches;
+    for (const SwitchFigures& sw : m_switches) {
+        switches.append(JsonObjectText()
+                            .add("id", QJsonValue(sw.id))
+                            .add("uplinkMbps", tenth(sw.loadKbps / BandwidthTotal::kKbpsPerMbps))
+                            .add("utilisation", hundredth(sw.utilisation))
+                            .add("portsUsed", QJsonValue(sw.portsUsed))
+                            .add("poeW", tenth(sw.poeW))
+                            .add("state", QJsonValue(checkStateName(sw.state)))
+                            .text());
+    }
+    QVector<QByteArray> recorders;
+    for (const RecorderFigures& rec : m_recorders) {
+        recorders.append(JsonObjectText()
+                             .add("id", QJsonValue(rec.id))
+                             .add("channels", QJsonValue(rec.channelsUsed))
+                             .add("inputMbps", tenth(rec.inputKbps / BandwidthTotal::kKbpsPerMbps))
+                             .add("disks", rec.disks ? QJsonValue(double(*rec.disks)) : QJsonValue(QJsonValue::Null))
+                             .add("state", QJsonValue(checkStateName(rec.state)))
+                             .text());
+    }
     JsonObjectText out;
-    out.add("problems", list(problems)).add("groups", list(groups));
+    out.add("problems", list(problems))
+        .add("switches", list(switches))
+        .add("recorders", list(recorders))
+        .add("groups", list(groups));
     if (m_days) {
         out.add("disks", QJsonValue(m_days->disks));
         out.add("days", daysJson(*m_days));

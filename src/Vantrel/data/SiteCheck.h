@@ -5,6 +5,7 @@
 #include "NetworkFigures.h"
 #include "PixelDensity.h"
 #include "PlanTypes.h"
+#include "SiteProblem.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -12,27 +13,6 @@
 #include <QVector>
 
 #include <optional>
-
-// One rule of the site that a figure breaks or comes near: its object, the
-// figure, the limit and a sentence that says what to change.
-struct SiteProblem
-{
-    // "switch", "recorder", "group", "site"
-    QString object;
-    // The switch's or recorder's id, the group's number; empty for the site.
-    QString id;
-    // "uplink", "ports", "poe", "channels", "input", "disks", "detail", "days"
-    QString rule;
-    CheckState state = CheckState::Over;
-    double value = 0.0;
-    double limit = 0.0;
-    QString unit;
-    QString text;
-    // The group's row in the plan; -1 for the site, a switch or a recorder.
-    int row = -1;
-    // The switch's or recorder's place in the plan's network; -1 otherwise.
-    int index = -1;
-};
 
 // Checks a plan against the rules of a site design and lists what breaks
 // them. It walks the groups once, each rule adding its figures as it
@@ -73,9 +53,10 @@ public:
     bool hasOver() const;
     // The problems of one row of the plan.
     QVector<SiteProblem> problemsOfRow(int row) const;
+    // The site's shortfall of disks for the days asked, if any.
     const SiteProblem* siteProblem() const;
 
-    // {"problems":[...],"groups":[{"number":1,"pxPerM":131.2,"level":"recognise",
+    // {"problems":[...],"switches":[...],"recorders":[...],"groups":[{"number":1,"pxPerM":131.2,"level":"recognise",
     // "farthestM":13.1,"state":"ok"}]} as the command line prints it; with
     // "days" and "factor" when disks were given.
     QByteArray toJson() const;
@@ -95,5 +76,6 @@ private:
     QVector<SiteProblem> m_problems;
     QVector<SwitchFigures> m_switches;
     QVector<RecorderFigures> m_recorders;
+    QVector<CheckState> m_groupStates;
     double m_siteLoadKbps = 0.0;
 };

@@ -39,21 +39,39 @@ UplinkCheck::Level UplinkCheck::level() const
 {
     if (!hasUplink())
         return Level::NoUplink;
+    switch (stateOf(m_loadKbps, m_uplink.kbps())) {
+    case CheckState::Ok:
+        return Level::Comfortable;
+    case CheckState::Warn:
+        return Level::Tight;
+    case CheckState::Over:
+        break;
+    }
+    return Level::Over;
+}
+
+CheckState UplinkCheck::stateOf(double loadKbps, double capacityKbps)
+{
     // Compared without dividing, so 70 % and 100 % land exactly on their
     // side of the line.
-    const double capacity = m_uplink.kbps();
-    if (m_loadKbps * 10.0 <= capacity * 7.0)
-        return Level::Comfortable;
-    if (m_loadKbps <= capacity)
-        return Level::Tight;
-    return Level::Over;
+    const double load = loadKbps > 0.0 ? loadKbps : 0.0;
+    if (load * 10.0 <= capacityKbps * 7.0 && (capacityKbps > 0.0 || load == 0.0))
+        return CheckState::Ok;
+    if (load <= capacityKbps)
+        return CheckState::Warn;
+    return CheckState::Over;
+}
+
+QString UplinkCheck::percentOf(double loadKbps, double capacityKbps)
+{
+    return capacityKbps > 0.0 ? tenthText(loadKbps * 100.0 / capacityKbps) : QString();
 }
 
 QString UplinkCheck::percentText() const
 {
     if (!hasUplink())
         return QString();
-    return tenthText(m_loadKbps * 100.0 / m_uplink.kbps()) + QStringLiteral(" %");
+    return percentOf(m_loadKbps, m_uplink.kbps()) + QStringLiteral(" %");
 }
 
 QString UplinkCheck::message() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CheckState.h"
 #include "PlanTypes.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,12 @@ public:
     // A rate in the largest unit that keeps it at 1 or more (units step by
     // 1024), rounded up to a tenth: "1.4 Gbps", "100 Mbps".
     static QString rateText(double kbps);
+    // The one utilisation rule of every link of the site: ok up to 70 % of
+    // the capacity, warn up to 100 %, over beyond; a capacity of 0 or less
+    // carries nothing, so any load on it is over.
+    static CheckState stateOf(double loadKbps, double capacityKbps);
+    // A share in percent rounded up to a tenth, "70", "69.9", "140".
+    static QString percentOf(double loadKbps, double capacityKbps);
 
 private:
     double m_loadKbps = 0.0;
