@@ -1,5 +1,7 @@
 #include "NetworkPlaceEditor.h"
 
+#include <data/NetworkCheck.h>
+
 #include <Fenwork/PlainText.h>
 
 #include <QComboBox>
@@ -9,14 +11,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 namespace {
-
-// The watts a PoE class reserves at the switch (IEEE 802.3af/at/bt), as the
-// site check counts them; shown beside each class.
-constexpr std::array<double, NetworkPlace::kMaxPoeClass + 1> kClassWatts = { 15.4, 4.0, 7.0, 15.4, 30.0,
-                                                                           45.0, 60.0, 75.0, 90.0 };
 
 void refill(QComboBox* box, const QVector<QPair<QString, QString>>& items)
 {
@@ -86,7 +82,8 @@ QString NetworkPlaceEditor::poeClassText(int poeClass)
 {
     if (poeClass < 0 || poeClass > NetworkPlace::kMaxPoeClass)
         return tr("None (own supply)");
-    return tr("Class %1 (%2 W)").arg(poeClass).arg(kClassWatts[std::size_t(poeClass)]);
+    // The watts the site check reserves for the class at the switch.
+    return tr("Class %1 (%2 W)").arg(poeClass).arg(NetworkCheck::poeTenthsOfWatt(poeClass) / 10.0);
 }
 
 NetworkPlace NetworkPlaceEditor::place() const
