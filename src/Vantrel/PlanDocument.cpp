@@ -17,7 +17,6 @@ PlanDocument::PlanDocument(const QString& recoveryPath, QObject* parent)
     : QObject(parent)
     , m_editor(new PlanEditor(this))
     , m_recovery(std::make_unique<PlanRecovery>(m_editor->plan(), recoveryPath))
-    , m_siteCheck(std::make_unique<SiteCheck>(m_editor->plan()->data()))
 {
     // Connected before any page: whoever hears of a change reads totals
     // that already include it.
@@ -67,7 +66,7 @@ void PlanDocument::setFilePath(const QString& path)
 void PlanDocument::recountTotals()
 {
     m_totals = PlanTotals(m_editor->plan()->groups());
-    m_siteCheck = std::make_unique<SiteCheck>(m_editor->plan()->data());
+    m_siteCheck = SiteCheck(m_editor->plan()->data());
     Q_EMIT totalsChanged();
 }
 

@@ -40,10 +40,9 @@ public:
 
     // The bandwidth tab's figures for the plan as it is now.
     const PlanTotals& totals() const { return m_totals; }
-    // The site's check (switches, recorders, groups and their problems) for
-    // the plan as it is now: made with the totals, once per change, and
-    // read by every view of the network.
-    const SiteCheck& siteCheck() const { return *m_siteCheck; }
+    // The site's check for the plan as it is now: its network's figures,
+    // the load through the site uplink and the problems.
+    const SiteCheck& siteCheck() const { return m_siteCheck; }
 
 Q_SIGNALS:
     // After every change of the plan, with totals() and siteCheck() already
@@ -59,5 +58,5 @@ private:
     std::unique_ptr<PlanRecovery> m_recovery;
     QString m_filePath;
     PlanTotals m_totals;
-    std::unique_ptr<SiteCheck> m_siteCheck;
+    SiteCheck m_siteCheck{ PlanData() };
 };

@@ -1,5 +1,6 @@
 #include "PlanReport.h"
 
+#include "NetworkCheck.h"
 #include "PlanFile.h"
 
 #include <cmath>
@@ -11,7 +12,8 @@ PlanReport::PlanReport(const PlanData& plan, const QDate& date, StoragePart stor
     , m_date(date)
     , m_videoStandard(plan.videoStandard)
     , m_totals(plan.groups)
-    , m_uplinkCheck(m_totals.bandwidth().sum(), plan.uplink)
+    // The flows that leave the site, as the window's gauge counts them.
+    , m_uplinkCheck(NetworkCheck(plan).siteLoadKbps(), plan.uplink)
 {
     if (storage == StoragePart::Included)
         m_storage.emplace(plan);

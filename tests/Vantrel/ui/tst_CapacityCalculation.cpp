@@ -3,6 +3,7 @@
 #include "PlanDocument.h"
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "EncodeingPage/EncodeingPage.h"
+#include "UplinkGauge/UplinkGauge.h"
 #include "WidgetDeviceListBorder/WidgetDeviceListBorder.h"
 
 #include <Fenwork/Label.h>
@@ -16,6 +17,7 @@
 
 #include <QLayout>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -93,6 +95,7 @@ private Q_SLOTS:
     void figuresFitTheirLabels_data();
     void figuresFitTheirLabels();
     void deviceChangesReachBandwidthPage();
+    void gaugeMeasuresWhatLeavesTheSite();
     void clearWithoutGroups();
     void clearDeclined();
     void clearConfirmed();
@@ -270,6 +273,37 @@ void tst_CapacityCalculation::deviceChangesReachBandwidthPage()
         QCOMPARE(bandwidth->findChild<aptui::Label*>(name)->text(),
                  reference.findChild<aptui::Label*>(name)->text());
     }
+}
+
+void tst_CapacityCalculation::gaugeMeasuresWhatLeavesTheSite()
+{
+    const auto* gauge = m_page->findChild<UplinkGauge*>("picLabel");
+    PlanEditor* editor = m_document->editor();
+    editor->setUplink(UplinkSettings{ QString(), 10.0 });
+    PlanGroup kept{ DeviceGroupBuilder("IPC", "Gate", 1).channels(5).rate(1280), {} };
+    kept.network.switchId = QStringLiteral("sw");
+    kept.network.recorderId = QStringLiteral("nvr");
+    editor->addGroup(kept);
+    editor->addGroup(PlanGroup{ DeviceGroupBuilder("IPC", "Yard", 2).channels(2).rate(1024), {} });
+    // Without a network every stream leaves: 6400 + 2048 kbps of 10240.
+    QCOMPARE(gauge->check().loadKbps(), 8448.0);
+    QCOMPARE(gauge->check().level(), UplinkCheck::Level::Tight);
+
+    // The gate records on site once its switch and recorder are there.
+    PlanNetwork network;
+    NetworkSwitch sw;
+    sw.id = QStringLiteral("sw");
+    network.switches = { sw };
+    NetworkRecorder nvr;
+    nvr.id = QStringLiteral("nvr");
+    nvr.switchId = QStringLiteral("sw");
+    network.recorders = { nvr };
+    editor->setNetwork(network);
+    QCOMPARE(gauge->check().loadKbps(), 2048.0);
+    QCOMPARE(gauge->check().level(), UplinkCheck::Level::Comfortable);
+    QCOMPARE(m_document->siteCheck().siteLoadKbps(), 2048.0);
+    editor->undoStack()->undo();
+    QCOMPARE(gauge->check().loadKbps(), 8448.0);
 }
 
 void tst_CapacityCalculation::clearWithoutGroups()

@@ -86,7 +86,7 @@ BandWidthPage::BandWidthPage(QWidget* parent)
         "<span style=\" font-family:'Arial'; font-size:14px; color:@text-secondary;\">%2</span>\t\t</p>\t\t</body></html>"));
 
     // An empty plan's figures until the page is given a plan's.
-    showPlan(PlanTotals(), UplinkSettings());
+    showPlan(PlanTotals(), 0.0, UplinkSettings());
 }
 
 QString BandWidthPage::unitText(BandwidthTotal::Unit unit)
@@ -102,13 +102,15 @@ QString BandWidthPage::unitText(BandwidthTotal::Unit unit)
     return tr("Kpbs");
 }
 
-void BandWidthPage::showPlan(const PlanTotals& totals, const UplinkSettings& uplink)
+void BandWidthPage::showPlan(const PlanTotals& totals, double siteLoadKbps, const UplinkSettings& uplink)
 {
     const BandwidthTotal& total = totals.bandwidth();
     onSetAllCount(QString::number(totals.channels()), QString::number(totals.ipcChannels()),
                   QString::number(totals.dvrChannels()), total.windowText(), unitText(total.unit()));
     // The plain load: the gauge's 70 % line is the headroom the total adds.
-    showUplinkCheck(UplinkCheck(total.sum(), uplink));
+    // Streams recorded on site never reach the uplink, so it is the load of
+    // the flows that leave, the whole sum when the plan has no network.
+    showUplinkCheck(UplinkCheck(siteLoadKbps, uplink));
     showUplink(uplink);
 }
 

@@ -35,7 +35,9 @@ public:
     static QString unitText(BandwidthTotal::Unit unit);
 
     // The plan's counts, total and uplink gauge, all from one set of totals.
-    void showPlan(const PlanTotals& totals, const UplinkSettings& uplink);
+    // siteLoadKbps: the plain load of the flows that leave through the site
+    // uplink, which the gauge measures.
+    void showPlan(const PlanTotals& totals, double siteLoadKbps, const UplinkSettings& uplink);
 
 public Q_SLOTS:
     void setChannelCount(const QString& value);

@@ -59,7 +59,8 @@ void CapacityCalculation::setDocument(PlanDocument* document)
 
 void CapacityCalculation::showFigures()
 {
-    m_ui->m_dataCalculatorPage->showPlan(m_document->totals(), m_document->plan()->uplink());
+    m_ui->m_dataCalculatorPage->showPlan(m_document->totals(), m_document->siteCheck().siteLoadKbps(),
+                                         m_document->plan()->uplink());
 }
 
 CapacityCalculation::~CapacityCalculation() = default;
