@@ -17,6 +17,9 @@
 #   render_window --part detail (the warehouse example at 1200 x 750):
 #       view-section[-zh].png (the View section on a camera short of its
 #       level), storage-disks-available[-zh].png, storage-disks-short[-zh].png
+#   render_window --part network (the campus example at 1200 x 750):
+#       network-tab[-zh].png (the switch tree), network-problems[-zh].png
+#       (the first example with problems, its first one clicked)
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first two pages through pdftoppm:
@@ -151,6 +154,10 @@ for language in 0 1; do
     done
     render detail "$out"
     for name in view-section storage-disks-available storage-disks-short; do
+        cp "$out/$name$suffix.png" "$images/"
+    done
+    render network "$out"
+    for name in network-tab network-problems; do
         cp "$out/$name$suffix.png" "$images/"
     done
     render gauge "$out"

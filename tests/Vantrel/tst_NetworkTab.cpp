@@ -11,7 +11,6 @@
 #include "PlanFileController.h"
 #include "SectionBar/SectionBar.h"
 
-#include <TempProgramDir.h>
 #include <WidgetLookup.h>
 #include <data/PlanRecovery.h>
 #include <data/SiteCheck.h>
@@ -112,7 +111,6 @@ private:
     void placeGroup(int groupNumber, const QString& switchName, const QString& recorderName, const QString& poe);
     void checkTreeAgainstCheck(const NetworkPage* page, const PlanData& data);
 
-    std::unique_ptr<TempProgramDir> m_program;
     std::unique_ptr<Vantrel> m_window;
 };
 
@@ -121,7 +119,6 @@ void tst_NetworkTab::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("VantrelTests"));
     QFile::remove(PlanRecovery::defaultPath());
-    m_program = std::make_unique<TempProgramDir>(TempProgramDir::ShippedData);
     m_window = std::make_unique<Vantrel>();
     m_window->resize(1200, 750);
     m_window->show();
@@ -290,6 +287,17 @@ void tst_NetworkTab::aSiteIsBuiltOnTheTabAndADeletionLosesNoGroup()
     QTest::mouseClick(problems->viewport(), Qt::LeftButton, {}, itemRect.center());
     QCOMPARE(page->currentId(), QStringLiteral("sw2"));
     QCOMPARE(page->groupList()->count(), 2);
+    // A group of the node opens its card on the Bandwidth tab, and back.
+    QListWidget* groups = page->groupList();
+    const QPoint second = groups->visualItemRect(groups->item(1)).center();
+    // A view takes a double-click on the item its press chose.
+    QTest::mouseClick(groups->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(groups->viewport(), Qt::LeftButton, {}, second);
+    QVERIFY(!page->isVisible());
+    QVERIFY(child<QToolButton>("bandwidthBtn")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), m_window->capacityCalculation()->deviceAddPage()->cardOf(2));
+    QTest::mouseClick(child<QToolButton>("networkBtn"), Qt::LeftButton);
+    QVERIFY(page->isVisible());
 
     // Deleting Floor 1 asks where its groups go; its parent takes them, in
     // one step that Undo takes back whole.
@@ -344,6 +352,7 @@ void tst_NetworkTab::everyExampleShowsWhatTheCommandLineChecks()
     page.resize(900, 600);
     page.show();
     const QVector<ExamplePlans::Entry> examples = ExamplePlans::available();
+    QCOMPARE(examples.size(), 5);
     for (int i = 0; i < examples.size(); ++i) {
         files.examplesMenu()->actions().at(i)->trigger();
         QProcess process;

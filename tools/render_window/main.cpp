@@ -16,6 +16,8 @@
 //   frame     the toolkit's frame, about popup and cover with the skin
 //   gauge     the bandwidth column's uplink gauge in each of its states
 //   report    the PDF report of a 20-group plan (report.pdf, report-zh.pdf)
+//   network   the Network tab of the campus example, and its problems list
+//             on an example with problems
 // The parts that do not start the shell still speak the language of
 // setup.xml.
 // The output folder defaults to /tmp/render_window.
@@ -80,7 +82,8 @@ int main(int argc, char** argv)
     const Options options = parse(argc, argv);
     const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"),
                                QStringLiteral("capacity"), QStringLiteral("editor"), QStringLiteral("frame"),
-                               QStringLiteral("gauge"), QStringLiteral("report"), QStringLiteral("detail")};
+                               QStringLiteral("gauge"), QStringLiteral("report"), QStringLiteral("detail"),
+                               QStringLiteral("network")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
                             << "] [--geometry] [output folder]\n";
@@ -95,6 +98,8 @@ int main(int argc, char** argv)
         return renderMinSize(argc, argv, outDir) ? 0 : 1;
     if (options.part == QLatin1String("detail"))
         return renderDetail(argc, argv, outDir) ? 0 : 1;
+    if (options.part == QLatin1String("network"))
+        return renderNetwork(argc, argv, outDir) ? 0 : 1;
 
     QApplication app(argc, argv);
     bool ok = false;

@@ -69,8 +69,25 @@ NetworkPage::NetworkPage(PlanDocument* document, QWidget* parent)
     m_tree->setUniformRowHeights(true);
     m_tree->setAllColumnsShowFocus(true);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_tree->header()->setStretchLastSection(false);
-    m_tree->header()->setSectionResizeMode(NetworkTreeModel::NameColumn, QHeaderView::Stretch);
+    // The figures' columns are as wide as their longest usual text, set once:
+    // fitting them to their contents would measure every row on each edit.
+    QHeaderView* header = m_tree->header();
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(40);
+    header->setSectionResizeMode(NetworkTreeModel::NameColumn, QHeaderView::Stretch);
+    const QFontMetrics metrics = m_tree->fontMetrics();
+    const int padding = 3 * metrics.averageCharWidth();
+    const QList<QPair<int, QString>> widest = {
+        { NetworkTreeModel::GroupsColumn, tr("Groups") },
+        { NetworkTreeModel::LoadColumn, QStringLiteral("999.9 Mbps / 999.9 Mbps") },
+        { NetworkTreeModel::UseColumn, QStringLiteral("999.9 % 999") },
+        { NetworkTreeModel::PortsColumn, tr("Ports / channels") },
+        { NetworkTreeModel::PowerColumn, QStringLiteral("9999.9 / 9999.9 W") },
+    };
+    for (const auto& column : widest) {
+        header->setSectionResizeMode(column.first, QHeaderView::Interactive);
+        header->resizeSection(column.first, metrics.horizontalAdvance(column.second) + padding);
+    }
     m_tree->setMinimumHeight(120);
 
     auto* lower = new QWidget(splitter);

@@ -228,7 +228,7 @@ QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigur
         text = QString::number(figures->groupCount);
         break;
     case LoadColumn:
-        text = tr("%1 of %2").arg(UplinkCheck::rateText(figures->loadKbps), UplinkCheck::rateText(figures->capacityKbps));
+        text = tr("%1 / %2").arg(UplinkCheck::rateText(figures->loadKbps), UplinkCheck::rateText(figures->capacityKbps));
         state = figures->uplinkState;
         break;
     case UseColumn:
@@ -287,7 +287,7 @@ QVariant NetworkTreeModel::recorderData(const NetworkRecorder& recorder, const R
         text = QString::number(figures->groupCount);
         break;
     case LoadColumn:
-        text = tr("%1 of %2").arg(UplinkCheck::rateText(figures->inputKbps), UplinkCheck::rateText(figures->capacityKbps));
+        text = tr("%1 / %2").arg(UplinkCheck::rateText(figures->inputKbps), UplinkCheck::rateText(figures->capacityKbps));
         state = figures->inputState;
         break;
     case UseColumn:

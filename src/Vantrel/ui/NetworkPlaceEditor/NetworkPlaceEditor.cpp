@@ -126,9 +126,12 @@ QString NetworkPlaceEditor::summaryText() const
     const NetworkPlace shown = place();
     if (!shown.isSet())
         return tr("none");
+    // What is set, short enough for the folded line.
     QStringList parts;
-    parts << (shown.switchId.isEmpty() ? tr("no switch") : m_switch->currentText());
-    parts << (shown.recorderId.isEmpty() ? tr("no recorder") : m_recorder->currentText());
+    if (!shown.switchId.isEmpty())
+        parts << m_switch->currentText();
+    if (!shown.recorderId.isEmpty())
+        parts << m_recorder->currentText();
     if (shown.poeClass != NetworkPlace::kNoPoe)
         parts << tr("PoE %1").arg(shown.poeClass);
     return parts.join(QStringLiteral(", "));
