@@ -74,6 +74,10 @@ NetworkPlaceEditor::NetworkPlaceEditor(QWidget* parent)
         connect(box, &QComboBox::currentIndexChanged, this, &NetworkPlaceEditor::placeChanged);
     connect(this, &NetworkPlaceEditor::placeChanged, this, &NetworkPlaceEditor::showSummary);
     showSummary();
+    // Shown once the plan has a switch or a recorder to choose: a plan
+    // without a network has nothing to place its groups on, and the line
+    // would cost "+ Add" its room at the window's smallest height.
+    hide();
 }
 
 NetworkPlaceEditor::~NetworkPlaceEditor() = default;
@@ -119,6 +123,7 @@ void NetworkPlaceEditor::setNetwork(const PlanNetwork& network)
     refill(m_switch, switches);
     refill(m_recorder, recorders);
     showSummary();
+    setVisible(!network.isEmpty());
 }
 
 QString NetworkPlaceEditor::summaryText() const

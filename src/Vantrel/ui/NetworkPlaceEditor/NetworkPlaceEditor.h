@@ -11,7 +11,8 @@ class QToolButton;
 // The "Network" section of the device editor: the switch the group's
 // cameras plug into, the recorder that records them and the PoE class they
 // draw (or their own supply). Folded like the View section, to one line that
-// sums it up. It only offers the plan's own switches and recorders.
+// sums it up. It only offers the plan's own switches and recorders, and is
+// hidden while the plan has none.
 class NetworkPlaceEditor : public QWidget
 {
     Q_OBJECT
@@ -23,7 +24,7 @@ public:
     NetworkPlace place() const;
     void setPlace(const NetworkPlace& place);
     // The switches and recorders to choose from; a chosen one that is gone
-    // falls back to none.
+    // falls back to none. An empty network hides the section.
     void setNetwork(const PlanNetwork& network);
     QString summaryText() const;
 
