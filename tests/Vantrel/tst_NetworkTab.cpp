@@ -327,6 +327,29 @@ void tst_NetworkTab::aSiteIsBuiltOnTheTabAndADeletionLosesNoGroup()
     QCOMPARE(plan()->groupAt(1).network.switchId, QStringLiteral("sw2"));
     checkTreeAgainstCheck(page, plan()->data());
 
+    // A group's own problem (its cameras see too little at their distance)
+    // is in the list too; a click on it shows the group's card.
+    PlanGroup far = plan()->groupAt(1);
+    far.view.hfovDeg = 90;
+    far.view.distanceM = 200;
+    far.view.required = DetailLevel::Identify;
+    m_window->document()->editor()->replaceGroup(far);
+    int groupProblem = -1;
+    for (int i = 0; i < problems->count(); ++i) {
+        if (m_window->document()->siteCheck().problems().at(i).object == QLatin1String("group"))
+            groupProblem = i;
+    }
+    QVERIFY(groupProblem >= 0);
+    QCOMPARE(problems->count(), m_window->document()->siteCheck().problems().size());
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::mouseClick(problems->viewport(), Qt::LeftButton, {},
+                      problems->visualItemRect(problems->item(groupProblem)).center());
+    QVERIFY(child<QToolButton>("bandwidthBtn")->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), m_window->capacityCalculation()->deviceAddPage()->cardOf(2));
+    m_window->document()->undoStack()->undo();
+    QTest::mouseClick(child<QToolButton>("networkBtn"), Qt::LeftButton);
+
     // Core holds a recorder and no other switch is outside it: deleting it
     // offers nowhere to go, and Cancel leaves all as it was.
     page->selectNode(QStringLiteral("sw1"));

@@ -18,6 +18,7 @@
 #include <edit/PlanEditor.h>
 
 #include <QMenu>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -323,8 +324,14 @@ void DeviceAddPage::showGroup(int groupNumber)
     if (row < 0)
         return;
     m_ui->deviceListWidget->scrollToRow(row, QAbstractItemView::PositionAtCenter);
-    if (QWidget* card = m_ui->deviceListWidget->ensureCell(row))
-        card->setFocus(Qt::OtherFocusReason);
+    QWidget* card = m_ui->deviceListWidget->ensureCell(row);
+    if (!card)
+        return;
+    card->setFocus(Qt::OtherFocusReason);
+    // A list that was hidden places its cards once it is laid out again;
+    // the card takes the focus then.
+    if (!card->hasFocus())
+        QTimer::singleShot(0, card, [card] { card->setFocus(Qt::OtherFocusReason); });
 }
 
 void DeviceAddPage::showSiteStates()
