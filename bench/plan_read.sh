@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Reading a plan, timed from outside: vantrel-cli totals and storage, whole
+# Reading a plan, timed from outside: vantrel-cli totals, storage and check, whole
 # process, on the city example (10,000 groups) and on a plan grown to
 # 100,000 groups, beside the parse floors in the same run: a process that
 # only parses the file (QJsonDocument, and the plan reader's RapidJSON
@@ -43,6 +43,8 @@ for plan in "$city" "$big"; do
     tag=$([ "$plan" = "$city" ] && echo "city 10k" || echo "grown 100k")
     add "$tag  totals" "$bin/vantrel-cli" totals "$plan"
     add "$tag  storage" "$bin/vantrel-cli" storage "$plan"
+    # check exits 1 for a design with a problem over (the city's uplink).
+    add "$tag  check" bash -c '"$0" check "$1" >/dev/null; [ $? -le 1 ]' "$bin/vantrel-cli" "$plan"
     if [ -n "$before" ]; then
         add "$tag  totals (before)" "$before" --data "$bin" totals "$plan"
         add "$tag  storage (before)" "$before" --data "$bin" storage "$plan"

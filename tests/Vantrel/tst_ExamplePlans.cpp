@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void everyExampleOpensAndAgreesWithTheCommandLine();
     void windowMenuOpensAnExample();
     void detailAndDaysAgreeWithTheCommandLine();
+    void networkAgreesWithTheCommandLine();
 
 private:
     void checkRates(const PlanData& plan);
@@ -156,8 +158,9 @@ void tst_ExamplePlans::everyExampleOpensAndAgreesWithTheCommandLine()
         checkRates(plan);
 
         const PlanTotals totals(plan.groups);
-        // The notes say what the uplink gauge shows.
-        const UplinkCheck uplink(totals.bandwidth().sum(), plan.uplink);
+        // The notes say what the uplink gauge shows: the streams that leave
+        // the site.
+        const UplinkCheck uplink(document.siteCheck().siteLoadKbps(), plan.uplink);
         const char* colour = uplink.level() == UplinkCheck::Level::Comfortable ? "green"
             : uplink.level() == UplinkCheck::Level::Tight                     ? "amber"
                                                                               : "red";
@@ -249,6 +252,68 @@ void tst_ExamplePlans::detailAndDaysAgreeWithTheCommandLine()
         QVERIFY(m_window->storagePage()->diskDaysText().contains(QStringLiteral("to spare")));
         m_window->switchNetTab();
     }
+}
+
+// Every example's switches, recorders and problems as vantrel-cli check
+// prints them are the site check's, which the window's Network tab shows.
+void tst_ExamplePlans::networkAgreesWithTheCommandLine()
+{
+    const auto tenth = [](double value) { return std::round(value * 10.0) / 10.0; };
+    QStringList networkProblems;
+    for (const ExamplePlans::Entry& example : ExamplePlans::available()) {
+        const PlanFile::ReadResult read = PlanFile::read(example.path);
+        QVERIFY2(read.ok, qPrintable(read.error));
+        const SiteCheck site(read.plan);
+        int exitCode = -1;
+        const QJsonObject check = cli({ QStringLiteral("check"), example.path }, &exitCode);
+        QCOMPARE(exitCode, site.hasOver() ? 1 : 0);
+
+        const QJsonArray switches = check.value("switches").toArray();
+        QCOMPARE(switches.size(), site.switches().size());
+        for (int i = 0; i < switches.size(); ++i) {
+            const QJsonObject shown = switches.at(i).toObject();
+            const SwitchFigures& sw = site.switches().at(i);
+            QCOMPARE(shown.value("id").toString(), sw.id);
+            QCOMPARE(shown.value("uplinkMbps").toDouble(), tenth(sw.loadKbps / 1024.0));
+            QCOMPARE(shown.value("utilisation").toDouble(), std::round(sw.utilisation * 100.0) / 100.0);
+            QCOMPARE(shown.value("portsUsed").toInt(), sw.portsUsed);
+            QCOMPARE(shown.value("poeW").toDouble(), tenth(sw.poeW));
+            QCOMPARE(shown.value("state").toString(), checkStateName(sw.state));
+        }
+        const QJsonArray recorders = check.value("recorders").toArray();
+        QCOMPARE(recorders.size(), site.recorders().size());
+        for (int i = 0; i < recorders.size(); ++i) {
+            const QJsonObject shown = recorders.at(i).toObject();
+            const RecorderFigures& rec = site.recorders().at(i);
+            QCOMPARE(shown.value("id").toString(), rec.id);
+            QCOMPARE(shown.value("channels").toInt(), rec.channelsUsed);
+            QCOMPARE(shown.value("inputMbps").toDouble(), tenth(rec.inputKbps / 1024.0));
+            QCOMPARE(shown.value("disks").toInteger(), rec.disks.value_or(-1));
+            QCOMPARE(shown.value("state").toString(), checkStateName(rec.state));
+        }
+        const QJsonArray problems = check.value("problems").toArray();
+        QCOMPARE(problems.size(), site.problems().size());
+        for (int i = 0; i < problems.size(); ++i) {
+            const QJsonObject shown = problems.at(i).toObject();
+            const SiteProblem& problem = site.problems().at(i);
+            QCOMPARE(shown.value("object").toString(), problem.object);
+            QCOMPARE(shown.value("id").toString(), problem.id);
+            QCOMPARE(shown.value("rule").toString(), problem.rule);
+            QCOMPARE(shown.value("state").toString(), checkStateName(problem.state));
+            QCOMPARE(shown.value("text").toString(), problem.text);
+            if (problem.object == QLatin1String("switch") || problem.object == QLatin1String("recorder"))
+                networkProblems << QStringLiteral("%1 %2 %3 %4").arg(QFileInfo(example.path).baseName(), problem.id,
+                                                                     problem.rule, checkStateName(problem.state));
+        }
+        if (QFileInfo(example.path).baseName() == QLatin1String("city")) {
+            QCOMPARE(site.switches().size(), 311);
+            QCOMPARE(site.recorders().size(), 60);
+        }
+    }
+    // The campus is a clean design and the city's only fault is its uplink;
+    // the office's first draft shows one problem of each kind.
+    QCOMPARE(networkProblems, QStringList({ "office-building parking uplink warn", "office-building parking poe over",
+                                            "office-building nvr2 channels over" }));
 }
 
 QTEST_MAIN(tst_ExamplePlans)

@@ -186,6 +186,9 @@ void tst_CommandLine::refusesAndExplains()
              1);
     QCOMPARE(exitCode({ QStringLiteral("fit"), QStringLiteral("--mbps") }), 2);
     QCOMPARE(exitCode({ QStringLiteral("frobnicate") }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("check") }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("check"), bad, bad }), 2);
+    QCOMPARE(exitCode({ QStringLiteral("check"), bad }), 1);
     QCOMPARE(exitCode({ QStringLiteral("--data"), bad, QStringLiteral("totals"), bad }), 2);
 
     // A name the tables do not list is refused, as the window refuses it,

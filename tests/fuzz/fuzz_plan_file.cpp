@@ -10,9 +10,11 @@
 #include <data/DeviceConfigStore.h>
 #include <data/PlanFile.h>
 #include <data/PlanNameCheck.h>
+#include <data/SiteCheck.h>
 
 #include <QCoreApplication>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -38,6 +40,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString unknown = PlanNameCheck::firstUnknown(read.plan, store, QStringLiteral("fuzz.vantrel"));
     FuzzCheck::require(unknown.size() < kLongestMessage, "an unknown name is quoted only in part");
     FuzzCheck::totalsAndStorage(read.plan.groups, read.plan.storage);
+    // An opened network fits together, and its check gives finite figures.
+    FuzzCheck::require(PlanFile::networkProblem(read.plan, QStringLiteral("fuzz.vantrel")).isEmpty(),
+                       "an opened plan's network fits together");
+    const SiteCheck check(read.plan);
+    const auto finite = [](double value) { return std::isfinite(value) && value >= 0.0; };
+    FuzzCheck::require(finite(check.siteLoadKbps()), "the site uplink's load is a finite figure");
+    FuzzCheck::require(check.switches().size() == read.plan.network.switches.size(), "every switch is checked");
+    for (const SwitchFigures& sw : check.switches())
+        FuzzCheck::require(finite(sw.loadKbps) && finite(sw.poeW) && sw.portsUsed >= 0, "a switch's figures are finite");
+    for (const RecorderFigures& rec : check.recorders())
+        FuzzCheck::require(finite(rec.inputKbps) && rec.channelsUsed >= 0, "a recorder's figures are finite");
     const QByteArray written = PlanFile::toJson(read.plan);
     const PlanFile::ReadResult again = PlanFile::fromJson(written, QStringLiteral("fuzz.vantrel"));
     FuzzCheck::require(again.ok, "a written plan opens again");

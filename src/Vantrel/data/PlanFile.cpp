@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QHash>
 #include <QSet>
 
 #include <cmath>
@@ -112,6 +113,19 @@ void appendView(QByteArray& out, const ViewSettings& view)
     out += "}";
 }
 
+void appendPlace(QByteArray& out, const NetworkPlace& place)
+{
+    if (!place.switchId.isEmpty()) {
+        out += ", "; appendKey(out, "switch"); appendString(out, place.switchId);
+    }
+    if (!place.recorderId.isEmpty()) {
+        out += ", "; appendKey(out, "recorder"); appendString(out, place.recorderId);
+    }
+    if (place.poeClass != NetworkPlace::kNoPoe) {
+        out += ", "; appendKey(out, "poeClass"); out += QByteArray::number(place.poeClass);
+    }
+}
+
 void appendGroup(QByteArray& out, const PlanGroup& group)
 {
     const StructDeviceItem& device = group.device;
@@ -139,7 +153,46 @@ void appendGroup(QByteArray& out, const PlanGroup& group)
     appendRecordingAdditions(out, recording);
     out += "}";
     appendView(out, group.view);
+    appendPlace(out, group.network);
     out += "}";
+}
+
+// The network, only when the plan has one, so a plan without it is written
+// as before.
+void appendNetwork(QByteArray& out, const PlanNetwork& network)
+{
+    if (network.isEmpty())
+        return;
+    appendKey(out, "network");
+    out += "{\n    ";
+    appendKey(out, "switches");
+    out += "[";
+    for (int i = 0; i < network.switches.size(); ++i) {
+        const NetworkSwitch& sw = network.switches.at(i);
+        out += i == 0 ? "\n      {" : ",\n      {";
+        appendKey(out, "id"); appendString(out, sw.id); out += ", ";
+        appendKey(out, "name"); appendString(out, sw.name); out += ", ";
+        appendKey(out, "parent"); appendString(out, sw.parent); out += ", ";
+        appendKey(out, "ports"); out += QByteArray::number(sw.ports); out += ", ";
+        appendKey(out, "uplinkMbps"); appendNumber(out, sw.uplinkMbps); out += ", ";
+        appendKey(out, "poeBudgetW"); appendNumber(out, sw.poeBudgetW);
+        out += "}";
+    }
+    out += network.switches.isEmpty() ? "],\n    " : "\n    ],\n    ";
+    appendKey(out, "recorders");
+    out += "[";
+    for (int i = 0; i < network.recorders.size(); ++i) {
+        const NetworkRecorder& rec = network.recorders.at(i);
+        out += i == 0 ? "\n      {" : ",\n      {";
+        appendKey(out, "id"); appendString(out, rec.id); out += ", ";
+        appendKey(out, "name"); appendString(out, rec.name); out += ", ";
+        appendKey(out, "switch"); appendString(out, rec.switchId); out += ", ";
+        appendKey(out, "channels"); out += QByteArray::number(rec.channels); out += ", ";
+        appendKey(out, "inputMbps"); appendNumber(out, rec.inputMbps); out += ", ";
+        appendKey(out, "bays"); out += QByteArray::number(rec.bays);
+        out += "}";
+    }
+    out += network.recorders.isEmpty() ? "]\n  },\n  " : "\n    ]\n  },\n  ";
 }
 
 using SharedTexts = std::unordered_map<std::string_view, QString>;
@@ -394,6 +447,100 @@ ViewSettings readView(FieldReader& view)
     return view.failed() ? ViewSettings() : settings;
 }
 
+// The id of a switch or recorder as messages quote it.
+QString idOf(const rapidjson::Value& object)
+{
+    const rapidjson::Value* id = object.IsObject() ? JsonTree::member(object, "id", 2) : nullptr;
+    return id && id->IsString() ? ShownText::abbreviated(JsonTree::text(*id)) : QString();
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + ShownText::abbreviated(text) + QLatin1Char('"');
+}
+
+// The switches and recorders, each key against its range. Whether their ids
+// and the groups' fit together is checked once all are read, by
+// PlanFile::networkProblem, the same rule a save is held to.
+QString readNetwork(FieldReader& top, const QString& file, PlanNetwork& network)
+{
+    const rapidjson::Value* value = top.object("network");
+    if (top.failed() || !value)
+        return top.error();
+    FieldReader lists(value, [file] { return file + PlanFile::tr("network:") + QLatin1Char(' '); });
+    const rapidjson::Value* switches = lists.find("switches");
+    if (switches && !switches->IsArray())
+        lists.refuse("switches", PlanFile::tr("a list of switches"));
+    const rapidjson::Value* recorders = lists.find("recorders");
+    if (recorders && !recorders->IsArray())
+        lists.refuse("recorders", PlanFile::tr("a list of recorders"));
+    if (lists.failed())
+        return lists.error();
+    const auto readId = [](FieldReader& item) {
+        const QString id = item.text("id", QString(), true);
+        if (!item.failed() && (id.isEmpty() || id.size() > NetworkSwitch::kMaxIdLength))
+            item.refuse("id", PlanFile::tr("a text of 1 to %1 characters").arg(NetworkSwitch::kMaxIdLength));
+        return id;
+    };
+    const int switchCount = switches ? int(switches->Size()) : 0;
+    network.switches.reserve(switchCount);
+    for (int i = 0; i < switchCount; ++i) {
+        const rapidjson::Value& object = (*switches)[rapidjson::SizeType(i)];
+        FieldReader item(&object, [&file, &object, i] {
+            return file + PlanFile::tr("switch %1 (%2):").arg(i + 1).arg(idOf(object)) + QLatin1Char(' ');
+        });
+        if (!object.IsObject())
+            item.setError(PlanFile::tr("not an object."));
+        NetworkSwitch sw;
+        sw.id = readId(item);
+        sw.name = item.text("name", QString());
+        sw.parent = item.text("parent", QString());
+        sw.ports = item.whole("ports", 1, NetworkSwitch::kMaxPorts, sw.ports, true);
+        sw.uplinkMbps = item.number("uplinkMbps", 0, NetworkSwitch::kMaxUplinkMbps, sw.uplinkMbps, true, true);
+        sw.poeBudgetW = item.number("poeBudgetW", 0, NetworkSwitch::kMaxPoeBudgetW, 0, false);
+        if (item.failed())
+            return item.error();
+        network.switches.append(sw);
+    }
+    const int recorderCount = recorders ? int(recorders->Size()) : 0;
+    network.recorders.reserve(recorderCount);
+    for (int i = 0; i < recorderCount; ++i) {
+        const rapidjson::Value& object = (*recorders)[rapidjson::SizeType(i)];
+        FieldReader item(&object, [&file, &object, i] {
+            return file + PlanFile::tr("recorder %1 (%2):").arg(i + 1).arg(idOf(object)) + QLatin1Char(' ');
+        });
+        if (!object.IsObject())
+            item.setError(PlanFile::tr("not an object."));
+        NetworkRecorder rec;
+        rec.id = readId(item);
+        rec.name = item.text("name", QString());
+        rec.switchId = item.text("switch", QString(), true);
+        rec.channels = item.whole("channels", 1, NetworkRecorder::kMaxChannels, rec.channels, true);
+        rec.inputMbps = item.number("inputMbps", 0, NetworkRecorder::kMaxInputMbps, rec.inputMbps, true, true);
+        rec.bays = item.whole("bays", 0, NetworkRecorder::kMaxBays, 0);
+        if (item.failed())
+            return item.error();
+        network.recorders.append(rec);
+    }
+    return QString();
+}
+
+// A group's place: its switch, its recorder and its PoE class.
+void readPlace(FieldReader& reader, NetworkPlace& place)
+{
+    if (reader.has("switch")) {
+        place.switchId = reader.text("switch", QString());
+        if (!reader.failed() && place.switchId.isEmpty())
+            reader.refuse("switch", PlanFile::tr("the id of a switch, or absent"));
+    }
+    if (reader.has("recorder")) {
+        place.recorderId = reader.text("recorder", QString());
+        if (!reader.failed() && place.recorderId.isEmpty())
+            reader.refuse("recorder", PlanFile::tr("the id of a recorder, or absent"));
+    }
+    place.poeClass = reader.whole("poeClass", 0, NetworkPlace::kMaxPoeClass, NetworkPlace::kNoPoe);
+}
+
 } // namespace
 
 QString PlanFile::numberedName(const QString& name, int groupNumber)
@@ -411,10 +558,10 @@ QString PlanFile::nameWithoutNumber(const StructDeviceItem& group)
 
 int PlanFile::versionFor(const PlanData& plan)
 {
-    if (plan.storage.disksAvailable > 0)
+    if (plan.storage.disksAvailable > 0 || !plan.network.isEmpty())
         return 2;
     for (const PlanGroup& group : plan.groups) {
-        if (!group.recording.plain() || group.view.isSet())
+        if (!group.recording.plain() || group.view.isSet() || group.network.isSet())
             return 2;
     }
     return kFirstVersion;
@@ -461,6 +608,7 @@ QByteArray PlanFile::toJson(const PlanData& plan, const QString& recoveredFrom, 
             appendKey(out, "uplinkName"); appendString(out, plan.uplink.name); out += ",\n  ";
         }
     }
+    appendNetwork(out, plan.network);
     appendKey(out, "groups");
     out += "[";
     for (int i = 0; i < plan.groups.size(); ++i) {
@@ -552,6 +700,13 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
     plan.uplink.mbps = top.number("uplinkMbps", 0, UplinkSettings::kMaxMbps, 0, true);
     if (plan.uplink.isSet())
         plan.uplink.name = top.text("uplinkName", QString());
+    {
+        const QString problem = readNetwork(top, file, plan.network);
+        if (!problem.isEmpty()) {
+            result.error = problem;
+            return result;
+        }
+    }
     const rapidjson::Value* groups = top.find("groups");
     if (groups && !groups->IsArray())
         top.refuse("groups", tr("a list of groups"));
@@ -616,6 +771,7 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         FieldReader view(viewObject, viewPlace);
         if (viewObject && viewObject->IsObject() && viewObject->MemberCount() > 0)
             group.view = readView(view);
+        readPlace(reader, group.network);
 
         if (!reader.failed() && numbers.contains(device.groupNumber))
             reader.refuse("number", tr("a number no other group has"));
@@ -635,6 +791,10 @@ PlanFile::ReadResult PlanFile::fromJson(const QByteArray& json, const QString& f
         if (!mayContinue(progress, i + 1, groupCount))
             return cancelled();
     }
+    // The ids of the network and of the groups' places, as a save checks them.
+    result.error = networkProblem(plan, fileName);
+    if (!result.error.isEmpty())
+        return result;
     const rapidjson::Value* recoveredFrom = top.find("recoveredFrom");
     if (recoveredFrom && recoveredFrom->IsString())
         result.recoveredFrom = JsonTree::text(*recoveredFrom);
@@ -667,6 +827,12 @@ bool PlanFile::write(const QString& path, const PlanData& plan, QString* error, 
             return false;
         }
     }
+    const QString problem = networkProblem(plan, QFileInfo(path).fileName());
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return false;
+    }
     const QByteArray json = toJson(plan, QString(), progress);
     if (json.isEmpty()) {
         if (error)
@@ -674,4 +840,111 @@ bool PlanFile::write(const QString& path, const PlanData& plan, QString* error, 
         return false;
     }
     return aptui::SafeFileWriter::writeFile(path, json, error);
+}
+
+QString PlanFile::networkProblem(const PlanData& plan, const QString& fileName)
+{
+    const PlanNetwork& network = plan.network;
+    const QString file = fileName + QStringLiteral(": ");
+    const auto refusal = [&file](const QString& place, const char* key, const QString& shown, const QString& expected) {
+        return tr("%1key \"%2\" is %3, expected %4.")
+            .arg(file + place + QLatin1Char(' '), QLatin1String(key), shown, expected);
+    };
+    const auto switchPlace = [&network](int i) {
+        return tr("switch %1 (%2):").arg(i + 1).arg(ShownText::abbreviated(network.switches.at(i).id));
+    };
+    const auto recorderPlace = [&network](int i) {
+        return tr("recorder %1 (%2):").arg(i + 1).arg(ShownText::abbreviated(network.recorders.at(i).id));
+    };
+    const auto badId = [](const QString& id) { return id.isEmpty() || id.size() > NetworkSwitch::kMaxIdLength; };
+    const QString idRange = tr("a text of 1 to %1 characters").arg(NetworkSwitch::kMaxIdLength);
+    const auto number = [](double x) { return QString::number(x, 'g', 12); };
+
+    QHash<QString, int> switchIndex;
+    QSet<QString> ids;
+    switchIndex.reserve(network.switches.size());
+    for (int i = 0; i < network.switches.size(); ++i) {
+        const NetworkSwitch& sw = network.switches.at(i);
+        if (badId(sw.id))
+            return refusal(switchPlace(i), "id", quoted(sw.id), idRange);
+        if (ids.contains(sw.id))
+            return refusal(switchPlace(i), "id", quoted(sw.id), tr("an id no other switch or recorder has"));
+        ids.insert(sw.id);
+        switchIndex.insert(sw.id, i);
+        if (sw.ports < 1 || sw.ports > NetworkSwitch::kMaxPorts)
+            return refusal(switchPlace(i), "ports", QString::number(sw.ports),
+                           tr("a whole number from %1 to %2").arg(1).arg(NetworkSwitch::kMaxPorts));
+        if (!(sw.uplinkMbps > 0 && sw.uplinkMbps <= NetworkSwitch::kMaxUplinkMbps))
+            return refusal(switchPlace(i), "uplinkMbps", number(sw.uplinkMbps),
+                           tr("a number above %1 and at most %2").arg(0).arg(number(NetworkSwitch::kMaxUplinkMbps)));
+        if (!(sw.poeBudgetW >= 0 && sw.poeBudgetW <= NetworkSwitch::kMaxPoeBudgetW))
+            return refusal(switchPlace(i), "poeBudgetW", number(sw.poeBudgetW),
+                           tr("a number from %1 to %2").arg(0).arg(number(NetworkSwitch::kMaxPoeBudgetW)));
+    }
+    QHash<QString, int> recorderIndex;
+    for (int i = 0; i < network.recorders.size(); ++i) {
+        const NetworkRecorder& rec = network.recorders.at(i);
+        if (badId(rec.id))
+            return refusal(recorderPlace(i), "id", quoted(rec.id), idRange);
+        if (ids.contains(rec.id))
+            return refusal(recorderPlace(i), "id", quoted(rec.id), tr("an id no other switch or recorder has"));
+        ids.insert(rec.id);
+        recorderIndex.insert(rec.id, i);
+        if (!switchIndex.contains(rec.switchId))
+            return refusal(recorderPlace(i), "switch", quoted(rec.switchId), tr("the id of a switch"));
+        if (rec.channels < 1 || rec.channels > NetworkRecorder::kMaxChannels)
+            return refusal(recorderPlace(i), "channels", QString::number(rec.channels),
+                           tr("a whole number from %1 to %2").arg(1).arg(NetworkRecorder::kMaxChannels));
+        if (!(rec.inputMbps > 0 && rec.inputMbps <= NetworkRecorder::kMaxInputMbps))
+            return refusal(recorderPlace(i), "inputMbps", number(rec.inputMbps),
+                           tr("a number above %1 and at most %2").arg(0).arg(number(NetworkRecorder::kMaxInputMbps)));
+        if (rec.bays < 0 || rec.bays > NetworkRecorder::kMaxBays)
+            return refusal(recorderPlace(i), "bays", QString::number(rec.bays),
+                           tr("a whole number from %1 to %2").arg(0).arg(NetworkRecorder::kMaxBays));
+    }
+    // Parents: each must be there, and following them must end at a root.
+    // Each switch is walked once: 1 while on the walk, 2 once its way up
+    // is known to end.
+    QVector<char> state(network.switches.size(), 0);
+    QVector<int> walk;
+    for (int i = 0; i < network.switches.size(); ++i) {
+        const NetworkSwitch& sw = network.switches.at(i);
+        if (!sw.parent.isEmpty() && !switchIndex.contains(sw.parent))
+            return refusal(switchPlace(i), "parent", quoted(sw.parent), tr("the id of another switch, or \"\""));
+    }
+    for (int i = 0; i < network.switches.size(); ++i) {
+        walk.clear();
+        int at = i;
+        while (at >= 0 && state.at(at) == 0) {
+            state[at] = 1;
+            walk.append(at);
+            const QString& parent = network.switches.at(at).parent;
+            const int next = parent.isEmpty() ? -1 : switchIndex.value(parent);
+            if (next >= 0 && state.at(next) == 1)
+                return refusal(switchPlace(at), "parent", quoted(parent),
+                               tr("a switch that is not below this one (the parents make a loop)"));
+            at = next;
+        }
+        for (const int done : std::as_const(walk))
+            state[done] = 2;
+    }
+    for (int i = 0; i < plan.groups.size(); ++i) {
+        const PlanGroup& group = plan.groups.at(i);
+        const NetworkPlace& place = group.network;
+        if (!place.isSet())
+            continue;
+        // Made for a refusal only: a city has thousands of groups.
+        const auto groupPlace = [&group, i] {
+            return tr("group %1 (%2):").arg(i + 1).arg(ShownText::abbreviated(nameWithoutNumber(group.device)));
+        };
+        if (!place.switchId.isEmpty() && !switchIndex.contains(place.switchId))
+            return refusal(groupPlace(), "switch", quoted(place.switchId), tr("the id of a switch of the plan's network"));
+        if (!place.recorderId.isEmpty() && !recorderIndex.contains(place.recorderId))
+            return refusal(groupPlace(), "recorder", quoted(place.recorderId),
+                           tr("the id of a recorder of the plan's network"));
+        if (place.poeClass != NetworkPlace::kNoPoe && (place.poeClass < 0 || place.poeClass > NetworkPlace::kMaxPoeClass))
+            return refusal(groupPlace(), "poeClass", QString::number(place.poeClass),
+                           tr("a whole number from %1 to %2").arg(0).arg(NetworkPlace::kMaxPoeClass));
+    }
+    return QString();
 }

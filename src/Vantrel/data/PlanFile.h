@@ -54,4 +54,10 @@ public:
     static QString numberedName(const QString& name, int groupNumber);
     // The version a plan is written as: 2 when it uses a key of version 2.
     static int versionFor(const PlanData& plan);
+    // Empty when the plan's switches, recorders and the groups' places fit
+    // together (ids unique and within their length, parents and switches
+    // that are there and make no loop, every figure in its range);
+    // otherwise the refusal a reader of the file would give, naming
+    // fileName, the switch, recorder or group and the key.
+    static QString networkProblem(const PlanData& plan, const QString& fileName);
 };

@@ -25,6 +25,19 @@ QJsonValue hundredth(double value)
 
 QByteArray valueText(const QJsonValue& value)
 {
+    // Numbers and nulls are most of a city's output and are written as the
+    // JSON writer writes them, without a document for each.
+    if (value.isNull())
+        return QByteArrayLiteral("null");
+    if (value.isDouble()) {
+        const double x = value.toDouble();
+        if (!std::isfinite(x))
+            return QByteArrayLiteral("null");
+        // Whole figures in full, as the writer gives them: 100000, not 1e+05.
+        if (std::abs(x) < 9007199254740992.0 && std::trunc(x) == x)
+            return QByteArray::number(static_cast<qint64>(x));
+        return QByteArray::number(x, 'g', QLocale::FloatingPointShortest);
+    }
     const QByteArray wrapped = QJsonDocument(QJsonArray{ value }).toJson(QJsonDocument::Compact);
     return wrapped.mid(1, wrapped.size() - 2);
 }

@@ -317,8 +317,11 @@ void tst_NetworkCheck::siteUplinkWithoutNetworkIsThePlainTotal()
 {
     PlanData plan;
     plan.groups = { group(1, ipc, 4, 2, 4096, "", ""), group(2, dvr, 16, 1, 2048, "", "") };
+    plan.groups[1].device.groupNumber = 100000;
     plan.uplink.mbps = 100;
     const SiteCheck check(plan);
+    // Whole figures are written in full, as a JSON writer writes them.
+    QVERIFY2(check.toJson().contains(R"({"number":100000,"pxPerM":null,)"), check.toJson().constData());
     QCOMPARE(check.siteLoadKbps(), PlanTotals(plan.groups).bandwidth().sum());
     QVERIFY(check.switches().isEmpty());
     // 64 Mbps of 100 is ok; of 80, 80 %: a warning; of 60, over.

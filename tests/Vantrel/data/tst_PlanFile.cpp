@@ -37,6 +37,19 @@ QByteArray groupJson(const QString& fields)
         .toUtf8();
 }
 
+// A plan of one switch, one recorder and one group, with some of it
+// replaced.
+QByteArray networkJson(const QByteArray& switches, const QByteArray& recorders = QByteArray(),
+                       const QByteArray& groupFields = QByteArray())
+{
+    QByteArray json = groupJson(QString::fromUtf8(groupFields)).replace("\"version\":1", "\"version\":2");
+    json.replace("\"groups\"", "\"network\":{\"switches\":[" + switches + "],\"recorders\":[" + recorders
+                     + "]},\"groups\"");
+    return json;
+}
+
+const QByteArray core = R"({"id":"core","name":"Core","parent":"","ports":24,"uplinkMbps":10000,"poeBudgetW":0})";
+
 } // namespace
 
 class tst_PlanFile : public QObject
@@ -48,6 +61,7 @@ private Q_SLOTS:
     void propertiesRoundTripAndStayOutWhenEmpty();
     void plainPlansStayVersionOne();
     void versionTwoKeysRoundTrip();
+    void networkRoundTrips();
     void refusals_data();
     void refusals();
     void unknownKeysAndTablesOutsideTheDataStillOpen();
@@ -112,6 +126,7 @@ void tst_PlanFile::plainPlansStayVersionOne()
     QCOMPARE(PlanFile::toJson(read.plan), first);
     QVERIFY(!read.plan.groups.at(0).view.isSet());
     QVERIFY(read.plan.groups.at(0).recording.plain());
+    QVERIFY(read.plan.network.isEmpty() && !read.plan.groups.at(0).network.isSet());
 }
 
 void tst_PlanFile::versionTwoKeysRoundTrip()
@@ -140,6 +155,52 @@ void tst_PlanFile::versionTwoKeysRoundTrip()
         QVERIFY(read.plan.groups.at(i).view == plan.groups.at(i).view);
     }
     QCOMPARE(PlanFile::toJson(read.plan), json);
+}
+
+void tst_PlanFile::networkRoundTrips()
+{
+    PlanData plan = samplePlan();
+    QCOMPARE(PlanFile::versionFor(plan), 1);
+    NetworkSwitch core;
+    core.id = QStringLiteral("core");
+    core.name = QStringLiteral("Core \"A\"");
+    core.uplinkMbps = 10000;
+    NetworkSwitch floor;
+    floor.id = QStringLiteral("sw1");
+    floor.parent = QStringLiteral("core");
+    floor.ports = 16;
+    floor.poeBudgetW = 240.5;
+    NetworkRecorder nvr;
+    nvr.id = QStringLiteral("nvr1");
+    nvr.switchId = QStringLiteral("core");
+    nvr.bays = 8;
+    plan.network.switches = { core, floor };
+    plan.network.recorders = { nvr };
+    plan.groups[0].network = { QStringLiteral("sw1"), QStringLiteral("nvr1"), 0 };
+    plan.groups[1].network.switchId = QStringLiteral("core");
+    const QByteArray json = PlanFile::toJson(plan);
+    QVERIFY(json.contains("\"version\": 2,"));
+    QVERIFY(json.contains(R"("switch": "sw1", "recorder": "nvr1", "poeClass": 0})"));
+    const PlanFile::ReadResult read = PlanFile::fromJson(json, QStringLiteral("n.vantrel"));
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QVERIFY(read.plan.network == plan.network);
+    QVERIFY(read.plan.groups.at(0).network == plan.groups.at(0).network);
+    QVERIFY(read.plan.groups.at(1).network == plan.groups.at(1).network);
+    QCOMPARE(PlanFile::toJson(read.plan), json);
+
+    // Only the place of a group makes a plan version 2 too.
+    PlanData placed = samplePlan();
+    placed.groups[0].network.poeClass = 3;
+    QCOMPARE(PlanFile::versionFor(placed), 2);
+
+    // A plan that would be refused on opening is not saved.
+    QTemporaryDir dir;
+    plan.groups[1].network.recorderId = QStringLiteral("nvr9");
+    QString error;
+    QVERIFY(!PlanFile::write(dir.filePath(QStringLiteral("n.vantrel")), plan, &error));
+    QVERIFY2(error.contains(QStringLiteral("n.vantrel: group 2 (Yard(2)): key \"recorder\" is \"nvr9\"")),
+             qPrintable(error));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("n.vantrel"))));
 }
 
 void tst_PlanFile::refusals_data()
@@ -227,6 +288,54 @@ void tst_PlanFile::refusals_data()
     QTest::newRow("disks available of a half")
         << QByteArray("{\"format\":\"vantrel-plan\",\"version\":2,\"storage\":{\"disksAvailable\":2.5}}")
         << QStringList{ "storage", "\"disksAvailable\"" };
+    // The network of version 2.
+    const QByteArray sw1 = R"({"id":"sw1","parent":"core","ports":16,"uplinkMbps":1000,"poeBudgetW":240})";
+    const QByteArray nvr = R"({"id":"nvr1","switch":"core","channels":64,"inputMbps":320,"bays":8})";
+    QTest::newRow("switch and recorder share an id")
+        << networkJson(core, QByteArray(nvr).replace("nvr1", "core"))
+        << QStringList{ "recorder 1 (core)", "\"id\"", "no other switch or recorder" };
+    QTest::newRow("two switches share an id") << networkJson(core + "," + core)
+                                              << QStringList{ "switch 2 (core)", "\"id\"" };
+    QTest::newRow("parents in a loop")
+        << networkJson(QByteArray(core).replace("\"parent\":\"\"", "\"parent\":\"sw1\"") + "," + sw1)
+        << QStringList{ "plan.vantrel", "(sw1)", "\"parent\"", "loop" };
+    QTest::newRow("own parent") << networkJson(QByteArray(core).replace("\"parent\":\"\"", "\"parent\":\"core\""))
+                                << QStringList{ "switch 1 (core)", "\"parent\"", "loop" };
+    QTest::newRow("parent not there") << networkJson(core + "," + QByteArray(sw1).replace("\"core\"", "\"cor\""))
+                                      << QStringList{ "switch 2 (sw1)", "\"parent\"", "\"cor\"" };
+    QTest::newRow("recorder on no switch") << networkJson(core, QByteArray(nvr).replace("\"core\"", "\"sw9\""))
+                                           << QStringList{ "recorder 1 (nvr1)", "\"switch\"", "\"sw9\"" };
+    QTest::newRow("group on no switch") << networkJson(core, nvr, ",\"switch\":\"sw9\"")
+                                        << QStringList{ "group 1 (Gate)", "\"switch\"", "\"sw9\"" };
+    QTest::newRow("group records nowhere") << networkJson(core, nvr, ",\"recorder\":\"core\"")
+                                           << QStringList{ "group 1 (Gate)", "\"recorder\"", "\"core\"" };
+    QTest::newRow("group switch empty") << networkJson(core, nvr, ",\"switch\":\"\"")
+                                        << QStringList{ "group 1 (Gate)", "\"switch\"", "absent" };
+    QTest::newRow("PoE class 9") << networkJson(core, nvr, ",\"poeClass\":9")
+                                 << QStringList{ "group 1 (Gate)", "\"poeClass\"", "0 to 8" };
+    QTest::newRow("ports 0") << networkJson(QByteArray(core).replace("24", "0"))
+                             << QStringList{ "switch 1 (core)", "\"ports\"", "1 to 512" };
+    QTest::newRow("ports as text") << networkJson(QByteArray(core).replace("24", "\"24\""))
+                                   << QStringList{ "switch 1 (core)", "\"ports\"", "\"24\"" };
+    QTest::newRow("uplink 0") << networkJson(QByteArray(core).replace("10000", "0"))
+                              << QStringList{ "switch 1 (core)", "\"uplinkMbps\"", "above 0" };
+    QTest::newRow("PoE budget below 0") << networkJson(QByteArray(core).replace("\"poeBudgetW\":0", "\"poeBudgetW\":-1"))
+                                        << QStringList{ "switch 1 (core)", "\"poeBudgetW\"", "0 to 100000" };
+    QTest::newRow("id too long") << networkJson(QByteArray(core).replace("\"core\"", "\"" + QByteArray(41, 'c') + "\""))
+                                 << QStringList{ "switch 1", "\"id\"", "1 to 40" };
+    QTest::newRow("no id") << networkJson(QByteArray(core).replace("\"id\":\"core\",", ""))
+                           << QStringList{ "switch 1 ()", "\"id\"", "missing" };
+    QTest::newRow("recorder channels 4097") << networkJson(core, QByteArray(nvr).replace("64", "4097"))
+                                            << QStringList{ "recorder 1 (nvr1)", "\"channels\"", "1 to 4096" };
+    QTest::newRow("recorder input too fast") << networkJson(core, QByteArray(nvr).replace("320", "1e8"))
+                                             << QStringList{ "recorder 1 (nvr1)", "\"inputMbps\"", "10000000" };
+    QTest::newRow("bays 257") << networkJson(core, QByteArray(nvr).replace("\"bays\":8", "\"bays\":257"))
+                              << QStringList{ "recorder 1 (nvr1)", "\"bays\"", "0 to 256" };
+    QTest::newRow("switches not a list") << networkJson(core).replace("\"switches\":[", "\"switches\":{\"a\":[").replace("],\"recorders", "]},\"recorders")
+                                         << QStringList{ "network", "\"switches\"", "a list of switches" };
+    QTest::newRow("network not an object")
+        << QByteArray("{\"format\":\"vantrel-plan\",\"version\":2,\"network\":[]}") << QStringList{ "\"network\"", "an object" };
+    QTest::newRow("switch not an object") << networkJson("7") << QStringList{ "switch 1 ()", "not an object" };
     // Only the start of a huge value is quoted, and of the group's name too.
     const QByteArray huge(10 * 1024 * 1024, 'x');
     QTest::newRow("10 MB value") << groupJson(",\"rateMode\":\"" + huge + "\"").replace("Gate", huge)
