@@ -358,7 +358,8 @@ void tst_NetworkTab::aSiteIsBuiltOnTheTabAndADeletionLosesNoGroup()
         offeredPlaces = in<QComboBox>(dialog, "m_comboDestination")->count();
         return false;
     });
-    QTest::mouseClick(child<QPushButton>("m_btnDeleteNode"), Qt::LeftButton);
+    page->tree()->setFocus();
+    QTest::keyClick(page->tree(), Qt::Key_Delete);
     QCOMPARE(offeredPlaces, 0);
     QCOMPARE(plan()->network().switches.size(), 2);
 }

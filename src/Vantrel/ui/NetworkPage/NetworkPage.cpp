@@ -14,8 +14,10 @@
 #include <data/Plan.h>
 #include <edit/PlanEditor.h>
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -116,6 +118,15 @@ NetworkPage::NetworkPage(PlanDocument* document, QWidget* parent)
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
 
+    // The tree's own keys: F2 changes the chosen node, Delete deletes it.
+    for (const auto& key : { qMakePair(QKeySequence(Qt::Key_F2), &NetworkPage::editCurrent),
+                             qMakePair(QKeySequence(QKeySequence::Delete), &NetworkPage::deleteCurrent) }) {
+        auto* action = new QAction(m_tree);
+        action->setShortcut(key.first);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_tree->addAction(action);
+        connect(action, &QAction::triggered, this, key.second);
+    }
     connect(m_addSwitch, &QPushButton::clicked, this, &NetworkPage::addSwitch);
     connect(m_addRecorder, &QPushButton::clicked, this, &NetworkPage::addRecorder);
     connect(m_edit, &QPushButton::clicked, this, &NetworkPage::editCurrent);
