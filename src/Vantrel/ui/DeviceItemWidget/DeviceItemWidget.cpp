@@ -180,12 +180,14 @@ void DeviceItemWidget::setSiteState(CheckState state, const QString& problems)
         m_siteMark->setObjectName(QStringLiteral("m_labelSiteState"));
         m_siteMark->setTextFormat(Qt::PlainText);
         m_siteMark->setText(QStringLiteral("\u25CF"));
-        m_ui->m_hlayoutTitle->insertWidget(0, m_siteMark);
+        // After the name, so the cards' icons and names stay in line.
+        m_siteMark->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        m_ui->m_hlayoutTitle->insertWidget(m_ui->m_hlayoutTitle->indexOf(m_ui->m_labelChannelGroupName) + 1, m_siteMark);
     }
     m_siteMark->setProperty("state", checkStateName(state));
     m_siteMark->setStyleSheet(QStringLiteral("color:%1;").arg(
         SkinColours::value(state == CheckState::Over ? "danger" : "warning")));
-    m_siteMark->setToolTip(problems);
+    m_siteMark->setToolTip(aptui::PlainText::toolTip(problems));
     m_siteMark->setVisible(state != CheckState::Ok);
 }
 

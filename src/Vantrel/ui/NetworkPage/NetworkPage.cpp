@@ -12,6 +12,7 @@
 #include "PlanDocument.h"
 
 #include <data/Plan.h>
+#include <Fenwork/PlainText.h>
 #include <edit/PlanEditor.h>
 
 #include <QAction>
@@ -81,10 +82,10 @@ NetworkPage::NetworkPage(PlanDocument* document, QWidget* parent)
     const int padding = 3 * metrics.averageCharWidth();
     const QList<QPair<int, QString>> widest = {
         { NetworkTreeModel::GroupsColumn, tr("Groups") },
-        { NetworkTreeModel::LoadColumn, QStringLiteral("999.9 Mbps / 999.9 Mbps") },
+        { NetworkTreeModel::LoadColumn, QStringLiteral("999.9 Mbps") },
         { NetworkTreeModel::UseColumn, QStringLiteral("999.9 % 999") },
         { NetworkTreeModel::PortsColumn, tr("Ports / channels") },
-        { NetworkTreeModel::PowerColumn, QStringLiteral("9999.9 / 9999.9 W") },
+        { NetworkTreeModel::PowerColumn, QStringLiteral("999.9 / 999.9 W") },
     };
     for (const auto& column : widest) {
         header->setSectionResizeMode(column.first, QHeaderView::Interactive);
@@ -189,7 +190,7 @@ void NetworkPage::showProblems()
         // QListWidgetItem shows its text as it is: names from files are
         // never read as markup.
         auto* item = new QListWidgetItem(problem.text, m_problems);
-        item->setToolTip(problem.text);
+        item->setToolTip(aptui::PlainText::toolTip(problem.text));
         item->setData(ObjectData, problem.object);
         item->setData(IdData, problem.id);
         item->setData(RowData, problem.row);

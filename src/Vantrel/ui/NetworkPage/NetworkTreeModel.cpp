@@ -4,6 +4,8 @@
 
 #include <data/UplinkCheck.h>
 
+#include <Fenwork/PlainText.h>
+
 #include <QColor>
 #include <QHash>
 
@@ -216,7 +218,7 @@ QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigur
         if (role == Qt::DisplayRole)
             return sw.name;
         if (role == Qt::ToolTipRole)
-            return tr("Switch %1").arg(sw.id);
+            return aptui::PlainText::toolTip(tr("%1 (switch %2)").arg(sw.name, sw.id));
         return {};
     }
     if (!figures)
@@ -228,7 +230,9 @@ QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigur
         text = QString::number(figures->groupCount);
         break;
     case LoadColumn:
-        text = tr("%1 / %2").arg(UplinkCheck::rateText(figures->loadKbps), UplinkCheck::rateText(figures->capacityKbps));
+        text = UplinkCheck::rateText(figures->loadKbps);
+        if (role == Qt::ToolTipRole)
+            return tr("%1 of %2").arg(text, UplinkCheck::rateText(figures->capacityKbps));
         state = figures->uplinkState;
         break;
     case UseColumn:
@@ -275,7 +279,7 @@ QVariant NetworkTreeModel::recorderData(const NetworkRecorder& recorder, const R
         if (role == Qt::DisplayRole)
             return recorder.name;
         if (role == Qt::ToolTipRole)
-            return tr("Recorder %1").arg(recorder.id);
+            return aptui::PlainText::toolTip(tr("%1 (recorder %2)").arg(recorder.name, recorder.id));
         return {};
     }
     if (!figures)
@@ -287,7 +291,9 @@ QVariant NetworkTreeModel::recorderData(const NetworkRecorder& recorder, const R
         text = QString::number(figures->groupCount);
         break;
     case LoadColumn:
-        text = tr("%1 / %2").arg(UplinkCheck::rateText(figures->inputKbps), UplinkCheck::rateText(figures->capacityKbps));
+        text = UplinkCheck::rateText(figures->inputKbps);
+        if (role == Qt::ToolTipRole)
+            return tr("%1 of %2").arg(text, UplinkCheck::rateText(figures->capacityKbps));
         state = figures->inputState;
         break;
     case UseColumn:
