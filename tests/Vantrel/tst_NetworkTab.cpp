@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -326,6 +327,21 @@ void tst_NetworkTab::aSiteIsBuiltOnTheTabAndADeletionLosesNoGroup()
     QCOMPARE(plan()->groupAt(0).network.switchId, QStringLiteral("sw2"));
     QCOMPARE(plan()->groupAt(1).network.switchId, QStringLiteral("sw2"));
     checkTreeAgainstCheck(page, plan()->data());
+
+    // The groups dragged from Floor 1's list onto Core move there, in one
+    // step.
+    page->selectNode(QStringLiteral("sw2"));
+    QCOMPARE(groups->count(), 2);
+    groups->selectAll();
+    std::unique_ptr<QMimeData> dragged(groups->model()->mimeData(groups->selectionModel()->selectedIndexes()));
+    const int before = history->index();
+    QVERIFY(page->model()->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1, page->model()->indexOfId(QStringLiteral("sw1")))
+            == false);
+    QCOMPARE(plan()->groupAt(0).network.switchId, QStringLiteral("sw1"));
+    QCOMPARE(plan()->groupAt(1).network.switchId, QStringLiteral("sw1"));
+    QCOMPARE(history->index(), before + 1);
+    m_window->document()->undoStack()->undo();
+    QCOMPARE(plan()->groupAt(1).network.switchId, QStringLiteral("sw2"));
 
     // A group's own problem (its cameras see too little at their distance)
     // is in the list too; a click on it shows the group's card.

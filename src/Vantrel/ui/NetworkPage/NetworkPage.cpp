@@ -3,6 +3,7 @@
 #include "NetworkDeleteQuestion.h"
 #include "NetworkEdits.h"
 #include "NetworkTreeModel.h"
+#include "NodeGroupList.h"
 #include "RecorderDialog.h"
 #include "SwitchDialog.h"
 #include "UtilisationDelegate.h"
@@ -31,7 +32,7 @@
 namespace {
 
 enum ProblemData { ObjectData = Qt::UserRole, IdData, RowData };
-constexpr int kGroupNumberData = Qt::UserRole;
+constexpr int kGroupNumberData = NodeGroupList::kGroupNumberRole;
 
 } // namespace
 
@@ -92,6 +93,10 @@ NetworkPage::NetworkPage(PlanDocument* document, QWidget* parent)
         header->resizeSection(column.first, metrics.horizontalAdvance(column.second) + padding);
     }
     m_tree->setMinimumHeight(120);
+    // The groups of the list below can be dropped on another node.
+    m_tree->setDragDropMode(QAbstractItemView::DropOnly);
+    m_tree->setDropIndicatorShown(true);
+    m_tree->viewport()->setAcceptDrops(true);
 
     auto* lower = new QWidget(splitter);
     auto* lowerLayout = new QHBoxLayout(lower);
@@ -100,7 +105,7 @@ NetworkPage::NetworkPage(PlanDocument* document, QWidget* parent)
     m_groupsTitle = new QLabel(lower);
     m_groupsTitle->setObjectName(QStringLiteral("m_labelNodeGroups"));
     m_groupsTitle->setTextFormat(Qt::PlainText);
-    m_groups = new QListWidget(lower);
+    m_groups = new NodeGroupList(lower);
     m_groups->setObjectName(QStringLiteral("m_listNodeGroups"));
     m_groups->setUniformItemSizes(true);
     groupColumn->addWidget(m_groupsTitle);
@@ -134,6 +139,7 @@ NetworkPage::NetworkPage(PlanDocument* document, QWidget* parent)
     connect(m_delete, &QPushButton::clicked, this, &NetworkPage::deleteCurrent);
     connect(m_tree, &QTreeView::doubleClicked, this, &NetworkPage::editCurrent);
     connect(m_tree, &QTreeView::customContextMenuRequested, this, &NetworkPage::showNodeMenu);
+    connect(m_model, &NetworkTreeModel::groupsDropped, this, &NetworkPage::placeGroups);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &NetworkPage::followCurrent);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         m_tree->expandAll();
@@ -409,4 +415,28 @@ void NetworkPage::deleteRecorder(const QString& id)
     }
     const NetworkEdits::Result result = NetworkEdits::removeRecorder(plan, id, destination);
     m_document->editor()->setNetwork(result.network, result.moved, tr("Delete recorder"));
+}
+
+void NetworkPage::placeGroups(const QVector<int>& groupNumbers, const QString& nodeId, bool recorder)
+{
+    const Plan* plan = m_document->plan();
+    QVector<PlanEditor::RowChange> moved;
+    for (int number : groupNumbers) {
+        const int row = plan->rowOfNumber(number);
+        if (row < 0)
+            continue;
+        PlanGroup group = plan->groupAt(row);
+        QString& place = recorder ? group.network.recorderId : group.network.switchId;
+        if (place == nodeId)
+            continue;
+        place = nodeId;
+        moved.append({ row, group });
+    }
+    if (moved.isEmpty())
+        return;
+    const PlanNetwork& network = plan->network();
+    const QString name = recorder ? network.recorders.value(network.recorderIndex(nodeId)).name
+                                  : network.switches.value(network.switchIndex(nodeId)).name;
+    m_document->editor()->setNetwork(network, moved,
+                                     recorder ? tr("Record groups to %1").arg(name) : tr("Move groups to %1").arg(name));
 }

@@ -55,6 +55,8 @@ private:
     void showNodeMenu(const QPoint& pos);
     void deleteSwitch(const QString& id);
     void deleteRecorder(const QString& id);
+    // Puts the groups on a switch, or has them record to a recorder.
+    void placeGroups(const QVector<int>& groupNumbers, const QString& nodeId, bool recorder);
 
     PlanDocument* m_document;
     NetworkTreeModel* m_model = nullptr;
@@ -64,7 +66,7 @@ private:
     QPushButton* m_edit = nullptr;
     QPushButton* m_delete = nullptr;
     QLabel* m_groupsTitle = nullptr;
-    QListWidget* m_groups = nullptr;
+    QListWidget* m_groups = nullptr; // a NodeGroupList
     QLabel* m_problemsTitle = nullptr;
     QListWidget* m_problems = nullptr;
     bool m_stale = true;

@@ -1,5 +1,6 @@
 #include "NetworkTreeModel.h"
 
+#include "NodeGroupList.h"
 #include "SkinColours/SkinColours.h"
 
 #include <data/UplinkCheck.h>
@@ -193,6 +194,42 @@ QVariant NetworkTreeModel::headerData(int section, Qt::Orientation orientation, 
         break;
     }
     return {};
+}
+
+Qt::ItemFlags NetworkTreeModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags base = QAbstractItemModel::flags(index);
+    return index.isValid() ? base | Qt::ItemIsDropEnabled : base;
+}
+
+QStringList NetworkTreeModel::mimeTypes() const
+{
+    return { QString::fromLatin1(NodeGroupList::mimeType()) };
+}
+
+Qt::DropActions NetworkTreeModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+bool NetworkTreeModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int row, int,
+                                       const QModelIndex& parent) const
+{
+    // On a node itself (no row), not between nodes.
+    return parent.isValid() && row < 0 && !NodeGroupList::groupNumbers(data).isEmpty();
+}
+
+bool NetworkTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                    const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    const QModelIndex node = index(parent.row(), NameColumn, parent.parent());
+    Q_EMIT groupsDropped(NodeGroupList::groupNumbers(data), node.data(IdRole).toString(),
+                         node.data(IsRecorderRole).toBool());
+    // The view removes nothing: the groups stay in the plan, only their
+    // place changes.
+    return false;
 }
 
 QVariant NetworkTreeModel::data(const QModelIndex& index, int role) const
