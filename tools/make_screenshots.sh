@@ -21,6 +21,9 @@
 #       compare-dialog[-zh].png (compared with a copy in H.264),
 #       cards-selected[-zh].png (three cards chosen), bulk-edit[-zh].png
 #       (Edit selected... of them)
+#   render_window --part network (the campus example at 1200 x 750):
+#       network-tab[-zh].png (the switch tree), network-problems[-zh].png
+#       (the first example with problems, its first one clicked)
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first two pages through pdftoppm:
@@ -159,6 +162,10 @@ for language in 0 1; do
     done
     render compare "$out"
     for name in compare-dialog cards-selected bulk-edit; do
+        cp "$out/$name$suffix.png" "$images/"
+    done
+    render network "$out"
+    for name in network-tab network-problems; do
         cp "$out/$name$suffix.png" "$images/"
     done
     render gauge "$out"

@@ -7,6 +7,7 @@
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "DeviceEditor/DeviceEditor.h"
 #include "HandedPlans.h"
+#include "NetworkPage/NetworkPage.h"
 #include "PlanDocument.h"
 #include "PlanFileController.h"
 #include "GroupImporter.h"
@@ -121,6 +122,9 @@ void Vantrel::connectChildren()
     connect(m_sectionBar, &SectionBar::signalSwitchNetTab, this, &Vantrel::switchNetTab);
     connect(m_sectionBar, &SectionBar::signalSwitchEncodingTab, this, &Vantrel::switchEncodingTab);
     connect(m_sectionBar, &SectionBar::signalSwitchStorageTab, this, &Vantrel::switchStorageTab);
+    connect(m_sectionBar, &SectionBar::signalSwitchNetworkTab, this, &Vantrel::switchNetworkTab);
+    connect(m_document.get(), &PlanDocument::totalsChanged, this, &Vantrel::showProblemCount);
+    showProblemCount();
     connect(m_sectionBar, &SectionBar::signalExportPdf, m_reports, &ReportExporter::exportPdf);
     connect(m_sectionBar, &SectionBar::signalExportExcel, m_reports, &ReportExporter::exportExcel);
     connect(m_sectionBar, &SectionBar::signalExportScreenshot, m_reports, &ReportExporter::exportScreenshot);
@@ -227,11 +231,45 @@ StoragePage* Vantrel::storagePage()
     return m_storagePage;
 }
 
+NetworkPage* Vantrel::networkPage()
+{
+    // Made when the tab is first opened, as the storage page is.
+    if (!m_networkPage) {
+        m_networkPage = new NetworkPage(m_document.get(), m_mainLayout->parentWidget());
+        m_networkPage->hide();
+        m_mainLayout->addWidget(m_networkPage, 1);
+        connect(m_networkPage, &NetworkPage::groupRequested, this, &Vantrel::showGroupCard);
+    }
+    return m_networkPage;
+}
+
 void Vantrel::showSection(QWidget* area)
 {
     m_capacityCalculation->setVisible(area == m_capacityCalculation);
     if (m_storagePage)
         m_storagePage->setVisible(area == m_storagePage);
+    if (m_networkPage)
+        m_networkPage->setVisible(area == m_networkPage);
+}
+
+void Vantrel::switchNetworkTab()
+{
+    // The editor stays on the groups, so a group can be given its place
+    // while the network is in view.
+    m_deviceEditor->setCurrentPage(0);
+    m_onBandwidthTab = false;
+    showSection(networkPage());
+}
+
+void Vantrel::showGroupCard(int groupNumber)
+{
+    m_sectionBar->switchNetTab();
+    m_capacityCalculation->deviceAddPage()->showGroup(groupNumber);
+}
+
+void Vantrel::showProblemCount()
+{
+    m_sectionBar->setProblemCount(m_document->siteCheck().problems().size());
 }
 
 void Vantrel::switchStorageTab()

@@ -9,6 +9,7 @@ class CapacityCalculation;
 class DeviceEditor;
 class HandedPlans;
 class GroupImporter;
+class NetworkPage;
 class PlanDocument;
 class PlanFileController;
 class ReportExporter;
@@ -38,6 +39,8 @@ public:
     PlanFileController* planFiles() const { return m_planFiles; }
     GroupImporter* groupImporter() const { return m_groupImporter; }
     StoragePage* storagePage();
+    // Made when the Network tab is first opened.
+    NetworkPage* networkPage();
     ReportExporter* reports() const { return m_reports; }
     // Takes the plans a later start of the program hands to this one.
     HandedPlans* handedPlans() const { return m_handedPlans; }
@@ -53,6 +56,9 @@ public Q_SLOTS:
     void switchNetTab();
     void switchEncodingTab();
     void switchStorageTab();
+    void switchNetworkTab();
+    // The Bandwidth tab with the group's card in view.
+    void showGroupCard(int groupNumber);
     void onMenuHelpClicked();
     void onMenuUpdateClicked();
 
@@ -71,6 +77,7 @@ private:
     // The empty-list picture while the plan has no group, the list and
     // figures otherwise.
     void showBandwidthContent();
+    void showProblemCount();
 
     // Made first and gone last: every part below may reach the plan until
     // it goes.
@@ -83,6 +90,7 @@ private:
     AboutDialog* m_aboutDialog = nullptr;
     PlanFileController* m_planFiles = nullptr;
     StoragePage* m_storagePage = nullptr;
+    NetworkPage* m_networkPage = nullptr;
     ReportExporter* m_reports = nullptr;
     HandedPlans* m_handedPlans = nullptr;
     GroupImporter* m_groupImporter = nullptr;

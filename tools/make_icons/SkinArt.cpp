@@ -174,6 +174,17 @@ void tabStorage(QPainter& p, const QColor& colour)
         p.drawEllipse(QPointF(18.5, top + 4.25), 1.4, 1.4);
 }
 
+void tabNetwork(QPainter& p, const QColor& colour)
+{
+    // A switch above two more, joined as the site's switches hang together.
+    stroke(p, colour, 2.0);
+    p.drawRoundedRect(QRectF(9, 3.5, 10, 7), 2, 2);
+    p.drawRoundedRect(QRectF(2.5, 17.5, 10, 7), 2, 2);
+    p.drawRoundedRect(QRectF(15.5, 17.5, 10, 7), 2, 2);
+    p.drawPolyline(QPolygonF({QPointF(14, 10.5), QPointF(14, 14), QPointF(7.5, 14), QPointF(7.5, 17.5)}));
+    p.drawPolyline(QPolygonF({QPointF(14, 14), QPointF(20.5, 14), QPointF(20.5, 17.5)}));
+}
+
 void chevronLeft(QPainter& p, const QColor& colour)
 {
     stroke(p, colour, 1.8);

@@ -29,6 +29,7 @@ void stateIcon(QPainter& p, qreal size, bool ok);
 void tabBandwidth(QPainter& p, const QColor& colour);
 void tabEncoding(QPainter& p, const QColor& colour);
 void tabStorage(QPainter& p, const QColor& colour);
+void tabNetwork(QPainter& p, const QColor& colour);
 
 // Small control glyphs.
 void chevronLeft(QPainter& p, const QColor& colour);  // 8 x 12

@@ -96,6 +96,8 @@ QList<Picture> pictures()
         {tabs + QStringLiteral("tab_encoding_checked.png"), {28, 28}, tinted(tabEncoding, Colour::accent)},
         {tabs + QStringLiteral("tab_storage.png"), {28, 28}, tinted(tabStorage, Colour::glyph)},
         {tabs + QStringLiteral("tab_storage_checked.png"), {28, 28}, tinted(tabStorage, Colour::accent)},
+        {tabs + QStringLiteral("tab_network.png"), {28, 28}, tinted(tabNetwork, Colour::glyph)},
+        {tabs + QStringLiteral("tab_network_checked.png"), {28, 28}, tinted(tabNetwork, Colour::accent)},
 
         {editor + QStringLiteral("spread_collapse.png"), {8, 12}, tinted(chevronLeft, Colour::glyph)},
         {editor + QStringLiteral("spread_collapse_hover.png"), {8, 12}, tinted(chevronLeft, Colour::accent)},

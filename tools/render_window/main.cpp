@@ -19,6 +19,8 @@
 //   compare   the warehouse example compared with a copy in H.264, and three
 //             of its cards chosen and edited together (compare-dialog.png,
 //             cards-selected.png, bulk-edit.png)
+//   network   the Network tab of the campus example, and its problems list
+//             on an example with problems
 // The parts that do not start the shell still speak the language of
 // setup.xml.
 // The output folder defaults to /tmp/render_window.
@@ -84,7 +86,7 @@ int main(int argc, char** argv)
     const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"),
                                QStringLiteral("capacity"), QStringLiteral("editor"), QStringLiteral("frame"),
                                QStringLiteral("gauge"), QStringLiteral("report"), QStringLiteral("detail"),
-                               QStringLiteral("compare")};
+                               QStringLiteral("compare"), QStringLiteral("network")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
                             << "] [--geometry] [output folder]\n";
@@ -101,6 +103,8 @@ int main(int argc, char** argv)
         return renderDetail(argc, argv, outDir) ? 0 : 1;
     if (options.part == QLatin1String("compare"))
         return renderCompare(argc, argv, outDir) ? 0 : 1;
+    if (options.part == QLatin1String("network"))
+        return renderNetwork(argc, argv, outDir) ? 0 : 1;
 
     QApplication app(argc, argv);
     bool ok = false;

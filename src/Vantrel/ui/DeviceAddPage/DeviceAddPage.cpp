@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSet>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -75,6 +76,7 @@ void DeviceAddPage::setDocument(PlanDocument* document)
         // A card bound to another row carries that row's mark.
         markEditing(card, plan->groupAt(row).device.groupNumber);
         markSelected(card);
+        showSiteState(card, row);
     });
     m_selection = new CardSelection(plan, this);
     connect(m_selection, &CardSelection::changed, this, &DeviceAddPage::showSelection);
@@ -84,6 +86,7 @@ void DeviceAddPage::setDocument(PlanDocument* document)
     connect(plan, &Plan::groupsReset, this, &DeviceAddPage::onGroupsReset);
     connect(m_planEditor, &PlanEditor::groupAdded, this, &DeviceAddPage::onGroupAdded);
     connect(document, &PlanDocument::totalsChanged, this, &DeviceAddPage::publishTotals);
+    connect(document, &PlanDocument::totalsChanged, this, &DeviceAddPage::showSiteStates);
     onGroupsReset();
 }
 
@@ -436,6 +439,49 @@ void DeviceAddPage::showCardMenu(DeviceItemWidget* card, const QPoint& globalPos
         several ? duplicateSelected() : onDuplicateGroup(groupNumber);
     else if (chosen == remove)
         several ? deleteSelected() : m_planEditor->removeGroup(groupNumber);
+}
+
+void DeviceAddPage::showGroup(int groupNumber)
+{
+    const int row = m_planEditor->plan()->rowOfNumber(groupNumber);
+    if (row < 0)
+        return;
+    m_ui->deviceListWidget->scrollToRow(row, QAbstractItemView::PositionAtCenter);
+    QWidget* card = m_ui->deviceListWidget->ensureCell(row);
+    if (!card)
+        return;
+    card->setFocus(Qt::OtherFocusReason);
+    // A list that was hidden places its cards once it is laid out again;
+    // the card takes the focus then.
+    if (!card->hasFocus())
+        QTimer::singleShot(0, card, [card] { card->setFocus(Qt::OtherFocusReason); });
+}
+
+void DeviceAddPage::showSiteStates()
+{
+    // Only the cards that exist: a card made or bound later reads its state
+    // then.
+    for (QWidget* cell : m_ui->deviceListWidget->cellList()) {
+        auto* card = static_cast<DeviceItemWidget*>(cell);
+        showSiteState(card, m_ui->deviceListWidget->rowOf(card));
+    }
+}
+
+void DeviceAddPage::showSiteState(DeviceItemWidget* card, int row) const
+{
+    const SiteCheck& check = m_document->siteCheck();
+    const CheckState state = check.groupState(row);
+    QStringList why;
+    if (state != CheckState::Ok) {
+        const NetworkPlace& place = m_planEditor->plan()->groupAt(row).network;
+        for (const SiteProblem& problem : check.problems()) {
+            const bool ownSwitch = problem.object == QLatin1String("switch") && problem.id == place.switchId;
+            const bool ownRecorder = problem.object == QLatin1String("recorder") && problem.id == place.recorderId;
+            if (problem.row == row || ownSwitch || ownRecorder)
+                why << problem.text;
+        }
+    }
+    card->setSiteState(state, why.join(QLatin1Char('\n')));
 }
 
 DeviceItemWidget* DeviceAddPage::cardAt(int row) const

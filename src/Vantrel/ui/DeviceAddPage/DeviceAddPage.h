@@ -43,6 +43,9 @@ public:
     DeviceItemWidget* cardOf(int groupNumber) const;
     // The cards chosen with clicks, Ctrl+click, Shift+click and Ctrl+A.
     CardSelection* selection() const { return m_selection; }
+    // Scrolls the group's card into the middle of the list and gives it the
+    // focus.
+    void showGroup(int groupNumber);
 
 Q_SIGNALS:
     void signalDeviceChanged(QString channelCount, QString IPCCount, QString DVRCount, QString bandWidth,
@@ -110,6 +113,10 @@ private:
     void showSelection();
     DeviceItemWidget* cardAt(int row) const;
     void publishTotals();
+    // Marks the cards whose group, switch or recorder breaks or nears a
+    // rule of the site.
+    void showSiteStates();
+    void showSiteState(DeviceItemWidget* card, int row) const;
 
     std::unique_ptr<Ui::DeviceAddWidget> m_ui;
     std::unique_ptr<EncodingCalculator> m_calculator;

@@ -17,6 +17,7 @@
 #include "FieldMark.h"
 #include "FocusedWheelFilter.h"
 #include "LinkQuestion.h"
+#include "NetworkPlaceEditor/NetworkPlaceEditor.h"
 #include "RecordingEditor/RecordingEditor.h"
 #include "ViewEditor/ViewEditor.h"
 #include <data/GroupRule.h>
@@ -116,6 +117,8 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     m_viewEditor->setResolution(ui->m_comboBoxResolution->currentText());
     CHECK_CONNECT(connect(ui->m_comboBoxResolution, &QComboBox::currentTextChanged, m_viewEditor,
                           &ViewEditor::setResolution), kFunction);
+    // Where the group sits in the site's network, below the recording.
+    m_placeEditor = new NetworkPlaceEditor(ui->m_btnAddDevice->parentWidget());
     // Beside "+ Add" while a group is being changed.
     m_cancelEditButton = new aptui::PushButton(ui->m_btnAddDevice->parentWidget());
     m_cancelEditButton->setText(tr("Cancel"));
@@ -136,6 +139,7 @@ DeviceEditor::DeviceEditor(QWidget* parent)
         sectionLayout->setSpacing(0);
         sectionLayout->addWidget(m_viewEditor);
         sectionLayout->addWidget(m_recordingEditor);
+        sectionLayout->addWidget(m_placeEditor);
         buttonLayout->insertWidget(std::max(button - 1, 0), sections);
     }
     m_cancelEditButton->hide();
@@ -144,7 +148,8 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     // Made after the form, the recording section and Cancel came last in
     // the Tab chain; they go where they are seen, around "+ Add".
     QWidget* previous = ui->m_lineEditScenceRecommandRate;
-    for (QWidget* section : { static_cast<QWidget*>(m_viewEditor), static_cast<QWidget*>(m_recordingEditor) }) {
+    for (QWidget* section : { static_cast<QWidget*>(m_viewEditor), static_cast<QWidget*>(m_recordingEditor),
+                              static_cast<QWidget*>(m_placeEditor) }) {
         for (QWidget* field : section->findChildren<QWidget*>()) {
             // A combo box's list is a window of its own once it was made:
             // chaining into it would cut the form's chain there.
@@ -511,6 +516,7 @@ void DeviceEditor::onBtnAddDeviceClicked()
 
     PlanGroup group{ item, recordingSettings() };
     group.view = m_viewEditor->settings();
+    group.network = m_placeEditor->place();
     if (editing) {
         onCancelEdit();
         Q_EMIT signalReplaceDevice(item);
@@ -530,6 +536,8 @@ void DeviceEditor::setPlan(const Plan* plan)
     m_plan = plan;
     connect(plan, &Plan::groupRemoved, this, &DeviceEditor::followPlan);
     connect(plan, &Plan::groupsReset, this, &DeviceEditor::followPlan);
+    connect(plan, &Plan::networkChanged, this, [this] { m_placeEditor->setNetwork(m_plan->network()); });
+    m_placeEditor->setNetwork(plan->network());
 }
 
 int DeviceEditor::takeGroupNumber()
@@ -575,6 +583,7 @@ void DeviceEditor::onEditGroup(const PlanGroup& group)
     if (m_editedGroupNumber == group.device.groupNumber) {
         setRecordingSettings(group.recording);
         m_viewEditor->setSettings(group.view);
+        m_placeEditor->setPlace(group.network);
     }
 }
 

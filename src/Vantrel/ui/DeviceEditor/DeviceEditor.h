@@ -22,6 +22,7 @@ class QComboBox;
 class QBoxLayout;
 class QLayout;
 class QPushButton;
+class NetworkPlaceEditor;
 class RecordingEditor;
 class ViewEditor;
 class QKeyEvent;
@@ -61,6 +62,7 @@ public:
     // How the next group (or the one being changed) records.
     RecordingSettings recordingSettings() const;
     void setRecordingSettings(const RecordingSettings& settings);
+    NetworkPlaceEditor* placeEditor() const { return m_placeEditor; }
     // The data files as the editor loaded them, with what they refused.
     const DeviceConfigStore& configStore() const { return *m_configStore; }
 
@@ -170,6 +172,7 @@ private:
     QPushButton* m_cancelEditButton = nullptr;
     RecordingEditor* m_recordingEditor = nullptr;
     ViewEditor* m_viewEditor = nullptr;
+    NetworkPlaceEditor* m_placeEditor = nullptr;
     aptui::IntValidator* m_rateValidator = nullptr; // child of the editor
     LinkQuestion* m_link = nullptr; // child of the editor
 };

@@ -1,5 +1,7 @@
 #include "DeviceItemWidget.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include "ui_DeviceItemWidget.h"
 
 #include <data/BandwidthTotal.h>
@@ -172,6 +174,28 @@ void DeviceItemWidget::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         Q_EMIT signalPressed(m_item.groupNumber, event->modifiers());
     QWidget::mousePressEvent(event);
+}
+
+void DeviceItemWidget::setSiteState(CheckState state, const QString& problems)
+{
+    if (state == m_siteState && (!m_siteMark || m_siteMark->toolTip() == problems))
+        return;
+    m_siteState = state;
+    if (!m_siteMark) {
+        // Most cards never carry one: it is made when first needed.
+        m_siteMark = new QLabel(this);
+        m_siteMark->setObjectName(QStringLiteral("m_labelSiteState"));
+        m_siteMark->setTextFormat(Qt::PlainText);
+        m_siteMark->setText(QStringLiteral("\u25CF"));
+        // After the name, so the cards' icons and names stay in line.
+        m_siteMark->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        m_ui->m_hlayoutTitle->insertWidget(m_ui->m_hlayoutTitle->indexOf(m_ui->m_labelChannelGroupName) + 1, m_siteMark);
+    }
+    m_siteMark->setProperty("state", checkStateName(state));
+    m_siteMark->setStyleSheet(QStringLiteral("color:%1;").arg(
+        SkinColours::value(state == CheckState::Over ? "danger" : "warning")));
+    m_siteMark->setToolTip(aptui::PlainText::toolTip(problems));
+    m_siteMark->setVisible(state != CheckState::Ok);
 }
 
 void DeviceItemWidget::mouseDoubleClickEvent(QMouseEvent* event)

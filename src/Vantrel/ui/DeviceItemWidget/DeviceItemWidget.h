@@ -2,6 +2,7 @@
 
 #include "CardWidths.h"
 
+#include <data/CheckState.h>
 #include <data/DeviceTypes.h>
 
 #include <QWidget>
@@ -45,6 +46,11 @@ public:
     // none.
     void setDetail(const QString& detail, const QString& problem);
     QString detailText() const;
+    // The group's worst state on the site (its detail, its switch, its
+    // recorder; a CheckState), as a mark in the title row, with what to
+    // change in its tooltip.
+    void setSiteState(CheckState state, const QString& problems);
+    CheckState siteState() const { return m_siteState; }
 
     // After a change of the video standard: the group now runs at another
     // frame rate, and maybe at another rate.
@@ -92,6 +98,8 @@ private:
     std::unique_ptr<Ui::DeviceItemWidget> m_ui;
     QLabel* m_recordingSummary = nullptr; // child of the card
     QLabel* m_detail = nullptr; // child of the card
+    QLabel* m_siteMark = nullptr; // child of the card, made for the first mark
+    CheckState m_siteState = CheckState::Ok;
     QHBoxLayout* m_middleRow = nullptr; // the third row's, between the form's two
     QList<QHBoxLayout*> m_narrowRows; // two more rows below it, for five rows
     QHBoxLayout* m_summaryRow = nullptr; // the recording figures' on a five-row card

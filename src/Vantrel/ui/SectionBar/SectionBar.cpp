@@ -2,11 +2,16 @@
 
 #include "ui_SectionBar.h"
 
+#include "SkinColours/SkinColours.h"
+
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolButton.h>
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 // Where the export menu opens relative to the export button: above it, so
@@ -35,9 +40,26 @@ SectionBar::SectionBar(QWidget* parent)
     m_storageButton->setFixedSize(m_ui->encodingBtn->minimumSize());
     m_storageButton->setCheckable(true);
     m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->encodingBtn) + 1, m_storageButton);
+    m_networkButton = new aptui::ToolButton(this);
+    m_networkButton->setObjectName(QStringLiteral("networkBtn"));
+    m_networkButton->setText(tr("Network"));
+    m_networkButton->setFixedSize(m_ui->encodingBtn->minimumSize());
+    m_networkButton->setCheckable(true);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_storageButton) + 1, m_networkButton);
+    // The count sits on the button's corner as a badge of its own, so the
+    // button keeps its one word and its width.
+    m_problemCount = new QLabel(m_networkButton);
+    m_problemCount->setObjectName(QStringLiteral("m_labelProblemCount"));
+    m_problemCount->setTextFormat(Qt::PlainText);
+    m_problemCount->setAlignment(Qt::AlignCenter);
+        m_problemCount->setStyleSheet(QStringLiteral("background:%1;color:white;border-radius:8px;padding:0 4px;"
+                                                 "font-size:11px;font-weight:bold;")
+                                      .arg(SkinColours::value("danger")));
+    m_problemCount->hide();
 
     connect(m_ui->encodingBtn, &QToolButton::clicked, this, &SectionBar::switchEncodingTab);
     connect(m_storageButton, &QToolButton::clicked, this, &SectionBar::switchStorageTab);
+    connect(m_networkButton, &QToolButton::clicked, this, &SectionBar::switchNetworkTab);
     connect(m_ui->bandwidthBtn, &QToolButton::clicked, this, &SectionBar::switchNetTab);
     m_ui->btnExport->setToolTip(tr("Export"));
     connect(m_ui->btnExport, &QToolButton::clicked, this, &SectionBar::onPopupExport);
@@ -47,10 +69,12 @@ SectionBar::SectionBar(QWidget* parent)
     const QList<QPair<QToolButton*, QKeySequence>> tabs = {
         { m_ui->bandwidthBtn, QKeySequence(Qt::CTRL | Qt::Key_1) },
         { m_ui->encodingBtn, QKeySequence(Qt::CTRL | Qt::Key_2) },
-        { m_storageButton, QKeySequence(Qt::CTRL | Qt::Key_3) } };
+        { m_storageButton, QKeySequence(Qt::CTRL | Qt::Key_3) },
+        { m_networkButton, QKeySequence(Qt::CTRL | Qt::Key_4) } };
     addShortcut(m_ui->bandwidthBtn->text(), tabs.at(0).second, &SectionBar::switchNetTab);
     addShortcut(m_ui->encodingBtn->text(), tabs.at(1).second, &SectionBar::switchEncodingTab);
     addShortcut(m_storageButton->text(), tabs.at(2).second, &SectionBar::switchStorageTab);
+    addShortcut(m_networkButton->text(), tabs.at(3).second, &SectionBar::switchNetworkTab);
     for (const auto& tab : tabs) {
         tab.first->setToolTip(QStringLiteral("%1 (%2)").arg(tab.first->text().simplified(),
                                                             tab.second.toString(QKeySequence::NativeText)));
@@ -77,7 +101,7 @@ QAction* SectionBar::addShortcut(const QString& text, const QKeySequence& key, v
 void SectionBar::checkOnly(QToolButton* tab)
 {
     for (QToolButton* button : { static_cast<QToolButton*>(m_ui->bandwidthBtn),
-                                 static_cast<QToolButton*>(m_ui->encodingBtn), m_storageButton }) {
+                                 static_cast<QToolButton*>(m_ui->encodingBtn), m_storageButton, m_networkButton }) {
         button->setCheckable(true);
         button->setChecked(button == tab);
     }
@@ -99,6 +123,27 @@ void SectionBar::switchStorageTab()
 {
     checkOnly(m_storageButton);
     Q_EMIT signalSwitchStorageTab();
+}
+
+void SectionBar::switchNetworkTab()
+{
+    checkOnly(m_networkButton);
+    Q_EMIT signalSwitchNetworkTab();
+}
+
+void SectionBar::setProblemCount(int count)
+{
+    m_problemCount->setText(count > 0 ? QString::number(count) : QString());
+    m_problemCount->setVisible(count > 0);
+    m_problemCount->adjustSize();
+    m_problemCount->resize(std::max(m_problemCount->width(), m_problemCount->height()), m_problemCount->height());
+    m_problemCount->move(m_networkButton->width() - m_problemCount->width() - 2, 2);
+    m_problemCount->setToolTip(tr("%n problem(s) on the site", nullptr, count));
+}
+
+QString SectionBar::problemCountText() const
+{
+    return m_problemCount->text();
 }
 
 void SectionBar::onPopupExport()

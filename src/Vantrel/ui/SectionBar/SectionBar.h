@@ -8,6 +8,7 @@
 
 class QAction;
 class QKeySequence;
+class QLabel;
 class QToolButton;
 
 namespace Ui {
@@ -19,7 +20,8 @@ class Menu;
 }
 
 // The narrow bar beside the main window's client area: the Bandwidth,
-// Encoding and Storage tab buttons, and an export button with its popup menu: PDF,
+// Encoding, Storage and Network tab buttons (Network with the count of the
+// site's problems beside its name), and an export button with its popup menu: PDF,
 // EXCEL and Screenshot, each announced by its own signal.
 class SectionBar : public aptui::Widget
 {
@@ -32,11 +34,15 @@ public:
     // "Export PDF..." (Ctrl+E) and "Export Excel..." (Ctrl+Shift+E), for
     // the title bar's menu; they work with every menu closed too.
     QList<QAction*> exportActions() const { return m_exportActions; }
+    // The site's problems, as a count on the Network button; 0 shows none.
+    void setProblemCount(int count);
+    QString problemCountText() const;
 
 Q_SIGNALS:
     void signalSwitchNetTab();
     void signalSwitchEncodingTab();
     void signalSwitchStorageTab();
+    void signalSwitchNetworkTab();
     void signalExportPdf();
     void signalExportExcel();
     void signalExportScreenshot();
@@ -45,6 +51,7 @@ public Q_SLOTS:
     void switchNetTab();
     void switchEncodingTab();
     void switchStorageTab();
+    void switchNetworkTab();
     void onPopupExport();
     void onExport(ExportMenuAction::ExportType type);
 
@@ -57,6 +64,8 @@ private:
 
     std::unique_ptr<Ui::SectionBar> m_ui;
     QToolButton* m_storageButton = nullptr; // child of the bar
+    QToolButton* m_networkButton = nullptr; // child of the bar
+    QLabel* m_problemCount = nullptr;       // child of the network button
     aptui::Menu* m_exportMenu = nullptr;           // child of the bar
     ExportMenuAction* m_exportAction = nullptr;    // child of the menu
     QList<QAction*> m_exportActions;               // children of the bar
