@@ -87,6 +87,72 @@
     </message>
 </context>
 <context>
+    <name>BulkEditDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message numerus="yes">
+        <source>Edit %n groups</source>
+        <translation>
+            <numerusform>Edit %n group</numerusform>
+            <numerusform>Edit %n groups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Various</source>
+        <translation>Various</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Streams</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Hours/day</source>
+        <translation>Hours/day</translation>
+    </message>
+    <message>
+        <source>Days kept</source>
+        <translation>Days kept</translation>
+    </message>
+    <message>
+        <source>Recorded streams</source>
+        <translation>Recorded streams</translation>
+    </message>
+    <message>
+        <source>A field that shows &quot;Various&quot; keeps each group&apos;s own value.</source>
+        <translation>A field that shows &quot;Various&quot; keeps each group&apos;s own value.</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
@@ -115,6 +181,100 @@
     <message>
         <source>Clear all the channels?</source>
         <translation>Clear all channels?</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare plans</source>
+        <translation>Compare plans</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Compare with:</translation>
+    </message>
+    <message>
+        <source>Another plan file...</source>
+        <translation>Another plan file...</translation>
+    </message>
+    <message>
+        <source>This plan with another encoding</source>
+        <translation>This plan with another encoding</translation>
+    </message>
+    <message>
+        <source>This plan with other days kept</source>
+        <translation>This plan with other days kept</translation>
+    </message>
+    <message>
+        <source>This plan with another RAID</source>
+        <translation>This plan with another RAID</translation>
+    </message>
+    <message>
+        <source>No RAID</source>
+        <translation>No RAID</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Storage</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>Over a limit</source>
+        <translation>Over a limit</translation>
+    </message>
+    <message>
+        <source>Groups that differ</source>
+        <translation>Groups that differ</translation>
+    </message>
+    <message>
+        <source>With %1</source>
+        <translation>With %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept %n days</source>
+        <translation>
+            <numerusform>Kept %n day</numerusform>
+            <numerusform>Kept %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 changed, %2 added, %3 removed</source>
+        <translation>%1 changed, %2 added, %3 removed</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Added: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Removed: %1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2</source>
+        <translation>Group %1: %2</translation>
+    </message>
+    <message>
+        <source>The groups are the same.</source>
+        <translation>The groups are the same.</translation>
     </message>
 </context>
 <context>
@@ -157,6 +317,24 @@
     <message>
         <source>%1: below %2</source>
         <translation>%1: below %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Duplicate %n groups</source>
+        <translation>
+            <numerusform>Duplicate %n group</numerusform>
+            <numerusform>Duplicate %n groups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Edit %n groups</source>
+        <translation>
+            <numerusform>Edit %n group</numerusform>
+            <numerusform>Edit %n groups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit selected...</source>
+        <translation>Edit selected...</translation>
     </message>
 </context>
 <context>
@@ -453,6 +631,25 @@
     </message>
 </context>
 <context>
+    <name>GroupImporter</name>
+    <message>
+        <source>Import groups...</source>
+        <translation>Import groups...</translation>
+    </message>
+    <message>
+        <source>Import groups</source>
+        <translation>Import groups</translation>
+    </message>
+    <message>
+        <source>Group tables (*.csv *.xlsx);;CSV (*.csv);;Excel workbooks (*.xlsx)</source>
+        <translation>Group tables (*.csv *.xlsx);;CSV (*.csv);;Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Reading %1...</translation>
+    </message>
+</context>
+<context>
     <name>GroupRule</name>
     <message>
         <source>key &quot;%1&quot; is out of range, expected %2.</source>
@@ -492,6 +689,188 @@
     </message>
 </context>
 <context>
+    <name>GroupTableReader</name>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation>a number above %1 and at most %2</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>one of %1</translation>
+    </message>
+    <message>
+        <source>the id of a switch of the plan; nearest: %1</source>
+        <translation>the id of a switch of the plan; nearest: %1</translation>
+    </message>
+    <message>
+        <source>the id of a recorder of the plan; nearest: %1</source>
+        <translation>the id of a recorder of the plan; nearest: %1</translation>
+    </message>
+    <message>
+        <source>none (the plan has none)</source>
+        <translation>none (the plan has none)</translation>
+    </message>
+    <message>
+        <source>a name the data tables list; nearest: %1</source>
+        <translation>a name the data tables list; nearest: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>a rate (no rate of the tables fits the row)</source>
+        <translation>a rate (no rate of the tables fits the row)</translation>
+    </message>
+    <message>
+        <source>empty when &quot;%1&quot; gives the angle</source>
+        <translation>empty when &quot;%1&quot; gives the angle</translation>
+    </message>
+    <message>
+        <source>a number above %1 and below %2</source>
+        <translation>a number above %1 and below %2</translation>
+    </message>
+    <message>
+        <source>the angle, or a focal length and a sensor width, for the distance</source>
+        <translation>the angle, or a focal length and a sensor width, for the distance</translation>
+    </message>
+    <message>
+        <source>the distance to the target (the row gives a view)</source>
+        <translation>the distance to the target (the row gives a view)</translation>
+    </message>
+    <message>
+        <source>%1: no heading of a group table was found (the first rows should name columns such as %2, %3, %4 and %5).</source>
+        <translation>%1: no heading of a group table was found (the first rows should name columns such as %2, %3, %4 and %5).</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1: cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty.</source>
+        <translation>%1: the file is empty.</translation>
+    </message>
+    <message>
+        <source>%1: not a table: neither CSV text (UTF-8) nor an Excel workbook (.xlsx).</source>
+        <translation>%1: not a table: neither CSV text (UTF-8) nor an Excel workbook (.xlsx).</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Import groups</source>
+        <translation>Import groups</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups to add</source>
+        <translation>
+            <numerusform>%n group to add</numerusform>
+            <numerusform>%n groups to add</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 left out (see their reasons below).</source>
+        <translation>%1: %2; %3 left out (see their reasons below).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows refused</source>
+        <translation>
+            <numerusform>%n row refused</numerusform>
+            <numerusform>%n rows refused</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n groups</source>
+        <translation>
+            <numerusform>Add %n group</numerusform>
+            <numerusform>Add %n groups</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1 is &quot;%2&quot;, expected %3.</source>
+        <translation>Refused: %1 is &quot;%2&quot;, expected %3.</translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation>Scene: %1</translation>
+    </message>
+    <message>
+        <source>To add</source>
+        <translation>To add</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>Streams</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>Rate (kbps)</source>
+        <translation>Rate (kbps)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
     <name>LinkQuestion</name>
     <message>
         <source>IPC</source>
@@ -520,6 +899,250 @@
     <message>
         <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
         <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCheck</name>
+    <message>
+        <source>%1&apos;s uplink carries %2 Mbps of %3 (%4 %): more than 70 %; move groups to another switch or give it a faster uplink.</source>
+        <translation>%1&apos;s uplink carries %2 Mbps of %3 (%4 %): more than 70 %; move groups to another switch or give it a faster uplink.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s uplink carries %2 Mbps of %3 (%4 %): more than it can carry; move groups to another switch or give it a faster uplink.</source>
+        <translation>%1&apos;s uplink carries %2 Mbps of %3 (%4 %): more than it can carry; move groups to another switch or give it a faster uplink.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 ports and has %3: use a switch with more ports, or move groups to another switch.</source>
+        <translation>%1 needs %2 ports and has %3: use a switch with more ports, or move groups to another switch.</translation>
+    </message>
+    <message>
+        <source>%1 has no PoE budget and its cameras draw %2 W: use a PoE switch, or give the cameras their own supply.</source>
+        <translation>%1 has no PoE budget and its cameras draw %2 W: use a PoE switch, or give the cameras their own supply.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s cameras draw %2 W of its %3 W PoE budget (%4 %): more than 90 %; give it a larger PoE budget, or move cameras to another switch.</source>
+        <translation>%1&apos;s cameras draw %2 W of its %3 W PoE budget (%4 %): more than 90 %; give it a larger PoE budget, or move cameras to another switch.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s cameras draw %2 W of its %3 W PoE budget (%4 %): more than it gives; give it a larger PoE budget, or move cameras to another switch.</source>
+        <translation>%1&apos;s cameras draw %2 W of its %3 W PoE budget (%4 %): more than it gives; give it a larger PoE budget, or move cameras to another switch.</translation>
+    </message>
+    <message>
+        <source>%1 records %2 channels and takes %3: use a recorder with more channels, or move groups to another recorder.</source>
+        <translation>%1 records %2 channels and takes %3: use a recorder with more channels, or move groups to another recorder.</translation>
+    </message>
+    <message>
+        <source>%1 records %2 Mbps of %3 (%4 %): more than 70 %; move groups to another recorder, or use one with a higher input rate.</source>
+        <translation>%1 records %2 Mbps of %3 (%4 %): more than 70 %; move groups to another recorder, or use one with a higher input rate.</translation>
+    </message>
+    <message>
+        <source>%1 records %2 Mbps of %3 (%4 %): more than it takes in; move groups to another recorder, or use one with a higher input rate.</source>
+        <translation>%1 records %2 Mbps of %3 (%4 %): more than it takes in; move groups to another recorder, or use one with a higher input rate.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 disks for the days asked and has %3 bays: use a recorder with more bays or larger disks, or keep fewer days.</source>
+        <translation>%1 needs %2 disks for the days asked and has %3 bays: use a recorder with more bays or larger disks, or keep fewer days.</translation>
+    </message>
+    <message>
+        <source>The site uplink carries %1 Mbps of %2 (%3 %): more than 70 %; record more groups on site, or choose a faster uplink.</source>
+        <translation>The site uplink carries %1 Mbps of %2 (%3 %): more than 70 %; record more groups on site, or choose a faster uplink.</translation>
+    </message>
+    <message>
+        <source>The site uplink carries %1 Mbps of %2 (%3 %): more than it can carry; record more groups on site, or choose a faster uplink.</source>
+        <translation>The site uplink carries %1 Mbps of %2 (%3 %): more than it can carry; record more groups on site, or choose a faster uplink.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Add switch</source>
+        <translation>Add switch</translation>
+    </message>
+    <message>
+        <source>Add recorder</source>
+        <translation>Add recorder</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>Ports / channels</source>
+        <translation>Ports / channels</translation>
+    </message>
+    <message>
+        <source>A recorder is plugged into a switch: add a switch first.</source>
+        <translation>A recorder is plugged into a switch: add a switch first.</translation>
+    </message>
+    <message>
+        <source>Problems: %1</source>
+        <translation>Problems: %1</translation>
+    </message>
+    <message>
+        <source>Choose a switch or recorder to see its groups.</source>
+        <translation>Choose a switch or recorder to see its groups.</translation>
+    </message>
+    <message>
+        <source>Groups recording to %1: %2</source>
+        <translation>Groups recording to %1: %2</translation>
+    </message>
+    <message>
+        <source>Groups on %1: %2</source>
+        <translation>Groups on %1: %2</translation>
+    </message>
+    <message>
+        <source>Switch %1</source>
+        <translation>Switch %1</translation>
+    </message>
+    <message>
+        <source>Recorder %1</source>
+        <translation>Recorder %1</translation>
+    </message>
+    <message>
+        <source>Edit switch</source>
+        <translation>Edit switch</translation>
+    </message>
+    <message>
+        <source>Edit recorder</source>
+        <translation>Edit recorder</translation>
+    </message>
+    <message>
+        <source>Its parent, %1</source>
+        <translation>Its parent, %1</translation>
+    </message>
+    <message>
+        <source>None (site uplink)</source>
+        <translation>None (site uplink)</translation>
+    </message>
+    <message>
+        <source>%1 holds recorders, and there is no other switch they could be plugged into. Add a switch or move its recorders first.</source>
+        <translation>%1 holds recorders, and there is no other switch they could be plugged into. Add a switch or move its recorders first.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 groups and %3 switches or recorders. Where do they go?</source>
+        <translation>%1 holds %2 groups and %3 switches or recorders. Where do they go?</translation>
+    </message>
+    <message>
+        <source>Delete switch</source>
+        <translation>Delete switch</translation>
+    </message>
+    <message>
+        <source>Delete recorder</source>
+        <translation>Delete recorder</translation>
+    </message>
+    <message>
+        <source>%1 records %2 groups. Where do they record now?</source>
+        <translation>%1 records %2 groups. Where do they record now?</translation>
+    </message>
+    <message>
+        <source>Record groups to %1</source>
+        <translation>Record groups to %1</translation>
+    </message>
+    <message>
+        <source>Move groups to %1</source>
+        <translation>Move groups to %1</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPlaceEditor</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Switch :</source>
+        <translation>Switch :</translation>
+    </message>
+    <message>
+        <source>Recorder :</source>
+        <translation>Recorder :</translation>
+    </message>
+    <message>
+        <source>None (own supply)</source>
+        <translation>None (own supply)</translation>
+    </message>
+    <message>
+        <source>PoE class :</source>
+        <translation>PoE class :</translation>
+    </message>
+    <message>
+        <source>Class %1 (%2 W)</source>
+        <translation>Class %1 (%2 W)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>PoE %1</source>
+        <translation>PoE %1</translation>
+    </message>
+    <message>
+        <source>Network : %1</source>
+        <translation>Network : %1</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groups</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Ports / channels</source>
+        <translation>Ports / channels</translation>
+    </message>
+    <message>
+        <source>PoE / disks</source>
+        <translation>PoE / disks</translation>
+    </message>
+    <message>
+        <source>%1 (switch %2)</source>
+        <translation>%1 (switch %2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2 W</source>
+        <translation>%1 / %2 W</translation>
+    </message>
+    <message>
+        <source>%1 (recorder %2)</source>
+        <translation>%1 (recorder %2)</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ch</source>
+        <translation>%1 / %2 ch</translation>
+    </message>
+    <message>
+        <source>%1 / %2 disks</source>
+        <translation>%1 / %2 disks</translation>
+    </message>
+    <message>
+        <source>%1 disks</source>
+        <translation>%1 disks</translation>
     </message>
 </context>
 <context>
@@ -601,6 +1224,24 @@
     <message>
         <source>Change plan properties</source>
         <translation>Change plan properties</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n groups</source>
+        <translation>
+            <numerusform>Import %n group</numerusform>
+            <numerusform>Import %n groups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n groups</source>
+        <translation>
+            <numerusform>Delete %n group</numerusform>
+            <numerusform>Delete %n groups</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change the network</source>
+        <translation>Change the network</translation>
     </message>
 </context>
 <context>
@@ -720,6 +1361,62 @@
     <message>
         <source>group %1 (%2): view:</source>
         <translation>group %1 (%2): view:</translation>
+    </message>
+    <message>
+        <source>network:</source>
+        <translation>network:</translation>
+    </message>
+    <message>
+        <source>a list of switches</source>
+        <translation>a list of switches</translation>
+    </message>
+    <message>
+        <source>a list of recorders</source>
+        <translation>a list of recorders</translation>
+    </message>
+    <message>
+        <source>a text of 1 to %1 characters</source>
+        <translation>a text of 1 to %1 characters</translation>
+    </message>
+    <message>
+        <source>switch %1 (%2):</source>
+        <translation>switch %1 (%2):</translation>
+    </message>
+    <message>
+        <source>recorder %1 (%2):</source>
+        <translation>recorder %1 (%2):</translation>
+    </message>
+    <message>
+        <source>the id of a switch, or absent</source>
+        <translation>the id of a switch, or absent</translation>
+    </message>
+    <message>
+        <source>the id of a recorder, or absent</source>
+        <translation>the id of a recorder, or absent</translation>
+    </message>
+    <message>
+        <source>an id no other switch or recorder has</source>
+        <translation>an id no other switch or recorder has</translation>
+    </message>
+    <message>
+        <source>the id of a switch</source>
+        <translation>the id of a switch</translation>
+    </message>
+    <message>
+        <source>the id of another switch, or &quot;&quot;</source>
+        <translation>the id of another switch, or &quot;&quot;</translation>
+    </message>
+    <message>
+        <source>a switch that is not below this one (the parents make a loop)</source>
+        <translation>a switch that is not below this one (the parents make a loop)</translation>
+    </message>
+    <message>
+        <source>the id of a switch of the plan&apos;s network</source>
+        <translation>the id of a switch of the plan&apos;s network</translation>
+    </message>
+    <message>
+        <source>the id of a recorder of the plan&apos;s network</source>
+        <translation>the id of a recorder of the plan&apos;s network</translation>
     </message>
 </context>
 <context>
@@ -878,6 +1575,16 @@
         <source>Plan properties...</source>
         <translation>Plan properties...</translation>
     </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>Compare with...</translation>
+    </message>
+    <message>
+        <source>The plan was not compared.
+%1</source>
+        <translation>The plan was not compared.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PlanNameCheck</name>
@@ -1008,6 +1715,41 @@
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderDialog</name>
+    <message>
+        <source>Add recorder</source>
+        <translation>Add recorder</translation>
+    </message>
+    <message>
+        <source>Edit recorder</source>
+        <translation>Edit recorder</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name :</translation>
+    </message>
+    <message>
+        <source>Switch :</source>
+        <translation>Switch :</translation>
+    </message>
+    <message>
+        <source>Channels :</source>
+        <translation>Channels :</translation>
+    </message>
+    <message>
+        <source>Input :</source>
+        <translation>Input :</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>Not counted</translation>
+    </message>
+    <message>
+        <source>Drive bays :</source>
+        <translation>Drive bays :</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +2127,270 @@
         <source>%1, below %2</source>
         <translation>%1, below %2</translation>
     </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scene</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Hours per day</source>
+        <translation>Hours per day</translation>
+    </message>
+    <message>
+        <source>Event share</source>
+        <translation>Event share</translation>
+    </message>
+    <message>
+        <source>Retention (days)</source>
+        <translation>Retention (days)</translation>
+    </message>
+    <message>
+        <source>Recorded streams</source>
+        <translation>Recorded streams</translation>
+    </message>
+    <message>
+        <source>Night hours</source>
+        <translation>Night hours</translation>
+    </message>
+    <message>
+        <source>Night factor</source>
+        <translation>Night factor</translation>
+    </message>
+    <message>
+        <source>Audio (kbps)</source>
+        <translation>Audio (kbps)</translation>
+    </message>
+    <message>
+        <source>Event retention (days)</source>
+        <translation>Event retention (days)</translation>
+    </message>
+    <message>
+        <source>Field of view (°)</source>
+        <translation>Field of view (°)</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>Focal length (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>Sensor width (mm)</translation>
+    </message>
+    <message>
+        <source>Distance (m)</source>
+        <translation>Distance (m)</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>Recorder</translation>
+    </message>
+    <message>
+        <source>PoE class</source>
+        <translation>PoE class</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>Parent</translation>
+    </message>
+    <message>
+        <source>Uplink load (Mbps)</source>
+        <translation>Uplink load (Mbps)</translation>
+    </message>
+    <message>
+        <source>Uplink capacity (Mbps)</source>
+        <translation>Uplink capacity (Mbps)</translation>
+    </message>
+    <message>
+        <source>Utilisation (%)</source>
+        <translation>Utilisation (%)</translation>
+    </message>
+    <message>
+        <source>Ports used</source>
+        <translation>Ports used</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>PoE (W)</source>
+        <translation>PoE (W)</translation>
+    </message>
+    <message>
+        <source>PoE budget (W)</source>
+        <translation>PoE budget (W)</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Channels used</source>
+        <translation>Channels used</translation>
+    </message>
+    <message>
+        <source>Input load (Mbps)</source>
+        <translation>Input load (Mbps)</translation>
+    </message>
+    <message>
+        <source>Input capacity (Mbps)</source>
+        <translation>Input capacity (Mbps)</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>Disks</translation>
+    </message>
+    <message>
+        <source>Bays</source>
+        <translation>Bays</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>What to change</source>
+        <translation>What to change</translation>
+    </message>
+    <message>
+        <source>Uplink load / capacity (Mbps)</source>
+        <translation>Uplink load / capacity (Mbps)</translation>
+    </message>
+    <message>
+        <source>Ports used / ports</source>
+        <translation>Ports used / ports</translation>
+    </message>
+    <message>
+        <source>PoE / budget (W)</source>
+        <translation>PoE / budget (W)</translation>
+    </message>
+    <message>
+        <source>Channels used / channels</source>
+        <translation>Channels used / channels</translation>
+    </message>
+    <message>
+        <source>Input load / capacity (Mbps)</source>
+        <translation>Input load / capacity (Mbps)</translation>
+    </message>
+    <message>
+        <source>Disks / bays</source>
+        <translation>Disks / bays</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Near limit</translation>
+    </message>
+    <message>
+        <source>Over limit</source>
+        <translation>Over limit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>PoE</source>
+        <translation>PoE</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Switch %1 (%2)</source>
+        <translation>Switch %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Switch %1</source>
+        <translation>Switch %1</translation>
+    </message>
+    <message>
+        <source>Recorder %1 (%2)</source>
+        <translation>Recorder %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recorder %1</source>
+        <translation>Recorder %1</translation>
+    </message>
+    <message>
+        <source>Group %1 (%2)</source>
+        <translation>Group %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 of %4 %5</source>
+        <translation>%1, %2: %3 of %4 %5</translation>
+    </message>
+    <message>
+        <source>ports</source>
+        <translation>ports</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>channels</translation>
+    </message>
+    <message>
+        <source>disks</source>
+        <translation>disks</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>Switches</translation>
+    </message>
+    <message>
+        <source>Recorders</source>
+        <translation>Recorders</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>No problems: every figure is within its limit.</source>
+        <translation>No problems: every figure is within its limit.</translation>
+    </message>
 </context>
 <context>
     <name>ScenceSelector</name>
@@ -1526,6 +2532,17 @@
     <message>
         <source>Export Excel...</source>
         <translation>Export Excel...</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s) on the site</source>
+        <translation>
+            <numerusform>%n problem on the site</numerusform>
+            <numerusform>%n problems on the site</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1705,6 +2722,41 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     <message>
         <source>Event clips: %1 days asked, %2 kept</source>
         <translation>Event clips: %1 days asked, %2 kept</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchDialog</name>
+    <message>
+        <source>Add switch</source>
+        <translation>Add switch</translation>
+    </message>
+    <message>
+        <source>Edit switch</source>
+        <translation>Edit switch</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Name :</translation>
+    </message>
+    <message>
+        <source>None (site uplink)</source>
+        <translation>None (site uplink)</translation>
+    </message>
+    <message>
+        <source>Hangs from :</source>
+        <translation>Hangs from :</translation>
+    </message>
+    <message>
+        <source>Ports :</source>
+        <translation>Ports :</translation>
+    </message>
+    <message>
+        <source>Uplink :</source>
+        <translation>Uplink :</translation>
+    </message>
+    <message>
+        <source>PoE budget :</source>
+        <translation>PoE budget :</translation>
     </message>
 </context>
 <context>
@@ -2018,6 +3070,17 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     </message>
 </context>
 <context>
+    <name>XlsxLibrary</name>
+    <message>
+        <source>the workbook library %1 could not be loaded (%2)</source>
+        <translation>the workbook library %1 could not be loaded (%2)</translation>
+    </message>
+    <message>
+        <source>it has no function %1</source>
+        <translation>it has no function %1</translation>
+    </message>
+</context>
+<context>
     <name>XlsxReportWriter</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -2026,6 +3089,33 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     <message>
         <source>the workbook could not be started</source>
         <translation>the workbook could not be started</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxTable</name>
+    <message>
+        <source>not an Excel workbook (.xlsx)</source>
+        <translation>not an Excel workbook (.xlsx)</translation>
+    </message>
+    <message>
+        <source>its first sheet unpacks to more than %1 MiB</source>
+        <translation>its first sheet unpacks to more than %1 MiB</translation>
+    </message>
+    <message>
+        <source>not an Excel workbook (.xlsx): it has no sheet</source>
+        <translation>not an Excel workbook (.xlsx): it has no sheet</translation>
+    </message>
+    <message>
+        <source>its shared texts are damaged</source>
+        <translation>its shared texts are damaged</translation>
+    </message>
+    <message>
+        <source>its shared texts unpack to more than %1 MiB</source>
+        <translation>its shared texts unpack to more than %1 MiB</translation>
+    </message>
+    <message>
+        <source>its first sheet is damaged</source>
+        <translation>its first sheet is damaged</translation>
     </message>
 </context>
 <context>

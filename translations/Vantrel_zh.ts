@@ -87,6 +87,71 @@
     </message>
 </context>
 <context>
+    <name>BulkEditDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>连续</translation>
+    </message>
+    <message numerus="yes">
+        <source>Edit %n groups</source>
+        <translation>
+            <numerusform>编辑 %n 个设备组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Various</source>
+        <translation>多个值</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>码流数</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录像方式</translation>
+    </message>
+    <message>
+        <source>Hours/day</source>
+        <translation>每天小时数</translation>
+    </message>
+    <message>
+        <source>Days kept</source>
+        <translation>保存天数</translation>
+    </message>
+    <message>
+        <source>Recorded streams</source>
+        <translation>录像码流数</translation>
+    </message>
+    <message>
+        <source>A field that shows &quot;Various&quot; keeps each group&apos;s own value.</source>
+        <translation>显示“多个值”的字段将保留各设备组自己的值。</translation>
+    </message>
+</context>
+<context>
     <name>CapacityCalculation</name>
     <message>
         <source>CapacityCalculation</source>
@@ -115,6 +180,99 @@
     <message>
         <source>Clear all the channels?</source>
         <translation>确定清空所有通道吗？</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare plans</source>
+        <translation>方案对比</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>对比对象：</translation>
+    </message>
+    <message>
+        <source>Another plan file...</source>
+        <translation>其他方案文件...</translation>
+    </message>
+    <message>
+        <source>This plan with another encoding</source>
+        <translation>本方案（换用其他编码）</translation>
+    </message>
+    <message>
+        <source>This plan with other days kept</source>
+        <translation>本方案（换用其他保存天数）</translation>
+    </message>
+    <message>
+        <source>This plan with another RAID</source>
+        <translation>本方案（换用其他 RAID）</translation>
+    </message>
+    <message>
+        <source>No RAID</source>
+        <translation>无 RAID</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>硬盘数</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Over a limit</source>
+        <translation>超出上限</translation>
+    </message>
+    <message>
+        <source>Groups that differ</source>
+        <translation>有差异的设备组</translation>
+    </message>
+    <message>
+        <source>With %1</source>
+        <translation>采用 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept %n days</source>
+        <translation>
+            <numerusform>保存 %n 天</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 changed, %2 added, %3 removed</source>
+        <translation>%1 个已更改，%2 个已添加，%3 个已删除</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>已添加：%1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>已删除：%1</translation>
+    </message>
+    <message>
+        <source>Group %1: %2</source>
+        <translation>设备组 %1：%2</translation>
+    </message>
+    <message>
+        <source>The groups are the same.</source>
+        <translation>两个方案的设备组相同。</translation>
     </message>
 </context>
 <context>
@@ -157,6 +315,22 @@
     <message>
         <source>%1: below %2</source>
         <translation>%1：低于%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Duplicate %n groups</source>
+        <translation>
+            <numerusform>复制 %n 个设备组</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Edit %n groups</source>
+        <translation>
+            <numerusform>编辑 %n 个设备组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit selected...</source>
+        <translation>编辑所选项...</translation>
     </message>
 </context>
 <context>
@@ -453,6 +627,25 @@
     </message>
 </context>
 <context>
+    <name>GroupImporter</name>
+    <message>
+        <source>Import groups...</source>
+        <translation>导入设备组...</translation>
+    </message>
+    <message>
+        <source>Import groups</source>
+        <translation>导入设备组</translation>
+    </message>
+    <message>
+        <source>Group tables (*.csv *.xlsx);;CSV (*.csv);;Excel workbooks (*.xlsx)</source>
+        <translation>设备组表 (*.csv *.xlsx);;CSV 文件 (*.csv);;Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>正在读取 %1...</translation>
+    </message>
+</context>
+<context>
     <name>GroupRule</name>
     <message>
         <source>key &quot;%1&quot; is out of range, expected %2.</source>
@@ -492,6 +685,185 @@
     </message>
 </context>
 <context>
+    <name>GroupTableReader</name>
+    <message>
+        <source>a number above %1 and at most %2</source>
+        <translation>大于 %1 且不超过 %2 的数</translation>
+    </message>
+    <message>
+        <source>a number from %1 to %2</source>
+        <translation>%1 到 %2 之间的数</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>%1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>%1 之一</translation>
+    </message>
+    <message>
+        <source>the id of a switch of the plan; nearest: %1</source>
+        <translation>方案中某台交换机的 id；最接近的是：%1</translation>
+    </message>
+    <message>
+        <source>the id of a recorder of the plan; nearest: %1</source>
+        <translation>方案中某台录像机的 id；最接近的是：%1</translation>
+    </message>
+    <message>
+        <source>none (the plan has none)</source>
+        <translation>无（方案中没有）</translation>
+    </message>
+    <message>
+        <source>a name the data tables list; nearest: %1</source>
+        <translation>数据表中列出的名称；最接近的是：%1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>a rate (no rate of the tables fits the row)</source>
+        <translation>码率（数据表中没有适合该行的码率）</translation>
+    </message>
+    <message>
+        <source>empty when &quot;%1&quot; gives the angle</source>
+        <translation>在由“%1”给出视角时应为空</translation>
+    </message>
+    <message>
+        <source>a number above %1 and below %2</source>
+        <translation>大于 %1 且小于 %2 的数</translation>
+    </message>
+    <message>
+        <source>the angle, or a focal length and a sensor width, for the distance</source>
+        <translation>视角，或焦距和传感器宽度（给出距离时需要）</translation>
+    </message>
+    <message>
+        <source>the distance to the target (the row gives a view)</source>
+        <translation>到目标的距离（该行给出了视野）</translation>
+    </message>
+    <message>
+        <source>%1: no heading of a group table was found (the first rows should name columns such as %2, %3, %4 and %5).</source>
+        <translation>%1：未找到设备组表的表头（前几行应包含 %2、%3、%4 和 %5 等列名）。</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1：无法读取（%2）。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1: the file is empty.</source>
+        <translation>%1：文件为空。</translation>
+    </message>
+    <message>
+        <source>%1: not a table: neither CSV text (UTF-8) nor an Excel workbook (.xlsx).</source>
+        <translation>%1：不是表格：既不是 CSV 文本 (UTF-8)，也不是 Excel 工作簿 (.xlsx)。</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import groups</source>
+        <translation>导入设备组</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n groups to add</source>
+        <translation>
+            <numerusform>待添加 %n 个设备组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 left out (see their reasons below).</source>
+        <translation>%1：%2；%3，已略去（原因见下方）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows refused</source>
+        <translation>
+            <numerusform>%n 行被拒绝</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n groups</source>
+        <translation>
+            <numerusform>添加 %n 个设备组</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>Refused: %1</source>
+        <translation>已拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Refused: %1 is &quot;%2&quot;, expected %3.</source>
+        <translation>已拒绝：%1 为“%2”，应为 %3。</translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation>场景：%1</translation>
+    </message>
+    <message>
+        <source>To add</source>
+        <translation>待添加</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行号</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>通道数</translation>
+    </message>
+    <message>
+        <source>Streams</source>
+        <translation>码流数</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>帧率</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Rate (kbps)</source>
+        <translation>码率 (kbps)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+</context>
+<context>
     <name>LinkQuestion</name>
     <message>
         <source>IPC</source>
@@ -520,6 +892,250 @@
     <message>
         <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
         <translation>请以普通数字输入带宽（Mbps），例如 2.5。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkCheck</name>
+    <message>
+        <source>%1&apos;s uplink carries %2 Mbps of %3 (%4 %): more than 70 %; move groups to another switch or give it a faster uplink.</source>
+        <translation>%1 的上行链路承载 %2 Mbps，容量为 %3（%4 %）：超过 70 %；请把设备组移到其他交换机，或为其换用更快的上行链路。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s uplink carries %2 Mbps of %3 (%4 %): more than it can carry; move groups to another switch or give it a faster uplink.</source>
+        <translation>%1 的上行链路承载 %2 Mbps，容量为 %3（%4 %）：超出其承载能力；请把设备组移到其他交换机，或为其换用更快的上行链路。</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 ports and has %3: use a switch with more ports, or move groups to another switch.</source>
+        <translation>%1 需要 %2 个端口，但只有 %3 个：请使用端口更多的交换机，或把设备组移到其他交换机。</translation>
+    </message>
+    <message>
+        <source>%1 has no PoE budget and its cameras draw %2 W: use a PoE switch, or give the cameras their own supply.</source>
+        <translation>%1 没有 PoE 预算，而其摄像机需要 %2 W：请使用 PoE 交换机，或为摄像机单独供电。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s cameras draw %2 W of its %3 W PoE budget (%4 %): more than 90 %; give it a larger PoE budget, or move cameras to another switch.</source>
+        <translation>%1 的摄像机消耗 %2 W，其 PoE 预算为 %3 W（%4 %）：超过 90 %；请为其提供更大的 PoE 预算，或把摄像机移到其他交换机。</translation>
+    </message>
+    <message>
+        <source>%1&apos;s cameras draw %2 W of its %3 W PoE budget (%4 %): more than it gives; give it a larger PoE budget, or move cameras to another switch.</source>
+        <translation>%1 的摄像机消耗 %2 W，其 PoE 预算为 %3 W（%4 %）：超出其供电能力；请为其提供更大的 PoE 预算，或把摄像机移到其他交换机。</translation>
+    </message>
+    <message>
+        <source>%1 records %2 channels and takes %3: use a recorder with more channels, or move groups to another recorder.</source>
+        <translation>%1 录制 %2 个通道，但只能接入 %3 个：请使用通道更多的录像机，或把设备组移到其他录像机。</translation>
+    </message>
+    <message>
+        <source>%1 records %2 Mbps of %3 (%4 %): more than 70 %; move groups to another recorder, or use one with a higher input rate.</source>
+        <translation>%1 录制 %2 Mbps，输入带宽为 %3（%4 %）：超过 70 %；请把设备组移到其他录像机，或使用输入带宽更高的录像机。</translation>
+    </message>
+    <message>
+        <source>%1 records %2 Mbps of %3 (%4 %): more than it takes in; move groups to another recorder, or use one with a higher input rate.</source>
+        <translation>%1 录制 %2 Mbps，输入带宽为 %3（%4 %）：超出其输入带宽；请把设备组移到其他录像机，或使用输入带宽更高的录像机。</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 disks for the days asked and has %3 bays: use a recorder with more bays or larger disks, or keep fewer days.</source>
+        <translation>%1 要保存所要求的天数需要 %2 块硬盘，但只有 %3 个盘位：请使用盘位更多的录像机或容量更大的硬盘，或减少保存天数。</translation>
+    </message>
+    <message>
+        <source>The site uplink carries %1 Mbps of %2 (%3 %): more than 70 %; record more groups on site, or choose a faster uplink.</source>
+        <translation>站点上行链路承载 %1 Mbps，容量为 %2（%3 %）：超过 70 %；请让更多设备组在现场录像，或选择更快的上行链路。</translation>
+    </message>
+    <message>
+        <source>The site uplink carries %1 Mbps of %2 (%3 %): more than it can carry; record more groups on site, or choose a faster uplink.</source>
+        <translation>站点上行链路承载 %1 Mbps，容量为 %2（%3 %）：超出其承载能力；请让更多设备组在现场录像，或选择更快的上行链路。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Add switch</source>
+        <translation>添加交换机</translation>
+    </message>
+    <message>
+        <source>Add recorder</source>
+        <translation>添加录像机</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>Ports / channels</source>
+        <translation>端口 / 通道</translation>
+    </message>
+    <message>
+        <source>A recorder is plugged into a switch: add a switch first.</source>
+        <translation>录像机需接入交换机：请先添加交换机。</translation>
+    </message>
+    <message>
+        <source>Problems: %1</source>
+        <translation>问题：%1</translation>
+    </message>
+    <message>
+        <source>Choose a switch or recorder to see its groups.</source>
+        <translation>选择交换机或录像机以查看其设备组。</translation>
+    </message>
+    <message>
+        <source>Groups recording to %1: %2</source>
+        <translation>录像到 %1 的设备组：%2</translation>
+    </message>
+    <message>
+        <source>Groups on %1: %2</source>
+        <translation>接入 %1 的设备组：%2</translation>
+    </message>
+    <message>
+        <source>Switch %1</source>
+        <translation>交换机 %1</translation>
+    </message>
+    <message>
+        <source>Recorder %1</source>
+        <translation>录像机 %1</translation>
+    </message>
+    <message>
+        <source>Edit switch</source>
+        <translation>编辑交换机</translation>
+    </message>
+    <message>
+        <source>Edit recorder</source>
+        <translation>编辑录像机</translation>
+    </message>
+    <message>
+        <source>Its parent, %1</source>
+        <translation>其上级 %1</translation>
+    </message>
+    <message>
+        <source>None (site uplink)</source>
+        <translation>无（站点上行链路）</translation>
+    </message>
+    <message>
+        <source>%1 holds recorders, and there is no other switch they could be plugged into. Add a switch or move its recorders first.</source>
+        <translation>%1 下接有录像机，且没有其他交换机可供它们接入。请先添加交换机，或移走其录像机。</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 groups and %3 switches or recorders. Where do they go?</source>
+        <translation>%1 下接有 %2 个设备组和 %3 台交换机或录像机。要将它们移到哪里？</translation>
+    </message>
+    <message>
+        <source>Delete switch</source>
+        <translation>删除交换机</translation>
+    </message>
+    <message>
+        <source>Delete recorder</source>
+        <translation>删除录像机</translation>
+    </message>
+    <message>
+        <source>%1 records %2 groups. Where do they record now?</source>
+        <translation>%1 为 %2 个设备组录像。这些设备组今后录像到哪里？</translation>
+    </message>
+    <message>
+        <source>Record groups to %1</source>
+        <translation>将设备组录像到 %1</translation>
+    </message>
+    <message>
+        <source>Move groups to %1</source>
+        <translation>将设备组移到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkPlaceEditor</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Switch :</source>
+        <translation>交换机：</translation>
+    </message>
+    <message>
+        <source>Recorder :</source>
+        <translation>录像机：</translation>
+    </message>
+    <message>
+        <source>None (own supply)</source>
+        <translation>无（独立供电）</translation>
+    </message>
+    <message>
+        <source>PoE class :</source>
+        <translation>PoE 等级：</translation>
+    </message>
+    <message>
+        <source>Class %1 (%2 W)</source>
+        <translation>等级 %1（%2 W）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>PoE %1</source>
+        <translation>PoE 等级 %1</translation>
+    </message>
+    <message>
+        <source>Network : %1</source>
+        <translation>网络：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkTreeModel</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>负载</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>利用率</translation>
+    </message>
+    <message>
+        <source>Ports / channels</source>
+        <translation>端口 / 通道</translation>
+    </message>
+    <message>
+        <source>PoE / disks</source>
+        <translation>PoE / 硬盘</translation>
+    </message>
+    <message>
+        <source>%1 (switch %2)</source>
+        <translation>%1（交换机 %2）</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1，容量 %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2 W</source>
+        <translation>已用 %1 / %2 W</translation>
+    </message>
+    <message>
+        <source>%1 (recorder %2)</source>
+        <translation>%1（录像机 %2）</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ch</source>
+        <translation>%1 / %2 路</translation>
+    </message>
+    <message>
+        <source>%1 / %2 disks</source>
+        <translation>%1 块 / %2 盘位</translation>
+    </message>
+    <message>
+        <source>%1 disks</source>
+        <translation>%1 块硬盘</translation>
     </message>
 </context>
 <context>
@@ -601,6 +1217,22 @@
     <message>
         <source>Change plan properties</source>
         <translation>修改方案属性</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n groups</source>
+        <translation>
+            <numerusform>导入 %n 个设备组</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n groups</source>
+        <translation>
+            <numerusform>删除 %n 个设备组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change the network</source>
+        <translation>修改网络</translation>
     </message>
 </context>
 <context>
@@ -720,6 +1352,62 @@
     <message>
         <source>group %1 (%2): view:</source>
         <translation>设备组 %1（%2）：视野：</translation>
+    </message>
+    <message>
+        <source>network:</source>
+        <translation>网络：</translation>
+    </message>
+    <message>
+        <source>a list of switches</source>
+        <translation>交换机列表</translation>
+    </message>
+    <message>
+        <source>a list of recorders</source>
+        <translation>录像机列表</translation>
+    </message>
+    <message>
+        <source>a text of 1 to %1 characters</source>
+        <translation>1 到 %1 个字符的文本</translation>
+    </message>
+    <message>
+        <source>switch %1 (%2):</source>
+        <translation>交换机 %1（%2）：</translation>
+    </message>
+    <message>
+        <source>recorder %1 (%2):</source>
+        <translation>录像机 %1（%2）：</translation>
+    </message>
+    <message>
+        <source>the id of a switch, or absent</source>
+        <translation>交换机的 id，或省略</translation>
+    </message>
+    <message>
+        <source>the id of a recorder, or absent</source>
+        <translation>录像机的 id，或省略</translation>
+    </message>
+    <message>
+        <source>an id no other switch or recorder has</source>
+        <translation>其他交换机或录像机未使用的 id</translation>
+    </message>
+    <message>
+        <source>the id of a switch</source>
+        <translation>交换机的 id</translation>
+    </message>
+    <message>
+        <source>the id of another switch, or &quot;&quot;</source>
+        <translation>另一台交换机的 id，或 &quot;&quot;</translation>
+    </message>
+    <message>
+        <source>a switch that is not below this one (the parents make a loop)</source>
+        <translation>不在本交换机之下的交换机（上级关系形成了环路）</translation>
+    </message>
+    <message>
+        <source>the id of a switch of the plan&apos;s network</source>
+        <translation>方案网络中某台交换机的 id</translation>
+    </message>
+    <message>
+        <source>the id of a recorder of the plan&apos;s network</source>
+        <translation>方案网络中某台录像机的 id</translation>
     </message>
 </context>
 <context>
@@ -876,6 +1564,16 @@
         <source>Plan properties...</source>
         <translation>方案属性...</translation>
     </message>
+    <message>
+        <source>Compare with...</source>
+        <translation>与其他方案对比...</translation>
+    </message>
+    <message>
+        <source>The plan was not compared.
+%1</source>
+        <translation>方案未进行对比。
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PlanNameCheck</name>
@@ -1006,6 +1704,41 @@
     <message>
         <source>Vantrel</source>
         <translation>Vantrel</translation>
+    </message>
+</context>
+<context>
+    <name>RecorderDialog</name>
+    <message>
+        <source>Add recorder</source>
+        <translation>添加录像机</translation>
+    </message>
+    <message>
+        <source>Edit recorder</source>
+        <translation>编辑录像机</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Switch :</source>
+        <translation>交换机：</translation>
+    </message>
+    <message>
+        <source>Channels :</source>
+        <translation>通道数：</translation>
+    </message>
+    <message>
+        <source>Input :</source>
+        <translation>输入带宽：</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>不计</translation>
+    </message>
+    <message>
+        <source>Drive bays :</source>
+        <translation>盘位数：</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +2116,270 @@
         <source>%1, below %2</source>
         <translation>%1，低于%2</translation>
     </message>
+    <message>
+        <source>Scene</source>
+        <translation>场景</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录像方式</translation>
+    </message>
+    <message>
+        <source>Hours per day</source>
+        <translation>每天录像小时数</translation>
+    </message>
+    <message>
+        <source>Event share</source>
+        <translation>事件占比</translation>
+    </message>
+    <message>
+        <source>Retention (days)</source>
+        <translation>保存天数</translation>
+    </message>
+    <message>
+        <source>Recorded streams</source>
+        <translation>录像码流数</translation>
+    </message>
+    <message>
+        <source>Night hours</source>
+        <translation>夜间小时数</translation>
+    </message>
+    <message>
+        <source>Night factor</source>
+        <translation>夜间码率系数</translation>
+    </message>
+    <message>
+        <source>Audio (kbps)</source>
+        <translation>音频 (kbps)</translation>
+    </message>
+    <message>
+        <source>Event retention (days)</source>
+        <translation>事件保存天数</translation>
+    </message>
+    <message>
+        <source>Field of view (°)</source>
+        <translation>水平视场角 (°)</translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation>焦距 (mm)</translation>
+    </message>
+    <message>
+        <source>Sensor width (mm)</source>
+        <translation>传感器宽度 (mm)</translation>
+    </message>
+    <message>
+        <source>Distance (m)</source>
+        <translation>距离 (m)</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>交换机</translation>
+    </message>
+    <message>
+        <source>Recorder</source>
+        <translation>录像机</translation>
+    </message>
+    <message>
+        <source>PoE class</source>
+        <translation>PoE 等级</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>标识</translation>
+    </message>
+    <message>
+        <source>Parent</source>
+        <translation>上级</translation>
+    </message>
+    <message>
+        <source>Uplink load (Mbps)</source>
+        <translation>上行负载 (Mbps)</translation>
+    </message>
+    <message>
+        <source>Uplink capacity (Mbps)</source>
+        <translation>上行容量 (Mbps)</translation>
+    </message>
+    <message>
+        <source>Utilisation (%)</source>
+        <translation>利用率 (%)</translation>
+    </message>
+    <message>
+        <source>Ports used</source>
+        <translation>已用端口数</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>端口数</translation>
+    </message>
+    <message>
+        <source>PoE (W)</source>
+        <translation>PoE 功率 (W)</translation>
+    </message>
+    <message>
+        <source>PoE budget (W)</source>
+        <translation>PoE 预算 (W)</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Channels used</source>
+        <translation>已用通道数</translation>
+    </message>
+    <message>
+        <source>Input load (Mbps)</source>
+        <translation>输入负载 (Mbps)</translation>
+    </message>
+    <message>
+        <source>Input capacity (Mbps)</source>
+        <translation>输入容量 (Mbps)</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>硬盘数</translation>
+    </message>
+    <message>
+        <source>Bays</source>
+        <translation>盘位数</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>对象</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>检查项</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>What to change</source>
+        <translation>修改建议</translation>
+    </message>
+    <message>
+        <source>Uplink load / capacity (Mbps)</source>
+        <translation>上行负载 / 容量 (Mbps)</translation>
+    </message>
+    <message>
+        <source>Ports used / ports</source>
+        <translation>已用端口 / 端口数</translation>
+    </message>
+    <message>
+        <source>PoE / budget (W)</source>
+        <translation>PoE 功率 / 预算 (W)</translation>
+    </message>
+    <message>
+        <source>Channels used / channels</source>
+        <translation>已用通道 / 通道数</translation>
+    </message>
+    <message>
+        <source>Input load / capacity (Mbps)</source>
+        <translation>输入负载 / 容量 (Mbps)</translation>
+    </message>
+    <message>
+        <source>Disks / bays</source>
+        <translation>硬盘 / 盘位</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>接近上限</translation>
+    </message>
+    <message>
+        <source>Over limit</source>
+        <translation>超限</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>设备组</translation>
+    </message>
+    <message>
+        <source>PoE</source>
+        <translation>PoE 功率</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>输入带宽</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>天数</translation>
+    </message>
+    <message>
+        <source>Switch %1 (%2)</source>
+        <translation>交换机 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Switch %1</source>
+        <translation>交换机 %1</translation>
+    </message>
+    <message>
+        <source>Recorder %1 (%2)</source>
+        <translation>录像机 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Recorder %1</source>
+        <translation>录像机 %1</translation>
+    </message>
+    <message>
+        <source>Group %1 (%2)</source>
+        <translation>设备组 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>设备组 %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 of %4 %5</source>
+        <translation>%1，%2：%3，上限 %4 %5</translation>
+    </message>
+    <message>
+        <source>ports</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>disks</source>
+        <translation>硬盘</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <translation>交换机列表</translation>
+    </message>
+    <message>
+        <source>Recorders</source>
+        <translation>录像机列表</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>No problems: every figure is within its limit.</source>
+        <translation>没有问题：所有数值都在上限以内。</translation>
+    </message>
 </context>
 <context>
     <name>ScenceSelector</name>
@@ -1524,6 +2521,16 @@
     <message>
         <source>Export Excel...</source>
         <translation>导出 Excel...</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s) on the site</source>
+        <translation>
+            <numerusform>现场有 %n 个问题</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1703,6 +2710,41 @@ Data disks = total bytes ÷ %3, rounded up</source>
     <message>
         <source>Event clips: %1 days asked, %2 kept</source>
         <translation>事件片段：要求 %1 天，可保存 %2 天</translation>
+    </message>
+</context>
+<context>
+    <name>SwitchDialog</name>
+    <message>
+        <source>Add switch</source>
+        <translation>添加交换机</translation>
+    </message>
+    <message>
+        <source>Edit switch</source>
+        <translation>编辑交换机</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>None (site uplink)</source>
+        <translation>无（站点上行链路）</translation>
+    </message>
+    <message>
+        <source>Hangs from :</source>
+        <translation>上级：</translation>
+    </message>
+    <message>
+        <source>Ports :</source>
+        <translation>端口数：</translation>
+    </message>
+    <message>
+        <source>Uplink :</source>
+        <translation>上行链路：</translation>
+    </message>
+    <message>
+        <source>PoE budget :</source>
+        <translation>PoE 预算：</translation>
     </message>
 </context>
 <context>
@@ -2012,6 +3054,17 @@ Data disks = total bytes ÷ %3, rounded up</source>
     </message>
 </context>
 <context>
+    <name>XlsxLibrary</name>
+    <message>
+        <source>the workbook library %1 could not be loaded (%2)</source>
+        <translation>无法加载工作簿库 %1（%2）</translation>
+    </message>
+    <message>
+        <source>it has no function %1</source>
+        <translation>其中没有函数 %1</translation>
+    </message>
+</context>
+<context>
     <name>XlsxReportWriter</name>
     <message>
         <source>Cannot write %1: %2</source>
@@ -2020,6 +3073,33 @@ Data disks = total bytes ÷ %3, rounded up</source>
     <message>
         <source>the workbook could not be started</source>
         <translation>无法创建工作簿</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxTable</name>
+    <message>
+        <source>not an Excel workbook (.xlsx)</source>
+        <translation>不是 Excel 工作簿 (.xlsx)</translation>
+    </message>
+    <message>
+        <source>its first sheet unpacks to more than %1 MiB</source>
+        <translation>其第一个工作表解压后超过 %1 MiB</translation>
+    </message>
+    <message>
+        <source>not an Excel workbook (.xlsx): it has no sheet</source>
+        <translation>不是 Excel 工作簿 (.xlsx)：其中没有工作表</translation>
+    </message>
+    <message>
+        <source>its shared texts are damaged</source>
+        <translation>其共享字符串已损坏</translation>
+    </message>
+    <message>
+        <source>its shared texts unpack to more than %1 MiB</source>
+        <translation>其共享字符串解压后超过 %1 MiB</translation>
+    </message>
+    <message>
+        <source>its first sheet is damaged</source>
+        <translation>其第一个工作表已损坏</translation>
     </message>
 </context>
 <context>

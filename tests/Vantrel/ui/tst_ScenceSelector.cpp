@@ -184,6 +184,12 @@ private Q_SLOTS:
         QCOMPARE(list(selector)->count(), 3);
         QCOMPARE(button(selector, 2)->text(), QStringLiteral("Parking Lot"));
         QVERIFY(button(selector, 0)->isChecked());
+        // Made late, the buttons still follow their list in the Tab chain.
+        QWidget* next = list(selector)->nextInFocusChain();
+        while (next != button(selector, 0) && list(selector)->isAncestorOf(next)
+               && !qobject_cast<QAbstractButton*>(next))
+            next = next->nextInFocusChain();
+        QCOMPARE(next, button(selector, 0));
 
         ScenceSelector used;
         used.hide();

@@ -166,8 +166,8 @@ void CompareDialog::showComparison(const QString& otherName)
     const PlanComparison::Figures* columns[] = { &m_comparison->a(), &m_comparison->b() };
     for (int column = 0; column < 2; ++column) {
         const PlanComparison::Figures& figures = *columns[column];
-        m_figures->setItem(0, column, item(tr("%1 %2").arg(figures.bandwidthText, figures.bandwidthUnit)));
-        m_figures->setItem(1, column, item(tr("%1 TB").arg(figures.storageTBText)));
+        m_figures->setItem(0, column, item(QStringLiteral("%1 %2").arg(figures.bandwidthText, figures.bandwidthUnit)));
+        m_figures->setItem(1, column, item(QStringLiteral("%1 TB").arg(figures.storageTBText)));
         m_figures->setItem(2, column, item(QString::number(figures.disks)));
         m_figures->setItem(3, column, item(QString::number(figures.warnings)));
         m_figures->setItem(4, column, item(QString::number(figures.overs)));

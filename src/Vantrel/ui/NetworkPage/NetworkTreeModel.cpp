@@ -279,7 +279,7 @@ QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigur
         state = figures->uplinkState;
         break;
     case PortsColumn:
-        text = tr("%1 / %2").arg(figures->portsUsed).arg(figures->ports);
+        text = QStringLiteral("%1 / %2").arg(figures->portsUsed).arg(figures->ports);
         state = figures->portsState;
         break;
     case PowerColumn:

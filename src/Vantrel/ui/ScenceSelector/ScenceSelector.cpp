@@ -78,8 +78,17 @@ void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
 void ScenceSelector::makeWaitingButtons()
 {
     const QVector<SCENCE_ITEM> waiting = std::exchange(m_waitingScences, {});
-    for (const SCENCE_ITEM& item : waiting)
+    // Widgets made late join the end of the window's Tab chain; the buttons
+    // belong right after their list, where Tab reached them when they were
+    // made with the window.
+    QWidget* previous = m_ui->m_listWidgetScences;
+    for (const SCENCE_ITEM& item : waiting) {
         addScenceButton(item);
+        if (QWidget* button = m_scenceButtons.value(item.id)) {
+            QWidget::setTabOrder(previous, button);
+            previous = button;
+        }
+    }
 }
 
 void ScenceSelector::setVisible(bool visible)
