@@ -161,6 +161,54 @@ static void BM_EditInCityPlan(benchmark::State& state)
 }
 BENCHMARK(BM_EditInCityPlan)->Unit(benchmark::kMillisecond);
 
+// With the Network tab in view: a group moves between two access switches,
+// so the check, the tree's rows and the problems list all follow the edit.
+static void BM_MoveGroupWithNetworkTabShown(benchmark::State& state)
+{
+    auto window = cityWindow();
+    window->switchNetworkTab();
+    settle();
+    const PlanNetwork& network = editor(*window)->plan()->network();
+    int row = 0;
+    while (row < editor(*window)->plan()->groupCount() && groupAt(*window, row).network.switchId.isEmpty())
+        ++row;
+    PlanGroup group = groupAt(*window, row);
+    const QString home = group.network.switchId;
+    QString other;
+    for (const NetworkSwitch& candidate : network.switches) {
+        if (candidate.id != home && !candidate.parent.isEmpty() && candidate.poeBudgetW > 0) {
+            other = candidate.id;
+            break;
+        }
+    }
+    bool away = true;
+    for (auto _ : state) {
+        group.network.switchId = away ? other : home;
+        editor(*window)->replaceGroup(group);
+        settle();
+        away = !away;
+    }
+    state.counters["switches"] = network.switches.size();
+    state.counters["recorders"] = network.recorders.size();
+}
+BENCHMARK(BM_MoveGroupWithNetworkTabShown)->Unit(benchmark::kMillisecond);
+
+// The same tab, after an edit of a switch itself (its uplink).
+static void BM_EditSwitchWithNetworkTabShown(benchmark::State& state)
+{
+    auto window = cityWindow();
+    window->switchNetworkTab();
+    settle();
+    PlanNetwork network = editor(*window)->plan()->network();
+    for (auto _ : state) {
+        NetworkSwitch& access = network.switches.last();
+        access.uplinkMbps = access.uplinkMbps == 1000.0 ? 10000.0 : 1000.0;
+        editor(*window)->setNetwork(network);
+        settle();
+    }
+}
+BENCHMARK(BM_EditSwitchWithNetworkTabShown)->Unit(benchmark::kMillisecond);
+
 static void BM_UndoEditInCityPlan(benchmark::State& state)
 {
     auto window = cityWindow();
