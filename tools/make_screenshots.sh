@@ -24,6 +24,8 @@
 #   render_window --part network (the campus example at 1200 x 750):
 #       network-tab[-zh].png (the switch tree), network-problems[-zh].png
 #       (the first example with problems, its first one clicked)
+#   render_window --part import (the shop example, File > Import groups... of
+#   an eight-row table, two rows refused): import-preview[-zh].png
 #   render_window --part gauge (the bandwidth column in each gauge state):
 #       gauge-{none,0,69.9,70,100,140}[-zh].png
 #   render_window --part report, first two pages through pdftoppm:
@@ -168,6 +170,8 @@ for language in 0 1; do
     for name in network-tab network-problems; do
         cp "$out/$name$suffix.png" "$images/"
     done
+    render import "$out"
+    cp "$out/import-preview$suffix.png" "$images/"
     render gauge "$out"
     for state in none 0 69.9 70 100 140; do
         cp "$out/gauge-$state$suffix.png" "$images/"

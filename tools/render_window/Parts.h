@@ -10,6 +10,7 @@ bool renderMinSize(int& argc, char** argv, const QDir& outDir);
 bool renderDetail(int& argc, char** argv, const QDir& outDir);
 bool renderCompare(int& argc, char** argv, const QDir& outDir);
 bool renderNetwork(int& argc, char** argv, const QDir& outDir);
+bool renderImport(int& argc, char** argv, const QDir& outDir);
 bool renderAddPage(const QDir& outDir, bool printGeometry);
 bool renderCapacity(const QDir& outDir);
 bool renderEditor(const QDir& outDir);

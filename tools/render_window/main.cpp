@@ -21,6 +21,8 @@
 //             cards-selected.png, bulk-edit.png)
 //   network   the Network tab of the campus example, and its problems list
 //             on an example with problems
+//   import    the preview of File > Import groups... of an eight-row table,
+//             two of its rows refused (import-preview.png)
 // The parts that do not start the shell still speak the language of
 // setup.xml.
 // The output folder defaults to /tmp/render_window.
@@ -86,7 +88,8 @@ int main(int argc, char** argv)
     const QStringList parts = {QStringLiteral("window"), QStringLiteral("min-size"), QStringLiteral("add-page"),
                                QStringLiteral("capacity"), QStringLiteral("editor"), QStringLiteral("frame"),
                                QStringLiteral("gauge"), QStringLiteral("report"), QStringLiteral("detail"),
-                               QStringLiteral("compare"), QStringLiteral("network")};
+                               QStringLiteral("compare"), QStringLiteral("network"),
+                               QStringLiteral("import")};
     if (!options.valid || !parts.contains(options.part)) {
         QTextStream(stderr) << "usage: render_window [--part " << parts.join(QLatin1Char('|'))
                             << "] [--geometry] [output folder]\n";
@@ -105,6 +108,8 @@ int main(int argc, char** argv)
         return renderCompare(argc, argv, outDir) ? 0 : 1;
     if (options.part == QLatin1String("network"))
         return renderNetwork(argc, argv, outDir) ? 0 : 1;
+    if (options.part == QLatin1String("import"))
+        return renderImport(argc, argv, outDir) ? 0 : 1;
 
     QApplication app(argc, argv);
     bool ok = false;

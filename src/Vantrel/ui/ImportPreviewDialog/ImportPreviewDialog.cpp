@@ -29,13 +29,24 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName, const GroupTab
                                  .arg(fileName, added, tr("%n rows refused", nullptr, int(table.refused.size()))));
 
     m_table->setObjectName(QStringLiteral("importPreviewTable"));
-    m_table->setModel(new ImportPreviewModel(table, groups, m_table));
+    auto* model = new ImportPreviewModel(table, groups, m_table);
+    m_table->setModel(model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     // Fixed row heights: a view of many rows never measures them all.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // A refused row has no group to show: its reason runs across the row
+    // from the No. column, so it reads whole without a scroll to the side.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->isRefused(row))
+            m_table->setSpan(row, ImportPreviewModel::Number, 1,
+                             ImportPreviewModel::ColumnCount - ImportPreviewModel::Number);
+    }
+    // Measured on the first rows only: the groups' columns fit their
+    // values, nothing cut, and Result takes what is left.
+    m_table->resizeColumnsToContents();
 
     m_addButton->setObjectName(QStringLiteral("addGroupsButton"));
     m_addButton->setText(tr("Add %n groups", nullptr, int(groups.size())));

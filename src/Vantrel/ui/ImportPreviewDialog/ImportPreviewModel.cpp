@@ -38,6 +38,11 @@ int ImportPreviewModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+bool ImportPreviewModel::isRefused(int row) const
+{
+    return row >= 0 && row < m_entries.size() && m_entries.at(row).refused;
+}
+
 QString ImportPreviewModel::reason(const GroupTableReader::Refusal& refusal)
 {
     if (refusal.column.isEmpty())
@@ -50,7 +55,7 @@ QString ImportPreviewModel::text(const Entry& entry, int column) const
     if (column == Row)
         return QString::number(entry.row);
     if (entry.refused)
-        return column == Result ? reason(m_refused.at(entry.index)) : QString();
+        return column == Result || column == Number ? reason(m_refused.at(entry.index)) : QString();
     const StructDeviceItem& device = m_groups.at(entry.index).device;
     switch (column) {
     case Number:
@@ -87,7 +92,7 @@ QVariant ImportPreviewModel::data(const QModelIndex& index, int role) const
         return text(entry, index.column());
     if (role == Qt::ForegroundRole && entry.refused)
         return QBrush(QColor(0xC6, 0x28, 0x28));
-    if (role == Qt::TextAlignmentRole && index.column() != Name && index.column() != Result)
+    if (role == Qt::TextAlignmentRole && !entry.refused && index.column() != Name && index.column() != Result)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return QVariant();
 }

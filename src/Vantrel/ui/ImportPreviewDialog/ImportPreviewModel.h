@@ -25,6 +25,11 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // Whether the row at this place of the list was refused. Its reason
+    // reads in the Result column and, as the row has no group to show, in
+    // its No. column too, which the preview spans across the row.
+    bool isRefused(int row) const;
+
     // Why a refused row was refused, in one sentence.
     static QString reason(const GroupTableReader::Refusal& refusal);
 
