@@ -1125,10 +1125,6 @@
         <translation>%1 of %2</translation>
     </message>
     <message>
-        <source>%1 / %2 W</source>
-        <translation>%1 / %2 W</translation>
-    </message>
-    <message>
         <source>%1 (recorder %2)</source>
         <translation>%1 (recorder %2)</translation>
     </message>

@@ -1118,10 +1118,6 @@
         <translation>%1，容量 %2</translation>
     </message>
     <message>
-        <source>%1 / %2 W</source>
-        <translation>已用 %1 / %2 W</translation>
-    </message>
-    <message>
         <source>%1 (recorder %2)</source>
         <translation>%1（录像机 %2）</translation>
     </message>

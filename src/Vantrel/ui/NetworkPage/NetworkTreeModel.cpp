@@ -283,7 +283,7 @@ QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigur
         state = figures->portsState;
         break;
     case PowerColumn:
-        text = tr("%1 / %2 W").arg(wattsText(figures->poeW), wattsText(figures->poeBudgetW));
+        text = QStringLiteral("%1 / %2 W").arg(wattsText(figures->poeW), wattsText(figures->poeBudgetW));
         state = figures->poeState;
         break;
     default:
