@@ -1050,6 +1050,13 @@
         <source>Move groups to %1</source>
         <translation>Move groups to %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 holds %n group(s). Where do they go?</source>
+        <translation>
+            <numerusform>%1 holds %n group. Where does it go?</numerusform>
+            <numerusform>%1 holds %n groups. Where do they go?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NetworkPlaceEditor</name>

@@ -1043,6 +1043,12 @@
         <source>Move groups to %1</source>
         <translation>将设备组移到 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 holds %n group(s). Where do they go?</source>
+        <translation>
+            <numerusform>%1 下有 %n 个设备组。它们移到哪里？</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NetworkPlaceEditor</name>

@@ -382,7 +382,9 @@ void NetworkPage::deleteSwitch(const QString& id)
         const QString question = choices.isEmpty()
             ? tr("%1 holds recorders, and there is no other switch they could be plugged into. "
                  "Add a switch or move its recorders first.").arg(sw.name)
-            : tr("%1 holds %2 groups and %3 switches or recorders. Where do they go?").arg(sw.name).arg(groups).arg(nodes);
+            : nodes == 0 ? tr("%1 holds %n group(s). Where do they go?", nullptr, groups).arg(sw.name)
+                         : tr("%1 holds %2 groups and %3 switches or recorders. Where do they go?")
+                               .arg(sw.name).arg(groups).arg(nodes);
         NetworkDeleteQuestion ask(tr("Delete switch"), question, choices, this);
         if (ask.exec() != QDialog::Accepted)
             return;
