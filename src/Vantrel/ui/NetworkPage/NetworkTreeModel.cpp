@@ -245,6 +245,25 @@ QVariant NetworkTreeModel::data(const QModelIndex& index, int role) const
     return switchData(m_network.switches.at(node.index), figures, index.column(), role);
 }
 
+// A figure's cell, the same for switches and recorders.
+QVariant NetworkTreeModel::figureCell(int column, int role, const QString& text, CheckState state) const
+{
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return text;
+    case StateRole:
+        return static_cast<int>(state);
+    case Qt::ForegroundRole:
+        return column == UseColumn ? QVariant() : stateColour(state);
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default:
+        break;
+    }
+    return {};
+}
+
 QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigures* figures, int column, int role) const
 {
     if (role == IdRole)
@@ -289,20 +308,7 @@ QVariant NetworkTreeModel::switchData(const NetworkSwitch& sw, const SwitchFigur
     default:
         return {};
     }
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return text;
-    case StateRole:
-        return static_cast<int>(state);
-    case Qt::ForegroundRole:
-        return column == UseColumn ? QVariant() : stateColour(state);
-    case Qt::TextAlignmentRole:
-        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    default:
-        break;
-    }
-    return {};
+    return figureCell(column, role, text, state);
 }
 
 QVariant NetworkTreeModel::recorderData(const NetworkRecorder& recorder, const RecorderFigures* figures, int column,
@@ -355,18 +361,5 @@ QVariant NetworkTreeModel::recorderData(const NetworkRecorder& recorder, const R
     default:
         return {};
     }
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::ToolTipRole:
-        return text;
-    case StateRole:
-        return static_cast<int>(state);
-    case Qt::ForegroundRole:
-        return column == UseColumn ? QVariant() : stateColour(state);
-    case Qt::TextAlignmentRole:
-        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    default:
-        break;
-    }
-    return {};
+    return figureCell(column, role, text, state);
 }

@@ -67,6 +67,7 @@ private:
     void buildTree();
     bool sameTree(const PlanNetwork& network) const;
     void announceFigures(int parentNode);
+    QVariant figureCell(int column, int role, const QString& text, CheckState state) const;
     QVariant switchData(const NetworkSwitch& sw, const SwitchFigures* figures, int column, int role) const;
     QVariant recorderData(const NetworkRecorder& recorder, const RecorderFigures* figures, int column, int role) const;
 
