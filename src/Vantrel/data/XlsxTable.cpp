@@ -7,9 +7,11 @@
 
 #include <zip.h>
 
+#include <charconv>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -123,16 +125,15 @@ bool sharedStrings(const QByteArray& xmlBytes, QVector<QString>& strings)
 }
 
 // 0 for "A1", 27 for "AB3"; -1 without letters.
-int columnOf(QStringView reference)
+int columnOf(QByteArrayView reference)
 {
     int column = 0;
     int letters = 0;
-    for (const QChar c : reference) {
-        const char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            column = column * 26 + (u - u'A' + 1);
-        else if (u >= u'a' && u <= u'z')
-            column = column * 26 + (u - u'a' + 1);
+    for (const char u : reference) {
+        if (u >= 'A' && u <= 'Z')
+            column = column * 26 + (u - 'A' + 1);
+        else if (u >= 'a' && u <= 'z')
+            column = column * 26 + (u - 'a' + 1);
         else
             break;
         if (++letters > 3)
@@ -146,6 +147,114 @@ QString numberText(const QString& value)
     bool ok = false;
     const double number = value.toDouble(&ok);
     return ok ? QString::number(number, 'g', QLocale::FloatingPointShortest) : value;
+}
+
+// True when the text is a whole number numberText() would give back as it
+// is: most cells of a table are, and reading each one into a double and
+// writing it out again was half the time of an import. No leading zeros,
+// no "-0", few enough digits to be exact, and too few trailing zeros for
+// the shortest form to take an exponent ("1e+05").
+bool isOwnShortestForm(QByteArrayView text)
+{
+    const QByteArrayView digits = text.startsWith('-') ? text.sliced(1) : text;
+    if (digits.isEmpty() || digits.size() > 15 || (digits.size() > 1 && digits.front() == '0'))
+        return false;
+    if (digits.size() < text.size() && digits == QByteArrayView("0"))
+        return false;
+    int trailingZeros = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return false;
+        trailingZeros = c == '0' ? trailingZeros + 1 : 0;
+    }
+    return trailingZeros < 4;
+}
+
+// The number a text plainly written in decimals holds ("2048.5",
+// "1.2345678901234E-5", as programs write them); nullopt for anything else,
+// which is then read the general way. Both readers round correctly, so the
+// number is the same; the exponent is kept short so that neither overflows.
+std::optional<double> plainNumber(QByteArrayView text)
+{
+    const char* at = text.begin();
+    const char* const end = text.end();
+    const auto digits = [&]() {
+        const char* from = at;
+        while (at < end && *at >= '0' && *at <= '9')
+            ++at;
+        return at - from;
+    };
+    if (at < end && *at == '-')
+        ++at;
+    const auto whole = digits();
+    if (whole == 0 || whole > 17)
+        return std::nullopt;
+    if (at < end && *at == '.') {
+        ++at;
+        const auto fraction = digits();
+        if (fraction == 0 || whole + fraction > 20)
+            return std::nullopt;
+    }
+    if (at < end && (*at == 'e' || *at == 'E')) {
+        ++at;
+        if (at < end && (*at == '+' || *at == '-'))
+            ++at;
+        const auto exponent = digits();
+        if (exponent == 0 || exponent > 2)
+            return std::nullopt;
+    }
+    double number = 0;
+    const auto [stop, error] = std::from_chars(text.begin(), end, number);
+    if (at != end || stop != end || error != std::errc())
+        return std::nullopt;
+    return number;
+}
+
+// The index of a shared text when it is written plainly; -1 otherwise, so
+// that anything else is read the general way.
+int plainIndex(QByteArrayView text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return -1;
+    int index = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        index = index * 10 + (c - '0');
+    }
+    return index;
+}
+
+// What a cell of the given type shows, from its value's text.
+QString cellText(QByteArrayView type, const QString& value, const QVector<QString>& strings)
+{
+    if (type == QByteArrayView("s")) {
+        bool ok = false;
+        const int index = value.toInt(&ok);
+        return ok && index >= 0 && index < strings.size() ? strings.at(index) : QString();
+    }
+    if (type == QByteArrayView("b"))
+        return value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    if (type.isEmpty() || type == QByteArrayView("n"))
+        return numberText(value);
+    return value;
+}
+
+// The same, from a <v>'s UTF-8: the common cells (a plain shared-text
+// index, a whole number) skip the detour through a QString and a double.
+QString cellText(QByteArrayView type, const QByteArray& value, const QVector<QString>& strings)
+{
+    if (type == QByteArrayView("s")) {
+        const int index = plainIndex(value);
+        if (index >= 0)
+            return index < strings.size() ? strings.at(index) : QString();
+    } else if (type.isEmpty() || type == QByteArrayView("n")) {
+        if (isOwnShortestForm(value))
+            return QString::fromLatin1(value);
+        if (const std::optional<double> number = plainNumber(value))
+            return QString::number(*number, 'g', QLocale::FloatingPointShortest);
+    }
+    return cellText(type, QString::fromUtf8(value), strings);
 }
 
 // Reads a sheet's XML for the little a table needs: rows, cells, their
@@ -224,7 +333,10 @@ public:
     }
 
     // The text up to the element's end, entities and CDATA read.
-    QString text()
+    QString text() { return QString::fromUtf8(textBytes()); }
+
+    // The same as UTF-8, for values read without a QString in between.
+    QByteArray textBytes()
     {
         QByteArray raw;
         for (;;) {
@@ -234,7 +346,12 @@ public:
                 m_at = m_end;
                 break;
             }
-            raw += decoded(m_at, open);
+            // A value in one piece is the common case: it stays a view.
+            const QByteArray piece = decoded(m_at, open);
+            if (raw.isEmpty())
+                raw = piece;
+            else
+                raw += piece;
             m_at = open;
             if (startsWith("<![CDATA[")) {
                 const char* close = find("]]>");
@@ -252,14 +369,14 @@ public:
         }
         // XML has no place for other control characters, not even as
         // references: a sheet that holds one is no sheet a program wrote.
-        for (const char byte : raw) {
+        for (const char byte : std::as_const(raw)) {
             const auto u = static_cast<unsigned char>(byte);
             if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') {
                 m_damaged = true;
-                return QString();
+                return QByteArray();
             }
         }
-        return QString::fromUtf8(raw);
+        return raw;
     }
 
     // The text of an inline string: its <t> pieces, without phonetic runs,
@@ -329,12 +446,15 @@ private:
     }
 
     // The five named entities and character references; anything else is
-    // kept as written.
+    // kept as written. Text without a reference is handed over as a view
+    // into the sheet, not a copy: nearly every value and attribute is, and
+    // copying each was a good part of a big sheet's reading time. The
+    // sheet outlives every value read from it.
     static QByteArray decoded(const char* from, const char* to)
     {
         const char* amp = static_cast<const char*>(std::memchr(from, '&', size_t(to - from)));
         if (!amp)
-            return QByteArray(from, to - from);
+            return QByteArray::fromRawData(from, to - from);
         QByteArray out;
         out.reserve(to - from);
         while (from < to) {
@@ -448,21 +568,26 @@ bool XlsxTable::rows(const CsvTable::RowSink& sink, QString* error) const
             inRow = false;
         } else if (tag.name == QByteArrayView("c") && !tag.closing) {
             const QByteArray type = SheetScanner::attribute(tag.attributes, "t");
-            int column = columnOf(QString::fromLatin1(SheetScanner::attribute(tag.attributes, "r")));
+            int column = columnOf(SheetScanner::attribute(tag.attributes, "r"));
             if (column < 0)
                 column = int(cells.size());
             if (tag.selfClosing)
                 continue;
-            QString value;
+            // The last <v> or <is> counts; which one decides how it is read.
+            QByteArray value;
+            QString inlineText;
+            bool isInline = false;
             bool hasValue = false;
             while (scanner.next(tag) && !(tag.name == QByteArrayView("c") && tag.closing)) {
                 if (tag.closing || tag.selfClosing)
                     continue;
                 if (tag.name == QByteArrayView("v")) {
-                    value = scanner.text();
+                    value = scanner.textBytes();
+                    isInline = false;
                     hasValue = true;
                 } else if (tag.name == QByteArrayView("is")) {
-                    value = scanner.stringItem();
+                    inlineText = scanner.stringItem();
+                    isInline = true;
                     hasValue = true;
                 }
                 // A formula (<f>) is never read, let alone run: its text
@@ -470,18 +595,9 @@ bool XlsxTable::rows(const CsvTable::RowSink& sink, QString* error) const
             }
             if (!hasValue || column >= kMaxColumns)
                 continue;
-            if (type == "s") {
-                bool ok = false;
-                const int index = value.toInt(&ok);
-                value = ok && index >= 0 && index < m_strings.size() ? m_strings.at(index) : QString();
-            } else if (type == "b") {
-                value = value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-            } else if (type.isEmpty() || type == "n") {
-                value = numberText(value);
-            }
             while (cells.size() <= column)
                 cells.append(QString());
-            cells[column] = value;
+            cells[column] = isInline ? cellText(type, inlineText, m_strings) : cellText(type, value, m_strings);
         }
     }
     if (scanner.damaged() && error)

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void badRowsAreRefusedWithWhereAndWhy();
     void workbookFormulaGivesItsShownValue();
     void workbookOfAnotherProgramReads();
+    void workbookNumbersReadInTheirShortestForm();
     void filesThatAreNoTableAreRefusedWhole_data();
     void filesThatAreNoTableAreRefusedWhole();
     void aHundredThousandRowsReadAndCancel();
@@ -253,6 +254,40 @@ void tst_GroupTableImport::workbookOfAnotherProgramReads()
         GroupTableReader::read(QStringLiteral(CONTROL_CHARACTER_XLSX), {store, PAL, PlanNetwork()});
     QVERIFY(!damaged.ok);
     QCOMPARE(damaged.error, QStringLiteral("control-character.xlsx: its first sheet is damaged."));
+}
+
+void tst_GroupTableImport::workbookNumbersReadInTheirShortestForm()
+{
+    // A number in a text column reads as the workbook shows it at its
+    // shortest, whether it is a plain whole number, one that takes an
+    // exponent, or a fraction the writer spelled with more digits.
+    const QString file = path(QStringLiteral("numbers.xlsx"));
+    const double names[] = {12345, -7, 0, 100000, 1230000, 2048.5, 0.1, 1.0 / 3, 2.5e-7, 123456789012345678.0};
+    const QStringList expected = {QStringLiteral("12345"), QStringLiteral("-7"), QStringLiteral("0"),
+                                  QStringLiteral("1e+05"), QStringLiteral("1230000"), QStringLiteral("2048.5"),
+                                  QStringLiteral("0.1"), QStringLiteral("0.3333333333333333"),
+                                  QStringLiteral("2.5e-07"), QStringLiteral("123456789012345700")};
+    lxw_workbook* book = workbook_new(file.toUtf8().constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    const char* heading[] = {"Name", "Channels", "Resolution", "Frame rate", "Rate (kbps)"};
+    for (int column = 0; column < 5; ++column)
+        worksheet_write_string(sheet, 0, lxw_col_t(column), heading[column], nullptr);
+    for (int row = 1; row <= int(std::size(names)); ++row) {
+        worksheet_write_number(sheet, lxw_row_t(row), 0, names[row - 1], nullptr);
+        worksheet_write_number(sheet, lxw_row_t(row), 1, 1, nullptr);
+        worksheet_write_string(sheet, lxw_row_t(row), 2, "1080P(1920x1080)", nullptr);
+        worksheet_write_number(sheet, lxw_row_t(row), 3, 25, nullptr);
+        worksheet_write_number(sheet, lxw_row_t(row), 4, 2048, nullptr);
+    }
+    QCOMPARE(workbook_close(book), LXW_NO_ERROR);
+
+    const DeviceConfigStore store;
+    const GroupTableReader::Result result = GroupTableReader::read(file, {store, PAL, PlanNetwork()});
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QStringList read;
+    for (const PlanGroup& group : result.groups)
+        read.append(PlanFile::nameWithoutNumber(group.device));
+    QCOMPARE(read, expected);
 }
 
 void tst_GroupTableImport::filesThatAreNoTableAreRefusedWhole_data()
