@@ -69,7 +69,7 @@ PlanComparison::PlanComparison(const PlanData& a, const PlanData& b)
 PlanComparison::Figures PlanComparison::figuresOf(const PlanData& plan)
 {
     Figures figures;
-    const BandwidthTotal& total = PlanTotals(plan.groups).bandwidth();
+    const BandwidthTotal total = PlanTotals(plan.groups).bandwidth();
     figures.bandwidthKbps = total.total();
     figures.bandwidthText = total.text();
     figures.bandwidthUnit = BandwidthTotal::unitName(total.unit());
