@@ -1,103 +1,137 @@
 #include "PackedGroups.h"
 
-#include <QDataStream>
 #include <QHash>
-#include <QIODevice>
 
 #include <type_traits>
 
+// Kept in flat arrays and copied as they are, within this process only.
+static_assert(std::is_trivially_copyable_v<PackedGroups::Packed>);
+
 namespace {
 
-// A plan repeats a few device types, resolutions, rates, encodings and
-// scenes thousands of times: each text is stored once and the groups refer
-// to it, so unpacking makes each once too and the groups share it. Names
-// are each a group's own and are stored as they are.
+using P = PackedGroups::Packed;
+
+// A plan repeats a few device types, resolutions, rates, encodings, scenes
+// and network ids thousands of times: each text is stored once and the
+// groups refer to it, so unpacking makes each once too and the groups share
+// it. The groups of a plan read from a file or made in a row already share
+// these texts, so a text that is the very one (same characters in memory) the previous group had in that
+// field skips the lookup.
 class TextTable
 {
 public:
-    quint32 indexOf(const QString& text)
+    explicit TextTable(QVector<QString>* texts)
+        : m_texts(texts)
     {
+    }
+
+    quint32 indexOf(int field, const QString& text)
+    {
+        Last& last = m_last[size_t(field)];
+        if (last.chars && last.chars == text.constData() && last.size == text.size())
+            return last.index;
         const auto known = m_indexes.constFind(text);
-        if (known != m_indexes.constEnd())
-            return *known;
-        const quint32 index = quint32(m_texts.size());
-        m_indexes.insert(text, index);
-        m_texts.append(text);
+        quint32 index;
+        if (known != m_indexes.constEnd()) {
+            index = *known;
+        } else {
+            index = quint32(m_texts->size());
+            m_indexes.insert(text, index);
+            m_texts->append(text);
+        }
+        last = { text.constData(), text.size(), index };
         return index;
     }
-    const QVector<QString>& texts() const { return m_texts; }
 
 private:
+    struct Last
+    {
+        const QChar* chars = nullptr;
+        qsizetype size = 0;
+        quint32 index = 0;
+    };
+    QVector<QString>* m_texts;
     QHash<QString, quint32> m_indexes;
-    QVector<QString> m_texts;
+    std::array<Last, P::TextCount> m_last;
 };
-
-struct PackedGroup
-{
-    quint32 deviceType, spareText, sceneName, encodingType, resolution, frameRate;
-    bool spareFlag;
-    qint32 streamCount, channelCount, groupNumber;
-    double bitrate;
-    RecordingSettings recording;
-    ViewSettings view;
-};
-
-// Copied as raw bytes, within this process only.
-static_assert(std::is_trivially_copyable_v<PackedGroup>);
 
 } // namespace
 
 PackedGroups::PackedGroups(const QVector<PlanGroup>& groups)
-    : m_count(groups.size())
 {
-    TextTable table;
-    QVector<PackedGroup> packed;
-    packed.reserve(groups.size());
+    TextTable table(&m_texts);
+    qsizetype namesLength = 0;
+    for (const PlanGroup& group : groups)
+        namesLength += group.device.channelName.size();
+    m_names.reserve(namesLength);
+    m_groups.reserve(groups.size());
     for (const PlanGroup& group : groups) {
         const StructDeviceItem& device = group.device;
-        const RecordingSettings& recording = group.recording;
-        packed.append(PackedGroup{ table.indexOf(device.deviceType), table.indexOf(device.spareText), table.indexOf(device.sceneName),
-                                   table.indexOf(device.encodingType), table.indexOf(device.resolution),
-                                   table.indexOf(device.frameRate), device.spareFlag, device.streamCount,
-                                   device.channelCount, device.groupNumber, device.bitrate, recording,
-                                   group.view });
+        P packed;
+        packed.texts[P::DeviceType] = table.indexOf(P::DeviceType, device.deviceType);
+        packed.texts[P::SpareText] = table.indexOf(P::SpareText, device.spareText);
+        packed.texts[P::SceneName] = table.indexOf(P::SceneName, device.sceneName);
+        packed.texts[P::EncodingType] = table.indexOf(P::EncodingType, device.encodingType);
+        packed.texts[P::Resolution] = table.indexOf(P::Resolution, device.resolution);
+        packed.texts[P::FrameRate] = table.indexOf(P::FrameRate, device.frameRate);
+        packed.texts[P::SwitchId] = table.indexOf(P::SwitchId, group.network.switchId);
+        packed.texts[P::RecorderId] = table.indexOf(P::RecorderId, group.network.recorderId);
+        // -1 keeps a null name apart from an empty one.
+        packed.nameLength = device.channelName.isNull() ? -1 : qint32(device.channelName.size());
+        packed.spareFlag = device.spareFlag;
+        packed.streamCount = device.streamCount;
+        packed.channelCount = device.channelCount;
+        packed.groupNumber = device.groupNumber;
+        packed.poeClass = group.network.poeClass;
+        packed.bitrate = device.bitrate;
+        packed.recording = group.recording;
+        packed.view = group.view;
+        m_groups.append(packed);
+        m_names.append(device.channelName);
     }
-    QDataStream out(&m_bytes, QIODevice::WriteOnly);
-    out << table.texts();
-    out.writeRawData(reinterpret_cast<const char*>(packed.constData()), int(packed.size() * sizeof(PackedGroup)));
-    for (const PlanGroup& group : groups)
-        out << group.device.channelName;
+    // The table took the texts as the groups hold them: it keeps them alone
+    // once the groups go.
+    for (QString& text : m_texts)
+        text.detach();
+    m_texts.squeeze();
+}
+
+qsizetype PackedGroups::byteSize() const
+{
+    qsizetype size = m_names.size() * qsizetype(sizeof(QChar)) + m_groups.size() * qsizetype(sizeof(Packed));
+    for (const QString& text : m_texts)
+        size += text.size() * qsizetype(sizeof(QChar));
+    return size;
 }
 
 QVector<PlanGroup> PackedGroups::unpack() const
 {
-    QDataStream in(m_bytes);
-    QVector<QString> texts;
-    in >> texts;
-    QVector<PackedGroup> packed(m_count);
-    in.readRawData(reinterpret_cast<char*>(packed.data()), int(packed.size() * sizeof(PackedGroup)));
-    const auto text = [&texts](quint32 index) { return texts.value(index); };
-    QVector<PlanGroup> groups;
-    groups.reserve(m_count);
-    for (const PackedGroup& p : std::as_const(packed)) {
-        PlanGroup group;
-        StructDeviceItem& device = group.device;
-        device.deviceType = text(p.deviceType);
-        device.spareText = text(p.spareText);
-        device.sceneName = text(p.sceneName);
-        device.encodingType = text(p.encodingType);
-        device.resolution = text(p.resolution);
-        device.frameRate = text(p.frameRate);
-        device.spareFlag = p.spareFlag;
-        device.streamCount = p.streamCount;
-        device.channelCount = p.channelCount;
-        device.groupNumber = p.groupNumber;
-        device.bitrate = p.bitrate;
-        group.recording = p.recording;
-        group.view = p.view;
-        groups.append(group);
+    QVector<PlanGroup> groups(m_groups.size());
+    const QChar* name = m_names.constData();
+    PlanGroup* group = groups.data();
+    for (const P& packed : m_groups) {
+        StructDeviceItem& device = group->device;
+        device.deviceType = m_texts.at(packed.texts[P::DeviceType]);
+        if (packed.nameLength >= 0) {
+            device.channelName = QString(name, packed.nameLength);
+            name += packed.nameLength;
+        }
+        device.spareText = m_texts.at(packed.texts[P::SpareText]);
+        device.spareFlag = packed.spareFlag;
+        device.sceneName = m_texts.at(packed.texts[P::SceneName]);
+        device.encodingType = m_texts.at(packed.texts[P::EncodingType]);
+        device.streamCount = packed.streamCount;
+        device.channelCount = packed.channelCount;
+        device.resolution = m_texts.at(packed.texts[P::Resolution]);
+        device.frameRate = m_texts.at(packed.texts[P::FrameRate]);
+        device.bitrate = packed.bitrate;
+        device.groupNumber = packed.groupNumber;
+        group->recording = packed.recording;
+        group->view = packed.view;
+        group->network.switchId = m_texts.at(packed.texts[P::SwitchId]);
+        group->network.recorderId = m_texts.at(packed.texts[P::RecorderId]);
+        group->network.poeClass = packed.poeClass;
+        ++group;
     }
-    for (PlanGroup& group : groups)
-        in >> group.device.channelName;
     return groups;
 }

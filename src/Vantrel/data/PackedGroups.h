@@ -2,10 +2,12 @@
 
 #include "PlanTypes.h"
 
-#include <QByteArray>
+#include <QString>
 #include <QVector>
 
-// A list of groups kept as one block of bytes while nobody looks at it: an
+#include <array>
+
+// A list of groups kept as a few flat blocks while nobody looks at it: an
 // undo step that holds a cleared city plan costs a megabyte or two instead
 // of ten thousand groups' worth of separate strings, and the memory they
 // took can go back to the system. Unpacking gives the very same groups.
@@ -16,9 +18,26 @@ public:
     explicit PackedGroups(const QVector<PlanGroup>& groups);
 
     QVector<PlanGroup> unpack() const;
-    qsizetype byteSize() const { return m_bytes.size(); }
+    qsizetype byteSize() const;
+
+    // The figures of a group, and its texts as places in the shared table
+    // (or, for its name, as a length in the names' block).
+    struct Packed
+    {
+        enum Text { DeviceType, SpareText, SceneName, EncodingType, Resolution, FrameRate, SwitchId, RecorderId, TextCount };
+        std::array<quint32, TextCount> texts;
+        qint32 nameLength;
+        bool spareFlag;
+        qint32 streamCount, channelCount, groupNumber, poeClass;
+        double bitrate;
+        RecordingSettings recording;
+        ViewSettings view;
+    };
 
 private:
-    QByteArray m_bytes;
-    qsizetype m_count = 0;
+    // The texts groups share (types, scenes, rates, network ids), each once.
+    QVector<QString> m_texts;
+    // Each group's own name, one after another.
+    QString m_names;
+    QVector<Packed> m_groups;
 };

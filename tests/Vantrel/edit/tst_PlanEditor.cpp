@@ -37,6 +37,11 @@ PlanData threeGroups()
     PlanData plan;
     plan.siteName = QStringLiteral("Depot");
     plan.groups = { group("IPC", "Gate", 1, 4), group("DVR", "Store", 2, 16), group("IPC", "Yard", 3, 8) };
+    // Places in the network too, which every step must keep with its group.
+    plan.network.switches = { NetworkSwitch{ QStringLiteral("sw1"), QStringLiteral("Gate switch"), QString(), 24, 1000.0, 120.0 } };
+    plan.network.recorders = { NetworkRecorder{ QStringLiteral("nvr1"), QStringLiteral("Office NVR"), QStringLiteral("sw1"), 32, 320.0, 0 } };
+    plan.groups[0].network = { QStringLiteral("sw1"), QStringLiteral("nvr1"), 3 };
+    plan.groups[2].network = { QStringLiteral("sw1"), QString(), NetworkPlace::kNoPoe };
     return plan;
 }
 

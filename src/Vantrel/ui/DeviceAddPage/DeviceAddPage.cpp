@@ -23,6 +23,7 @@
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QSet>
 #include <QTimer>
 #include <QUndoStack>
@@ -383,6 +384,9 @@ void DeviceAddPage::onGroupsReset()
     const QVector<PlanGroup>& groups = m_planEditor->plan()->groups();
     m_ui->deviceListWidget->resetRows(int(groups.size()));
     Q_EMIT signalDeviceDelete(0);
+    // Ten thousand emits cost a city's reset time even when nobody listens.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&DeviceAddPage::signalGroupNumberInUse)))
+        return;
     for (const PlanGroup& group : groups)
         Q_EMIT signalGroupNumberInUse(group.device.groupNumber);
 }

@@ -151,7 +151,8 @@ void DeviceItemWidget::setRecordingSummary(const QString& summary)
 {
     m_recordingSummary->setText(summary);
     m_recordingSummary->setToolTip(aptui::PlainText::toolTip(summary));
-    fitRecordingSummary(width());
+    if (hasWidth())
+        fitRecordingSummary(width());
 }
 
 QString DeviceItemWidget::detailText() const
@@ -166,7 +167,8 @@ void DeviceItemWidget::setDetail(const QString& detail, const QString& problem)
     m_detail->setProperty("below", !problem.isEmpty());
     // Marked as the editor marks a field it cannot take.
     m_detail->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color:#d03030;font-weight:bold;"));
-    fitRecordingSummary(width());
+    if (hasWidth())
+        fitRecordingSummary(width());
 }
 
 void DeviceItemWidget::mousePressEvent(QMouseEvent* event)
@@ -278,7 +280,8 @@ void DeviceItemWidget::showGroup(const StructDeviceItem& deviceItem)
 
     ui.m_labelScenceName->setVisible(true);
     ui.line4->setVisible(true);
-    relayout(width());
+    if (hasWidth())
+        relayout(width());
 }
 
 void DeviceItemWidget::fitRecordingSummary(int width)

@@ -86,6 +86,10 @@ private:
     void showGroup(const StructDeviceItem& deviceItem);
     void relayout(int width);
     void fitRecordingSummary(int width);
+    // False for a card that has not had its width yet (a card just made for
+    // a list, before it is shown): the resize event that brings the width
+    // arranges it, so arranging it for the default width first is wasted.
+    bool hasWidth() const { return !testAttribute(Qt::WA_PendingResizeEvent); }
     void arrange(Arrangement arrangement);
     void setLabelWidths(int counts, int rate, int third, int fourth, int fifth);
     // How much wider than width the label must be to show its text whole.

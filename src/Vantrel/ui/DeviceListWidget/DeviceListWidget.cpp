@@ -4,6 +4,7 @@
 
 #include <Fenwork/ShareTools.h>
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QScrollBar>
 
@@ -74,6 +75,12 @@ void DeviceListWidget::resetRows(int rows)
         m_spareCells.clear();
     }
     updateScrollBar();
+    // The scroll bar comes or goes with the new rows only once control is
+    // back in the event loop; the viewport takes its width now instead, so
+    // the cards are made for it rather than all laid out again a moment
+    // later.
+    QEvent layout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(this, &layout);
     verticalScrollBar()->setValue(0);
     placeCells();
 }
