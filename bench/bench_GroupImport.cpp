@@ -2,6 +2,8 @@
 #include <data/GroupTableReader.h>
 #include <report/ReportWriter.h>
 
+#include "PolePlan.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -17,30 +19,15 @@ namespace {
 
 constexpr int kGroups = 100000;
 
+// A third of the poles look at a target, so the view's columns travel too.
 PlanData bigPlan()
 {
-    PlanData plan;
-    plan.siteName = QStringLiteral("Region");
-    plan.groups.reserve(kGroups);
-    for (int i = 1; i <= kGroups; ++i) {
-        PlanGroup group;
-        StructDeviceItem& device = group.device;
-        device.groupNumber = i;
-        device.deviceType = i % 5 == 0 ? QStringLiteral("DVR") : QStringLiteral("IPC");
-        device.channelName = QStringLiteral("Pole %1(%1)").arg(i);
-        device.channelCount = 1 + i % 8;
-        device.streamCount = 1 + i % 2;
-        device.resolution = QStringLiteral("1080P(1920x1080)");
-        device.frameRate = QStringLiteral("25");
-        device.encodingType = QStringLiteral("H.265");
-        device.bitrate = 2048 + i % 7 * 256;
-        group.recording.retentionDays = 30;
-        if (i % 3 == 0) {
-            group.view.hfovDeg = 90;
-            group.view.distanceM = 12;
-            group.view.required = DetailLevel::Observe;
-        }
-        plan.groups.append(group);
+    PlanData plan = polePlan(kGroups, QStringLiteral("Region"));
+    for (int row = 2; row < plan.groups.size(); row += 3) {
+        ViewSettings& view = plan.groups[row].view;
+        view.hfovDeg = 90;
+        view.distanceM = 12;
+        view.required = DetailLevel::Observe;
     }
     return plan;
 }

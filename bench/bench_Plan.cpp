@@ -1,5 +1,7 @@
 #include <data/PlanFile.h>
 
+#include "PolePlan.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -13,25 +15,7 @@ namespace {
 
 PlanData cityPlan(int groups)
 {
-    PlanData plan;
-    plan.siteName = QStringLiteral("City");
-    plan.groups.reserve(groups);
-    for (int i = 1; i <= groups; ++i) {
-        PlanGroup group;
-        StructDeviceItem& device = group.device;
-        device.groupNumber = i;
-        device.deviceType = i % 5 == 0 ? QStringLiteral("DVR") : QStringLiteral("IPC");
-        device.channelName = QStringLiteral("Pole %1(%1)").arg(i);
-        device.channelCount = 1 + i % 8;
-        device.streamCount = 1 + i % 2;
-        device.resolution = QStringLiteral("1080P(1920x1080)");
-        device.frameRate = QStringLiteral("25");
-        device.encodingType = QStringLiteral("H.265");
-        device.bitrate = 2048 + i % 7 * 256;
-        group.recording.retentionDays = 30;
-        plan.groups.append(group);
-    }
-    return plan;
+    return polePlan(groups, QStringLiteral("City"));
 }
 
 struct CityFile

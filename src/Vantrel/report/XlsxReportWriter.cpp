@@ -19,7 +19,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -360,11 +359,6 @@ public:
         ++m_column;
         return *this;
     }
-    // A figure that may not apply: the cell stays empty.
-    SheetRows& number(const std::optional<double>& value, lxw_format* format)
-    {
-        return value ? number(*value, format) : skip();
-    }
     SheetRows& skip()
     {
         ++m_column;
@@ -418,12 +412,16 @@ void writeNetworkSheet(lxw_worksheet* sheet, const PlanReport& report, const For
         rows.texts(ReportTexts::recorderColumns(), f.heading).next();
         for (const PlanReport::Recorder& unit : report.recorders()) {
             const RecorderFigures& r = unit.figures;
-            const std::optional<double> disks = r.disks ? std::optional<double>(double(*r.disks)) : std::nullopt;
             rows.text(unit.name).text(r.id).text(unit.switchId).number(r.groupCount, f.whole)
                 .number(r.channelsUsed, f.whole).number(r.channels, f.whole)
                 .number(r.inputKbps / perMbps, f.tenth).number(r.capacityKbps / perMbps, f.figure(r.capacityKbps / perMbps))
-                .number(r.utilisation, f.percent).number(disks, f.whole).number(r.bays, f.whole)
-                .text(ReportTexts::stateText(r.state));
+                .number(r.utilisation, f.percent);
+            // No disk figure when the storage settings give no data disk.
+            if (r.disks)
+                rows.number(double(*r.disks), f.whole);
+            else
+                rows.skip();
+            rows.number(r.bays, f.whole).text(ReportTexts::stateText(r.state));
             rows.next();
         }
     }
