@@ -35,9 +35,18 @@ Q_SIGNALS:
     void placeChanged();
 
 private:
+    // The fields are made at the first unfold: most plans have no network,
+    // and a hidden widget is styled with the window all the same.
+    void makeFields();
+    void fillFields();
+    void takeFieldChange();
     void showSummary();
     void unfold(bool open);
 
+    NetworkPlace m_place;
+    // Id and name of each switch and recorder the plan has, in its order.
+    QVector<QPair<QString, QString>> m_switches;
+    QVector<QPair<QString, QString>> m_recorders;
     QToolButton* m_header = nullptr;
     QWidget* m_fields = nullptr;
     QComboBox* m_switch = nullptr;
