@@ -167,10 +167,6 @@
         <translation>Clear</translation>
     </message>
     <message>
-        <source>Calculate Net Parameter:</source>
-        <translation>Calculated Network Parameters:</translation>
-    </message>
-    <message>
         <source>Frame Rate</source>
         <translation>Frame Rate</translation>
     </message>
@@ -586,6 +582,13 @@
     <message>
         <source>Bit Rate (kbps)</source>
         <translation>Bit Rate (kbps)</translation>
+    </message>
+</context>
+<context>
+    <name>EncodingAnswers</name>
+    <message>
+        <source>Calculate Net Parameter:</source>
+        <translation>Calculated Network Parameters:</translation>
     </message>
 </context>
 <context>

@@ -166,10 +166,6 @@
         <translation>清空</translation>
     </message>
     <message>
-        <source>Calculate Net Parameter:</source>
-        <translation>网络参数计算：</translation>
-    </message>
-    <message>
         <source>Frame Rate</source>
         <translation>帧率</translation>
     </message>
@@ -582,6 +578,13 @@
     <message>
         <source>Bit Rate (kbps)</source>
         <translation>码率 (kbps)</translation>
+    </message>
+</context>
+<context>
+    <name>EncodingAnswers</name>
+    <message>
+        <source>Calculate Net Parameter:</source>
+        <translation>网络参数计算：</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include "ui_CapacityCalculation.h"
 
+#include "EncodeingPage/EncodeingPage.h"
+#include "EncodingAnswers/EncodingAnswers.h"
 #include "PlanDocument.h"
 #include "WidgetDeviceListBorder/WidgetDeviceListBorder.h"
 
@@ -24,14 +26,6 @@ CapacityCalculation::CapacityCalculation(QWidget* parent)
     , m_ui(std::make_unique<Ui::CapacityCalculation>())
 {
     m_ui->setupUi(this);
-
-    m_ui->frameRatePage->setTitle(tr("Frame Rate"));
-    m_ui->resolutionPage->setTitle(tr("Resolution"));
-    m_ui->resolutionPage->setPrefer(PreferResolution);
-    m_ui->frameRatePage->setPrefer(PreferFrameRate);
-    // Full-height pages would grow their figures wider than a window is.
-    m_ui->resolutionPage->setKeepFormProportions(true);
-    m_ui->frameRatePage->setKeepFormProportions(true);
 
     m_calculator = std::make_unique<EncodingCalculator>();
 
@@ -68,8 +62,37 @@ CapacityCalculation::~CapacityCalculation() = default;
 void CapacityCalculation::setCurrentSection(int index)
 {
     m_currentSection = index;
-    m_stackedWidget->setCurrentIndex(index);
+    if (index != 0)
+        makeEncodingAnswers();
+    m_stackedWidget->setCurrentIndex(index == 0 ? 0 : 1);
     showCurrentSection();
+}
+
+EncodingAnswers* CapacityCalculation::encodingAnswers() const
+{
+    return m_answers;
+}
+
+void CapacityCalculation::makeEncodingAnswers()
+{
+    if (m_answers)
+        return;
+    // Made in the stack, not handed to it: a widget given a new parent is
+    // styled again with all it holds.
+    m_answers = new EncodingAnswers(m_stackedWidget);
+    m_answers->frameRatePage()->setTitle(tr("Frame Rate"));
+    m_answers->resolutionPage()->setTitle(tr("Resolution"));
+    m_answers->resolutionPage()->setPrefer(PreferResolution);
+    m_answers->frameRatePage()->setPrefer(PreferFrameRate);
+    // Full-height pages would grow their figures wider than a window is.
+    m_answers->resolutionPage()->setKeepFormProportions(true);
+    m_answers->frameRatePage()->setKeepFormProportions(true);
+    if (m_sectionsTaken)
+        m_stackedWidget->addWidget(m_answers);
+    else
+        m_answers->hide();
+    if (m_question)
+        showAnswers();
 }
 
 void CapacityCalculation::showCurrentSection()
@@ -80,7 +103,8 @@ void CapacityCalculation::showCurrentSection()
     if (!m_sectionsTaken)
         return;
     m_ui->m_Section1->setVisible(m_currentSection == 0);
-    m_ui->m_Section2->setVisible(m_currentSection != 0);
+    if (m_answers)
+        m_answers->setVisible(m_currentSection != 0);
 }
 
 void CapacityCalculation::takeSections()
@@ -136,9 +160,18 @@ void CapacityCalculation::onClearDeviceItems()
 
 void CapacityCalculation::onCalculationCodeParameter(CodeParameter codeParameter)
 {
-    m_calculator->setEncodeType(codeParameter.encodingType);
-    showFit(m_ui->resolutionPage, m_calculator->resolutionFirst(codeParameter));
-    showFit(m_ui->frameRatePage, m_calculator->frameRateFirst(codeParameter));
+    // Answered when the answers are on screen; the editor asks at start,
+    // long before the Encoding tab is first shown.
+    m_question = codeParameter;
+    if (m_answers)
+        showAnswers();
+}
+
+void CapacityCalculation::showAnswers()
+{
+    m_calculator->setEncodeType(m_question->encodingType);
+    showFit(m_answers->resolutionPage(), m_calculator->resolutionFirst(*m_question));
+    showFit(m_answers->frameRatePage(), m_calculator->frameRateFirst(*m_question));
 }
 
 void CapacityCalculation::showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit)

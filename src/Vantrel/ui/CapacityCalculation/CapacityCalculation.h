@@ -9,6 +9,7 @@
 
 class DeviceAddPage;
 class EncodeingPage;
+class EncodingAnswers;
 class EncodingCalculator;
 class PlanDocument;
 class WidgetDeviceListBorder;
@@ -37,6 +38,8 @@ public:
     // 0 selects the bandwidth section, anything else the encoding section.
     void setCurrentSection(int index);
     DeviceAddPage* deviceAddPage() const;
+    // The Encoding tab's answers; none until the tab is first shown.
+    EncodingAnswers* encodingAnswers() const;
     bool isShowingNullPage() const;
 
 Q_SIGNALS:
@@ -56,12 +59,17 @@ private:
     static void showFit(EncodeingPage* page, const std::optional<EncodingFit>& fit);
     // The stack's sections become its pages when it is first shown.
     void takeSections();
+    void makeEncodingAnswers();
+    // The latest question's two answers, in the answer pages.
+    void showAnswers();
     void showCurrentSection();
 
     std::unique_ptr<Ui::CapacityCalculation> m_ui;
     aptui::StackedWidget* m_stackedWidget = nullptr;
     std::unique_ptr<EncodingCalculator> m_calculator;
     WidgetDeviceListBorder* m_deviceListBorder = nullptr; // child of the page
+    EncodingAnswers* m_answers = nullptr; // a page of the stack once made
+    std::optional<CodeParameter> m_question;
     PlanDocument* m_document = nullptr;
     int m_currentSection = 0;
     bool m_sectionsTaken = false;
