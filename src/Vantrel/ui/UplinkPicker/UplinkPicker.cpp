@@ -53,6 +53,19 @@ public:
         return metrics.elidedText(text, Qt::ElideRight, room);
     }
 
+    // The list is as wide as its longest link, however narrow the box: a
+    // link's name and its figures are read together. Measured when first
+    // opened: the list is made for it, which the start need not wait for.
+    void showPopup() override
+    {
+        QAbstractItemView* list = view();
+        if (list->minimumWidth() == 0) {
+            list->ensurePolished();
+            list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
+        }
+        aptui::ComboBox::showPopup();
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
@@ -91,11 +104,6 @@ UplinkPicker::UplinkPicker(const DeviceConfigStore& store, QWidget* parent)
     }
     m_linkBox->addItem(tr("Custom (Mbps)"), kCustomMarker);
     m_linkBox->setToolTip(aptui::PlainText::toolTip(tr("The site's uplink: %1").arg(m_linkBox->currentText())));
-    // The list is as wide as its longest link, however narrow the box: a
-    // link's name and its figures are read together.
-    QAbstractItemView* list = m_linkBox->view();
-    list->ensurePolished();
-    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width());
 
     m_customField->setObjectName(QStringLiteral("uplinkCustomField"));
     m_customField->setPlaceholderText(tr("in Mbps"));
