@@ -135,10 +135,14 @@ void SectionBar::setProblemCount(int count)
 {
     m_problemCount->setText(count > 0 ? QString::number(count) : QString());
     m_problemCount->setVisible(count > 0);
+    m_problemCount->setToolTip(tr("%n problem(s) on the site", nullptr, count));
+    // A hidden badge is not measured: its bold small font would be loaded
+    // at start for nothing.
+    if (count <= 0)
+        return;
     m_problemCount->adjustSize();
     m_problemCount->resize(std::max(m_problemCount->width(), m_problemCount->height()), m_problemCount->height());
     m_problemCount->move(m_networkButton->width() - m_problemCount->width() - 2, 2);
-    m_problemCount->setToolTip(tr("%n problem(s) on the site", nullptr, count));
 }
 
 QString SectionBar::problemCountText() const
