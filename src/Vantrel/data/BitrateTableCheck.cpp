@@ -1,6 +1,6 @@
 #include "BitrateTableCheck.h"
 
-#include <QRegularExpression>
+#include <utility>
 
 BitrateTableCheck::BitrateTableCheck(const QString& file, DataProblems* problems)
     : m_file(file)
@@ -17,13 +17,39 @@ std::optional<int> BitrateTableCheck::parseRate(const QString& text)
     return static_cast<int>(value);
 }
 
+namespace {
+
+// The run of 1 to 6 ASCII digits at text[from], ended by stop; its value and
+// the index after stop.
+std::optional<std::pair<qint64, qsizetype>> sizeFigure(QStringView text, qsizetype from, QChar stop)
+{
+    qint64 value = 0;
+    qsizetype at = from;
+    while (at < text.size() && at - from < 7 && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'))
+        value = value * 10 + (text[at++].unicode() - '0');
+    const qsizetype digits = at - from;
+    if (digits < 1 || digits > 6 || at >= text.size() || text[at] != stop)
+        return std::nullopt;
+    return std::make_pair(value, at + 1);
+}
+
+} // namespace
+
 std::optional<qint64> BitrateTableCheck::pictureArea(const QString& resolution)
 {
-    static const QRegularExpression size(QStringLiteral("\\((\\d{1,6})x(\\d{1,6})\\)"));
-    const QRegularExpressionMatch match = size.match(resolution);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.captured(1).toLongLong() * match.captured(2).toLongLong();
+    // The first "(WxH)" with 1 to 6 digits a side. Read by hand: the tables
+    // are checked at every start, and a pattern engine would be compiled
+    // for these few hundred rows alone.
+    const QStringView text(resolution);
+    for (qsizetype open = text.indexOf(QLatin1Char('(')); open >= 0; open = text.indexOf(QLatin1Char('('), open + 1)) {
+        const auto width = sizeFigure(text, open + 1, QLatin1Char('x'));
+        if (!width)
+            continue;
+        const auto height = sizeFigure(text, width->second, QLatin1Char(')'));
+        if (height)
+            return width->first * height->first;
+    }
+    return std::nullopt;
 }
 
 void BitrateTableCheck::addRow(const QString& resolution, const QString& rateText, int line)

@@ -1,3 +1,4 @@
+#include <data/BitrateTableCheck.h>
 #include <data/DeviceConfigStore.h>
 
 #include <TempProgramDir.h>
@@ -58,6 +59,8 @@ class tst_DeviceConfigStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void pictureAreaReadsTheFirstSize_data();
+    void pictureAreaReadsTheFirstSize();
     void folderTablesReplaceXmlTables();
     void encodingTableLines();
     void badRowsAreReportedAndLeftOut();
@@ -468,6 +471,27 @@ void tst_DeviceConfigStore::shippedData()
     QVERIFY(store.getScenceResolutions(scenes.first(), sceneResolutions));
     QVERIFY(!sceneResolutions.isEmpty());
     QVERIFY(store.getScenceBitrate(scenes.first(), QStringLiteral("H.264"), sceneResolutions.first()) > 0);
+}
+
+void tst_DeviceConfigStore::pictureAreaReadsTheFirstSize_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : { "1080P(1920x1080)", "QCIF(176x144)", "8MP", "(x1080)", "(1920x)", "(1920x1080",
+                              "(1234567x2)", "(2x1234567)", "(123456x654321)", "A(B)(640x480)", "(64 x 48)",
+                              "((320x240))", "(1920X1080)", "(１９２0x1080)", "(0x0)", "" })
+        QTest::newRow(name) << QString::fromUtf8(name);
+}
+
+void tst_DeviceConfigStore::pictureAreaReadsTheFirstSize()
+{
+    // The reader must keep to the rule the tables were always held to.
+    QFETCH(QString, name);
+    static const QRegularExpression rule(QStringLiteral("\\((\\d{1,6})x(\\d{1,6})\\)"));
+    const QRegularExpressionMatch match = rule.match(name);
+    const std::optional<qint64> expected = match.hasMatch()
+        ? std::optional<qint64>(match.captured(1).toLongLong() * match.captured(2).toLongLong())
+        : std::nullopt;
+    QCOMPARE(BitrateTableCheck::pictureArea(name), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_DeviceConfigStore)
