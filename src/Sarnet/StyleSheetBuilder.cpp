@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QHash>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace apt {
@@ -25,36 +24,116 @@ QString StyleSheetBuilder::build(const QString& appIdWithoutBlanks)
                        + readFolder(programFolder(appIdWithoutBlanks)));
 }
 
+namespace {
+
+bool isNameStart(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+}
+
+bool isNamePart(QChar c)
+{
+    return isNameStart(c) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('_')
+           || c == QLatin1Char('-');
+}
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// The "@name" at text[at] (a letter, then letters, digits, "_" or "-"), or
+// an empty view.
+QStringView nameAt(QStringView text, qsizetype at)
+{
+    if (at + 1 >= text.size() || text[at] != QLatin1Char('@') || !isNameStart(text[at + 1]))
+        return {};
+    qsizetype end = at + 2;
+    while (end < text.size() && isNamePart(text[end]))
+        ++end;
+    return text.mid(at + 1, end - at - 1);
+}
+
+// A whole line "  @name : value ;  " gives its name and value (blanks
+// around the value dropped; it holds no ";").
+bool readDefinition(QStringView line, QStringView* name, QStringView* value)
+{
+    qsizetype at = 0;
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    *name = nameAt(line, at);
+    if (name->isEmpty())
+        return false;
+    at += 1 + name->size();
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    if (at >= line.size() || line[at] != QLatin1Char(':'))
+        return false;
+    ++at;
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    const qsizetype semicolon = line.indexOf(QLatin1Char(';'), at);
+    if (semicolon < 0)
+        return false;
+    for (qsizetype rest = semicolon + 1; rest < line.size(); ++rest) {
+        if (!isBlank(line[rest]))
+            return false;
+    }
+    qsizetype valueEnd = semicolon;
+    while (valueEnd > at && isBlank(line[valueEnd - 1]))
+        --valueEnd;
+    *value = line.mid(at, valueEnd - at);
+    return true;
+}
+
+} // namespace
+
 QString StyleSheetBuilder::withPalette(const QString& sheet)
 {
-    static const QRegularExpression definition(
-        QStringLiteral(R"(^[ \t]*@([A-Za-z][\w-]*)[ \t]*:[ \t]*([^;\n]*?)[ \t]*;[ \t]*$)"),
-        QRegularExpression::MultilineOption);
-    static const QRegularExpression use(QStringLiteral(R"(@([A-Za-z][\w-]*))"));
-
+    // Read by hand rather than with patterns: this runs at every start,
+    // before the window, and a pattern engine would be compiled for it alone.
     QHash<QString, QString> values;
-    for (auto it = definition.globalMatch(sheet); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        values.insert(match.captured(1), match.captured(2));
+    QString rules;
+    rules.reserve(sheet.size());
+    const QStringView text(sheet);
+    for (qsizetype lineStart = 0; lineStart <= text.size();) {
+        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        const QStringView line = text.mid(lineStart, lineEnd - lineStart);
+        QStringView name;
+        QStringView value;
+        // A definition line is left empty; its line break stays.
+        if (readDefinition(line, &name, &value))
+            values.insert(name.toString(), value.toString());
+        else
+            rules += line;
+        if (lineEnd < text.size())
+            rules += QLatin1Char('\n');
+        lineStart = lineEnd + 1;
     }
     if (values.isEmpty())
         return sheet;
-    QString rules = sheet;
-    rules.remove(definition);
 
     QString result;
     result.reserve(rules.size());
+    const QStringView body(rules);
     qsizetype copied = 0;
-    for (auto it = use.globalMatch(rules); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        const auto value = values.constFind(match.captured(1));
-        if (value == values.constEnd())
+    for (qsizetype at = body.indexOf(QLatin1Char('@')); at >= 0; at = body.indexOf(QLatin1Char('@'), at)) {
+        const QStringView name = nameAt(body, at);
+        if (name.isEmpty()) {
+            ++at;
             continue;
-        result += QStringView(rules).mid(copied, match.capturedStart() - copied);
-        result += *value;
-        copied = match.capturedEnd();
+        }
+        const auto known = values.constFind(name.toString());
+        if (known != values.constEnd()) {
+            result += body.mid(copied, at - copied);
+            result += *known;
+            copied = at + 1 + name.size();
+        }
+        at += 1 + name.size();
     }
-    result += QStringView(rules).mid(copied);
+    result += body.mid(copied);
     return result;
 }
 
