@@ -3125,6 +3125,17 @@ Data disks = total bytes ÷ %3, rounded up</translation>
     </message>
 </context>
 <context>
+    <name>ZipLibrary</name>
+    <message>
+        <source>the zip library %1 could not be loaded (%2)</source>
+        <translation>the zip library %1 could not be loaded (%2)</translation>
+    </message>
+    <message>
+        <source>it has no function %1</source>
+        <translation>it has no function %1</translation>
+    </message>
+</context>
+<context>
     <name>rapidjson</name>
     <message>
         <source>an object</source>

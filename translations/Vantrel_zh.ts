@@ -3108,6 +3108,17 @@ Data disks = total bytes ÷ %3, rounded up</source>
     </message>
 </context>
 <context>
+    <name>ZipLibrary</name>
+    <message>
+        <source>the zip library %1 could not be loaded (%2)</source>
+        <translation>无法加载压缩包库 %1（%2）</translation>
+    </message>
+    <message>
+        <source>it has no function %1</source>
+        <translation>其中没有函数 %1</translation>
+    </message>
+</context>
+<context>
     <name>rapidjson</name>
     <message>
         <source>an object</source>

@@ -1,11 +1,11 @@
 #include "XlsxTable.h"
 
+#include "ZipLibrary.h"
+
 #include <QLocale>
 #include <QStringList>
 #include <QVector>
 #include <QXmlStreamReader>
-
-#include <zip.h>
 
 #include <charconv>
 #include <cstring>
@@ -21,32 +21,35 @@ const QString kRelationships =
 
 struct ZipCloser
 {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
+    const ZipLibrary* zip;
+    void operator()(zip_t* archive) const { zip->zip_discard(archive); }
 };
 struct FileCloser
 {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
+    const ZipLibrary* zip;
+    void operator()(zip_file_t* file) const { zip->zip_fclose(file); }
 };
 
 // One part of the package, whole; nullopt when it is missing or larger
 // than a part may be.
-std::optional<QByteArray> part(zip_t* archive, const QString& name, bool* tooLarge)
+std::optional<QByteArray> part(const ZipLibrary& zip, zip_t* archive, const QString& name, bool* tooLarge)
 {
-    const zip_int64_t index = zip_name_locate(archive, name.toUtf8().constData(), ZIP_FL_NOCASE);
+    const zip_int64_t index = zip.zip_name_locate(archive, name.toUtf8().constData(), ZIP_FL_NOCASE);
     if (index < 0)
         return std::nullopt;
-    std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, zip_uint64_t(index), 0));
+    std::unique_ptr<zip_file_t, FileCloser> file(zip.zip_fopen_index(archive, zip_uint64_t(index), 0),
+                                                 FileCloser{ &zip });
     if (!file)
         return std::nullopt;
     QByteArray out;
     zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(archive, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)
+    zip.zip_stat_init(&stat);
+    if (zip.zip_stat_index(archive, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)
         && stat.size <= zip_uint64_t(XlsxTable::kMaxPartBytes))
         out.reserve(qsizetype(stat.size));
     char buffer[65536];
     for (;;) {
-        const zip_int64_t got = zip_fread(file.get(), buffer, sizeof buffer);
+        const zip_int64_t got = zip.zip_fread(file.get(), buffer, sizeof buffer);
         if (got < 0)
             return std::nullopt;
         if (got == 0)
@@ -63,11 +66,11 @@ std::optional<QByteArray> part(zip_t* archive, const QString& name, bool* tooLar
 
 // Where the first sheet lives: the workbook's first sheet, through its
 // relationship; the usual name when the package does not say.
-QString firstSheetPath(zip_t* archive)
+QString firstSheetPath(const ZipLibrary& zip, zip_t* archive)
 {
     const QString fallback = QStringLiteral("xl/worksheets/sheet1.xml");
-    const std::optional<QByteArray> workbook = part(archive, QStringLiteral("xl/workbook.xml"), nullptr);
-    const std::optional<QByteArray> rels = part(archive, QStringLiteral("xl/_rels/workbook.xml.rels"), nullptr);
+    const std::optional<QByteArray> workbook = part(zip, archive, QStringLiteral("xl/workbook.xml"), nullptr);
+    const std::optional<QByteArray> rels = part(zip, archive, QStringLiteral("xl/_rels/workbook.xml.rels"), nullptr);
     if (!workbook || !rels)
         return fallback;
     QString id;
@@ -508,26 +511,31 @@ QString XlsxTable::open(const QByteArray& bytes)
     m_sheet.clear();
     m_strings.clear();
     const QString notWorkbook = tr("not an Excel workbook (.xlsx)");
+    QString missing;
+    const ZipLibrary* zip = ZipLibrary::shared(&missing);
+    if (!zip)
+        return missing;
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
+    zip->zip_error_init(&error);
+    zip_source_t* source = zip->zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
     if (!source) {
-        zip_error_fini(&error);
+        zip->zip_error_fini(&error);
         return notWorkbook;
     }
-    std::unique_ptr<zip_t, ZipCloser> archive(zip_open_from_source(source, ZIP_RDONLY, &error));
-    zip_error_fini(&error);
+    std::unique_ptr<zip_t, ZipCloser> archive(zip->zip_open_from_source(source, ZIP_RDONLY, &error),
+                                              ZipCloser{ zip });
+    zip->zip_error_fini(&error);
     if (!archive) {
-        zip_source_free(source);
+        zip->zip_source_free(source);
         return notWorkbook;
     }
     bool tooLarge = false;
-    const std::optional<QByteArray> sheet = part(archive.get(), firstSheetPath(archive.get()), &tooLarge);
+    const std::optional<QByteArray> sheet = part(*zip, archive.get(), firstSheetPath(*zip, archive.get()), &tooLarge);
     if (tooLarge)
         return tr("its first sheet unpacks to more than %1 MiB").arg(kMaxPartBytes / (1024 * 1024));
     if (!sheet)
         return tr("not an Excel workbook (.xlsx): it has no sheet");
-    if (const auto shared = part(archive.get(), QStringLiteral("xl/sharedStrings.xml"), &tooLarge)) {
+    if (const auto shared = part(*zip, archive.get(), QStringLiteral("xl/sharedStrings.xml"), &tooLarge)) {
         if (!sharedStrings(*shared, m_strings))
             return tr("its shared texts are damaged");
     }

@@ -5,6 +5,7 @@
 #include <data/FreeGroupNumbers.h>
 #include <data/GroupTableReader.h>
 #include <data/PlanFile.h>
+#include <data/ZipLibrary.h>
 
 #include <QDir>
 #include <QJsonArray>
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void workbookNumbersReadInTheirShortestForm();
     void filesThatAreNoTableAreRefusedWhole_data();
     void filesThatAreNoTableAreRefusedWhole();
+    void zipLibraryIsNamedWhenMissing();
     void aHundredThousandRowsReadAndCancel();
 
 private:
@@ -316,6 +318,19 @@ void tst_GroupTableImport::filesThatAreNoTableAreRefusedWhole()
     QVERIFY(!result.ok);
     QCOMPARE(result.error, message);
     QVERIFY(result.groups.isEmpty());
+}
+
+void tst_GroupTableImport::zipLibraryIsNamedWhenMissing()
+{
+    // The zip library is opened at the first workbook imported, not at
+    // start: a system without it says which file it looked for.
+    QString reason;
+    ZipLibrary missing(QStringLiteral("libzip-not-here.so.0"));
+    QVERIFY(!missing.load(&reason));
+    QVERIFY2(reason.contains(QStringLiteral("libzip-not-here.so.0")), qPrintable(reason));
+    QString none;
+    QVERIFY(ZipLibrary::shared(&none));
+    QVERIFY(none.isEmpty());
 }
 
 void tst_GroupTableImport::aHundredThousandRowsReadAndCancel()
