@@ -3,9 +3,20 @@
 #include "InstanceLock.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace SharedTools {
 
@@ -22,9 +33,75 @@ const QByteArray kTaken = QByteArrayLiteral("ok");
 // a second start that gives up has to tell the user they were not opened.
 constexpr int kWaitMs = 2000;
 constexpr int kHandOverWaitMs = 10000;
-// What a socket has told so far; kept on the socket until it is done.
-const char kDocumentsProperty[] = "instanceBellDocuments";
-const char kRaisedProperty[] = "instanceBellRaised";
+// A ring is a few lines; a caller that sends more is not one.
+constexpr int kMaxRingBytes = 1024 * 1024;
+
+// The socket's address; false when the path does not fit one.
+bool addressOf(const QString& path, sockaddr_un* address)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memset(address, 0, sizeof *address);
+    address->sun_family = AF_UNIX;
+    if (bytes.isEmpty() || size_t(bytes.size()) >= sizeof address->sun_path)
+        return false;
+    std::memcpy(address->sun_path, bytes.constData(), size_t(bytes.size()));
+    return true;
+}
+
+// Waits until the descriptor is ready for events, at most until the
+// deadline; false when it is not by then.
+bool waitFor(int descriptor, short events, const QDeadlineTimer& deadline)
+{
+    pollfd watched{ descriptor, events, 0 };
+    for (;;) {
+        const int result = ::poll(&watched, 1, int(deadline.remainingTime()));
+        if (result > 0)
+            return true;
+        if (result == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+bool sendAll(int descriptor, const QByteArray& bytes, const QDeadlineTimer& deadline)
+{
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t now = ::send(descriptor, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (now > 0) {
+            sent += now;
+        } else if (now < 0 && errno == EINTR) {
+            continue;
+        } else if (now < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!waitFor(descriptor, POLLOUT, deadline))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A descriptor closed when it goes out of scope.
+class Descriptor
+{
+public:
+    explicit Descriptor(int value)
+        : m_value(value)
+    {
+    }
+    ~Descriptor()
+    {
+        if (m_value >= 0)
+            ::close(m_value);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_value; }
+    int release() { return std::exchange(m_value, -1); }
+
+private:
+    int m_value;
+};
 } // namespace
 
 InstanceBell::InstanceBell(const QString& id, QObject* parent)
@@ -33,7 +110,18 @@ InstanceBell::InstanceBell(const QString& id, QObject* parent)
 {
 }
 
-InstanceBell::~InstanceBell() = default;
+InstanceBell::~InstanceBell()
+{
+    for (auto& [descriptor, caller] : m_callers) {
+        caller.notifier.reset();
+        ::close(descriptor);
+    }
+    if (m_listener >= 0) {
+        m_accepting.reset();
+        ::close(m_listener);
+        ::unlink(QFile::encodeName(socketPath(m_name)).constData());
+    }
+}
 
 QString InstanceBell::serverName(const QString& id)
 {
@@ -41,86 +129,166 @@ QString InstanceBell::serverName(const QString& id)
     return QFileInfo(InstanceLock::lockFilePath(id)).completeBaseName();
 }
 
+QString InstanceBell::socketPath(const QString& serverName)
+{
+    return QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + serverName;
+}
+
 bool InstanceBell::listen()
 {
     if (isListening())
         return true;
-    if (!m_server) {
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_server, &QLocalServer::newConnection, this, &InstanceBell::onNewConnection);
-    }
+    const QString path = socketPath(m_name);
+    sockaddr_un address;
+    if (!addressOf(path, &address))
+        return false;
+    Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (listener.get() < 0)
+        return false;
     // Only the holder of the instance lock listens, so a socket left by a
     // crashed holder is stale and may go.
-    QLocalServer::removeServer(m_name);
-    return m_server->listen(m_name);
+    ::unlink(address.sun_path);
+    if (::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        return false;
+    // The user's own starts only: connecting needs write access.
+    if (::chmod(address.sun_path, S_IRWXU) != 0 || ::listen(listener.get(), SOMAXCONN) != 0) {
+        ::unlink(address.sun_path);
+        return false;
+    }
+    m_listener = listener.release();
+    m_accepting = std::make_unique<QSocketNotifier>(m_listener, QSocketNotifier::Read);
+    connect(m_accepting.get(), &QSocketNotifier::activated, this, &InstanceBell::onNewConnection);
+    return true;
 }
 
 bool InstanceBell::isListening() const
 {
-    return m_server && m_server->isListening();
+    return m_listener >= 0;
 }
 
 bool InstanceBell::ring(const QStringList& documents) const
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(kWaitMs))
+    sockaddr_un address;
+    if (!addressOf(socketPath(m_name), &address))
         return false;
+    Descriptor line(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (line.get() < 0)
+        return false;
+    QDeadlineTimer deadline(kWaitMs);
+    int connected = ::connect(line.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    while (connected != 0 && errno == EINTR)
+        connected = ::connect(line.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    if (connected != 0) {
+        // A full queue answers "try again": wait for room once.
+        if (errno != EAGAIN && errno != EINPROGRESS)
+            return false;
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (!waitFor(line.get(), POLLOUT, deadline)
+            || ::getsockopt(line.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
+            return false;
+    }
     QByteArray message = kRaise + '\n';
     for (const QString& document : documents)
         message += kOpen + document.toUtf8().toBase64() + '\n';
     message += kEnd + '\n';
-    socket.write(message);
-    bool taken = socket.waitForBytesWritten(kWaitMs);
-    if (taken) {
-        QDeadlineTimer deadline(documents.isEmpty() ? kWaitMs : kHandOverWaitMs);
-        while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState
-               && socket.waitForReadyRead(int(deadline.remainingTime()))) {
+    if (!sendAll(line.get(), message, deadline))
+        return false;
+
+    // A bare ring has done its part once written, as it always had; the
+    // answer is still waited for, so the running window is asked first.
+    QDeadlineTimer answerDeadline(documents.isEmpty() ? kWaitMs : kHandOverWaitMs);
+    QByteArray answer;
+    while (!answer.contains('\n') && answer.size() < 64) {
+        char buffer[64];
+        const ssize_t got = ::recv(line.get(), buffer, sizeof buffer, 0);
+        if (got > 0) {
+            answer.append(buffer, qsizetype(got));
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!waitFor(line.get(), POLLIN, answerDeadline))
+                break;
+        } else {
+            break;
         }
-        taken = socket.canReadLine() && socket.readLine().trimmed() == kTaken;
-        // A bare ring has done its part once written, as it always had.
-        taken = taken || documents.isEmpty();
     }
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kWaitMs);
-    return taken;
+    const bool taken = answer.contains('\n') && answer.left(answer.indexOf('\n')).trimmed() == kTaken;
+    return taken || documents.isEmpty();
 }
 
 void InstanceBell::onNewConnection()
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRing(socket); });
+    for (;;) {
+        const int descriptor = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (descriptor < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        Caller& caller = m_callers[descriptor];
+        caller.serial = ++m_nextSerial;
+        caller.notifier = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
+        connect(caller.notifier.get(), &QSocketNotifier::activated, this, [this, descriptor] { readRing(descriptor); });
     }
 }
 
-void InstanceBell::readRing(QLocalSocket* socket)
+void InstanceBell::readRing(int descriptor)
 {
-    QStringList documents = socket->property(kDocumentsProperty).toStringList();
-    bool raised = socket->property(kRaisedProperty).toBool();
-    while (socket->canReadLine()) {
-        const QByteArray line = socket->readLine().trimmed();
+    const auto found = m_callers.find(descriptor);
+    if (found == m_callers.end())
+        return;
+    Caller& caller = found->second;
+    bool open = true;
+    for (;;) {
+        char buffer[4096];
+        const ssize_t got = ::recv(descriptor, buffer, sizeof buffer, 0);
+        if (got > 0) {
+            caller.pending.append(buffer, qsizetype(got));
+            continue;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        open = got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        break;
+    }
+    for (qsizetype end = caller.pending.indexOf('\n'); end >= 0; end = caller.pending.indexOf('\n')) {
+        const QByteArray line = caller.pending.left(end).trimmed();
+        caller.pending.remove(0, end + 1);
         if (line == kRaise) {
-            raised = true;
+            caller.raised = true;
         } else if (line.startsWith(kOpen)) {
             const QString document = QString::fromUtf8(QByteArray::fromBase64(line.mid(kOpen.size())));
             if (!document.isEmpty())
-                documents << document;
-        } else if (line == kEnd && raised) {
+                caller.documents << document;
+        } else if (line == kEnd && caller.raised) {
             // Answered before anything is done with them: opening may wait
             // on the user.
-            socket->write(kTaken + '\n');
-            socket->flush();
-            socket->setProperty(kRaisedProperty, false);
-            socket->setProperty(kDocumentsProperty, QStringList());
+            const QByteArray answer = kTaken + '\n';
+            ::send(descriptor, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL);
+            const QStringList documents = std::exchange(caller.documents, {});
+            caller.raised = false;
+            const quint64 serial = caller.serial;
             Q_EMIT rung(documents);
-            return;
+            // What the signal started (a question, a plan opening) runs the
+            // event loop, which may have heard this caller hang up.
+            const auto still = m_callers.find(descriptor);
+            if (still == m_callers.end() || still->second.serial != serial)
+                return;
         }
     }
-    socket->setProperty(kRaisedProperty, raised);
-    socket->setProperty(kDocumentsProperty, documents);
+    if (!open || caller.pending.size() > kMaxRingBytes)
+        hangUp(descriptor);
+}
+
+void InstanceBell::hangUp(int descriptor)
+{
+    const auto found = m_callers.find(descriptor);
+    if (found == m_callers.end())
+        return;
+    found->second.notifier.reset();
+    m_callers.erase(found);
+    ::close(descriptor);
 }
 
 } // namespace SharedTools

@@ -1,15 +1,21 @@
+#include <Sarnet/InstanceBell.h>
 #include <Sarnet/InstanceLock.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
+#include <future>
+
+using SharedTools::InstanceBell;
 using SharedTools::InstanceLock;
 
 // Real processes started through the exported shell (sarnet_instance_helper)
@@ -85,6 +91,40 @@ private:
     mutable int m_ids = 0;
 
 private Q_SLOTS:
+    void bellHearsRingsInPiecesPastSilentCallers()
+    {
+        const QString id = uniqueId(QStringLiteral("Bell"));
+        InstanceBell bell(id);
+        QVERIFY(bell.listen());
+        QSignalSpy rung(&bell, &InstanceBell::rung);
+        // Reached as Qt's local socket of that name: a start of an earlier
+        // version rings the same bell.
+        const QString name = InstanceBell::serverName(id);
+        QLocalSocket silent;
+        silent.connectToServer(name);
+        QVERIFY(silent.waitForConnected(2000));
+        QLocalSocket caller;
+        caller.connectToServer(name);
+        QVERIFY(caller.waitForConnected(2000));
+        caller.write("raise\nopen " + QStringLiteral("/plans/a b.vantrel").toUtf8().toBase64());
+        caller.flush();
+        QTest::qWait(50);
+        QCOMPARE(rung.count(), 0);
+        caller.write("\nend\n");
+        caller.flush();
+        QTRY_COMPARE(rung.count(), 1);
+        QCOMPARE(rung.at(0).at(0).toStringList(), QStringList{ QStringLiteral("/plans/a b.vantrel") });
+        QTRY_VERIFY(caller.canReadLine());
+        QCOMPARE(caller.readLine(), QByteArray("ok\n"));
+
+        // A second start's own ring, answered while this one waits.
+        auto ring = std::async(std::launch::async, [&bell] { return bell.ring({ QStringLiteral("/plans/c.vantrel") }); });
+        QTRY_VERIFY(ring.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(ring.get());
+        QCOMPARE(rung.count(), 2);
+        QCOMPARE(rung.at(1).at(0).toStringList(), QStringList{ QStringLiteral("/plans/c.vantrel") });
+    }
+
     void secondInstanceIsRefused()
     {
         const QString id = uniqueId(QStringLiteral("Refused"));
