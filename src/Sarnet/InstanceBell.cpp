@@ -175,18 +175,25 @@ bool InstanceBell::ring(const QStringList& documents) const
     if (line.get() < 0)
         return false;
     QDeadlineTimer deadline(kWaitMs);
-    int connected = ::connect(line.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    while (connected != 0 && errno == EINTR)
-        connected = ::connect(line.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    if (connected != 0) {
-        // A full queue answers "try again": wait for room once.
-        if (errno != EAGAIN && errno != EINPROGRESS)
-            return false;
+    for (;;) {
+        if (::connect(line.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+            break;
+        if (errno == EINTR)
+            continue;
+        // The running instance's queue is full: it has not yet taken the
+        // callers before this one. Try again until the deadline.
+        if (errno == EAGAIN) {
+            if (deadline.hasExpired())
+                return false;
+            ::poll(nullptr, 0, 10);
+            continue;
+        }
         int error = 0;
         socklen_t size = sizeof error;
-        if (!waitFor(line.get(), POLLOUT, deadline)
+        if (errno != EINPROGRESS || !waitFor(line.get(), POLLOUT, deadline)
             || ::getsockopt(line.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
             return false;
+        break;
     }
     QByteArray message = kRaise + '\n';
     for (const QString& document : documents)
