@@ -77,6 +77,7 @@ void Plan::resetGroups(const QVector<PlanGroup>& groups)
 void Plan::resetAll(const PlanData& data)
 {
     m_data = data;
+    Q_EMIT wholePlanReplaced();
     Q_EMIT settingsChanged();
     Q_EMIT networkChanged();
     Q_EMIT groupsReset();

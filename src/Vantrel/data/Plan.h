@@ -59,6 +59,9 @@ public:
     void setNetwork(const PlanNetwork& network);
 
 Q_SIGNALS:
+    // Before the signals of resetAll(): what views keep of the plan before
+    // (chosen groups, say) belongs to another plan now.
+    void wholePlanReplaced();
     void groupInserted(int row);
     void groupRemoved(int row, const PlanGroup& group);
     void groupsReplaced(const QVector<int>& rows);

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void duplicateEachAfterItsOriginal();
     void selectAllDeleteAndUndo_data();
     void selectAllDeleteAndUndo();
+    void anotherPlanStartsWithNothingChosen();
 };
 
 void tst_CardSelection::clicksChooseAndOneEditChangesThem()
@@ -227,6 +228,24 @@ void tst_CardSelection::selectAllDeleteAndUndo()
     for (int row = 0; row < groups; ++row)
         QCOMPARE(listed.plan().groupAt(row).device.groupNumber, row + 1);
     QVERIFY(listed.card(1));
+}
+
+void tst_CardSelection::anotherPlanStartsWithNothingChosen()
+{
+    // The same numbers in another plan are other groups: Delete right after
+    // opening it must not remove what was chosen in the one before.
+    ListedPlan listed(4);
+    listed.page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&listed.page));
+    QTest::mouseClick(listed.card(2), Qt::LeftButton, Qt::NoModifier, QPoint(300, 10));
+    QCOMPARE(listed.page.selection()->count(), 1);
+    PlanData other = listed.plan().data();
+    other.siteName = QStringLiteral("Another site");
+    listed.document.editor()->load(other);
+    QCOMPARE(listed.page.selection()->count(), 0);
+    QVERIFY(!listed.card(2)->property("selected").toBool());
+    QTest::keyClick(listed.card(1), Qt::Key_Delete);
+    QCOMPARE(listed.plan().groupCount(), 4);
 }
 
 QTEST_MAIN(tst_CardSelection)

@@ -13,6 +13,11 @@ CardSelection::CardSelection(const Plan* plan, QObject* parent)
             Q_EMIT changed();
     });
     connect(plan, &Plan::groupsReset, this, &CardSelection::dropMissing);
+    // Numbers of another plan name other groups.
+    connect(plan, &Plan::wholePlanReplaced, this, [this] {
+        m_anchor = 0;
+        clear();
+    });
 }
 
 void CardSelection::click(int groupNumber, Qt::KeyboardModifiers modifiers)

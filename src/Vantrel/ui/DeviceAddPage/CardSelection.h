@@ -10,7 +10,8 @@ class Plan;
 // the rows moving under it and the cards being bound to other rows. A click
 // chooses one group, Ctrl+click adds or drops one, Shift+click the rows
 // from the last plain or Ctrl click to this one; Ctrl+A chooses all and
-// Escape none. Groups that leave the plan leave the choice.
+// Escape none. Groups that leave the plan leave the choice, and another plan
+// opened starts with nothing chosen.
 class CardSelection : public QObject
 {
     Q_OBJECT
