@@ -92,6 +92,34 @@ QString firstSheetPath(const ZipLibrary& zip, zip_t* archive)
     return fallback;
 }
 
+// A workbook's text writes a character XML cannot hold (a control
+// character) as "_xHHHH_", and a "_x" that is not such a code as "_x005F_";
+// spreadsheet programs show the character.
+QString withoutCodes(const QString& text)
+{
+    if (!text.contains(QLatin1String("_x")))
+        return text;
+    const auto isHex = [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+               || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    };
+    QString out;
+    out.reserve(text.size());
+    // Half a surrogate pair alone is no character: it stays as written.
+    for (qsizetype at = 0; at < text.size();) {
+        if (at + 7 <= text.size() && text.at(at) == QLatin1Char('_') && text.at(at + 1) == QLatin1Char('x')
+            && isHex(text.at(at + 2)) && isHex(text.at(at + 3)) && isHex(text.at(at + 4)) && isHex(text.at(at + 5))
+            && text.at(at + 6) == QLatin1Char('_')
+            && !QChar::isSurrogate(QStringView(text).mid(at + 2, 4).toUShort(nullptr, 16))) {
+            out += QChar(char16_t(QStringView(text).mid(at + 2, 4).toUShort(nullptr, 16)));
+            at += 7;
+        } else {
+            out += text.at(at++);
+        }
+    }
+    return out;
+}
+
 // The text of an <si> or <is>: its <t> pieces, without phonetic runs.
 QString stringItem(QXmlStreamReader& xml)
 {
@@ -104,7 +132,7 @@ QString stringItem(QXmlStreamReader& xml)
             if (xml.name() == QLatin1String("rPh"))
                 ++phonetic;
             else if (xml.name() == QLatin1String("t") && phonetic == 0)
-                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                text += withoutCodes(xml.readElementText(QXmlStreamReader::IncludeChildElements));
         } else if (token == QXmlStreamReader::EndElement) {
             if (xml.name() == QLatin1String("rPh"))
                 --phonetic;
@@ -395,7 +423,7 @@ public:
             if (tag.name == QByteArrayView("rPh") && !tag.selfClosing)
                 phonetic += tag.closing ? -1 : 1;
             else if (tag.name == QByteArrayView("t") && !tag.closing && !tag.selfClosing && phonetic == 0)
-                value += text();
+                value += withoutCodes(text());
         }
         return value;
     }

@@ -128,8 +128,12 @@ void appendChecks(QString& out, const PlanReport& report)
 
 } // namespace
 
-QString CsvReportWriter::textField(const QString& text)
+QString CsvReportWriter::textField(const QString& raw)
 {
+    // No spreadsheet keeps a NUL, and a file holding one reads as damaged:
+    // it shows as the replacement character instead.
+    QString text = raw;
+    text.replace(QChar(0), QChar(QChar::ReplacementCharacter));
     static const QString formulaSigns = QStringLiteral("=+-@\t\r");
     if (!text.isEmpty() && formulaSigns.contains(text.front()))
         return quoted(QLatin1Char('\'') + text);

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QDir>
 #include <QStringList>
 
@@ -99,7 +100,18 @@ private:
 
 QByteArray utf8(const QString& text)
 {
-    return text.toUtf8();
+    // A cell's text is handed on as a C string, which a NUL would end: it
+    // shows as the replacement character, as in the CSV. Spreadsheet
+    // programs read "_xHHHH_" as a character code (the library writes
+    // control characters so); a name that holds such a text keeps it by
+    // escaping its underscore.
+    static const QRegularExpression code(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+    if (!text.contains(QChar(0)) && !text.contains(QLatin1String("_x")))
+        return text.toUtf8();
+    QString shown = text;
+    shown.replace(QChar(0), QChar(QChar::ReplacementCharacter));
+    shown.replace(code, QStringLiteral("_x005F_\\1"));
+    return shown.toUtf8();
 }
 
 // Where a cell's worth of text may end without parting a surrogate pair.

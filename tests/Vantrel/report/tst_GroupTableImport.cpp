@@ -34,6 +34,8 @@ private Q_SLOTS:
     void workbookNumbersReadInTheirShortestForm();
     void filesThatAreNoTableAreRefusedWhole_data();
     void filesThatAreNoTableAreRefusedWhole();
+    void controlCharactersInNamesReadBack_data();
+    void controlCharactersInNamesReadBack();
     void zipLibraryIsNamedWhenMissing();
     void aHundredThousandRowsReadAndCancel();
 
@@ -318,6 +320,36 @@ void tst_GroupTableImport::filesThatAreNoTableAreRefusedWhole()
     QVERIFY(!result.ok);
     QCOMPARE(result.error, message);
     QVERIFY(result.groups.isEmpty());
+}
+
+void tst_GroupTableImport::controlCharactersInNamesReadBack_data()
+{
+    QTest::addColumn<bool>("workbook");
+    QTest::newRow("csv") << false;
+    QTest::newRow("xlsx") << true;
+}
+
+void tst_GroupTableImport::controlCharactersInNamesReadBack()
+{
+    // A plan file may name a group with any character; its report must
+    // still import, a NUL showing as the replacement character.
+    QFETCH(bool, workbook);
+    PlanFile::ReadResult plan = PlanFile::read(QDir(QStringLiteral(EXAMPLES_DIR)).filePath("small-shop.vantrel"));
+    QVERIFY2(plan.ok, qPrintable(plan.error));
+    StructDeviceItem& device = plan.plan.groups[0].device;
+    device.channelName =
+        PlanFile::numberedName(QStringLiteral("Gate") + QChar(0) + QStringLiteral("North\x01\x1f_x0041_"), device.groupNumber);
+    const QString tablePath = path(workbook ? QStringLiteral("names.xlsx") : QStringLiteral("names.csv"));
+    QString error;
+    QVERIFY2((workbook ? ReportWriter::writeXlsx : ReportWriter::writeCsv)(plan.plan, tablePath, &error, kDate),
+             qPrintable(error));
+    const DeviceConfigStore store;
+    const GroupTableReader::Result table = GroupTableReader::read(tablePath, {store, plan.plan.videoStandard, {}});
+    QVERIFY2(table.ok, qPrintable(table.error));
+    QVERIFY(table.refused.isEmpty());
+    QCOMPARE(table.groups.at(0).device.channelName,
+             PlanFile::numberedName(QStringLiteral("Gate") + QChar(0xFFFD) + QStringLiteral("North\x01\x1f_x0041_"),
+                                    device.groupNumber));
 }
 
 void tst_GroupTableImport::zipLibraryIsNamedWhenMissing()
