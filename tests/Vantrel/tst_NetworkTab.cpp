@@ -40,6 +40,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QUndoStack>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
@@ -312,7 +313,10 @@ void tst_NetworkTab::aSiteIsBuiltOnTheTabAndADeletionLosesNoGroup()
         destination->setCurrentIndex(0);
         return true;
     });
+    // The site is checked once for the switch and its groups together.
+    QSignalSpy checks(m_window->document(), &PlanDocument::totalsChanged);
     QTest::mouseClick(child<QPushButton>("m_btnDeleteNode"), Qt::LeftButton);
+    QCOMPARE(checks.count(), 1);
     QCOMPARE(choices, (QStringList{ QStringLiteral("sw1"), QString() }));
     QCOMPARE(plan()->network().switches.size(), 1);
     QCOMPARE(plan()->groupCount(), 2);
@@ -323,6 +327,7 @@ void tst_NetworkTab::aSiteIsBuiltOnTheTabAndADeletionLosesNoGroup()
     checkTreeAgainstCheck(page, plan()->data());
 
     m_window->document()->undoStack()->undo();
+    QCOMPARE(checks.count(), 2);
     QCOMPARE(plan()->network().switches.size(), 2);
     QCOMPARE(plan()->groupAt(0).network.switchId, QStringLiteral("sw2"));
     QCOMPARE(plan()->groupAt(1).network.switchId, QStringLiteral("sw2"));

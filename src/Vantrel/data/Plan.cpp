@@ -51,7 +51,7 @@ PlanGroup Plan::takeGroup(int row)
     return group;
 }
 
-void Plan::replaceGroups(const QVector<QPair<int, PlanGroup>>& changes)
+QVector<int> Plan::storeGroups(const QVector<QPair<int, PlanGroup>>& changes)
 {
     QVector<int> rows;
     rows.reserve(changes.size());
@@ -61,10 +61,30 @@ void Plan::replaceGroups(const QVector<QPair<int, PlanGroup>>& changes)
         m_data.groups[row] = group;
         rows.append(row);
     }
+    return rows;
+}
+
+void Plan::replaceGroups(const QVector<QPair<int, PlanGroup>>& changes)
+{
+    const QVector<int> rows = storeGroups(changes);
     if (rows.isEmpty())
         return;
     Q_EMIT groupsReplaced(rows);
     Q_EMIT changed();
+}
+
+void Plan::replaceNetwork(const PlanNetwork& network, const QVector<QPair<int, PlanGroup>>& groups)
+{
+    const QVector<int> rows = storeGroups(groups);
+    const bool networkChanges = m_data.network != network;
+    if (networkChanges)
+        m_data.network = network;
+    if (!rows.isEmpty())
+        Q_EMIT groupsReplaced(rows);
+    if (networkChanges)
+        Q_EMIT networkChanged();
+    if (!rows.isEmpty() || networkChanges)
+        Q_EMIT changed();
 }
 
 void Plan::resetGroups(const QVector<PlanGroup>& groups)

@@ -57,6 +57,9 @@ public:
     // The switches and recorders; the groups' places change through
     // replaceGroups, so a move is heard as both.
     void setNetwork(const PlanNetwork& network);
+    // The switches and recorders and the groups that move with them, stored
+    // together before views hear of either, with one changed() for both.
+    void replaceNetwork(const PlanNetwork& network, const QVector<QPair<int, PlanGroup>>& groups);
 
 Q_SIGNALS:
     // Before the signals of resetAll(): what views keep of the plan before
@@ -71,5 +74,8 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // Stores the changes of rows that exist; the rows stored.
+    QVector<int> storeGroups(const QVector<QPair<int, PlanGroup>>& changes);
+
     PlanData m_data;
 };

@@ -13,18 +13,15 @@ PlanNetworkCommand::PlanNetworkCommand(Plan* plan, const PlanNetwork& after, con
         m_movedBefore.append({ change.first, plan->groupAt(change.first) });
 }
 
-// The groups leave a switch before it goes, and it comes back before they
-// return, so no view ever sees a group on a switch the plan does not hold.
+// The groups and the switches change together, before any view hears of
+// either: no view sees a group on a switch the plan does not hold, and the
+// site is checked once.
 void PlanNetworkCommand::redo()
 {
-    if (!m_movedAfter.isEmpty())
-        m_plan->replaceGroups(m_movedAfter);
-    m_plan->setNetwork(m_after);
+    m_plan->replaceNetwork(m_after, m_movedAfter);
 }
 
 void PlanNetworkCommand::undo()
 {
-    m_plan->setNetwork(m_before);
-    if (!m_movedBefore.isEmpty())
-        m_plan->replaceGroups(m_movedBefore);
+    m_plan->replaceNetwork(m_before, m_movedBefore);
 }
