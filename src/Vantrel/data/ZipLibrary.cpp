@@ -1,29 +1,15 @@
 #include "ZipLibrary.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include "LoadOnce.h"
 
-#include <atomic>
-#include <memory>
+QString ZipLibrary::defaultFileName()
+{
+    return QStringLiteral(VANTREL_LIBZIP_SONAME);
+}
 
 const ZipLibrary* ZipLibrary::shared(QString* reason)
 {
-    // Tables may be read on a worker thread; once loaded, every call reads
-    // the pointer without a lock.
-    static std::atomic<ZipLibrary*> loaded{nullptr};
-    if (ZipLibrary* library = loaded.load(std::memory_order_acquire))
-        return library;
-    static QMutex mutex;
-    static std::unique_ptr<ZipLibrary> kept;
-    const QMutexLocker locker(&mutex);
-    if (!kept) {
-        auto library = std::make_unique<ZipLibrary>(QStringLiteral(VANTREL_LIBZIP_SONAME));
-        if (!library->load(reason))
-            return nullptr;
-        kept = std::move(library);
-        loaded.store(kept.get(), std::memory_order_release);
-    }
-    return kept.get();
+    return loadOnce<ZipLibrary>(reason);
 }
 
 ZipLibrary::ZipLibrary(const QString& fileName)

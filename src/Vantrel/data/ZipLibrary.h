@@ -20,6 +20,8 @@ class ZipLibrary
     Q_DECLARE_TR_FUNCTIONS(ZipLibrary)
 
 public:
+    // The library the build was made against, by its versioned name.
+    static QString defaultFileName();
     // The process's one copy, loaded at the first call; null with the reason
     // when it cannot be (a later call tries again).
     static const ZipLibrary* shared(QString* reason);

@@ -1,10 +1,6 @@
 #include "XlsxLibrary.h"
 
-#include <QMutex>
-#include <QMutexLocker>
-
-#include <atomic>
-#include <memory>
+#include <data/LoadOnce.h>
 
 QString XlsxLibrary::defaultFileName()
 {
@@ -13,22 +9,8 @@ QString XlsxLibrary::defaultFileName()
 
 const XlsxLibrary* XlsxLibrary::shared(QString* reason)
 {
-    // Workbooks may be written from a worker thread; once loaded, every
-    // cell's call reads the pointer without a lock.
-    static std::atomic<XlsxLibrary*> loaded{nullptr};
-    if (XlsxLibrary* library = loaded.load(std::memory_order_acquire))
-        return library;
-    static QMutex mutex;
-    static std::unique_ptr<XlsxLibrary> kept;
-    const QMutexLocker locker(&mutex);
-    if (!kept) {
-        auto library = std::make_unique<XlsxLibrary>(defaultFileName());
-        if (!library->load(reason))
-            return nullptr;
-        kept = std::move(library);
-        loaded.store(kept.get(), std::memory_order_release);
-    }
-    return kept.get();
+    // Workbooks may be written from a worker thread.
+    return loadOnce<XlsxLibrary>(reason);
 }
 
 XlsxLibrary::XlsxLibrary(const QString& fileName)
