@@ -95,23 +95,37 @@ QString firstSheetPath(const ZipLibrary& zip, zip_t* archive)
 // A workbook's text writes a character XML cannot hold (a control
 // character) as "_xHHHH_", and a "_x" that is not such a code as "_x005F_";
 // spreadsheet programs show the character.
+// The character of a "_xHHHH_" at text[at]; none for other text, and for
+// half a surrogate pair alone, which is no character and stays as written.
+std::optional<char16_t> codeAt(QStringView text, qsizetype at)
+{
+    if (at + 7 > text.size() || text.at(at) != QLatin1Char('_') || text.at(at + 1) != QLatin1Char('x')
+        || text.at(at + 6) != QLatin1Char('_'))
+        return std::nullopt;
+    char16_t code = 0;
+    for (const QChar c : text.mid(at + 2, 4)) {
+        const int digit = c >= QLatin1Char('0') && c <= QLatin1Char('9')   ? c.unicode() - '0'
+                          : c >= QLatin1Char('a') && c <= QLatin1Char('f') ? c.unicode() - 'a' + 10
+                          : c >= QLatin1Char('A') && c <= QLatin1Char('F') ? c.unicode() - 'A' + 10
+                                                                           : -1;
+        if (digit < 0)
+            return std::nullopt;
+        code = char16_t(code * 16 + digit);
+    }
+    if (QChar::isSurrogate(code))
+        return std::nullopt;
+    return code;
+}
+
 QString withoutCodes(const QString& text)
 {
     if (!text.contains(QLatin1String("_x")))
         return text;
-    const auto isHex = [](QChar c) {
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-               || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-    };
     QString out;
     out.reserve(text.size());
-    // Half a surrogate pair alone is no character: it stays as written.
     for (qsizetype at = 0; at < text.size();) {
-        if (at + 7 <= text.size() && text.at(at) == QLatin1Char('_') && text.at(at + 1) == QLatin1Char('x')
-            && isHex(text.at(at + 2)) && isHex(text.at(at + 3)) && isHex(text.at(at + 4)) && isHex(text.at(at + 5))
-            && text.at(at + 6) == QLatin1Char('_')
-            && !QChar::isSurrogate(QStringView(text).mid(at + 2, 4).toUShort(nullptr, 16))) {
-            out += QChar(char16_t(QStringView(text).mid(at + 2, 4).toUShort(nullptr, 16)));
+        if (const std::optional<char16_t> code = codeAt(text, at)) {
+            out += QChar(*code);
             at += 7;
         } else {
             out += text.at(at++);
