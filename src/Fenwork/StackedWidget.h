@@ -12,8 +12,9 @@ namespace aptui {
 // of the stack rather than as a window handed over afterwards: a widget
 // handed to a new parent is restyled with everything it holds, and under an
 // application style sheet that was a good part of the program's start. The
-// form's owner calls takeChildPages() right after setupUi(); an index the
-// form set before its pages existed takes effect then.
+// form's owner calls takeChildPages() after setupUi(), once the pages hold
+// what they show: the current page is styled and laid out as it joins. An
+// index the form set before its pages existed takes effect then.
 class FENWORK_EXPORT StackedWidget : public QStackedWidget
 {
     Q_OBJECT

@@ -89,7 +89,11 @@ void ToolMainWindow::setSpecialWidget(QWidget* widget, Qt::Alignment alignment)
     if (alignment & (Qt::AlignLeft | Qt::AlignRight)) {
         widget->setParent(m_frame);
         m_bodyLayout->insertWidget(alignment & Qt::AlignLeft ? 0 : m_bodyLayout->count(), widget);
-        widget->show();
+        // Before the window shows, the widget comes up with it and is laid
+        // out once with the rest; shown now it would be styled and measured
+        // on its own first.
+        if (isVisible() || widget->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            widget->show();
     } else {
         m_titleBar->setSpecialWidget(widget, alignment);
     }

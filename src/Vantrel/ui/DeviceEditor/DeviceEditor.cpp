@@ -71,7 +71,6 @@ DeviceEditor::DeviceEditor(QWidget* parent)
 
     m_ui->setupUi(this);
     m_link = new LinkQuestion(*m_ui, *m_configStore, this);
-    m_ui->m_verticalWidgetAddBorder->takeChildPages();
     initWidgets();
 
     // Connected only now, so that filling the widgets above ran no slot and
@@ -162,6 +161,10 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     QWidget::setTabOrder(previous, ui->m_btnAddDevice);
     QWidget::setTabOrder(ui->m_btnAddDevice, m_cancelEditButton);
     FocusedWheelFilter::guardFieldsOf(this);
+    // Last: the first page is styled and laid out as it joins the stack, so
+    // it should hold its sections by then and have the scene picker hidden
+    // (the picker's caption alone would load a font the window never shows).
+    m_ui->m_verticalWidgetAddBorder->takeChildPages();
 }
 
 DeviceEditor::~DeviceEditor() = default;
