@@ -33,6 +33,10 @@ void setApplicationFont(const QString& family)
 {
     QFont font(family, 9);
     font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    // Outlines as drawn, not fitted to the pixel grid: at the program's
+    // sizes the two look alike, and fitting each glyph the first window
+    // shows was about a thirtieth of the whole start.
+    font.setHintingPreference(QFont::PreferNoHinting);
     QApplication::setFont(font);
 }
 

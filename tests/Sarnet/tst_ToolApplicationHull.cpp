@@ -164,6 +164,7 @@ private Q_SLOTS:
     {
         QCOMPARE(QApplication::font().family(), QStringLiteral("Microsoft YaHei"));
         QCOMPARE(QApplication::font().pointSize(), 9);
+        QCOMPARE(QApplication::font().hintingPreference(), QFont::PreferNoHinting);
         // The style sheet wraps the style; the accent of CommonStyle shows through.
         QCOMPARE(QApplication::palette().color(QPalette::Highlight), QColor(0x5e, 0x6f, 0xec));
         QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
