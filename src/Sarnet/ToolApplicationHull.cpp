@@ -85,6 +85,39 @@ int runHint(const QString& text, const QIcon& icon, Answers answers)
     dialog.setWindowIcon(icon);
     return dialog.exec();
 }
+
+// True when this process goes on to open its window.
+bool runOrHandOver(Private& app, const QStringList& documents, const QIcon& icon)
+{
+    if (app.isRunning()) {
+        // The user looks for the window that runs: it comes forward, and the
+        // notice only confirms why no second one opens. Documents go to it,
+        // with nothing to confirm once it has them.
+        if (documents.isEmpty()) {
+            app.activateRunningInstance();
+            runHint(app.appName() + ToolApplicationHull::ToolApplicationPrivate::tr(" is already running."), icon,
+                    Answers::OkOnly);
+        } else if (!app.activateRunningInstance(documents)) {
+            QStringList names;
+            for (const QString& document : documents)
+                names << QDir::toNativeSeparators(document);
+            runHint(ToolApplicationHull::ToolApplicationPrivate::tr(
+                        "%1 is already running but did not answer, so %2 was not opened.")
+                        .arg(app.appName(), names.join(QStringLiteral(", "))),
+                    icon, Answers::OkOnly);
+        }
+        return false;
+    }
+
+    if (ScreenCheck::screensLargeEnough(ScreenCheck::currentScreens())) {
+        QApplication::setWindowIcon(icon);
+        return true;
+    }
+    const QString question = ToolApplicationHull::ToolApplicationPrivate::tr(
+        "Display resolution less than 1024*768,are you sure to start the program?");
+    return runHint(question, icon, Answers::OkAndCancel) == QDialog::Accepted;
+}
+
 } // namespace
 
 ToolApplicationHull* ToolApplicationHull::instance()
@@ -161,36 +194,19 @@ bool ToolApplicationHull::startApp(const QStringList& documents)
     ToolApplicationPrivate& app = *m_application;
 
     setApplicationFont(QStringLiteral("Microsoft YaHei"));
+    // From here on, beside the skin, the style and the window.
+    app.systemPreload().start();
     loadSkin();
     loadStyle(app);
     applyLanguage();
     const QIcon icon = applicationIcon(app);
 
-    if (app.isRunning()) {
-        // The user looks for the window that runs: it comes forward, and the
-        // notice only confirms why no second one opens. Documents go to it,
-        // with nothing to confirm once it has them.
-        if (documents.isEmpty()) {
-            app.activateRunningInstance();
-            runHint(app.appName() + ToolApplicationPrivate::tr(" is already running."), icon, Answers::OkOnly);
-        } else if (!app.activateRunningInstance(documents)) {
-            QStringList names;
-            for (const QString& document : documents)
-                names << QDir::toNativeSeparators(document);
-            runHint(ToolApplicationPrivate::tr("%1 is already running but did not answer, so %2 was not opened.")
-                        .arg(app.appName(), names.join(QStringLiteral(", "))),
-                    icon, Answers::OkOnly);
-        }
-        return false;
-    }
-
-    if (ScreenCheck::screensLargeEnough(ScreenCheck::currentScreens())) {
-        QApplication::setWindowIcon(icon);
-        return true;
-    }
-    const QString question =
-        ToolApplicationPrivate::tr("Display resolution less than 1024*768,are you sure to start the program?");
-    return runHint(question, icon, Answers::OkAndCancel) == QDialog::Accepted;
+    const bool started = runOrHandOver(app, documents, icon);
+    // A start that ends here may end the process at once; what the preload
+    // reads must not go while it reads it.
+    if (!started)
+        app.systemPreload().wait();
+    return started;
 }
 
 void ToolApplicationHull::setDocumentReceiver(std::function<void(const QStringList&)> receiver)

@@ -44,7 +44,11 @@ void ToolApplicationHull::ToolApplicationPrivate::raiseWindows()
     }
 }
 
-ToolApplicationHull::ToolApplicationPrivate::~ToolApplicationPrivate() = default;
+ToolApplicationHull::ToolApplicationPrivate::~ToolApplicationPrivate()
+{
+    // Before the application object, which the reading uses, goes.
+    m_systemPreload.wait();
+}
 
 QString ToolApplicationHull::ToolApplicationPrivate::appId() const
 {
