@@ -8,7 +8,12 @@
 
 QString ProgramVersion::text()
 {
-    return QStringLiteral("v" VANTREL_VERSION "build") + buildDateNumber(QString::fromLatin1(__DATE__));
+    return QStringLiteral("v" VANTREL_VERSION "build") + buildDay();
+}
+
+QString ProgramVersion::buildDay()
+{
+    return buildDateNumber(QString::fromLatin1(__DATE__));
 }
 
 QString ProgramVersion::buildDateNumber(const QString& compilerDate)

@@ -53,7 +53,7 @@ AboutDialog::~AboutDialog() = default;
 
 QString AboutDialog::versionText()
 {
-    return tr("v3.0.0.1build") + buildDateNumber(QString::fromLatin1(__DATE__));
+    return tr("v3.0.0.1build") + ProgramVersion::buildDay();
 }
 
 QString AboutDialog::buildDateNumber(const QString& compilerDate)
@@ -61,7 +61,7 @@ QString AboutDialog::buildDateNumber(const QString& compilerDate)
     return ProgramVersion::buildDateNumber(compilerDate);
 }
 
-QString AboutDialog::manualPath() const
+QString AboutDialog::manualPath()
 {
     // The translation names the manual of the user's language (help_zh.pdf
     // in Chinese); a folder without it still has the English one to offer.
