@@ -117,6 +117,7 @@ QString ToolMainWindow::appTitle() const
 
 void ToolMainWindow::setAboutDialog(DialogAbout* dialog)
 {
+    m_makeAboutDialog = nullptr;
     if (dialog == m_aboutDialog)
         return;
     m_aboutMenu->clear(); // deletes the action and with it the previous box
@@ -129,9 +130,32 @@ void ToolMainWindow::setAboutDialog(DialogAbout* dialog)
     m_titleBar->setAboutVisible(dialog != nullptr);
 }
 
+void ToolMainWindow::setAboutDialogMaker(std::function<DialogAbout*()> make)
+{
+    setAboutDialog(nullptr);
+    m_makeAboutDialog = std::move(make);
+    m_titleBar->setAboutVisible(bool(m_makeAboutDialog));
+}
+
 DialogAbout* ToolMainWindow::aboutDialog() const
 {
     return m_aboutDialog;
+}
+
+DialogAbout* ToolMainWindow::madeAboutDialog()
+{
+    if (m_aboutDialog || !m_makeAboutDialog)
+        return m_aboutDialog;
+    DialogAbout* dialog = m_makeAboutDialog();
+    m_makeAboutDialog = nullptr;
+    if (!dialog)
+        return nullptr;
+    auto* action = new QWidgetAction(m_aboutMenu);
+    action->setDefaultWidget(dialog);
+    const QList<QAction*> actions = m_aboutMenu->actions();
+    m_aboutMenu->insertAction(actions.isEmpty() ? nullptr : actions.constFirst(), action);
+    m_aboutDialog = dialog;
+    return dialog;
 }
 
 Menu* ToolMainWindow::aboutMenu() const
@@ -146,7 +170,7 @@ ToolTitleBar* ToolMainWindow::windowTitle() const
 
 void ToolMainWindow::showAboutMenu()
 {
-    if (!m_aboutDialog)
+    if (!madeAboutDialog())
         return;
     // Right edge of the popup under the right edge of the button.
     QToolButton* button = m_titleBar->aboutButton();

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include <functional>
+
 class QHBoxLayout;
 class QWindow;
 
@@ -41,7 +43,14 @@ public:
     // The box is shown as the popup of the title bar's about button; the
     // popup takes it over.
     void setAboutDialog(DialogAbout* dialog);
+    // The box is made by `make` when the popup first opens, or when
+    // madeAboutDialog() asks for it, above what the popup holds by then: a
+    // hidden box is not made, styled and laid out with the window.
+    void setAboutDialogMaker(std::function<DialogAbout*()> make);
+    // Null while a box of a maker is not made yet.
     DialogAbout* aboutDialog() const;
+    // The box, made now if it waits for its maker.
+    DialogAbout* madeAboutDialog();
     Menu* aboutMenu() const;
 
     // The title bar (not the window's title text).
@@ -82,6 +91,7 @@ private:
     ToolCover* m_cover = nullptr;
     Menu* m_aboutMenu = nullptr;
     DialogAbout* m_aboutDialog = nullptr;
+    std::function<DialogAbout*()> m_makeAboutDialog;
     QPointer<QWindow> m_handle;
 
     Qt::Edges m_cursorEdges;

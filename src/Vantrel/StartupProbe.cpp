@@ -88,6 +88,6 @@ QByteArray StartupProbe::report() const
     fields.insert(QStringLiteral("language"), hull->language() == 1 ? QStringLiteral("zh") : QStringLiteral("en"));
     fields.insert(QStringLiteral("dataProblems"),
                   int(m_window->deviceEditor()->configStore().loadProblems().size()));
-    fields.insert(QStringLiteral("manual"), m_window->aboutBox()->manualPath());
+    fields.insert(QStringLiteral("manual"), AboutDialog::manualPath());
     return QJsonDocument(fields).toJson(QJsonDocument::Compact) + '\n';
 }

@@ -83,8 +83,7 @@ Vantrel::Vantrel(QWidget* parent, Qt::WindowFlags flags)
 
     setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));
     setAppTitle(tr("Vantrel"));
-    m_aboutDialog = new AboutDialog(this);
-    setAboutDialog(m_aboutDialog);
+    setAboutDialogMaker([this] { return makeAboutBox(); });
     m_planFiles = new PlanFileController(m_document.get(), this);
     m_reports = new ReportExporter(m_document->plan(), m_planFiles, this);
     m_handedPlans = new HandedPlans(m_planFiles, this);
@@ -116,6 +115,22 @@ Vantrel::~Vantrel()
     delete m_planFiles;
 }
 
+AboutDialog* Vantrel::aboutBox()
+{
+    return static_cast<AboutDialog*>(madeAboutDialog());
+}
+
+AboutDialog* Vantrel::makeAboutBox()
+{
+    m_aboutDialog = new AboutDialog(this);
+    connect(m_aboutDialog, &AboutDialog::signalCover, this, &Vantrel::enableCover);
+    connect(m_aboutDialog, &AboutDialog::signalDiscover, this, &Vantrel::disableCover);
+    connect(m_aboutDialog, &AboutDialog::siganlBtn1Clicked, this, &Vantrel::onMenuHelpClicked);
+    connect(m_aboutDialog, &AboutDialog::siganlBtn1Clicked, m_aboutDialog, &AboutDialog::onGetHelp);
+    connect(m_aboutDialog, &AboutDialog::siganlBtn2Clicked, this, &Vantrel::onMenuUpdateClicked);
+    return m_aboutDialog;
+}
+
 void Vantrel::connectChildren()
 {
     DeviceAddPage* addPage = m_capacityCalculation->deviceAddPage();
@@ -132,12 +147,7 @@ void Vantrel::connectChildren()
     connect(m_deviceEditor, &DeviceEditor::signalAddGroup, m_document->editor(), &PlanEditor::addGroup);
     connect(m_capacityCalculation, &CapacityCalculation::signalCover, this, &Vantrel::enableCover);
     connect(m_capacityCalculation, &CapacityCalculation::signalDisvocer, this, &Vantrel::disableCover);
-    connect(m_aboutDialog, &AboutDialog::signalCover, this, &Vantrel::enableCover);
-    connect(m_aboutDialog, &AboutDialog::signalDiscover, this, &Vantrel::disableCover);
-    connect(this, &Vantrel::signalGetHelp, m_aboutDialog, &AboutDialog::onGetHelp);
-    connect(m_aboutDialog, &AboutDialog::siganlBtn1Clicked, this, &Vantrel::onMenuHelpClicked);
-    connect(m_aboutDialog, &AboutDialog::siganlBtn1Clicked, m_aboutDialog, &AboutDialog::onGetHelp);
-    connect(m_aboutDialog, &AboutDialog::siganlBtn2Clicked, this, &Vantrel::onMenuUpdateClicked);
+    connect(this, &Vantrel::signalGetHelp, this, [this] { aboutBox()->onGetHelp(); });
     connect(m_deviceEditor, &DeviceEditor::signalCurrentFrameStandard, addPage, &DeviceAddPage::onFrametareStandardChanged);
     qRegisterMetaType<CodeParameter>("CodeParameter");
     connect(m_deviceEditor, &DeviceEditor::signalCodeParameterChanged,
@@ -321,8 +331,8 @@ void Vantrel::onMenuUpdateClicked()
 
 void Vantrel::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && m_aboutDialog)
-        m_aboutDialog->onGetHelp();
+    if (event->key() == Qt::Key_F1)
+        aboutBox()->onGetHelp();
 }
 
 void Vantrel::closeEvent(QCloseEvent* event)

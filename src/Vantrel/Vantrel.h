@@ -35,7 +35,8 @@ public:
     SectionBar* sectionBar() const { return m_sectionBar; }
     DeviceEditor* deviceEditor() const { return m_deviceEditor; }
     CapacityCalculation* capacityCalculation() const { return m_capacityCalculation; }
-    AboutDialog* aboutBox() const { return m_aboutDialog; }
+    // Made at its first use: the menu opened, F1, or a caller asking here.
+    AboutDialog* aboutBox();
     PlanFileController* planFiles() const { return m_planFiles; }
     GroupImporter* groupImporter() const { return m_groupImporter; }
     StoragePage* storagePage();
@@ -70,6 +71,7 @@ protected:
 
 private:
     void connectChildren();
+    AboutDialog* makeAboutBox();
     void addFileMenu();
     // The area right of the editor: the capacity page or the storage page.
     void showSection(QWidget* area);

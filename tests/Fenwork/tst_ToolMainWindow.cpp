@@ -199,6 +199,38 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.aboutMenu()->isVisible());
     }
 
+    void aboutBoxOfAMakerIsMadeWhenThePopupFirstOpens()
+    {
+        ToolMainWindow window;
+        int made = 0;
+        aptui::DialogAbout* about = nullptr;
+        window.setAboutDialogMaker([&] {
+            ++made;
+            about = new aptui::DialogAbout(&window);
+            return about;
+        });
+        auto* later = window.aboutMenu()->addAction(QStringLiteral("Print..."));
+        showAt(window, QSize(1024, 720));
+        QToolButton* button = titleButton(window, "TitleBar_btnAbout");
+        QVERIFY(button->isVisible());
+        QCOMPARE(made, 0);
+        QCOMPARE(window.aboutDialog(), nullptr);
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTRY_VERIFY(window.aboutMenu()->isVisible());
+        QCOMPARE(made, 1);
+        QCOMPARE(window.aboutDialog(), about);
+        QVERIFY(about->isVisible());
+        // The box heads the popup; what was added before it stays below.
+        const QList<QAction*> actions = window.aboutMenu()->actions();
+        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions.last(), later);
+        window.aboutMenu()->close();
+        QTRY_VERIFY(!window.aboutMenu()->isVisible());
+        QCOMPARE(window.madeAboutDialog(), about);
+        QCOMPARE(made, 1);
+    }
+
     void restoreSize()
     {
         ToolMainWindow window;

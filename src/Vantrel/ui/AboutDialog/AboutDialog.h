@@ -26,7 +26,7 @@ public:
     // Where the manual is looked for: the working folder first, then the
     // program folder, the manual of the language (help.pdf, help_zh.pdf)
     // before the English one; empty when neither folder holds one.
-    QString manualPath() const;
+    static QString manualPath();
 
     // Replaces the desktop's URL handler, e.g. to open nothing in tests.
     void setUrlOpener(UrlOpener opener);
