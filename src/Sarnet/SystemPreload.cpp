@@ -7,9 +7,22 @@
 #include <QFontMetrics>
 #include <QImageReader>
 
+#ifdef SARNET_HAS_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace apt {
 
 namespace {
+
+void readFontConfigurationNow()
+{
+#ifdef SARNET_HAS_FONTCONFIG
+    // The configuration files and the caches of every installed font: most
+    // of what Qt's font list takes, and Qt's list starts from this one.
+    FcInit();
+#endif
+}
 
 void loadImagePlugins()
 {
@@ -38,20 +51,38 @@ SystemPreload::~SystemPreload()
     wait();
 }
 
-void SystemPreload::start()
+void SystemPreload::readFontConfiguration()
 {
-    if (m_thread.joinable())
+    if (m_thread.joinable() || m_released)
         return;
-    m_thread = std::thread([] {
+    m_thread = std::thread([goOn = m_goOn.get_future()]() mutable {
+        readFontConfigurationNow();
+        if (!goOn.get())
+            return;
         loadImagePlugins();
         readFonts();
     });
 }
 
+void SystemPreload::start()
+{
+    readFontConfiguration();
+    release(true);
+}
+
 void SystemPreload::wait()
 {
+    release(false);
     if (m_thread.joinable())
         m_thread.join();
+}
+
+void SystemPreload::release(bool goOn)
+{
+    if (m_released)
+        return;
+    m_released = true;
+    m_goOn.set_value(goOn);
 }
 
 } // namespace apt

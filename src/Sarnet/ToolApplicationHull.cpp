@@ -5,6 +5,7 @@
 #include "ScreenCheck.h"
 #include "SkinLoader.h"
 #include "StyleSheetBuilder.h"
+#include "SystemPreload.h"
 #include "ToolApplicationPrivate.h"
 
 #include <Fenwork/BaseDialog.h>
@@ -73,6 +74,13 @@ QIcon applicationIcon(const Private& app)
 }
 
 enum class Answers { OkOnly, OkAndCancel };
+
+// The process's one preload: it starts before the application object does.
+SystemPreload& systemPreload()
+{
+    static SystemPreload preload;
+    return preload;
+}
 
 int runHint(const QString& text, const QIcon& icon, Answers answers)
 {
@@ -158,6 +166,7 @@ void ToolApplicationHull::initialize(int& argc, char** argv, const QString& conf
 {
     if (m_application)
         return;
+    systemPreload().readFontConfiguration();
     m_application = new ToolApplicationPrivate(appId, configFile, argc, argv);
     QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                                      + QDir::separator() + QStringLiteral("plugins"));
@@ -195,7 +204,7 @@ bool ToolApplicationHull::startApp(const QStringList& documents)
 
     setApplicationFont(QStringLiteral("Microsoft YaHei"));
     // From here on, beside the skin, the style and the window.
-    app.systemPreload().start();
+    systemPreload().start();
     loadSkin();
     loadStyle(app);
     applyLanguage();
@@ -205,7 +214,7 @@ bool ToolApplicationHull::startApp(const QStringList& documents)
     // A start that ends here may end the process at once; what the preload
     // reads must not go while it reads it.
     if (!started)
-        app.systemPreload().wait();
+        systemPreload().wait();
     return started;
 }
 
@@ -240,6 +249,7 @@ void ToolApplicationHull::distory()
 {
     if (m_application && m_application->isRunning())
         QCoreApplication::quit();
+    systemPreload().wait();
     release();
 }
 

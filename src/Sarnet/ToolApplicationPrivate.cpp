@@ -44,11 +44,7 @@ void ToolApplicationHull::ToolApplicationPrivate::raiseWindows()
     }
 }
 
-ToolApplicationHull::ToolApplicationPrivate::~ToolApplicationPrivate()
-{
-    // Before the application object, which the reading uses, goes.
-    m_systemPreload.wait();
-}
+ToolApplicationHull::ToolApplicationPrivate::~ToolApplicationPrivate() = default;
 
 QString ToolApplicationHull::ToolApplicationPrivate::appId() const
 {

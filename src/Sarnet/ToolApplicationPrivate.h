@@ -1,7 +1,6 @@
 #pragma once
 
 #include "QtSingleApplication.h"
-#include "SystemPreload.h"
 #include "ToolApplicationHull.h"
 
 #include <QList>
@@ -39,16 +38,12 @@ public:
     // before there was one are given to it at once.
     void setDocumentReceiver(std::function<void(const QStringList&)> receiver);
 
-    // Read on a thread of its own from the start on; ends with this object.
-    SystemPreload& systemPreload() { return m_systemPreload; }
-
 private:
     QString m_appId;
     QString m_configFile;
     QString m_appName;
     std::function<void(const QStringList&)> m_documentReceiver;
     QList<QStringList> m_waitingDocuments;
-    SystemPreload m_systemPreload;
 };
 
 } // namespace apt
