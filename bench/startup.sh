@@ -11,9 +11,10 @@
 #   bench/startup.sh [BUILD_DIR] [RUNS]      (default: build, 21)
 #
 # Prints the machine's load before and after, a table of the medians and
-# their ratios (Markdown; wall time, and CPU time through GNU time), every
-# wall time taken, and Vantrel's resident memory at
-# its first paint with no plan and with the 10,000-group city plan.
+# their ratios (Markdown; wall and CPU time, each start measured by
+# bench/run_once.py), the minor page faults to the first paint, every wall
+# time taken, and Vantrel's resident memory at its first paint with no plan
+# and with the 10,000-group city plan (GNU time).
 #
 # Each round also starts Vantrel with the city plan (examples/city.vantrel)
 # to its first paint, which comes once the plan is open: its time less the
@@ -46,15 +47,21 @@ export XDG_RUNTIME_DIR="$scratch/runtime" TMPDIR="$scratch/runtime"
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 
-# Milliseconds one start takes to the end point $1 (map or paint): "wall cpu",
-# the CPU time (user and system) read by GNU time when it is there. On a
-# busy machine the CPU time is the steadier of the two.
+# One start to the end point $1 (map or paint): "wall cpu faults", wall and
+# CPU time (user and system) in milliseconds and the minor page faults,
+# measured by bench/run_once.py from the fork on; without Python, wall time
+# around GNU time (CPU in its 10 ms steps, no faults). On a busy machine the
+# CPU time is the steadier of the two times.
 cpu_file="$scratch/cpu"
 time_once() {
     local point="$1" start end cpu=0
     shift
     local variable=VANTREL_EXIT_AFTER_FIRST_PAINT
     [ "$point" = paint ] || variable=VANTREL_EXIT_AT_FIRST_MAP
+    if command -v python3 >/dev/null; then
+        env "$variable=1" python3 "$here/bench/run_once.py" "$@" || true
+        return
+    fi
     start=$(date +%s%N)
     if [ -x /usr/bin/time ]; then
         env "$variable=1" /usr/bin/time -f '%U %S' -o "$cpu_file" "$@" >/dev/null 2>&1
@@ -63,7 +70,7 @@ time_once() {
     fi
     end=$(date +%s%N)
     [ -s "$cpu_file" ] && cpu=$(awk '{ printf "%d", ($1 + $2) * 1000 }' "$cpu_file")
-    echo "$(( (end - start) / 1000000 )) $cpu"
+    echo "$(( (end - start) / 1000000 )) $cpu -"
 }
 
 median() {
@@ -83,16 +90,17 @@ done
 mkdir -m 700 "$scratch/city-data" "$scratch/city-config"
 city_once() { XDG_DATA_HOME="$scratch/city-data" XDG_CONFIG_HOME="$scratch/city-config" time_once paint ./Vantrel "$city"; }
 city_once >/dev/null
-declare -A times cpus
+declare -A times cpus faults
 for _ in $(seq "$runs"); do
     for point in map paint; do
         for program in bare_window Vantrel; do
-            read -r wall cpu < <(time_once $point ./$program)
+            read -r wall cpu fault < <(time_once $point ./$program)
             times[${program}_$point]+="$wall "
             cpus[${program}_$point]+="$cpu "
+            faults[${program}_$point]+="$fault "
         done
     done
-    read -r wall cpu < <(city_once)
+    read -r wall cpu fault < <(city_once)
     times[city]+="$wall "
     cpus[city]+="$cpu "
 done
@@ -113,6 +121,10 @@ for point in map paint; do
         'BEGIN { printf "| %s | %s ms | %s ms | %.2f | %s ms | %s ms | %s |\n", l, b, v, v / b, bc, vc,
                  (bc > 0 ? sprintf("%.2f", vc / bc) : "-") }'
 done
+if [ "${faults[Vantrel_paint]%% *}" != "-" ]; then
+    echo
+    echo "Minor page faults to the first paint (median): bare window $(printf '%s\n' ${faults[bare_window_paint]} | median), Vantrel $(printf '%s\n' ${faults[Vantrel_paint]} | median)"
+fi
 city_ms=$(printf '%s\n' ${times[city]} | median)
 city_cpu=$(printf '%s\n' ${cpus[city]} | median)
 empty_ms=$(printf '%s\n' ${times[Vantrel_paint]} | median)
@@ -123,7 +135,7 @@ echo "|---|---|---|"
 echo "| without a plan | $empty_ms ms | $empty_cpu ms |"
 echo "| with the city plan (10,000 groups) open | $city_ms ms | $city_cpu ms |"
 awk -v w="$city_ms" -v e="$empty_ms" -v wc="$city_cpu" -v ec="$empty_cpu" \
-    'BEGIN { printf "| opening the city, the difference | %d ms | %d ms |\n", w - e, wc - ec }'
+    'BEGIN { printf "| opening the city, the difference | %.1f ms | %.1f ms |\n", w - e, wc - ec }'
 echo
 echo "Vantrel with the city, paint, wall (ms): ${times[city]}"
 for point in map paint; do
