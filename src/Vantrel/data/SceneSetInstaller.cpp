@@ -237,6 +237,15 @@ bool SceneSetInstaller::rollForward(QString* error)
 
 bool SceneSetInstaller::recover(QString* error)
 {
+    // Runs at every start, and taking the lock writes and syncs a file on
+    // the user's disk: with neither folder there, there is nothing to finish
+    // or drop, whatever an import that starts now goes on to do.
+    const auto present = [](const QString& name) {
+        const QFileInfo info(inWritable(name));
+        return info.exists() || info.isSymLink();
+    };
+    if (!present(switchFolderName()) && !present(stagingFolderName()))
+        return true;
     QLockFile lock(inWritable(importLockName()));
     if (!takeImportLock(lock) && lock.error() == QLockFile::LockFailedError)
         return true; // the folders belong to a live import, which finishes them

@@ -251,6 +251,8 @@ void tst_SceneTableImporter::killedImportLeavesOneWholeSet()
             QCOMPARE(TempProgramDir::sceneSet(program.path()), old);
         QVERIFY(SceneSetInstaller::recover());
         QCOMPARE(TempProgramDir::sceneSet(program.path()), step == SceneSetInstaller::Step::Staged ? old : newSet);
+        QVERIFY(!QFileInfo::exists(program.filePath("SceneStaging")));
+        QVERIFY(!QFileInfo::exists(program.filePath("SceneSwitch")));
         if (step != SceneSetInstaller::Step::Staged)
             QCOMPARE(TempProgramDir::sceneSet(program.filePath("SceneBackup")), old);
     }
