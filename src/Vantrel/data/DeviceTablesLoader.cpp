@@ -6,13 +6,15 @@
 
 #include <Fenwork/TargetPath.h>
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QTextStream>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -30,10 +32,34 @@ QStringList splitFields(const QString& line)
     return line.split(QLatin1Char(','), Qt::KeepEmptyParts);
 }
 
-void appendStamp(QString& stamp, const QFileInfo& info)
+// Asked at every look at the tables (six times in a start): plain stat
+// calls, without the local times and sorted file lists a QFileInfo listing
+// builds, took a fifth of the time.
+void appendStamp(QString& stamp, const QString& path, const QString& name)
 {
-    stamp += info.fileName() + QLatin1Char(':') + QString::number(info.size()) + QLatin1Char(':')
-        + QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char(';');
+    struct stat info;
+    stamp += name + QLatin1Char(':');
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)) {
+        stamp += QString::number(qint64(info.st_size)) + QLatin1Char(':') + QString::number(qint64(info.st_mtim.tv_sec))
+            + QLatin1Char('.') + QString::number(qint64(info.st_mtim.tv_nsec));
+    }
+    stamp += QLatin1Char(';');
+}
+
+// The names of the files in a folder, sorted.
+QStringList fileNamesIn(const QString& folder)
+{
+    QStringList names;
+    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
+    if (!directory)
+        return names;
+    while (const dirent* entry = ::readdir(directory)) {
+        if (entry->d_name[0] != '.' && entry->d_type != DT_DIR)
+            names.append(QFile::decodeName(entry->d_name));
+    }
+    ::closedir(directory);
+    names.sort();
+    return names;
 }
 
 } // namespace
@@ -71,12 +97,12 @@ QString DeviceTablesLoader::stamp(const QString& folder)
 {
     QString stamp;
     for (const QString& name : { kIpcXml, kDvrXml, kFrameXml, kConnectionXml })
-        appendStamp(stamp, QFileInfo(folder + name));
+        appendStamp(stamp, folder + name, name);
     for (const QString& name : { kIpcFolder, kDvrFolder }) {
-        const QDir tables(folder + name);
+        const QString tables = folder + name + QLatin1Char('/');
         stamp += name + QLatin1Char('/');
-        for (const QFileInfo& info : tables.entryInfoList(QDir::Files, QDir::Name))
-            appendStamp(stamp, info);
+        for (const QString& file : fileNamesIn(tables))
+            appendStamp(stamp, tables + file, file);
     }
     return stamp;
 }

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void pictureAreaReadsTheFirstSize_data();
     void pictureAreaReadsTheFirstSize();
     void folderTablesReplaceXmlTables();
+    void tablesChangedOnDiskAreReadAgain();
     void encodingTableLines();
     void badRowsAreReportedAndLeftOut();
     void encodingTypesInCaseInsensitiveNameOrder();
@@ -92,6 +93,20 @@ void tst_DeviceConfigStore::folderTablesReplaceXmlTables()
     QCOMPARE(resolutions(store, 1), QStringList({"1080P", "720P"}));
     QCOMPARE(resolutions(store, 2), QStringList({"D1"}));
     QCOMPARE(resolutions(store, 7), QStringList({"D1"})); // any type but 1 is DVR
+}
+
+void tst_DeviceConfigStore::tablesChangedOnDiskAreReadAgain()
+{
+    TempProgramDir dir;
+    writeBaseData(dir);
+    QCOMPARE(resolutions(DeviceConfigStore(), 1), QStringList({"1080P", "720P"}));
+    // A data update while the program runs: a row more, and a new encoding.
+    dir.writeLines(QStringLiteral("IPCBitrate/H.264.csv"),
+                   {QStringLiteral("1080P,4096"), QStringLiteral("720P,2048"), QStringLiteral("D1,1024")});
+    dir.writeLines(QStringLiteral("IPCBitrate/H.265.csv"), {QStringLiteral("1080P,2048")});
+    const DeviceConfigStore store;
+    QCOMPARE(resolutions(store, 1), QStringList({"1080P", "720P", "D1"}));
+    QVERIFY(store.getEncodeTypes().contains(QStringLiteral("H.265")));
 }
 
 void tst_DeviceConfigStore::encodingTableLines()
