@@ -15,7 +15,7 @@ namespace apt {
 
 namespace {
 
-void readFontConfigurationNow()
+void readFontConfiguration()
 {
 #ifdef SARNET_HAS_FONTCONFIG
     // The configuration files and the caches of every installed font: most
@@ -51,38 +51,21 @@ SystemPreload::~SystemPreload()
     wait();
 }
 
-void SystemPreload::readFontConfiguration()
+void SystemPreload::start()
 {
-    if (m_thread.joinable() || m_released)
+    if (m_thread.joinable())
         return;
-    m_thread = std::thread([goOn = m_goOn.get_future()]() mutable {
-        readFontConfigurationNow();
-        if (!goOn.get())
-            return;
+    m_thread = std::thread([] {
+        readFontConfiguration();
         loadImagePlugins();
         readFonts();
     });
 }
 
-void SystemPreload::start()
-{
-    readFontConfiguration();
-    release(true);
-}
-
 void SystemPreload::wait()
 {
-    release(false);
     if (m_thread.joinable())
         m_thread.join();
-}
-
-void SystemPreload::release(bool goOn)
-{
-    if (m_released)
-        return;
-    m_released = true;
-    m_goOn.set_value(goOn);
 }
 
 } // namespace apt

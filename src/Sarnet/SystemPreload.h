@@ -1,19 +1,22 @@
 #pragma once
 
-#include <future>
 #include <thread>
 
 namespace apt {
 
 // What the first window needs from the system, but builds nothing of the
-// program's own, is read on a thread of its own while the main thread makes
-// the application object, loads the skin and style and makes the window:
-// the system's font configuration with the caches of its fonts (before the
-// application object exists: it needs no Qt), then Qt's image format
-// plug-ins (the first image read loads them all), Qt's font list and the
-// fallbacks of the application font. Qt guards each with its own lock, so
-// the main thread that needs one of them before it is ready waits for it
-// instead of reading it a second time.
+// program's own, is read on a thread of its own while the main thread loads
+// the skin and style and makes the window: the system's font configuration
+// with the caches of its fonts, Qt's image format plug-ins (the first image
+// read loads them all), Qt's font list and the fallbacks of the application
+// font. Qt and fontconfig guard each with their own lock, so the main thread
+// that needs one of them before it is ready waits for it instead of reading
+// it a second time.
+//
+// It starts once the application object exists. Begun before, beside the
+// making of that object, it slowed the start down: both threads then map
+// libraries and fault pages into the one address space, and the display
+// server's answers wait for a free core.
 class SystemPreload
 {
 public:
@@ -22,8 +25,6 @@ public:
     SystemPreload(const SystemPreload&) = delete;
     SystemPreload& operator=(const SystemPreload&) = delete;
 
-    // Before the application object is made.
-    void readFontConfiguration();
     // Once the application object and its font are set; later calls do
     // nothing.
     void start();
@@ -32,11 +33,7 @@ public:
     void wait();
 
 private:
-    void release(bool goOn);
-
     std::thread m_thread;
-    std::promise<bool> m_goOn;
-    bool m_released = false;
 };
 
 } // namespace apt

@@ -75,7 +75,7 @@ QIcon applicationIcon(const Private& app)
 
 enum class Answers { OkOnly, OkAndCancel };
 
-// The process's one preload: it starts before the application object does.
+// The process's one preload, started once the application object exists.
 SystemPreload& systemPreload()
 {
     static SystemPreload preload;
@@ -166,7 +166,6 @@ void ToolApplicationHull::initialize(int& argc, char** argv, const QString& conf
 {
     if (m_application)
         return;
-    systemPreload().readFontConfiguration();
     m_application = new ToolApplicationPrivate(appId, configFile, argc, argv);
     QCoreApplication::addLibraryPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())
                                      + QDir::separator() + QStringLiteral("plugins"));
