@@ -422,34 +422,6 @@
         <translation>+ Add</translation>
     </message>
     <message>
-        <source>Setting Parameters :</source>
-        <translation>Parameter Settings :</translation>
-    </message>
-    <message>
-        <source>Custom BandWidth (Mbps) :</source>
-        <translation>Custom Bandwidth (Mbps) :</translation>
-    </message>
-    <message>
-        <source>Net Link :</source>
-        <translation>Network Link :</translation>
-    </message>
-    <message>
-        <source>Select BandWidth :</source>
-        <translation>Select Bandwidth :</translation>
-    </message>
-    <message>
-        <source>Video Standard :</source>
-        <translation>Video Standard :</translation>
-    </message>
-    <message>
-        <source>Stream Type :</source>
-        <translation>Stream Type :</translation>
-    </message>
-    <message>
-        <source>Stream Count :</source>
-        <translation>Stream Count :</translation>
-    </message>
-    <message>
         <source>Channel Name</source>
         <translation>Channel Name</translation>
     </message>
@@ -902,6 +874,42 @@
     <message>
         <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
         <translation>Enter the bandwidth in Mbps as a plain number, such as 2.5.</translation>
+    </message>
+    <message>
+        <source>Setting Parameters :</source>
+        <translation>Parameter Settings :</translation>
+    </message>
+    <message>
+        <source>Device Type :</source>
+        <translation>Device Type :</translation>
+    </message>
+    <message>
+        <source>Custom BandWidth (Mbps) :</source>
+        <translation>Custom Bandwidth (Mbps) :</translation>
+    </message>
+    <message>
+        <source>Net Link :</source>
+        <translation>Network Link :</translation>
+    </message>
+    <message>
+        <source>Select BandWidth :</source>
+        <translation>Select Bandwidth :</translation>
+    </message>
+    <message>
+        <source>Video Standard :</source>
+        <translation>Video Standard :</translation>
+    </message>
+    <message>
+        <source>Encoding Type :</source>
+        <translation>Encoding Type :</translation>
+    </message>
+    <message>
+        <source>Stream Type :</source>
+        <translation>Stream Type :</translation>
+    </message>
+    <message>
+        <source>Stream Count :</source>
+        <translation>Stream Count :</translation>
     </message>
 </context>
 <context>

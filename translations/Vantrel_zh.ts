@@ -418,34 +418,6 @@
         <translation>+ 添加</translation>
     </message>
     <message>
-        <source>Setting Parameters :</source>
-        <translation>参数设置：</translation>
-    </message>
-    <message>
-        <source>Custom BandWidth (Mbps) :</source>
-        <translation>自定义带宽 (Mbps)：</translation>
-    </message>
-    <message>
-        <source>Net Link :</source>
-        <translation>网络链路：</translation>
-    </message>
-    <message>
-        <source>Select BandWidth :</source>
-        <translation>选择带宽：</translation>
-    </message>
-    <message>
-        <source>Video Standard :</source>
-        <translation>视频制式：</translation>
-    </message>
-    <message>
-        <source>Stream Type :</source>
-        <translation>码流类型：</translation>
-    </message>
-    <message>
-        <source>Stream Count :</source>
-        <translation>码流数量：</translation>
-    </message>
-    <message>
         <source>Channel Name</source>
         <translation>通道名称</translation>
     </message>
@@ -895,6 +867,42 @@
     <message>
         <source>Enter the bandwidth in Mbps as a plain number, such as 2.5.</source>
         <translation>请以普通数字输入带宽（Mbps），例如 2.5。</translation>
+    </message>
+    <message>
+        <source>Setting Parameters :</source>
+        <translation>参数设置：</translation>
+    </message>
+    <message>
+        <source>Device Type :</source>
+        <translation>设备类型：</translation>
+    </message>
+    <message>
+        <source>Custom BandWidth (Mbps) :</source>
+        <translation>自定义带宽 (Mbps)：</translation>
+    </message>
+    <message>
+        <source>Net Link :</source>
+        <translation>网络链路：</translation>
+    </message>
+    <message>
+        <source>Select BandWidth :</source>
+        <translation>选择带宽：</translation>
+    </message>
+    <message>
+        <source>Video Standard :</source>
+        <translation>视频制式：</translation>
+    </message>
+    <message>
+        <source>Encoding Type :</source>
+        <translation>编码类型：</translation>
+    </message>
+    <message>
+        <source>Stream Type :</source>
+        <translation>码流类型：</translation>
+    </message>
+    <message>
+        <source>Stream Count :</source>
+        <translation>码流数量：</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "DeviceAddPage/DeviceAddPage.h"
 #include "PlanFileController.h"
 #include "RememberedChoices.h"
+#include "SectionBar/SectionBar.h"
+#include "DeviceEditor/DeviceEditor.h"
 #include "WindowSizeRule.h"
 
 #include <Fenwork/Switch.h>
@@ -42,6 +44,7 @@ private Q_SLOTS:
         const TempProgramDir program(TempProgramDir::ShippedData);
         auto window = newWindow();
         QTest::mouseClick(childNamed<aptui::Switch>(window.get(), "PalNtscSwitch"), Qt::LeftButton);
+        window->sectionBar()->switchEncodingTab();
         auto* link = childNamed<QComboBox>(window.get(), "netLinkCombox_2");
         link->setCurrentIndex(link->findText(QStringLiteral("Fibre")));
         auto* bandwidth = childNamed<QComboBox>(window.get(), "selectBandCombox_2");
@@ -58,6 +61,12 @@ private Q_SLOTS:
         QVERIFY(!childNamed<aptui::Switch>(window.get(), "PalNtscSwitch")->isOn());
         QCOMPARE(editor->undoStack()->count(), 0);
         QVERIFY(!window->appTitle().contains(QLatin1Char('*')));
+        // Kept before the Encoding tab's form is made, and shown once it is.
+        const DeviceEditor::LinkChoice kept = window->deviceEditor()->linkChoice();
+        QCOMPARE(kept.type, QStringLiteral("Fibre"));
+        QCOMPARE(kept.customMbps, QStringLiteral("42.5"));
+        QVERIFY(kept.custom);
+        window->sectionBar()->switchEncodingTab();
         link = childNamed<QComboBox>(window.get(), "netLinkCombox_2");
         QCOMPARE(link->currentText(), QStringLiteral("Fibre"));
         QCOMPARE(childNamed<QComboBox>(window.get(), "selectBandCombox_2")->currentText(), QStringLiteral("500 Mbps"));
@@ -111,6 +120,7 @@ private Q_SLOTS:
         editor->undoStack()->undo();
         QCOMPARE(editor->plan()->videoStandard(), NTSC);
 
+        window->sectionBar()->switchEncodingTab();
         childNamed<QCheckBox>(window.get(), "customBandCheckbox_2")->setChecked(true);
         childNamed<QLineEdit>(window.get(), "customBandEdit")->setText(QStringLiteral("12"));
         childNamed<QLineEdit>(window.get(), "customBandEdit")->setText(QStringLiteral("5,5"));
@@ -118,6 +128,7 @@ private Q_SLOTS:
 
         window = newWindow();
         QCOMPARE(window->document()->editor()->plan()->videoStandard(), NTSC);
+        window->sectionBar()->switchEncodingTab();
         QCOMPARE(childNamed<QLineEdit>(window.get(), "customBandEdit")->text(), QStringLiteral("12"));
     }
 

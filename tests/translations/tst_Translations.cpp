@@ -12,6 +12,7 @@
 #include "DeviceEditor/DeviceEditor.h"
 #include "DeviceItemWidget/DeviceItemWidget.h"
 #include "ScenceSelector/ScenceSelector.h"
+#include "SectionBar/SectionBar.h"
 #include "UpdateDialog/UpdateDialog.h"
 #include "Vantrel.h"
 #include "PlanDocument.h"
@@ -574,6 +575,7 @@ private Q_SLOTS:
         DeviceEditor editor;
         QCOMPARE(editor.findChild<QLabel*>(QStringLiteral("label"))->text(), QStringLiteral("码率类型：        "));
 
+        editor.setCurrentPage(1);
         auto* deviceType = editor.findChild<QComboBox*>(QStringLiteral("deviceTypeCombox_2"));
         auto* standard = editor.findChild<QComboBox*>(QStringLiteral("sSystemCombox_2"));
         QVERIFY(deviceType && standard);
@@ -622,6 +624,7 @@ private Q_SLOTS:
             QTest::mouseClick(parking, Qt::LeftButton);
             QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("m_btnAddDevice")), Qt::LeftButton);
 
+            window.sectionBar()->switchEncodingTab();
             auto* link = window.findChild<QComboBox*>(QStringLiteral("netLinkCombox_2"));
             QCOMPARE(link->currentText(), QStringLiteral("以太网"));
             QSignalSpy question(window.deviceEditor(), &DeviceEditor::signalCodeParameterChanged);

@@ -101,9 +101,12 @@ private Q_SLOTS:
     {
         DeviceEditor editor;
         // The folded sections' fields are made at their first unfold, and
-        // take their place in the chain then.
+        // the link's form when its page is first shown; each takes its place
+        // in the chain then.
         widget<QAbstractButton>(editor, "m_btnView")->setChecked(true);
         widget<QAbstractButton>(editor, "m_btnRecording")->setChecked(true);
+        editor.setCurrentPage(1);
+        editor.setCurrentPage(0);
         const QStringList order = {
             "m_lineEditChannelName", "channelCountsEdit", "m_comboBoxDeviceType", "streamCountsEdit",
             "m_radioButtonFixedRate", "m_radioButtonVarRate", "m_comboBoxResolution", "m_comboxFrameRate",
@@ -133,7 +136,9 @@ private Q_SLOTS:
         qInstallMessageHandler(previous);
         QVERIFY2(g_log.filter(QStringLiteral("connect failure!")).isEmpty(), qPrintable(g_log.join('\n')));
 
-        QCOMPARE(widget<QStackedWidget>(editor, "m_verticalWidgetAddBorder")->currentIndex(), 1);
+        // The group form first; the link's form is not made until shown.
+        QCOMPARE(widget<QStackedWidget>(editor, "m_verticalWidgetAddBorder")->currentIndex(), 0);
+        QVERIFY(!editor.findChild<QWidget*>(QStringLiteral("m_verticalStackedWidgetAddBorderPage2")));
         QCOMPARE(editor.width(), 400);
         QCOMPARE(editor.minimumWidth(), 400);
         QVERIFY(widget<QRadioButton>(editor, "m_radioButtonFixedRate")->isChecked());
@@ -152,6 +157,9 @@ private Q_SLOTS:
         QCOMPARE(comboItems(combo(editor, "m_comboBoxDeviceType")), QStringList({"IPC", "DVR"}));
         QCOMPARE(editor.onGetScenceSelector(), widget<QObject>(editor, "m_scenceSelector"));
 
+        editor.setCurrentPage(1);
+        QCOMPARE(widget<QStackedWidget>(editor, "m_verticalWidgetAddBorder")->currentWidget()->objectName(),
+                 QStringLiteral("m_verticalStackedWidgetAddBorderPage2"));
         editor.setCurrentPage(0);
         QCOMPARE(widget<QStackedWidget>(editor, "m_verticalWidgetAddBorder")->currentIndex(), 0);
         QCOMPARE(editor.width(), 400);
@@ -218,6 +226,7 @@ private Q_SLOTS:
         QCOMPARE(comboItems(combo(editor, "m_comboxEncodingType")), sorted);
 
         // The encoding page keeps the store's order and preselects the second.
+        editor.setCurrentPage(1);
         QStringList stored = {"H.264+", "H.264", "H.265+", "H.265", "MJPEG", "Smart H.264", "Smart H.265"};
         stored.removeAll(dropped);
         QComboBox* page = combo(editor, "encodingTypeCombox_2");

@@ -35,7 +35,9 @@ private:
     std::unique_ptr<TempProgramDir> m_dir;
     std::unique_ptr<DeviceEditor> m_editor;
 
-    void build(const MiniData& data = MiniData())
+    // With the Encoding page shown, as the tests of its form need; without,
+    // the link is asked before its form is made.
+    void build(const MiniData& data = MiniData(), bool showPage = true)
     {
         m_editor.reset();
         // The old folder must go first: its destructor restores the program
@@ -44,6 +46,8 @@ private:
         m_dir = std::make_unique<TempProgramDir>();
         data.write(*m_dir);
         m_editor = std::make_unique<DeviceEditor>();
+        if (showPage)
+            m_editor->setCurrentPage(1);
         m_editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
     }
@@ -91,6 +95,54 @@ private Q_SLOTS:
         QCOMPARE(start.videoStandard, 0);
         QCOMPARE(start.streamType, 0);
         QCOMPARE(start.encodingType, QStringLiteral("H.265")); // the second type is preselected
+    }
+
+    // The question asked before the page is first shown is the one its
+    // form asks once made, a kept link included.
+    void questionWithoutTheFormIsTheFormsOwn_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("bandwidth");
+        QTest::addColumn<bool>("custom");
+        QTest::addColumn<QString>("customMbps");
+        QTest::addColumn<double>("kbps");
+        QTest::newRow("none kept") << QString() << QString() << false << QString() << 100 * 1024.0;
+        QTest::newRow("another link") << "ADSL" << "2 Mbps" << false << QString() << 2 * 1024.0;
+        QTest::newRow("type gone") << "Fibre" << "2 Mbps" << false << QString() << 100 * 1024.0;
+        QTest::newRow("bandwidth gone") << "Cable" << "2 Mbps" << false << QString() << 10 * 1024.0;
+        QTest::newRow("custom") << "ADSL" << "1 Mbps" << true << "0.5" << 512.0;
+    }
+
+    void questionWithoutTheFormIsTheFormsOwn()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, bandwidth);
+        QFETCH(bool, custom);
+        QFETCH(QString, customMbps);
+        QFETCH(double, kbps);
+        build(MiniData(), false);
+        QVERIFY(!m_editor->findChild<QComboBox*>(QStringLiteral("netLinkCombox_2")));
+        if (!type.isEmpty())
+            m_editor->showLinkChoice({type, bandwidth, custom, customMbps});
+        const CodeParameter before = current();
+        const DeviceEditor::LinkChoice kept = m_editor->linkChoice();
+        QCOMPARE(before.bandwidth, kbps);
+
+        m_editor->setCurrentPage(1);
+        const CodeParameter made = current();
+        QCOMPARE(made.bandwidth, before.bandwidth);
+        QCOMPARE(made.streamCount, before.streamCount);
+        QCOMPARE(made.deviceType, before.deviceType);
+        QCOMPARE(made.videoStandard, before.videoStandard);
+        QCOMPARE(made.streamType, before.streamType);
+        QCOMPARE(made.encodingType, before.encodingType);
+        const DeviceEditor::LinkChoice shown = m_editor->linkChoice();
+        QCOMPARE(shown.type, kept.type);
+        QCOMPARE(shown.bandwidth, kept.bandwidth);
+        QCOMPARE(shown.custom, kept.custom);
+        QCOMPARE(shown.customMbps, kept.customMbps);
+        QCOMPARE(widget<QLineEdit>(*m_editor, "customBandEdit")->isEnabled(), custom);
+        QCOMPARE(combo(*m_editor, "netLinkCombox_2")->isEnabled(), !custom);
     }
 
     void everyChoiceIsReportedOnce_data()

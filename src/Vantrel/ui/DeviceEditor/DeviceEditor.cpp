@@ -70,7 +70,7 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     m_calculator = std::make_unique<EncodingCalculator>();
 
     m_ui->setupUi(this);
-    m_link = new LinkQuestion(*m_ui, *m_configStore, this);
+    m_link = new LinkQuestion(*m_configStore, this);
     initWidgets();
 
     // Connected only now, so that filling the widgets above ran no slot and
@@ -87,7 +87,6 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     CHECK_CONNECT(connect(ui->m_checkBoxSpread, &QToolButton::toggled, this, &DeviceEditor::onSpreadChanged), kFunction);
     CHECK_CONNECT(connect(ui->PalNtscSwitch, &aptui::Switch::signalON, this, &DeviceEditor::onFrametareStandardPAL), kFunction);
     CHECK_CONNECT(connect(ui->PalNtscSwitch, &aptui::Switch::signalOFF, this, &DeviceEditor::onFrametareStandardNTSC), kFunction);
-    m_link->connectFields();
     CHECK_CONNECT(connect(m_link, &LinkQuestion::changed, this, &DeviceEditor::signalCodeParameterChanged), kFunction);
     CHECK_CONNECT(connect(ui->m_lineEditScenceRecommandRate, &QLineEdit::textChanged, this, &DeviceEditor::onRateTextChanged), kFunction);
     m_refill.setLive(true);
@@ -99,10 +98,8 @@ DeviceEditor::DeviceEditor(QWidget* parent)
     ui->m_lineEditScenceRecommandRate->setValidator(m_rateValidator);
     FieldMark::showFrameOf(ui->m_lineEditScenceRecommandRate, "QLineEdit");
     ui->m_lineEditChannelName->setMaxLength(kMaxChannelNameLength);
-    for (aptui::SpinBox* count : {ui->channelCountsEdit, ui->streamCountsEdit, ui->streamCountSpinBox_2}) {
-        FieldMark::showFrameOf(count, "QSpinBox");
-        count->setClampHint(tr("Set to the largest count, %1."), tr("Set to the smallest count, %1."));
-    }
+    for (aptui::SpinBox* count : {ui->channelCountsEdit, ui->streamCountsEdit})
+        markCount(count);
 
     ui->m_widgetShadow->installEventFilter(this);
 
@@ -169,8 +166,37 @@ DeviceEditor::DeviceEditor(QWidget* parent)
 
 DeviceEditor::~DeviceEditor() = default;
 
+void DeviceEditor::markCount(aptui::SpinBox* count)
+{
+    FieldMark::showFrameOf(count, "QSpinBox");
+    count->setClampHint(tr("Set to the largest count, %1."), tr("Set to the smallest count, %1."));
+}
+
+void DeviceEditor::makeLinkForm()
+{
+    if (m_link->hasForm())
+        return;
+    // Made in the stack, not handed to it: a widget given a new parent is
+    // styled again with all it holds.
+    auto* page = new QWidget(m_ui->m_verticalWidgetAddBorder);
+    m_link->makeForm(page);
+    m_ui->m_verticalWidgetAddBorder->addWidget(page);
+    if (auto* streams = page->findChild<aptui::SpinBox*>(QStringLiteral("streamCountSpinBox_2")))
+        markCount(streams);
+    FocusedWheelFilter::guardFieldsOf(page);
+    // Made late, the fields would end the window's Tab chain; they follow
+    // the group form's last field, as they did when made with the window.
+    QWidget* previous = m_cancelEditButton;
+    for (QWidget* field : m_link->fields()) {
+        QWidget::setTabOrder(previous, field);
+        previous = field;
+    }
+}
+
 void DeviceEditor::setCurrentPage(int page)
 {
+    if (page == 1)
+        makeLinkForm();
     m_ui->m_verticalWidgetAddBorder->setCurrentIndex(page);
     // Only the group form shows scene pictures: the link's form keeps the
     // narrow width, and its answers the room, whatever the rate mode.

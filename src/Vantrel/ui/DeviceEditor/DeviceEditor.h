@@ -30,6 +30,7 @@ class QResizeEvent;
 
 namespace aptui {
 class IntValidator;
+class SpinBox;
 }
 
 namespace Ui {
@@ -38,7 +39,8 @@ class DeviceEditor;
 
 // The narrow input panel: page 0 describes a device group and adds it with
 // "+ Add" (signalAddDevice), page 1 describes a network link and reports
-// every change as a CodeParameter (signalCodeParameterChanged).
+// every change as a CodeParameter (signalCodeParameterChanged). Page 1 is
+// made when it is first shown; until then the link is asked without it.
 class DeviceEditor : public QWidget
 {
     Q_OBJECT
@@ -144,6 +146,9 @@ private:
     void refreshScenceRate();
     void initWidgets();
     void initBandwidthPage();
+    // The Encoding tab's form, made when that page is first shown.
+    void makeLinkForm();
+    static void markCount(aptui::SpinBox* count);
 
 
     void placeSpreadButton(int panelHeight);

@@ -1,6 +1,6 @@
 #include "LinkQuestion.h"
 
-#include "ui_DeviceEditor.h"
+#include "ui_LinkQuestion.h"
 
 #include "FieldMark.h"
 
@@ -41,42 +41,87 @@ std::optional<double> readBandwidth(const QString& typed)
 
 } // namespace
 
-LinkQuestion::LinkQuestion(Ui::DeviceEditor& ui, const DeviceConfigStore& store, QObject* parent)
+LinkQuestion::LinkQuestion(const DeviceConfigStore& store, QObject* parent)
     : QObject(parent)
-    , m_ui(ui)
     , m_store(store)
 {
 }
 
+LinkQuestion::~LinkQuestion() = default;
+
 void LinkQuestion::fill(const QStringList& encodingTypes)
 {
-    m_ui.deviceTypeCombox_2->addItem(tr("IPC"));
-    m_ui.deviceTypeCombox_2->addItem(tr("DVR"));
+    m_encodingTypes = encodingTypes;
+    m_store.getConnectionTypes(m_unmade.linkTypes);
+    // The third type, as the form starts (none when there are fewer).
+    m_unmade.linkType = m_unmade.linkTypes.value(2);
+    m_unmade.bandwidth = firstBandwidthOf(m_unmade.linkType);
+    if (m_ui)
+        fillForm();
+}
 
-    m_ui.customBandEdit->setText(QStringLiteral("0"));
-    m_ui.customBandEdit->setEnabled(false);
+void LinkQuestion::makeForm(QWidget* page)
+{
+    if (m_ui)
+        return;
+    const Choice standing = choice();
+    m_ui = std::make_unique<Ui::LinkQuestion>();
+    m_ui->setupUi(page);
+    fillForm();
+    // Connected before the link is shown: a type chosen refills its
+    // bandwidths, as it does for a person.
+    connectFields();
+    showChoice(standing);
+    followCustomChoice();
+    report();
+}
 
-    QStringList connectionTypes;
-    m_store.getConnectionTypes(connectionTypes);
-    for (const QString& type : std::as_const(connectionTypes))
-        m_ui.netLinkCombox_2->addItem(DataName::shown(type), type);
-    m_ui.netLinkCombox_2->setCurrentIndex(2);
+bool LinkQuestion::hasForm() const
+{
+    return m_ui != nullptr;
+}
+
+QList<QWidget*> LinkQuestion::fields() const
+{
+    if (!m_ui)
+        return {};
+    return { m_ui->deviceTypeCombox_2, m_ui->customBandCheckbox_2, m_ui->customBandEdit,
+             m_ui->netLinkCombox_2,    m_ui->selectBandCombox_2,   m_ui->sSystemCombox_2,
+             m_ui->encodingTypeCombox_2, m_ui->streamTypeCombox_2, m_ui->streamCountSpinBox_2 };
+}
+
+void LinkQuestion::fillForm()
+{
+    m_ui->deviceTypeCombox_2->clear();
+    m_ui->deviceTypeCombox_2->addItem(tr("IPC"));
+    m_ui->deviceTypeCombox_2->addItem(tr("DVR"));
+
+    m_ui->customBandEdit->setText(QStringLiteral("0"));
+    m_ui->customBandEdit->setEnabled(false);
+
+    m_ui->netLinkCombox_2->clear();
+    for (const QString& type : std::as_const(m_unmade.linkTypes))
+        m_ui->netLinkCombox_2->addItem(DataName::shown(type), type);
+    m_ui->netLinkCombox_2->setCurrentIndex(2);
     fillBandwidths();
 
-    m_ui.sSystemCombox_2->addItem(tr("PAL"));
-    m_ui.sSystemCombox_2->addItem(tr("NTSC"));
+    m_ui->sSystemCombox_2->clear();
+    m_ui->sSystemCombox_2->addItem(tr("PAL"));
+    m_ui->sSystemCombox_2->addItem(tr("NTSC"));
 
-    m_ui.encodingTypeCombox_2->addItems(encodingTypes);
-    m_ui.encodingTypeCombox_2->setCurrentIndex(1);
+    m_ui->encodingTypeCombox_2->clear();
+    m_ui->encodingTypeCombox_2->addItems(m_encodingTypes);
+    m_ui->encodingTypeCombox_2->setCurrentIndex(1);
 
-    m_ui.streamTypeCombox_2->addItem(tr("Main stream"));
-    m_ui.streamTypeCombox_2->addItem(tr("Sub stream"));
-    m_ui.streamTypeCombox_2->setCurrentIndex(0);
+    m_ui->streamTypeCombox_2->clear();
+    m_ui->streamTypeCombox_2->addItem(tr("Main stream"));
+    m_ui->streamTypeCombox_2->addItem(tr("Sub stream"));
+    m_ui->streamTypeCombox_2->setCurrentIndex(0);
 
     // No streams have no resolution to fit.
-    m_ui.streamCountSpinBox_2->setMinimum(1);
-    m_ui.streamCountSpinBox_2->setValue(1);
-    FieldMark::showFrameOf(m_ui.customBandEdit, "QLineEdit");
+    m_ui->streamCountSpinBox_2->setMinimum(1);
+    m_ui->streamCountSpinBox_2->setValue(1);
+    FieldMark::showFrameOf(m_ui->customBandEdit, "QLineEdit");
 }
 
 void LinkQuestion::connectFields()
@@ -84,41 +129,53 @@ void LinkQuestion::connectFields()
     static const char* const kFunction = "LinkQuestion::connectFields";
     // The order matters where one signal feeds two slots: the question is
     // reported before a box that follows it is refilled.
-    for (QComboBox* box : { m_ui.deviceTypeCombox_2, m_ui.netLinkCombox_2, m_ui.selectBandCombox_2,
-                            m_ui.sSystemCombox_2, m_ui.encodingTypeCombox_2, m_ui.streamTypeCombox_2 }) {
+    for (QComboBox* box : { m_ui->deviceTypeCombox_2, m_ui->netLinkCombox_2, m_ui->selectBandCombox_2,
+                            m_ui->sSystemCombox_2, m_ui->encodingTypeCombox_2, m_ui->streamTypeCombox_2 }) {
         ShareTools::checkConnection(connect(box, &QComboBox::currentIndexChanged, this, &LinkQuestion::report),
                                     __FILE__, __LINE__, kFunction);
     }
-    ShareTools::checkConnection(connect(m_ui.streamCountSpinBox_2, &QSpinBox::textChanged, this, &LinkQuestion::report),
+    ShareTools::checkConnection(connect(m_ui->streamCountSpinBox_2, &QSpinBox::textChanged, this, &LinkQuestion::report),
                                 __FILE__, __LINE__, kFunction);
-    ShareTools::checkConnection(connect(m_ui.customBandEdit, &QLineEdit::textChanged, this, &LinkQuestion::report),
+    ShareTools::checkConnection(connect(m_ui->customBandEdit, &QLineEdit::textChanged, this, &LinkQuestion::report),
                                 __FILE__, __LINE__, kFunction);
-    ShareTools::checkConnection(connect(m_ui.customBandCheckbox_2, &QCheckBox::stateChanged, this, &LinkQuestion::report),
+    ShareTools::checkConnection(connect(m_ui->customBandCheckbox_2, &QCheckBox::stateChanged, this, &LinkQuestion::report),
                                 __FILE__, __LINE__, kFunction);
-    ShareTools::checkConnection(connect(m_ui.customBandCheckbox_2, &QCheckBox::stateChanged, this,
+    ShareTools::checkConnection(connect(m_ui->customBandCheckbox_2, &QCheckBox::stateChanged, this,
                                         &LinkQuestion::followCustomChoice),
                                 __FILE__, __LINE__, kFunction);
-    ShareTools::checkConnection(connect(m_ui.netLinkCombox_2, &QComboBox::currentIndexChanged, this,
+    ShareTools::checkConnection(connect(m_ui->netLinkCombox_2, &QComboBox::currentIndexChanged, this,
                                         &LinkQuestion::fillBandwidths),
                                 __FILE__, __LINE__, kFunction);
 }
 
 void LinkQuestion::followCustomChoice()
 {
-    const bool custom = m_ui.customBandCheckbox_2->isChecked();
-    m_ui.customBandEdit->setEnabled(custom);
-    m_ui.netLinkCombox_2->setEnabled(!custom);
-    m_ui.selectBandCombox_2->setEnabled(!custom);
+    if (!m_ui)
+        return;
+    const bool custom = m_ui->customBandCheckbox_2->isChecked();
+    m_ui->customBandEdit->setEnabled(custom);
+    m_ui->netLinkCombox_2->setEnabled(!custom);
+    m_ui->selectBandCombox_2->setEnabled(!custom);
+}
+
+QString LinkQuestion::firstBandwidthOf(const QString& linkType) const
+{
+    const QVector<ShowValueItem> bandwidths = m_store.getConnectionBandwidths(linkType);
+    return bandwidths.isEmpty() ? QString() : bandwidths.first().show;
 }
 
 void LinkQuestion::fillBandwidths()
 {
-    const QString connectionType = m_ui.netLinkCombox_2->currentData(kLinkKeyRole).toString();
+    if (!m_ui) {
+        m_unmade.bandwidth = firstBandwidthOf(m_unmade.linkType);
+        return;
+    }
+    const QString connectionType = m_ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
     // Refilled with the box connected: the encoding question is reported for
     // the emptied box and again for the first bandwidth.
-    m_ui.selectBandCombox_2->clear();
+    m_ui->selectBandCombox_2->clear();
     const QVector<ShowValueItem> bandwidths = m_store.getConnectionBandwidths(connectionType);
-    auto* model = qobject_cast<QStandardItemModel*>(m_ui.selectBandCombox_2->model());
+    auto* model = qobject_cast<QStandardItemModel*>(m_ui->selectBandCombox_2->model());
     for (const ShowValueItem& bandwidth : bandwidths) {
         // Whole before it goes in: the first item becomes the current one at
         // once, and the question reported then needs its key.
@@ -132,49 +189,82 @@ void LinkQuestion::fillBandwidths()
 LinkQuestion::Choice LinkQuestion::choice() const
 {
     Choice choice;
-    choice.type = m_ui.netLinkCombox_2->currentData(kLinkKeyRole).toString();
-    choice.bandwidth = m_ui.selectBandCombox_2->currentData(kBandwidthKeyRole).toString();
-    choice.custom = m_ui.customBandCheckbox_2->isChecked();
-    choice.customMbps = m_ui.customBandEdit->text();
+    if (!m_ui) {
+        choice.type = m_unmade.linkType;
+        choice.bandwidth = m_unmade.bandwidth;
+        choice.custom = m_unmade.custom;
+        choice.customMbps = m_unmade.customMbps;
+        return choice;
+    }
+    choice.type = m_ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
+    choice.bandwidth = m_ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString();
+    choice.custom = m_ui->customBandCheckbox_2->isChecked();
+    choice.customMbps = m_ui->customBandEdit->text();
     return choice;
 }
 
 void LinkQuestion::showChoice(const Choice& choice)
 {
+    if (!m_ui) {
+        // As the boxes would take it: a known type refills the bandwidths,
+        // then a bandwidth that type offers is chosen.
+        if (m_unmade.linkTypes.contains(choice.type) && choice.type != m_unmade.linkType) {
+            m_unmade.linkType = choice.type;
+            m_unmade.bandwidth = firstBandwidthOf(choice.type);
+        }
+        for (const ShowValueItem& bandwidth : m_store.getConnectionBandwidths(m_unmade.linkType)) {
+            if (bandwidth.show == choice.bandwidth)
+                m_unmade.bandwidth = choice.bandwidth;
+        }
+        if (!choice.customMbps.isEmpty())
+            m_unmade.customMbps = choice.customMbps;
+        m_unmade.custom = choice.custom;
+        report();
+        return;
+    }
     // Each step refills the boxes after it, as a person's choice would.
-    const int type = m_ui.netLinkCombox_2->findData(choice.type, kLinkKeyRole);
+    const int type = m_ui->netLinkCombox_2->findData(choice.type, kLinkKeyRole);
     if (type >= 0)
-        m_ui.netLinkCombox_2->setCurrentIndex(type);
-    const int bandwidth = m_ui.selectBandCombox_2->findData(choice.bandwidth, kBandwidthKeyRole);
+        m_ui->netLinkCombox_2->setCurrentIndex(type);
+    const int bandwidth = m_ui->selectBandCombox_2->findData(choice.bandwidth, kBandwidthKeyRole);
     if (bandwidth >= 0)
-        m_ui.selectBandCombox_2->setCurrentIndex(bandwidth);
+        m_ui->selectBandCombox_2->setCurrentIndex(bandwidth);
     if (!choice.customMbps.isEmpty())
-        m_ui.customBandEdit->setText(choice.customMbps);
-    m_ui.customBandCheckbox_2->setChecked(choice.custom);
+        m_ui->customBandEdit->setText(choice.customMbps);
+    m_ui->customBandCheckbox_2->setChecked(choice.custom);
 }
 
 void LinkQuestion::report()
 {
     CodeParameter parameter;
+    const Choice link = choice();
     // An unreadable custom bandwidth counts as none, and the field says so.
-    const std::optional<double> custom = readBandwidth(m_ui.customBandEdit->text());
-    FieldMark::mark(m_ui.customBandEdit, !custom && !m_ui.customBandEdit->text().trimmed().isEmpty(),
-                    tr("Enter the bandwidth in Mbps as a plain number, such as 2.5."));
-    if (m_ui.customBandCheckbox_2->isChecked()) {
-        parameter.bandwidth = custom.value_or(0.0) * BandwidthTotal::kKbpsPerMbps;
-    } else {
-        parameter.bandwidth =
-            m_store.getConnectionBandwidth(m_ui.netLinkCombox_2->currentData(kLinkKeyRole).toString(),
-                                           m_ui.selectBandCombox_2->currentData(kBandwidthKeyRole).toString())
-            * BandwidthTotal::kKbpsPerMbps;
+    const std::optional<double> custom = readBandwidth(link.customMbps);
+    if (m_ui) {
+        FieldMark::mark(m_ui->customBandEdit, !custom && !link.customMbps.trimmed().isEmpty(),
+                        tr("Enter the bandwidth in Mbps as a plain number, such as 2.5."));
     }
-    parameter.streamCount = m_ui.streamCountSpinBox_2->text().toInt(nullptr, 10);
+    if (link.custom)
+        parameter.bandwidth = custom.value_or(0.0) * BandwidthTotal::kKbpsPerMbps;
+    else
+        parameter.bandwidth = m_store.getConnectionBandwidth(link.type, link.bandwidth) * BandwidthTotal::kKbpsPerMbps;
+    if (!m_ui) {
+        // The form's start: one IPC main stream in PAL, the second encoding.
+        parameter.streamCount = 1;
+        parameter.deviceType = encodingCode(DeviceKind::Ipc);
+        parameter.videoStandard = 0;
+        parameter.encodingType = m_encodingTypes.value(1);
+        parameter.streamType = 0;
+        Q_EMIT changed(parameter);
+        return;
+    }
+    parameter.streamCount = m_ui->streamCountSpinBox_2->text().toInt(nullptr, 10);
     // The boxes hold translations, but the words compared are the source
     // texts.
     parameter.deviceType =
-        encodingCode(deviceKindFromText(m_ui.deviceTypeCombox_2->currentText()).value_or(DeviceKind::Dvr));
-    parameter.videoStandard = m_ui.sSystemCombox_2->currentText() == QLatin1String("PAL") ? 0 : 1;
-    parameter.encodingType = m_ui.encodingTypeCombox_2->currentText();
-    parameter.streamType = m_ui.streamTypeCombox_2->currentIndex() == 0 ? 0 : 1;
+        encodingCode(deviceKindFromText(m_ui->deviceTypeCombox_2->currentText()).value_or(DeviceKind::Dvr));
+    parameter.videoStandard = m_ui->sSystemCombox_2->currentText() == QLatin1String("PAL") ? 0 : 1;
+    parameter.encodingType = m_ui->encodingTypeCombox_2->currentText();
+    parameter.streamType = m_ui->streamTypeCombox_2->currentIndex() == 0 ? 0 : 1;
     Q_EMIT changed(parameter);
 }

@@ -6,16 +6,24 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class DeviceConfigStore;
+class QWidget;
 
 namespace Ui {
-class DeviceEditor;
+class LinkQuestion;
 }
 
 // The encoding tab's form in the editor: the link (a type and one of its
 // bandwidths, or a custom figure in Mbps), the streams, the standard and the
 // encoding. Every change is reported as the question the encoding answers
 // take (changed).
+//
+// The form is made when the Encoding tab first shows it. Until then the
+// question is the form's start with the kept link, asked and answered
+// without a widget: most starts never open the tab, and every field made
+// with the window is styled with it.
 class LinkQuestion : public QObject
 {
     Q_OBJECT
@@ -31,13 +39,19 @@ public:
         QString customMbps; // as typed
     };
 
-    // The form's widgets stay the editor's; the store outlives this.
-    LinkQuestion(Ui::DeviceEditor& ui, const DeviceConfigStore& store, QObject* parent);
+    // The store outlives this.
+    LinkQuestion(const DeviceConfigStore& store, QObject* parent);
+    ~LinkQuestion() override;
 
-    // Fills the boxes; nothing is reported yet.
+    // The encodings offered; nothing is reported yet.
     void fill(const QStringList& encodingTypes);
-    // From now on every change of a field is reported.
-    void connectFields();
+    // Makes the form in page (an empty page of the editor), showing the
+    // question as it stands; from then on every change of a field is
+    // reported. Later calls do nothing.
+    void makeForm(QWidget* page);
+    bool hasForm() const;
+    // The form's fields in Tab order (none before it is made).
+    QList<QWidget*> fields() const;
 
     Choice choice() const;
     // Shows a kept link; a type or choice the data no longer holds leaves
@@ -57,6 +71,22 @@ Q_SIGNALS:
     void changed(const CodeParameter& question);
 
 private:
-    Ui::DeviceEditor& m_ui;
+    // What the form shows, while there is none.
+    struct Unmade
+    {
+        QStringList linkTypes;
+        QString linkType;
+        QString bandwidth;
+        bool custom = false;
+        QString customMbps = QStringLiteral("0");
+    };
+
+    void fillForm();
+    void connectFields();
+    QString firstBandwidthOf(const QString& linkType) const;
+
     const DeviceConfigStore& m_store;
+    QStringList m_encodingTypes;
+    Unmade m_unmade;
+    std::unique_ptr<Ui::LinkQuestion> m_ui; // null until the form is made
 };
