@@ -62,7 +62,10 @@ private Q_SLOTS:
 
     void formAndClassNames()
     {
+        // The form is made once the picker has scenes (or shows).
         ScenceSelector selector;
+        QVERIFY(!list(selector));
+        selector.setScenceData(threeScenes());
         QCOMPARE(selector.objectName(), QStringLiteral("ScenceSelector"));
         QCOMPARE(selector.windowTitle(), QStringLiteral("ScenceSelector"));
         QVERIFY(list(selector));
@@ -72,8 +75,6 @@ private Q_SLOTS:
         QCOMPARE(list(selector)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(list(selector)->verticalScrollBar()->metaObject()->className(), "aptui::VerScrollBar");
         QCOMPARE(selector.findChild<QLabel*>(QStringLiteral("m_labelScence"))->text(), QStringLiteral("Scence:"));
-
-        selector.setScenceData(threeScenes());
         QCOMPARE(button(selector, 0)->metaObject()->className(), "ScenceSelector::ScenceRaidoButton");
     }
 

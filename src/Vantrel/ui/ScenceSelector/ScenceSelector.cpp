@@ -40,21 +40,38 @@ void repolish(QWidget* button, QStyle* outerStyle)
 
 ScenceSelector::ScenceSelector(QWidget* parent)
     : QWidget(parent)
-    , m_ui(std::make_unique<Ui::ScenceSelector>())
 {
+}
+
+ScenceSelector::~ScenceSelector() = default;
+
+void ScenceSelector::makeForm()
+{
+    if (m_ui)
+        return;
+    m_ui = std::make_unique<Ui::ScenceSelector>();
     m_ui->setupUi(this);
     m_ui->m_listWidgetScences->setSpacing(5);
     m_ui->m_listWidgetScences->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ui->m_listWidgetScences->setVerticalScrollBar(new aptui::VerScrollBar(m_ui->m_listWidgetScences));
+    // Made late, the list would end the window's Tab chain: it follows the
+    // picker, where it was when the picker was made with its form.
+    QWidget::setTabOrder(this, m_ui->m_listWidgetScences);
+    if (!m_picturePath.isNull())
+        setScencePicture(m_picturePath);
 }
 
-ScenceSelector::~ScenceSelector() = default;
+bool ScenceSelector::isHiddenOnPurpose() const
+{
+    return isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
 
 void ScenceSelector::setScenceData(const QVector<SCENCE_ITEM>& scenceData)
 {
     // Clearing the list only schedules the item widgets for deletion; they
     // go at once so that no stale button can report a click.
-    m_ui->m_listWidgetScences->clear();
+    if (m_ui)
+        m_ui->m_listWidgetScences->clear();
     qDeleteAll(m_scenceButtons);
     m_scenceButtons.clear();
     m_waitingScences.clear();
@@ -66,17 +83,20 @@ void ScenceSelector::setScenceData(const QVector<SCENCE_ITEM>& scenceData)
 void ScenceSelector::addScenceItem(const SCENCE_ITEM& scenceItem)
 {
     // A picker hidden on purpose (the editor's, until variable rate is
-    // chosen) makes its buttons when it is first shown: most starts never
-    // show it, and every button made is styled with the window.
-    if (isHidden() && testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+    // chosen) makes its form and buttons when it is first shown or used:
+    // most starts never show it, and every widget made is styled with the
+    // window.
+    if (isHiddenOnPurpose()) {
         m_waitingScences.append(scenceItem);
         return;
     }
+    makeForm();
     addScenceButton(scenceItem);
 }
 
 void ScenceSelector::makeWaitingButtons()
 {
+    makeForm();
     const QVector<SCENCE_ITEM> waiting = std::exchange(m_waitingScences, {});
     // Widgets made late join the end of the window's Tab chain; the buttons
     // belong right after their list, where Tab reached them when they were
@@ -162,7 +182,10 @@ QImage ScenceSelector::filled(const QImage& image, const QSize& area)
 
 void ScenceSelector::setScencePicture(const QString& path)
 {
-    m_picturePath = path;
+    // Never null once set: the form shows it when it is made.
+    m_picturePath = path.isNull() ? QLatin1String("") : path;
+    if (!m_ui)
+        return;
     aptui::Label* label = m_ui->m_labelScenceImage;
 
     const QFileInfo info(path);
@@ -184,6 +207,7 @@ void ScenceSelector::setScencePicture(const QString& path)
 
 void ScenceSelector::resizeEvent(QResizeEvent* event)
 {
-    setScencePicture(m_picturePath);
+    if (m_ui)
+        setScencePicture(m_picturePath);
     QWidget::resizeEvent(event);
 }

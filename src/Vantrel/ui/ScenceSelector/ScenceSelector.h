@@ -18,7 +18,8 @@ class ScenceSelector;
 
 // The scene picker of the device editor's variable-rate mode: a column of
 // scene buttons, exactly one of them selected, beside a picture of the
-// current scene.
+// current scene. Its form is made once it has scenes to show, or shows;
+// one hidden on purpose keeps its scenes and picture until then.
 class ScenceSelector : public QWidget
 {
     Q_OBJECT
@@ -35,7 +36,8 @@ public:
     void setScencePicture(const QString& path);
     // Checks the scene's button as a click would, and reports it.
     void selectScence(int sceneType) { OnScenceSelected(sceneType); }
-    // A picker hidden on purpose makes its buttons when it is first shown.
+    // A picker hidden on purpose makes its form and buttons when it is first
+    // shown.
     void setVisible(bool visible) override;
 
 Q_SIGNALS:
@@ -53,11 +55,14 @@ protected:
 
 private:
     void addScenceButton(const SCENCE_ITEM& scenceItem);
+    // The list, the picture and the caption, once something needs them.
+    void makeForm();
     void makeWaitingButtons();
+    bool isHiddenOnPurpose() const;
 
     static QImage filled(const QImage& image, const QSize& area);
 
-    std::unique_ptr<Ui::ScenceSelector> m_ui;
+    std::unique_ptr<Ui::ScenceSelector> m_ui; // null until the form is made
     QMap<int, ScenceRaidoButton*> m_scenceButtons;
     QString m_picturePath;
     // Scenes handed in while hidden on purpose, in order, without buttons yet.
