@@ -2,15 +2,18 @@
 
 #include "FenworkCoreGlobal.h"
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QString>
+
+#include <memory>
 
 namespace aptui {
 
 // An XML element handed around by value. Copies share the document, so a
 // child taken with GetChild() stays valid as long as any copy lives.
 // A missing child reads as a null element whose value is the empty text.
+// The tree is read with Qt Core's stream reader: the program reads its
+// data files at every start, and a document model would load a library of
+// its own before the window could be made.
 class FENWORK_CORE_EXPORT GenericDS
 {
 public:
@@ -23,8 +26,6 @@ public:
     GenericDS CreateChild(const QString& name);
 
     GenericDS GetChildByName(const QString& name) const;
-    // Walks the siblings up to index on every call: loops over all children
-    // use FirstChild() and NextSibling(), which cost one step each.
     GenericDS GetChild(int index) const;
     int GetChildrenCount() const;
     GenericDS FirstChild() const;
@@ -41,10 +42,13 @@ public:
     bool isNull() const;
 
 private:
-    GenericDS(const QDomDocument& document, const QDomElement& element);
+    struct Element; // one element of the tree, with what it holds
 
-    QDomDocument m_document;
-    QDomElement m_element;
+    GenericDS(std::shared_ptr<Element> document, Element* element);
+
+    // The root element: it owns the whole tree.
+    std::shared_ptr<Element> m_document;
+    Element* m_element = nullptr;
 };
 
 } // namespace aptui

@@ -26,6 +26,11 @@ void tst_GenericDS::readsChildrenInDocumentOrder()
     QCOMPARE(xml.GetChild(0).GetValue(), QStringLiteral("1"));
     QCOMPARE(xml.GetChild(1).GetChildByName(QStringLiteral("V")).GetValue(), QStringLiteral("2"));
     QCOMPARE(xml.GetChildByName(QStringLiteral("A")).GetValue(), QStringLiteral("1"));
+    // An element's value is all the text it holds, in order; its line is
+    // where it starts.
+    QCOMPARE(xml.GetValue(), QStringLiteral("1text23"));
+    QCOMPARE(xml.GetChild(2).LineNumber(), 2);
+    QVERIFY(xml.GetChild(2).NextSibling().isNull());
 }
 
 void tst_GenericDS::missingChildReadsEmpty()
@@ -52,6 +57,11 @@ void tst_GenericDS::failedLoadKeepsPreviousDocument()
     QVERIFY(!xml.loadXML(dir.filePath(QStringLiteral("bad.xml"))));
     QVERIFY(!xml.loadXML(dir.filePath(QStringLiteral("empty.xml"))));
     QVERIFY(!xml.loadXML(dir.filePath(QStringLiteral("missing.xml"))));
+    // Two roots, and nesting no file of ours has, are no documents either.
+    dir.write(QStringLiteral("two.xml"), "<R/><S/>");
+    QVERIFY(!xml.loadXML(dir.filePath(QStringLiteral("two.xml"))));
+    dir.write(QStringLiteral("deep.xml"), QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000));
+    QVERIFY(!xml.loadXML(dir.filePath(QStringLiteral("deep.xml"))));
     QCOMPARE(xml.GetChild(0).GetValue(), QStringLiteral("1"));
 }
 
