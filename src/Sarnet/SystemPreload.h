@@ -6,12 +6,11 @@ namespace apt {
 
 // What the first window needs from the system, but builds nothing of the
 // program's own, is read on a thread of its own while the main thread loads
-// the skin and style and makes the window: the system's font configuration
-// with the caches of its fonts, Qt's image format plug-ins (the first image
-// read loads them all), Qt's font list and the fallbacks of the application
-// font. Qt and fontconfig guard each with their own lock, so the main thread
-// that needs one of them before it is ready waits for it instead of reading
-// it a second time.
+// the skin and style and makes the window: Qt's font list (with the system's
+// font configuration and the caches of its fonts) and the fallbacks of the
+// application font. Qt's font database guards them with its lock, so the
+// main thread that needs a font before they are ready waits for them
+// instead of reading them a second time.
 //
 // It starts once the application object exists. Begun before, beside the
 // making of that object, it slowed the start down: both threads then map
