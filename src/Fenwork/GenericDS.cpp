@@ -78,6 +78,11 @@ struct GenericDS::Element
 };
 
 GenericDS::GenericDS() = default;
+GenericDS::GenericDS(const GenericDS& other) = default;
+GenericDS::GenericDS(GenericDS&& other) noexcept = default;
+GenericDS& GenericDS::operator=(const GenericDS& other) = default;
+GenericDS& GenericDS::operator=(GenericDS&& other) noexcept = default;
+GenericDS::~GenericDS() = default;
 
 GenericDS::GenericDS(std::shared_ptr<Element> document, Element* element)
     : m_document(std::move(document))

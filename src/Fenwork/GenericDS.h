@@ -18,6 +18,13 @@ class FENWORK_CORE_EXPORT GenericDS
 {
 public:
     GenericDS();
+    // Out of line: the shared tree's reference counting stays in this
+    // library instead of being compiled into every user's.
+    GenericDS(const GenericDS& other);
+    GenericDS(GenericDS&& other) noexcept;
+    GenericDS& operator=(const GenericDS& other);
+    GenericDS& operator=(GenericDS&& other) noexcept;
+    ~GenericDS();
 
     bool loadXML(const QString& path);
     bool SaveXML(const QString& path) const;
