@@ -203,6 +203,19 @@ private Q_SLOTS:
         QVERIFY(!button(used, 0)->isChecked());
     }
 
+    void pickerShownEmptyShowsItsScenesOnceGiven()
+    {
+        // Shown with its window before it has scenes, the picker makes its
+        // form when they come, and the form shows.
+        QWidget window;
+        auto* selector = new ScenceSelector(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        selector->setScenceData(threeScenes());
+        QVERIFY(list(*selector)->isVisible());
+        QVERIFY(button(*selector, 2)->isVisible());
+    }
+
     void clickingTheSelectedSceneKeepsIt()
     {
         ScenceSelector selector;
