@@ -105,8 +105,6 @@ bool GenericDS::loadXML(const QString& path)
             if (++depth > kMaxDepth)
                 return false;
             if (!open) {
-                if (root) // a second root: not a document
-                    return false;
                 root = std::make_shared<Element>();
                 root->name = reader.name().toString();
                 root->line = int(reader.lineNumber());

@@ -54,8 +54,9 @@ void LinkQuestion::fill(const QStringList& encodingTypes)
     m_encodingTypes = encodingTypes;
     m_store.getConnectionTypes(m_unmade.linkTypes);
     // The third type, as the form starts (none when there are fewer).
-    m_unmade.linkType = m_unmade.linkTypes.value(2);
-    m_unmade.bandwidth = firstBandwidthOf(m_unmade.linkType);
+    m_unmade.link.type = m_unmade.linkTypes.value(2);
+    m_unmade.link.bandwidth = firstBandwidthOf(m_unmade.link.type);
+    m_unmade.link.customMbps = QStringLiteral("0");
     if (m_ui)
         fillForm();
 }
@@ -167,7 +168,7 @@ QString LinkQuestion::firstBandwidthOf(const QString& linkType) const
 void LinkQuestion::fillBandwidths()
 {
     if (!m_ui) {
-        m_unmade.bandwidth = firstBandwidthOf(m_unmade.linkType);
+        m_unmade.link.bandwidth = firstBandwidthOf(m_unmade.link.type);
         return;
     }
     const QString connectionType = m_ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
@@ -188,14 +189,9 @@ void LinkQuestion::fillBandwidths()
 
 LinkQuestion::Choice LinkQuestion::choice() const
 {
+    if (!m_ui)
+        return m_unmade.link;
     Choice choice;
-    if (!m_ui) {
-        choice.type = m_unmade.linkType;
-        choice.bandwidth = m_unmade.bandwidth;
-        choice.custom = m_unmade.custom;
-        choice.customMbps = m_unmade.customMbps;
-        return choice;
-    }
     choice.type = m_ui->netLinkCombox_2->currentData(kLinkKeyRole).toString();
     choice.bandwidth = m_ui->selectBandCombox_2->currentData(kBandwidthKeyRole).toString();
     choice.custom = m_ui->customBandCheckbox_2->isChecked();
@@ -208,17 +204,18 @@ void LinkQuestion::showChoice(const Choice& choice)
     if (!m_ui) {
         // As the boxes would take it: a known type refills the bandwidths,
         // then a bandwidth that type offers is chosen.
-        if (m_unmade.linkTypes.contains(choice.type) && choice.type != m_unmade.linkType) {
-            m_unmade.linkType = choice.type;
-            m_unmade.bandwidth = firstBandwidthOf(choice.type);
+        Choice& link = m_unmade.link;
+        if (m_unmade.linkTypes.contains(choice.type) && choice.type != link.type) {
+            link.type = choice.type;
+            link.bandwidth = firstBandwidthOf(choice.type);
         }
-        for (const ShowValueItem& bandwidth : m_store.getConnectionBandwidths(m_unmade.linkType)) {
+        for (const ShowValueItem& bandwidth : m_store.getConnectionBandwidths(link.type)) {
             if (bandwidth.show == choice.bandwidth)
-                m_unmade.bandwidth = choice.bandwidth;
+                link.bandwidth = choice.bandwidth;
         }
         if (!choice.customMbps.isEmpty())
-            m_unmade.customMbps = choice.customMbps;
-        m_unmade.custom = choice.custom;
+            link.customMbps = choice.customMbps;
+        link.custom = choice.custom;
         report();
         return;
     }

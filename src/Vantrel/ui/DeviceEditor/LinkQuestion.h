@@ -71,14 +71,11 @@ Q_SIGNALS:
     void changed(const CodeParameter& question);
 
 private:
-    // What the form shows, while there is none.
+    // What the form would show, while there is none.
     struct Unmade
     {
         QStringList linkTypes;
-        QString linkType;
-        QString bandwidth;
-        bool custom = false;
-        QString customMbps = QStringLiteral("0");
+        Choice link;
     };
 
     void fillForm();
