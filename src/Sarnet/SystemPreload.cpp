@@ -1,6 +1,7 @@
 #include "SystemPreload.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QFontMetrics>
 
@@ -21,6 +22,21 @@ void readFonts()
     QFontMetrics(QApplication::font()).height();
 }
 
+void connectSessionBus()
+{
+    // The connection is made on Qt's D-Bus thread while the caller waits;
+    // Qt keeps it, or the failure to make it, for every later caller.
+    QDBusConnection::sessionBus();
+}
+
+// The accessibility bridge of the desktop platforms asks for the session
+// bus at the first text a widget is given; the other platforms have none.
+bool platformReachesSessionBus()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 SystemPreload::~SystemPreload()
@@ -32,13 +48,55 @@ void SystemPreload::start()
 {
     if (m_thread.joinable())
         return;
-    m_thread = std::thread(readFonts);
+    m_thread = std::thread([this] {
+        readFonts();
+        runTasks();
+    });
+    // A thread of its own: the wait for the bus must hold up neither the
+    // main thread nor the font list the main thread needs next.
+    if (platformReachesSessionBus())
+        m_busThread = std::thread(connectSessionBus);
+}
+
+void SystemPreload::add(std::function<void()> task)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_thread.joinable() || m_closed)
+            return;
+        m_tasks.push_back(std::move(task));
+    }
+    m_wake.notify_one();
+}
+
+void SystemPreload::runTasks()
+{
+    for (;;) {
+        std::vector<std::function<void()>> tasks;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_wake.wait(lock, [this] { return !m_tasks.empty() || m_closed; });
+            if (m_tasks.empty())
+                return;
+            tasks.swap(m_tasks);
+        }
+        for (const std::function<void()>& task : tasks)
+            task();
+    }
 }
 
 void SystemPreload::wait()
 {
+    {
+        // Tasks given before this still run: what they read may be in use.
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_closed = true;
+    }
+    m_wake.notify_one();
     if (m_thread.joinable())
         m_thread.join();
+    if (m_busThread.joinable())
+        m_busThread.join();
 }
 
 } // namespace apt

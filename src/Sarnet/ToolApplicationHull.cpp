@@ -223,6 +223,12 @@ void ToolApplicationHull::setDocumentReceiver(std::function<void(const QStringLi
         m_application->setDocumentReceiver(std::move(receiver));
 }
 
+void ToolApplicationHull::preload(std::function<void()> task)
+{
+    if (m_application)
+        systemPreload().add(std::move(task));
+}
+
 unsigned int ToolApplicationHull::language() const
 {
     return LanaguageManager::instance()->language();

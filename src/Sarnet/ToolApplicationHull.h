@@ -45,6 +45,12 @@ public:
     bool startApp(const QStringList& documents = {});
     // Who opens the documents later starts hand to this, the running one.
     void setDocumentReceiver(std::function<void(const QStringList&)> receiver);
+    // After startApp(): reads ahead on the start's second thread, once that
+    // has read the system's fonts, what the window will ask for (the data
+    // tables, say), so the main thread finds it ready. The task must be safe
+    // to run beside the main thread; without a started application it does
+    // not run.
+    void preload(std::function<void()> task);
     unsigned int language() const;
     int versionType() const;
     bool notify(QObject* receiver, QEvent* event);

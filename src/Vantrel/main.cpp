@@ -5,8 +5,10 @@
 #include "Vantrel.h"
 #include "WindowSizeRule.h"
 
+#include <data/DeviceTablesLoader.h>
 #include <data/SceneSetInstaller.h>
 
+#include <Fenwork/TargetPath.h>
 #include <Sarnet/ToolApplicationHull.h>
 
 #include <QApplication>
@@ -40,6 +42,11 @@ int main(int argc, char** argv)
     // A scene import cut short after its switch began is finished before
     // anything reads the scene table.
     SceneSetInstaller::recover();
+    // The editor's first question needs the data tables; they are read on
+    // the start's second thread while the window's frame and forms are made.
+    // The folder is found here first: Qt keeps the program's path unguarded.
+    aptui::GetTargetPath();
+    hull->preload([] { DeviceTablesLoader::shared(); });
 
     int exitCode = 0;
     {

@@ -15,6 +15,7 @@ set(_expected
     "apt::ToolApplicationHull::application() const"
     "apt::ToolApplicationHull::startApp(QList<QString> const&)"
     "apt::ToolApplicationHull::setDocumentReceiver(std::function<void (QList<QString> const&)>)"
+    "apt::ToolApplicationHull::preload(std::function<void ()>)"
     "apt::ToolApplicationHull::language() const"
     "apt::ToolApplicationHull::versionType() const"
     "apt::ToolApplicationHull::notify(QObject*, QEvent*)"

@@ -19,7 +19,10 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <mutex>
 #include <stdexcept>
+#include <thread>
+#include <vector>
 
 namespace {
 struct BeforeInitialize
@@ -31,6 +34,7 @@ struct BeforeInitialize
     QString configFileName = QStringLiteral("x");
     QApplication* application = reinterpret_cast<QApplication*>(1);
     bool notify = true;
+    bool preloadRan = false;
 };
 BeforeInitialize g_before;
 
@@ -174,6 +178,30 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
     }
 
+    void preloadTasksRunAfterStartOffTheMainThreadInOrder()
+    {
+        // Before initialize() the hull had no preload to run a task on.
+        QVERIFY(!g_before.preloadRan);
+
+        std::mutex mutex;
+        QList<int> order;
+        std::vector<std::thread::id> threads;
+        for (int task = 1; task <= 2; ++task) {
+            hull()->preload([&, task] {
+                const std::lock_guard<std::mutex> lock(mutex);
+                order << task;
+                threads.push_back(std::this_thread::get_id());
+            });
+        }
+        QTRY_VERIFY([&] {
+            const std::lock_guard<std::mutex> lock(mutex);
+            return order.size() == 2;
+        }());
+        QCOMPARE(order, (QList<int>{1, 2}));
+        QVERIFY(threads.at(0) != std::this_thread::get_id());
+        QCOMPARE(threads.at(1), threads.at(0));
+    }
+
     void smallScreenQuestionDeclined()
     {
         SeenDialog seen;
@@ -236,6 +264,12 @@ private Q_SLOTS:
         qApp->removeEventFilter(&watcher);
         QVERIFY(!watcher.sawQuit);
         QVERIFY(hull()->application());
+        // The preload has ended: what it would read now is read by whoever
+        // asks for it.
+        bool ran = false;
+        hull()->preload([&ran] { ran = true; });
+        QTest::qWait(50);
+        QVERIFY(!ran);
     }
 };
 
@@ -257,6 +291,7 @@ int main(int argc, char** argv)
     QEvent probe(QEvent::User);
     QObject target;
     g_before.notify = hull->notify(&target, &probe);
+    hull->preload([] { g_before.preloadRan = true; });
 
     hull->initialize(argc, argv, QStringLiteral("setup.xml"), QStringLiteral("Van trel"));
     hull->setAppName(QStringLiteral("Hull Test"));

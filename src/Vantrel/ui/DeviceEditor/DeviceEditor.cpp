@@ -65,11 +65,12 @@ DeviceEditor::DeviceEditor(QWidget* parent)
 {
     static const char* const kFunction = "DeviceEditor::DeviceEditor";
 
+    // The form first: the data tables are read meanwhile on the start's
+    // second thread, and the fields' choices below need them.
+    m_ui->setupUi(this);
     m_deviceInfoManager = new DeviceInfoManager(this);
     m_configStore = std::make_unique<DeviceConfigStore>();
     m_calculator = std::make_unique<EncodingCalculator>();
-
-    m_ui->setupUi(this);
     m_link = new LinkQuestion(*m_configStore, this);
     initWidgets();
 
