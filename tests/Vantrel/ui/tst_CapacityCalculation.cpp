@@ -143,7 +143,11 @@ void tst_CapacityCalculation::startState()
                                          "</span><span style=\" font-size:18pt; font-weight:600; color:#D9dadb;\">Please "
                                          "Add Device!</span></p></body></html>"));
     QCOMPARE(m_page->findChild<QPushButton*>("m_btnClear")->text(), QStringLiteral("Clear"));
-    QCOMPARE(m_page->findChild<BandWidthPage*>("m_dataCalculatorPage")->width(), 228);
+    // The figures' column is made when the list is first shown.
+    auto* figures = m_page->findChild<BandWidthPage*>("m_dataCalculatorPage");
+    QVERIFY(!figures->hasForm());
+    m_page->showNormalPage();
+    QTRY_COMPARE(figures->width(), 228);
 }
 
 void tst_CapacityCalculation::nullAndNormalPages()
@@ -270,12 +274,20 @@ void tst_CapacityCalculation::figuresFitTheirLabels()
 void tst_CapacityCalculation::deviceChangesReachBandwidthPage()
 {
     auto* bandwidth = m_page->findChild<BandWidthPage*>("m_dataCalculatorPage");
+    m_document->editor()->addGroup(PlanGroup{ DeviceGroupBuilder("IPC", "Gate", 1).channels(5).rate(1280), {} });
+    // The column's form is made when the list is first shown, with the
+    // figures of the edits before and after.
+    m_page->showNormalPage();
+    m_document->editor()->addGroup(PlanGroup{ DeviceGroupBuilder("DVR", "Store", 2).channels(2).rate(1280), {} });
+    // Made at once and on screen at the column's width: the total's figure
+    // is sized to it.
     BandWidthPage reference;
+    reference.makeForm();
+    reference.resize(bandwidth->size());
+    reference.show();
     // 5 IPC channels and 2 DVR channels of 1280 kbps: 8960 kbps of load,
     // 12800 kbps with the headroom.
     reference.onSetAllCount("7", "5", "2", "12.5", "Mpbs");
-    m_document->editor()->addGroup(PlanGroup{ DeviceGroupBuilder("IPC", "Gate", 1).channels(5).rate(1280), {} });
-    m_document->editor()->addGroup(PlanGroup{ DeviceGroupBuilder("DVR", "Store", 2).channels(2).rate(1280), {} });
     for (const char* name : { "channelLabel", "IPCLabel", "DVRLabel", "bandWidthLabel" }) {
         QCOMPARE(bandwidth->findChild<aptui::Label*>(name)->text(),
                  reference.findChild<aptui::Label*>(name)->text());
@@ -284,6 +296,7 @@ void tst_CapacityCalculation::deviceChangesReachBandwidthPage()
 
 void tst_CapacityCalculation::gaugeMeasuresWhatLeavesTheSite()
 {
+    m_page->showNormalPage();
     const auto* gauge = m_page->findChild<UplinkGauge*>("picLabel");
     PlanEditor* editor = m_document->editor();
     editor->setUplink(UplinkSettings{ QString(), 10.0 });

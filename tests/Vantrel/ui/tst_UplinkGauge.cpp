@@ -103,6 +103,7 @@ void tst_UplinkGauge::gaugeTakesTheCheck()
     BandWidthPage page;
     page.resize(228, 700);
     page.showUplinkCheck(UplinkCheck(143360.0, link100()));
+    page.show(); // the form is made with the check given before
     const auto* gauge = page.findChild<UplinkGauge*>(QStringLiteral("picLabel"));
     QVERIFY(gauge);
     QCOMPARE(gauge->centreText(), QStringLiteral("140 %"));
@@ -141,6 +142,7 @@ void tst_UplinkGauge::gaugeReadsThePlainLoad()
     PlanGroup yard{ DeviceGroupBuilder(QStringLiteral("IPC"), QStringLiteral("Yard"), 2).channels(4).rate(perStream), {} };
     editor->addGroup(gate);
     editor->addGroup(yard);
+    window.showNormalPage(); // as the main window does once the plan has groups
     const auto* gauge = window.findChild<UplinkGauge*>(QStringLiteral("picLabel"));
     QVERIFY(gauge);
     QCOMPARE(int(gauge->check().level()), level);

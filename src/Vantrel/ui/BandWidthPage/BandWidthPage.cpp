@@ -60,22 +60,7 @@ QString countTemplate(const QString& colour, const QString& captionLead)
 
 BandWidthPage::BandWidthPage(QWidget* parent)
     : QWidget(parent)
-    , m_ui(std::make_unique<Ui::BandWidthPage>())
 {
-    m_ui->setupUi(this);
-    // In a narrowed column a caption wraps under its figure rather than
-    // pushing the column wider.
-    for (QLabel* count : {m_ui->channelLabel, m_ui->IPCLabel, m_ui->DVRLabel})
-        count->setWordWrap(true);
-    m_linkStore = std::make_unique<DeviceConfigStore>();
-    m_uplinkPicker = new UplinkPicker(*m_linkStore, this);
-    m_uplinkPicker->setObjectName(QStringLiteral("uplinkPicker"));
-    m_uplinkPicker->setContentsMargins(12, 4, 12, 0);
-    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->uplinkMessageLabel) + 1, m_uplinkPicker);
-    m_ui->uplinkMessageLabel->setContentsMargins(12, 0, 12, 0);
-    connect(m_uplinkPicker, &UplinkPicker::signalUplinkChosen, this, &BandWidthPage::signalUplinkChosen);
-    showUplinkCheck(UplinkCheck());
-
     m_channelTemplate = countTemplate(SkinColours::value("accent"), QString());
     m_IPCTemplate = countTemplate(SkinColours::value("ipc"), QString());
     m_DVRTemplate = countTemplate(SkinColours::value("dvr"), QStringLiteral(" "));
@@ -87,6 +72,52 @@ BandWidthPage::BandWidthPage(QWidget* parent)
 
     // An empty plan's figures until the page is given a plan's.
     showPlan(PlanTotals(), 0.0, UplinkSettings());
+}
+
+void BandWidthPage::makeForm()
+{
+    if (m_ui)
+        return;
+    // The form's own size would move a page its layout has placed already.
+    const bool placed = testAttribute(Qt::WA_Resized);
+    const QRect place = geometry();
+    // Taken on once whole: the form resizes the page it is made on, and a
+    // page on screen answers that with its fields.
+    auto form = std::make_unique<Ui::BandWidthPage>();
+    form->setupUi(this);
+    m_ui = std::move(form);
+    if (placed)
+        setGeometry(place);
+    // In a narrowed column a caption wraps under its figure rather than
+    // pushing the column wider.
+    for (QLabel* count : {m_ui->channelLabel, m_ui->IPCLabel, m_ui->DVRLabel})
+        count->setWordWrap(true);
+    m_linkStore = std::make_unique<DeviceConfigStore>();
+    m_uplinkPicker = new UplinkPicker(*m_linkStore, this);
+    m_uplinkPicker->setObjectName(QStringLiteral("uplinkPicker"));
+    m_uplinkPicker->setContentsMargins(12, 4, 12, 0);
+    m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_ui->uplinkMessageLabel) + 1, m_uplinkPicker);
+    m_ui->uplinkMessageLabel->setContentsMargins(12, 0, 12, 0);
+    connect(m_uplinkPicker, &UplinkPicker::signalUplinkChosen, this, &BandWidthPage::signalUplinkChosen);
+
+    showCounts();
+    showUplinkCheck(m_check);
+    showUplink(m_uplink);
+    showTotal();
+    // Made while the page is on screen, the fields are shown as they would
+    // have been with it.
+    if (isVisible()) {
+        for (QWidget* field : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!field->isWindow() && !field->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                field->show();
+        }
+    }
+}
+
+UplinkPicker* BandWidthPage::uplinkPicker()
+{
+    makeForm();
+    return m_uplinkPicker;
 }
 
 QString BandWidthPage::unitText(BandwidthTotal::Unit unit)
@@ -120,24 +151,45 @@ BandWidthPage::~BandWidthPage() = default;
 // happens to contain a marker cannot pull the caption into itself.
 void BandWidthPage::setChannelCount(const QString& value)
 {
-    m_ui->channelLabel->setText(m_channelTemplate.arg(value, tr("Channel Counts")));
+    m_channels = value;
+    if (m_ui)
+        m_ui->channelLabel->setText(m_channelTemplate.arg(value, tr("Channel Counts")));
 }
 
 void BandWidthPage::setIPCCount(const QString& value)
 {
-    m_ui->IPCLabel->setText(m_IPCTemplate.arg(value, tr("IPC Counts")));
+    m_ipcs = value;
+    if (m_ui)
+        m_ui->IPCLabel->setText(m_IPCTemplate.arg(value, tr("IPC Counts")));
 }
 
 void BandWidthPage::setDVRCount(const QString& value)
 {
-    m_ui->DVRLabel->setText(m_DVRTemplate.arg(value, tr("DVR Counts")));
+    m_dvrs = value;
+    if (m_ui)
+        m_ui->DVRLabel->setText(m_DVRTemplate.arg(value, tr("DVR Counts")));
+}
+
+void BandWidthPage::showCounts()
+{
+    setChannelCount(m_channels);
+    setIPCCount(m_ipcs);
+    setDVRCount(m_dvrs);
 }
 
 void BandWidthPage::setBandWidthCount(const QString& value, const QString& unit)
 {
     m_bandWidth = value;
     m_unit = unit;
-    const QString caption = tr("Total Band Width(%1)").arg(unit);
+    showTotal();
+}
+
+void BandWidthPage::showTotal()
+{
+    if (!m_ui)
+        return;
+    const QString& value = m_bandWidth;
+    const QString caption = tr("Total Band Width(%1)").arg(m_unit);
     QString figureTemplate = m_bandWidthTemplate;
     // Until the page is laid out its width is the form's, the widest it gets.
     // A hidden page shows the full size and measures when it is shown: the
@@ -159,6 +211,8 @@ void BandWidthPage::fitBandWidthLabel()
     // when it is done for a page that is not on screen (an empty plan shows
     // its placeholder instead); such a page sizes and measures its figure
     // when it is shown.
+    if (!m_ui)
+        return;
     if (!isVisible()) {
         m_fitPending = true;
         return;
@@ -171,8 +225,10 @@ void BandWidthPage::fitBandWidthLabel()
 void BandWidthPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (m_fitPending)
-        setBandWidthCount(m_bandWidth, m_unit); // sizes the figure, then fits the label
+    if (!m_ui)
+        makeForm(); // sizes the figure and fits the label, the page being on screen
+    else if (m_fitPending)
+        showTotal(); // sizes the figure, then fits the label
 }
 
 void BandWidthPage::resizeEvent(QResizeEvent* event)
@@ -180,7 +236,7 @@ void BandWidthPage::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     // The total's figure follows the column's width.
     if (event->oldSize().width() != event->size().width())
-        setBandWidthCount(m_bandWidth, m_unit);
+        showTotal();
 }
 
 void BandWidthPage::changeEvent(QEvent* event)
@@ -192,6 +248,9 @@ void BandWidthPage::changeEvent(QEvent* event)
 
 void BandWidthPage::showUplinkCheck(const UplinkCheck& check)
 {
+    m_check = check;
+    if (!m_ui)
+        return;
     m_ui->picLabel->setCheck(check);
     QLabel* message = m_ui->uplinkMessageLabel;
     message->setText(check.message());
@@ -203,7 +262,9 @@ void BandWidthPage::showUplinkCheck(const UplinkCheck& check)
 
 void BandWidthPage::showUplink(const UplinkSettings& uplink)
 {
-    m_uplinkPicker->showUplink(uplink);
+    m_uplink = uplink;
+    if (m_uplinkPicker)
+        m_uplinkPicker->showUplink(uplink);
 }
 
 void BandWidthPage::onSetAllCount(const QString& channelCount, const QString& IPCCount, const QString& DVRCount,

@@ -2,6 +2,7 @@
 
 #include <data/BandwidthTotal.h>
 #include <data/PlanTypes.h>
+#include <data/UplinkCheck.h>
 
 #include <QString>
 #include <QWidget>
@@ -10,7 +11,6 @@
 
 class DeviceConfigStore;
 class PlanTotals;
-class UplinkCheck;
 class UplinkPicker;
 
 namespace Ui {
@@ -20,6 +20,10 @@ class BandWidthPage;
 // The column beside the device list: channel, IPC and DVR counts and the
 // total bandwidth of all groups, and under them the uplink gauge with the
 // picker of the site's uplink. It shows the plan document's figures.
+//
+// The column is hidden behind the placeholder while a plan has no group, so
+// its form (a dozen widgets, rich text and the picker) is made when it is
+// first shown or asked for; until then it keeps what it was given to show.
 class BandWidthPage : public QWidget
 {
     Q_OBJECT
@@ -28,7 +32,11 @@ public:
     explicit BandWidthPage(QWidget* parent = nullptr);
     ~BandWidthPage() override;
 
-    UplinkPicker* uplinkPicker() const { return m_uplinkPicker; }
+    // Makes the form now, showing what the page was given; once is enough.
+    void makeForm();
+    bool hasForm() const { return m_ui != nullptr; }
+    // Makes the form.
+    UplinkPicker* uplinkPicker();
 
     // The window's word for a total's unit ("Kpbs", "Mpbs", "Gpbs": keys the
     // translations rely on); documents use BandwidthTotal::unitName.
@@ -60,15 +68,22 @@ protected:
 
 private:
     void fitBandWidthLabel();
+    void showCounts();
+    void showTotal();
 
-    std::unique_ptr<Ui::BandWidthPage> m_ui;
+    std::unique_ptr<Ui::BandWidthPage> m_ui; // none until the form is made
     std::unique_ptr<DeviceConfigStore> m_linkStore;
     UplinkPicker* m_uplinkPicker = nullptr;
+    // What the page shows, kept for the form and for a new width.
+    QString m_channels = QStringLiteral("0");
+    QString m_ipcs = QStringLiteral("0");
+    QString m_dvrs = QStringLiteral("0");
+    UplinkCheck m_check;
+    UplinkSettings m_uplink;
     QString m_channelTemplate;
     QString m_IPCTemplate;
     QString m_DVRTemplate;
     QString m_bandWidthTemplate;
-    // The total shown, for a new width.
     QString m_bandWidth;
     QString m_unit;
     bool m_fitPending = false;

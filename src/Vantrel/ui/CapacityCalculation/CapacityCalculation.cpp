@@ -112,6 +112,8 @@ void CapacityCalculation::takeSections()
     if (m_sectionsTaken)
         return;
     m_sectionsTaken = true;
+    // Before the stack is shown, so its fields appear with it.
+    m_ui->m_dataCalculatorPage->makeForm();
     m_ui->m_CapacityStackedWidget->takeChildPages();
     showCurrentSection();
 }
