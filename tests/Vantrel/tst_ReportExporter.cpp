@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 // The exports as the window offers them: the section bar's menu and the
@@ -41,7 +42,12 @@ private Q_SLOTS:
     void untitledPlanStartsAtTheLastExportOrHomeWithTheSiteName();
 
 private:
-    void click(const char* entry) { m_window->findChild<QPushButton*>(QLatin1String(entry))->click(); }
+    // As the user does: the export button opens the menu, then the entry.
+    void click(const char* entry)
+    {
+        m_window->findChild<QToolButton*>(QStringLiteral("btnExport"))->click();
+        m_window->findChild<QPushButton*>(QLatin1String(entry))->click();
+    }
 
     std::unique_ptr<TempProgramDir> m_program;
     std::unique_ptr<QTemporaryDir> m_folder;

@@ -76,8 +76,14 @@ void tst_SectionBar::tabButtons()
 void tst_SectionBar::exportMenuForm()
 {
     SectionBar bar;
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    // The menu is made when it first opens.
+    QVERIFY(!bar.findChild<aptui::Menu*>());
+    QTest::mouseClick(childNamed<aptui::ToolButton>(&bar, "btnExport"), Qt::LeftButton);
     auto* holder = childNamed<QWidget>(&bar, "ExportMenuAction_ID_FX_CANNOT_BE_MULTI");
     QVERIFY(holder);
+    QTRY_VERIFY(holder->isVisible());
     QVERIFY(qobject_cast<aptui::Menu*>(holder->parentWidget()));
     QCOMPARE(childNamed<QPushButton>(holder, "btnExportScreentShot")->text(), QStringLiteral("   Screenshot"));
     QCOMPARE(childNamed<QPushButton>(holder, "btnExportPdf")->text(), QStringLiteral("   PDF"));
@@ -107,14 +113,14 @@ void tst_SectionBar::exportChoice()
     SectionBar bar;
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    auto* menu = bar.findChild<aptui::Menu*>();
-    QVERIFY(menu);
-    QCOMPARE(menu->windowFlags() & (Qt::Popup | Qt::FramelessWindowHint), Qt::Popup | Qt::FramelessWindowHint);
 
     QSignalSpy pdfSpy(&bar, &SectionBar::signalExportPdf);
     QSignalSpy excelSpy(&bar, &SectionBar::signalExportExcel);
     QSignalSpy screenshotSpy(&bar, &SectionBar::signalExportScreenshot);
     bar.onPopupExport();
+    auto* menu = bar.findChild<aptui::Menu*>();
+    QVERIFY(menu);
+    QCOMPARE(menu->windowFlags() & (Qt::Popup | Qt::FramelessWindowHint), Qt::Popup | Qt::FramelessWindowHint);
     QTRY_VERIFY(menu->isVisible());
 
     auto* entry = bar.findChild<QPushButton*>(button);

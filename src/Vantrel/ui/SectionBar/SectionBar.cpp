@@ -25,14 +25,6 @@ SectionBar::SectionBar(QWidget* parent)
 {
     m_ui->setupUi(this);
 
-    m_exportMenu = new aptui::Menu(this);
-    m_exportAction = new ExportMenuAction(m_exportMenu);
-    m_exportMenu->addAction(m_exportAction);
-
-    m_exportMenu->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
-    m_exportMenu->setAttribute(Qt::WA_TranslucentBackground);
-    m_exportMenu->setFocusPolicy(Qt::NoFocus);
-
     // The third tab follows the two of the form, in their size and style.
     m_storageButton = new aptui::ToolButton(this);
     m_storageButton->setObjectName(QStringLiteral("storageBtn"));
@@ -63,7 +55,6 @@ SectionBar::SectionBar(QWidget* parent)
     connect(m_ui->bandwidthBtn, &QToolButton::clicked, this, &SectionBar::switchNetTab);
     m_ui->btnExport->setToolTip(tr("Export"));
     connect(m_ui->btnExport, &QToolButton::clicked, this, &SectionBar::onPopupExport);
-    connect(m_exportAction, &ExportMenuAction::signalExport, this, &SectionBar::onExport);
 
     // The tabs and the exports from the keyboard, in the window the bar is in.
     const QList<QPair<QToolButton*, QKeySequence>> tabs = {
@@ -150,15 +141,33 @@ QString SectionBar::problemCountText() const
     return m_problemCount->text();
 }
 
+aptui::Menu* SectionBar::exportMenu()
+{
+    // Made at its first opening: styled with the bar, its panel would be
+    // part of every start.
+    if (m_exportMenu)
+        return m_exportMenu;
+    m_exportMenu = new aptui::Menu(this);
+    m_exportAction = new ExportMenuAction(m_exportMenu);
+    m_exportMenu->addAction(m_exportAction);
+
+    m_exportMenu->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    m_exportMenu->setAttribute(Qt::WA_TranslucentBackground);
+    m_exportMenu->setFocusPolicy(Qt::NoFocus);
+    connect(m_exportAction, &ExportMenuAction::signalExport, this, &SectionBar::onExport);
+    return m_exportMenu;
+}
+
 void SectionBar::onPopupExport()
 {
     const QPoint anchor = mapToGlobal(pos()) + m_ui->btnExport->pos();
-    m_exportMenu->popup(anchor + kMenuOffset);
+    exportMenu()->popup(anchor + kMenuOffset);
 }
 
 void SectionBar::onExport(ExportMenuAction::ExportType type)
 {
-    m_exportMenu->close();
+    if (m_exportMenu)
+        m_exportMenu->close();
     switch (type) {
     case ExportMenuAction::ExportPdf:
         Q_EMIT signalExportPdf();

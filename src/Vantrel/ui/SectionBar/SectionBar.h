@@ -56,6 +56,7 @@ public Q_SLOTS:
     void onExport(ExportMenuAction::ExportType type);
 
 private:
+    aptui::Menu* exportMenu();
     // The tab buttons act as one group: the given one checked, the others
     // not.
     void checkOnly(QToolButton* tab);
@@ -66,7 +67,7 @@ private:
     QToolButton* m_storageButton = nullptr; // child of the bar
     QToolButton* m_networkButton = nullptr; // child of the bar
     QLabel* m_problemCount = nullptr;       // child of the network button
-    aptui::Menu* m_exportMenu = nullptr;           // child of the bar
+    aptui::Menu* m_exportMenu = nullptr;           // child of the bar, made at its first opening
     ExportMenuAction* m_exportAction = nullptr;    // child of the menu
     QList<QAction*> m_exportActions;               // children of the bar
 };
