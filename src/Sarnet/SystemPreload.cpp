@@ -1,12 +1,9 @@
 #include "SystemPreload.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QByteArray>
 #include <QDBusConnection>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QImageReader>
 
 namespace apt {
 
@@ -40,24 +37,6 @@ bool platformReachesSessionBus()
     return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
 }
 
-void loadImagePlugins()
-{
-    // Qt asks every image plug-in whether it reads a format before it tries
-    // its own readers, so the first picture read by name (a style sheet's
-    // icon, say) loads them all, with their libraries. An empty read by
-    // format does the same here; the plug-ins stay loaded for the process.
-    QByteArray nothing;
-    QBuffer buffer(&nothing);
-    QImageReader(&buffer, QByteArrayLiteral("png")).canRead();
-}
-
-void waitForOthers(bool reachBus)
-{
-    if (reachBus)
-        connectSessionBus();
-    loadImagePlugins();
-}
-
 } // namespace
 
 SystemPreload::~SystemPreload()
@@ -73,10 +52,10 @@ void SystemPreload::start()
         readFonts();
         runTasks();
     });
-    // A thread of its own, mostly waiting (for the bus, for the disk): it
-    // must hold up neither the main thread nor the font list the main
-    // thread needs next.
-    m_sideThread = std::thread(waitForOthers, platformReachesSessionBus());
+    // A thread of its own: the wait for the bus must hold up neither the
+    // main thread nor the font list the main thread needs next.
+    if (platformReachesSessionBus())
+        m_busThread = std::thread(connectSessionBus);
 }
 
 void SystemPreload::add(std::function<void()> task)
@@ -116,8 +95,8 @@ void SystemPreload::wait()
     m_wake.notify_one();
     if (m_thread.joinable())
         m_thread.join();
-    if (m_sideThread.joinable())
-        m_sideThread.join();
+    if (m_busThread.joinable())
+        m_busThread.join();
 }
 
 } // namespace apt

@@ -20,12 +20,10 @@ namespace apt {
 // read ahead (its data tables, say), in the order given, and then waits for
 // more until the process ends.
 //
-// A second thread, mostly waiting, connects to the session bus, which the
-// accessibility bridge asks for at the first widget text: the main thread
-// waited 2 to 4 ms there, for Qt's D-Bus thread to start and the bus to
-// answer, or, with no bus, for the attempt to find one to fail. Then it
-// loads Qt's image plug-ins, which the first picture read by name loads
-// all at once.
+// A second thread connects to the session bus, which the accessibility
+// bridge asks for at the first widget text; the main thread waited 2 to 4 ms
+// there, for Qt's D-Bus thread to start and the bus to answer, or, with no
+// bus, for the attempt to find one to fail.
 //
 // It starts once the application object exists. Begun before, beside the
 // making of that object, it slowed the start down: both threads then map
@@ -55,7 +53,7 @@ private:
     void runTasks();
 
     std::thread m_thread;
-    std::thread m_sideThread;
+    std::thread m_busThread;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<std::function<void()>> m_tasks;

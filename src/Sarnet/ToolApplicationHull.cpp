@@ -18,11 +18,8 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
-#include <QImage>
-#include <QImageReader>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -73,14 +70,7 @@ void applyLanguage()
 
 QIcon applicationIcon(const Private& app)
 {
-    // Read as the PNG it is: read by name, Qt would first load every image
-    // plug-in to ask whether it reads PNG, here on the main thread, while the
-    // preload's second thread does that.
-    QImageReader reader(QStringLiteral(":/CommonSkin/%1/Images/%1/%1.png").arg(app.appIdWithoutBlanks()),
-                        QByteArrayLiteral("png"));
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
-    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    return QIcon(QStringLiteral(":/CommonSkin/%1/Images/%1/%1.png").arg(app.appIdWithoutBlanks()));
 }
 
 enum class Answers { OkOnly, OkAndCancel };
