@@ -1725,6 +1725,17 @@
     </message>
 </context>
 <context>
+    <name>PrintModule</name>
+    <message>
+        <source>the printing module %1 could not be loaded (%2)</source>
+        <translation>the printing module %1 could not be loaded (%2)</translation>
+    </message>
+    <message>
+        <source>it has no function %1</source>
+        <translation>it has no function %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Vantrel</source>
@@ -1942,6 +1953,10 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1.</source>
+        <translation>The report could not be printed: %1.</translation>
     </message>
 </context>
 <context>

@@ -1713,6 +1713,17 @@
     </message>
 </context>
 <context>
+    <name>PrintModule</name>
+    <message>
+        <source>the printing module %1 could not be loaded (%2)</source>
+        <translation>无法加载打印模块 %1（%2）</translation>
+    </message>
+    <message>
+        <source>it has no function %1</source>
+        <translation>其中没有函数 %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Vantrel</source>
@@ -1930,6 +1941,10 @@
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed: %1.</source>
+        <translation>无法打印报告：%1。</translation>
     </message>
 </context>
 <context>

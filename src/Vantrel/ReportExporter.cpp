@@ -1,6 +1,7 @@
 #include "ReportExporter.h"
 
 #include "PlanFileController.h"
+#include "printing/PrintModule.h"
 #include "WorkProgress/WorkProgress.h"
 
 #include <data/Plan.h>
@@ -18,8 +19,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QWidget>
@@ -56,10 +55,7 @@ ReportExporter::Prompts ReportExporter::defaultPrompts()
     prompts.confirm = [this](const QString& question) {
         return aptui::WarningDlg::CheckMessageInfo(tr("Vantrel"), question, m_window) == 1;
     };
-    prompts.printSetup = [this](QPrinter* printer) {
-        QPrintDialog dialog(printer, m_window);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    // No setup of its own: the printing module shows the print dialog.
     prompts.notice = [this](const QString& message) {
         aptui::WarningDlg::ShowMessageInfo(tr("Vantrel"), message, m_window);
     };
@@ -196,14 +192,26 @@ bool ReportExporter::exportScreenshot()
 
 bool ReportExporter::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(QFileInfo(suggestedPath(QStringLiteral("pdf"))).completeBaseName());
-    if (!m_prompts.printSetup(&printer))
-        return false;
-    if (!ReportPages::paint(PlanReport(m_plan->data(), QDate::currentDate()), &printer)) {
-        m_prompts.notice(tr("The report could not be printed on %1.").arg(printer.printerName()));
+    QString reason;
+    const PrintModule* module = PrintModule::shared(&reason);
+    if (!module) {
+        m_prompts.notice(tr("The report could not be printed: %1.").arg(reason));
         return false;
     }
-    return true;
+    PrintRequest request;
+    request.parent = m_window;
+    request.docName = QFileInfo(suggestedPath(QStringLiteral("pdf"))).completeBaseName();
+    request.setup = m_prompts.printSetup;
+    const PlanReport report(m_plan->data(), QDate::currentDate());
+    request.paint = [&report](QPagedPaintDevice* device) { return ReportPages::paint(report, device); };
+    switch (module->print(request)) {
+    case PrintRequest::Outcome::Printed:
+        return true;
+    case PrintRequest::Outcome::Cancelled:
+        return false;
+    case PrintRequest::Outcome::Failed:
+        break;
+    }
+    m_prompts.notice(tr("The report could not be printed on %1.").arg(request.printerName));
+    return false;
 }

@@ -31,7 +31,8 @@ public:
                               QString* chosenFilter)> savePath;
         // A yes or no question, such as replacing an existing file.
         std::function<bool(const QString& question)> confirm;
-        // Lets the user choose printer and pages; false cancels.
+        // Lets the user choose printer and pages; false cancels. None shows
+        // the system's print dialog.
         std::function<bool(QPrinter* printer)> printSetup;
         std::function<void(const QString& message)> notice;
         // Watches the writing of a report; its step may cancel it.
