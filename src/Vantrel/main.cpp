@@ -7,6 +7,8 @@
 
 #include <data/DeviceTablesLoader.h>
 #include <data/SceneSetInstaller.h>
+#include <data/SceneSetLocation.h>
+#include <data/SceneTable.h>
 
 #include <Fenwork/TargetPath.h>
 #include <Sarnet/ToolApplicationHull.h>
@@ -42,11 +44,16 @@ int main(int argc, char** argv)
     // A scene import cut short after its switch began is finished before
     // anything reads the scene table.
     SceneSetInstaller::recover();
-    // The editor's first question needs the data tables; they are read on
-    // the start's second thread while the window's frame and forms are made.
-    // The folder is found here first: Qt keeps the program's path unguarded.
+    // The editor's first questions need the data tables and the scene
+    // table; they are read on the start's second thread while the window's
+    // frame and forms are made. The folder is found here first: Qt keeps
+    // the program's path unguarded.
     aptui::GetTargetPath();
     hull->preload([] { DeviceTablesLoader::shared(); });
+    hull->preload([] {
+        QVector<SceneTable::Row> rows;
+        SceneTable::read(SceneSetLocation::tablePath(), rows);
+    });
 
     int exitCode = 0;
     {

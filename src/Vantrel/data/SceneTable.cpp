@@ -1,6 +1,8 @@
 #include "SceneTable.h"
 
 #include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -66,8 +68,28 @@ bool SceneTable::read(const QString& path, QVector<Row>& rows)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    const QByteArray bytes = file.readAll();
+    // The editor and the scene picker look through the table at every
+    // choice, and the start reads it on its side thread before the editor
+    // asks: the rows of the last text read are kept, and the same text is
+    // not parsed again. Any change to the file is a different text.
+    static QMutex mutex;
+    static bool kept = false;
+    static QByteArray keptBytes;
+    static QVector<Row> keptRows;
+    {
+        const QMutexLocker lock(&mutex);
+        if (kept && bytes == keptBytes) {
+            rows = keptRows;
+            return true;
+        }
+    }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    rows = parse(decoder.decode(file.readAll()));
+    rows = parse(decoder.decode(bytes));
+    const QMutexLocker lock(&mutex);
+    kept = true;
+    keptBytes = bytes;
+    keptRows = rows;
     return true;
 }
 

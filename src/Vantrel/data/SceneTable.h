@@ -42,7 +42,8 @@ public:
     // The rows after the header line; empty lines are skipped, a line end of
     // "\r\n" counts as "\n".
     static QVector<Row> parse(const QString& text);
-    // False when the file cannot be opened; the text is read as UTF-8.
+    // False when the file cannot be opened; the text is read as UTF-8. Safe
+    // to call from any thread.
     static bool read(const QString& path, QVector<Row>& rows);
     // Header and rows, each line ending in "\n".
     static QByteArray compose(const QVector<Row>& rows);
