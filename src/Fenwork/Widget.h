@@ -7,7 +7,8 @@
 namespace aptui {
 
 // A plain widget that paints its style-sheet background and border, which a
-// bare QWidget subclass does not do by itself.
+// bare QWidget subclass does not do by itself (Qt does, once, for one marked
+// Qt::WA_StyledBackground).
 class FENWORK_EXPORT Widget : public QWidget
 {
     Q_OBJECT

@@ -47,6 +47,21 @@ private Q_SLOTS:
         QVERIFY(titleButton(window, "TitleBar_btnAbout")->isHidden());
     }
 
+    void translucentTitleBarIsPaintedOnce()
+    {
+        // Painted twice, half-transparent red over white comes out at three
+        // quarters.
+        ToolMainWindow window;
+        window.setStyleSheet(QStringLiteral("#ToolMainWindow_frame { background: #ffffff; border: none; }"
+                                            "#ToolMainWindow_titleBar { background: rgba(255, 0, 0, 128); }"));
+        showAt(window, QSize(600, 400));
+        const QWidget* bar = window.windowTitle();
+        const QImage shot = window.grab().toImage();
+        const QColor pixel = shot.pixelColor(bar->mapTo(&window, QPoint(bar->width() / 2, 3)));
+        QVERIFY2(qAbs(pixel.green() - 127) <= 3, qPrintable(pixel.name()));
+        QCOMPARE(pixel.red(), 255);
+    }
+
     void titleAndIcon()
     {
         ToolMainWindow window;
