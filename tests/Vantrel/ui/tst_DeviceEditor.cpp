@@ -165,6 +165,25 @@ private Q_SLOTS:
         QCOMPARE(editor.width(), 400);
     }
 
+    void longEntriesStayWithinThePanel()
+    {
+        // A data file may name a resolution at any length: the lists keep
+        // the panel's columns and show such a name cut off.
+        DeviceEditor plain;
+        plain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plain));
+        DeviceEditor editor;
+        combo(editor, "m_comboBoxResolution")->addItem(QString(120, QLatin1Char('W')));
+        combo(editor, "m_comboBoxDeviceType")->addItem(QString(60, QLatin1Char('W')));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        for (const char* name : {"m_comboBoxDeviceType", "m_comboBoxResolution", "m_comboxFrameRate"}) {
+            QCOMPARE(combo(editor, name)->geometry(), combo(plain, name)->geometry());
+            QVERIFY2(combo(editor, name)->mapTo(&editor, QPoint(combo(editor, name)->width(), 0)).x() <= editor.width(),
+                     name);
+        }
+    }
+
     // ---- fixed rate ---------------------------------------------------------
 
     void startRateIsComputedWithH264()

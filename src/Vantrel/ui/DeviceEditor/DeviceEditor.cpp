@@ -240,6 +240,11 @@ void DeviceEditor::initWidgets()
     m_ui->label->setWordWrap(true);
     m_ui->m_radioButtonFixedRate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_ui->m_radioButtonVarRate->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // The panel's fixed width sets the lists' widths; measuring each entry
+    // of each list for a width the layout overrides cost a tenth of the
+    // editor's start.
+    for (aptui::ComboBox* box : findChildren<aptui::ComboBox*>())
+        box->setHintMeasuresEntries(false);
 
     m_ui->m_scenceSelector->hide();
     setFixedWidth(kFixedRateWidth);
