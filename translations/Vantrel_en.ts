@@ -1734,6 +1734,10 @@
         <source>it has no function %1</source>
         <translation>it has no function %1</translation>
     </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>the file is missing</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

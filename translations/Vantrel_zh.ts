@@ -1722,6 +1722,10 @@
         <source>it has no function %1</source>
         <translation>其中没有函数 %1</translation>
     </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>文件不存在</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -3,6 +3,7 @@
 #include <data/LoadOnce.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 QString PrintModule::defaultFileName()
 {
@@ -27,6 +28,10 @@ bool PrintModule::load(QString* reason)
             *reason = tr("the printing module %1 could not be loaded (%2)").arg(m_library.fileName(), why);
         return false;
     };
+    // Said plainly: for a file that is not there, the loader's own message
+    // lists every variant of the name it tried.
+    if (!QFileInfo(m_library.fileName()).isFile())
+        return fail(tr("the file is missing"));
     if (!m_library.load())
         return fail(m_library.errorString());
     m_print = reinterpret_cast<PrintEntry>(m_library.resolve(VANTREL_PRINT_ENTRY));
