@@ -202,8 +202,10 @@ bool ReportExporter::print()
     request.parent = m_window;
     request.docName = QFileInfo(suggestedPath(QStringLiteral("pdf"))).completeBaseName();
     request.setup = m_prompts.printSetup;
-    const PlanReport report(m_plan->data(), QDate::currentDate());
-    request.paint = [&report](QPagedPaintDevice* device) { return ReportPages::paint(report, device); };
+    // The report is made only once the printer is chosen.
+    request.paint = [this](QPagedPaintDevice* device) {
+        return ReportPages::paint(PlanReport(m_plan->data(), QDate::currentDate()), device);
+    };
     switch (module->print(request)) {
     case PrintRequest::Outcome::Printed:
         return true;
