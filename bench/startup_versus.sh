@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Two builds of Vantrel started alternately, with the bare Qt window between
+# them, each to its first paint (VANTREL_EXIT_AFTER_FIRST_PAINT): a change
+# whose gain is smaller than what separate runs of startup.sh swing by shows
+# here, since a change of the machine's speed touches all three alike.
+#
+#   bench/startup_versus.sh BEFORE_BUILD_DIR [BUILD_DIR] [RUNS]
+#                                            (default: build, 61)
+#
+# Prints the machine's load and, for each program, the medians of wall time,
+# CPU time (user and system) and minor page faults, each start timed by
+# bench/run_once.py from the fork to the end of the process, and each
+# build's ratio to the bare window.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+[ $# -ge 1 ] || { echo "usage: bench/startup_versus.sh BEFORE_BUILD_DIR [BUILD_DIR] [RUNS]" >&2; exit 2; }
+before="$(cd "$1" && pwd)"
+build="$(cd "${2:-$here/build}" && pwd)"
+runs="${3:-61}"
+
+if [ -z "${VANTREL_STARTUP_INNER:-}" ]; then
+    command -v xvfb-run >/dev/null || { echo "startup_versus.sh needs xvfb-run (Debian: xvfb)" >&2; exit 1; }
+    command -v python3 >/dev/null || { echo "startup_versus.sh needs python3" >&2; exit 1; }
+    VANTREL_STARTUP_INNER=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$before" "$build" "$runs"
+fi
+
+for dir in "$before" "$build"; do
+    [ -x "$dir/bin/Vantrel" ] || { echo "build first: cmake --build $dir --target Vantrel" >&2; exit 1; }
+done
+[ -x "$build/bin/bare_window" ] || { echo "build first: cmake --build $build --target bare_window" >&2; exit 1; }
+
+# As in startup.sh: settings, recovery files and the single-instance lock
+# stay out of the user's own, and the runtime folder is in memory.
+scratch="$(mktemp -d)"
+runtime="$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)"
+trap 'rm -rf "$scratch" "$runtime"' EXIT
+chmod 700 "$runtime"
+mkdir -m 700 "$scratch/data" "$scratch/config"
+export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
+export XDG_RUNTIME_DIR="$runtime" TMPDIR="$runtime"
+export VANTREL_EXIT_AFTER_FIRST_PAINT=1
+unset VANTREL_EXIT_AT_FIRST_MAP
+
+declare -A programs=([bare]="$build/bin/bare_window" [now]="$build/bin/Vantrel" [before]="$before/bin/Vantrel")
+order=(bare now before)
+declare -A walls cpus faults
+# One of each first, so none pays for cold caches.
+for name in "${order[@]}"; do python3 "$here/bench/run_once.py" "${programs[$name]}" >/dev/null || true; done
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+for _ in $(seq "$runs"); do
+    for name in "${order[@]}"; do
+        read -r wall cpu fault < <(python3 "$here/bench/run_once.py" "${programs[$name]}" || true)
+        walls[$name]+="$wall "
+        cpus[$name]+="$cpu "
+        faults[$name]+="$fault "
+    done
+done
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "Load average (1, 5, 15 min) before: $load_before, after: $load_after; $(nproc) cores"
+echo
+echo "| To the first paint ($runs alternating starts each, median) | Wall | Ratio to the bare window | CPU | Minor page faults |"
+echo "|---|---|---|---|---|"
+bare_wall=$(printf '%s\n' ${walls[bare]} | median)
+for name in "${order[@]}"; do
+    wall=$(printf '%s\n' ${walls[$name]} | median)
+    awk -v n="$name" -v w="$wall" -v b="$bare_wall" -v c="$(printf '%s\n' ${cpus[$name]} | median)" \
+        -v f="$(printf '%s\n' ${faults[$name]} | median)" -v p="${programs[$name]}" \
+        'BEGIN { printf "| %s (%s) | %s ms | %.2f | %s ms | %s |\n", n, p, w, w / b, c, f }'
+done
