@@ -37,18 +37,7 @@ bin="$build/bin"
 }
 cd "$bin"
 unset VANTREL_EXIT_AFTER_FIRST_PAINT VANTREL_EXIT_AT_FIRST_MAP
-# Recovery files, recent plans and the single-instance lock of this run stay
-# out of the user's own, so a Vantrel already running does not stop these.
-scratch="$(mktemp -d)"
-# A desktop session's runtime folder is in memory (/run/user/UID): the
-# single-instance lock written and synced there costs nothing. Here it goes
-# to /dev/shm where there is one; on disk that sync alone took 1.5 to 2 ms.
-runtime="$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)"
-trap 'rm -rf "$scratch" "$runtime"' EXIT
-chmod 700 "$runtime"
-mkdir -m 700 "$scratch/data" "$scratch/config"
-export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
-export XDG_RUNTIME_DIR="$runtime" TMPDIR="$runtime"
+. "$here/bench/startup_env.sh"
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 

@@ -30,15 +30,7 @@ for dir in "$before" "$build"; do
 done
 [ -x "$build/bin/bare_window" ] || { echo "build first: cmake --build $build --target bare_window" >&2; exit 1; }
 
-# As in startup.sh: settings, recovery files and the single-instance lock
-# stay out of the user's own, and the runtime folder is in memory.
-scratch="$(mktemp -d)"
-runtime="$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)"
-trap 'rm -rf "$scratch" "$runtime"' EXIT
-chmod 700 "$runtime"
-mkdir -m 700 "$scratch/data" "$scratch/config"
-export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
-export XDG_RUNTIME_DIR="$runtime" TMPDIR="$runtime"
+. "$here/bench/startup_env.sh"
 export VANTREL_EXIT_AFTER_FIRST_PAINT=1
 unset VANTREL_EXIT_AT_FIRST_MAP
 
