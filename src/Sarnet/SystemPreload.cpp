@@ -1,9 +1,11 @@
 #include "SystemPreload.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDBusConnection>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImageReader>
 
 namespace apt {
 
@@ -20,6 +22,17 @@ void readFonts()
     // the font database keeps for every thread. The engine made here stays
     // with this thread.
     QFontMetrics(QApplication::font()).height();
+}
+
+void loadImagePlugins()
+{
+    // Before Qt reads an image named "png" with its own reader, it asks
+    // every image-format plug-in whether it reads "png" too, and so loads
+    // them all. Asked here, of an empty buffer, they are loaded under Qt's
+    // plug-in lock, which the main thread's first image then waits at.
+    QBuffer nothing;
+    nothing.open(QIODevice::ReadOnly);
+    QImageReader(&nothing, "png").canRead();
 }
 
 void connectSessionBus()
@@ -48,12 +61,16 @@ void SystemPreload::start()
 {
     if (m_thread.joinable())
         return;
+    // Threads of their own: neither the loading of the plug-ins nor the
+    // wait for the bus may hold up the font list the main thread needs
+    // next. The plug-ins' thread goes first: the main thread reaches its
+    // first image soonest, within 2 ms, and measured, that order started
+    // the window 2 to 4 ms sooner than the font list's thread first.
+    m_imageThread = std::thread(loadImagePlugins);
     m_thread = std::thread([this] {
         readFonts();
         runTasks();
     });
-    // A thread of its own: the wait for the bus must hold up neither the
-    // main thread nor the font list the main thread needs next.
     if (platformReachesSessionBus())
         m_busThread = std::thread(connectSessionBus);
 }
@@ -97,6 +114,8 @@ void SystemPreload::wait()
         m_thread.join();
     if (m_busThread.joinable())
         m_busThread.join();
+    if (m_imageThread.joinable())
+        m_imageThread.join();
 }
 
 } // namespace apt
