@@ -11,7 +11,6 @@
 #include <data/DeviceKind.h>
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStandardItemModel>
 
 #include <optional>
@@ -24,6 +23,25 @@ constexpr int kLinkKeyRole = Qt::UserRole;
 constexpr int kBandwidthMbpsRole = Qt::UserRole;
 constexpr int kBandwidthKeyRole = Qt::UserRole + 1;
 
+// Digits (0 to 9 only) with at most one point and at least one digit.
+// Checked by hand: the editor reads its link at start, and a pattern would
+// be compiled for this alone.
+bool isPlainDecimal(const QString& text)
+{
+    bool digit = false;
+    bool point = false;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            digit = true;
+        } else if (c == QLatin1Char('.') && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 // A custom bandwidth as people type it: digits with one decimal separator,
 // the locale's or a point. Anything else (a thousands separator, an
 // exponent) is refused rather than guessed at.
@@ -33,8 +51,7 @@ std::optional<double> readBandwidth(const QString& typed)
     const QString separator = QLocale().decimalPoint();
     if (separator != QLatin1String("."))
         text.replace(separator, QLatin1String("."));
-    static const QRegularExpression plainDecimal(QStringLiteral("^(?:[0-9]+[.]?[0-9]*|[.][0-9]+)$"));
-    if (!plainDecimal.match(text).hasMatch())
+    if (!isPlainDecimal(text))
         return std::nullopt;
     return QLocale::c().toDouble(text.endsWith(QLatin1Char('.')) ? text.chopped(1) : text);
 }
