@@ -63,9 +63,8 @@ void SystemPreload::start()
         return;
     // Threads of their own: neither the loading of the plug-ins nor the
     // wait for the bus may hold up the font list the main thread needs
-    // next. The plug-ins' thread goes first: the main thread reaches its
-    // first image soonest, within 2 ms, and measured, that order started
-    // the window 2 to 4 ms sooner than the font list's thread first.
+    // next. The plug-ins' thread goes first: of the three, the main thread
+    // needs its work soonest, at the application icon.
     m_imageThread = std::thread(loadImagePlugins);
     m_thread = std::thread([this] {
         readFonts();

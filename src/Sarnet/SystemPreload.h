@@ -27,8 +27,8 @@ namespace apt {
 //
 // A third loads Qt's image-format plug-ins, which the first image read by
 // its file name loads: the application icon, then the style sheet's
-// pictures. On the main thread that took 2 to 3 ms, in the loader and in
-// page faults, beside the skin and the style.
+// pictures. On the main thread that took about 2 sampled ms, in the loader
+// and in page faults.
 //
 // It starts once the application object exists. Begun before, beside the
 // making of that object, it slowed the start down: both threads then map
