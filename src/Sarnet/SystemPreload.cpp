@@ -26,10 +26,11 @@ void readFonts()
 
 void loadImagePlugins()
 {
-    // Before Qt reads an image named "png" with its own reader, it asks
-    // every image-format plug-in whether it reads "png" too, and so loads
-    // them all. Asked here, of an empty buffer, they are loaded under Qt's
-    // plug-in lock, which the main thread's first image then waits at.
+    // Before Qt reads a picture whose name ends in ".png" with its own
+    // reader, it asks every image-format plug-in whether it reads PNG too,
+    // and so loads them all. Asked here, of an empty buffer, they are
+    // loaded under Qt's plug-in lock, which the main thread's first picture
+    // then waits at.
     QBuffer nothing;
     nothing.open(QIODevice::ReadOnly);
     QImageReader(&nothing, "png").canRead();
