@@ -4,6 +4,7 @@
 //   make_icons --hicolor <source>/packaging/icons
 
 #include "SkinArt.h"
+#include "StoredPng.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,10 +39,14 @@ QImage render(const QSize& size, qreal scale, const Draw& draw)
     return image;
 }
 
-bool save(const QImage& image, const QString& path)
+// The skin's pictures are stored unpacked (StoredPng); the desktop's icons,
+// which the program never reads, are packed as usual.
+enum class Packing { Stored, Packed };
+
+bool save(const QImage& image, const QString& path, Packing packing = Packing::Stored)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    const bool ok = image.save(path, "PNG");
+    const bool ok = packing == Packing::Stored ? StoredPng::write(image, path) : image.save(path, "PNG");
     QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << '\n';
     return ok;
 }
@@ -133,7 +138,8 @@ bool writeDesktopIcons(const QString& root)
     bool ok = true;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
         const QString path = QStringLiteral("%1/%2x%2/apps/vantrel.png").arg(root).arg(size);
-        ok &= save(render({size, size}, 1.0, [size](QPainter& p) { SkinArt::appIcon(p, size); }), path);
+        ok &= save(render({size, size}, 1.0, [size](QPainter& p) { SkinArt::appIcon(p, size); }), path,
+                   Packing::Packed);
     }
     return ok;
 }
