@@ -20,11 +20,13 @@ mode="${1:-}"
 # zlib1g-dev: libxlsxwriter links zlib, and its -dev package does not bring it.
 # rapidjson-dev: the plan reader, headers only, so the package needs nothing more.
 # libzip-dev: opens the workbooks groups are imported from.
+# python3-pil: openpyxl, which the report test reads workbooks with, sees their
+# pictures only with it, and --no-install-recommends leaves it out.
 packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools qt6-translations-l10n libgl-dev
           libbenchmark-dev fonts-noto-cjk fonts-droid-fallback fonts-dejavu-core fonts-liberation2
-          libxlsxwriter-dev zlib1g-dev rapidjson-dev libzip-dev poppler-utils python3-openpyxl
+          libxlsxwriter-dev zlib1g-dev rapidjson-dev libzip-dev poppler-utils python3-openpyxl python3-pil
           clang libclang-rt-14-dev)
 # Only the package check needs these: the Debian tools that build and lint the
 # package, the validators of its desktop files and a virtual screen.
