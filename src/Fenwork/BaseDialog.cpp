@@ -1,6 +1,7 @@
 #include "BaseDialog.h"
 
 #include "PlainText.h"
+#include "WindowSheets.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -27,6 +28,7 @@ BaseDialog::BaseDialog(bool showIcon, bool showMinimize, bool showMaximize, bool
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Dialog);
     setModal(modal);
     setAttribute(Qt::WA_StyledBackground);
+    WindowSheets::dress(this, QStringLiteral("Dialogs"));
     if (!resizable)
         setSizeGripEnabled(false);
 

@@ -1,5 +1,7 @@
 #include "DialogAbout.h"
 
+#include "WindowSheets.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@ DialogAbout::DialogAbout(QWidget* parent)
 {
     setObjectName(QStringLiteral("DialogAbout"));
     setAttribute(Qt::WA_StyledBackground);
+    WindowSheets::dress(this, QStringLiteral("About"));
     setMinimumWidth(340);
 
     auto* outer = new QVBoxLayout(this);

@@ -8,6 +8,7 @@
 #include "ToolCover.h"
 #include "ToolTitleBar.h"
 #include "Widget.h"
+#include "WindowSheets.h"
 
 #include <QMouseEvent>
 #include <QToolButton>
@@ -172,6 +173,13 @@ void ToolMainWindow::showAboutMenu()
 {
     if (!madeAboutDialog())
         return;
+    // Not when the menus are made: the window polishes them with itself,
+    // and their own rules would be parsed then.
+    WindowSheets::dress(m_aboutMenu, QStringLiteral("Menus"));
+    for (QAction* action : m_aboutMenu->actions()) {
+        if (QMenu* submenu = action->menu())
+            WindowSheets::dress(submenu, QStringLiteral("Menus"));
+    }
     // Right edge of the popup under the right edge of the button.
     QToolButton* button = m_titleBar->aboutButton();
     const QSize size = m_aboutMenu->sizeHint();

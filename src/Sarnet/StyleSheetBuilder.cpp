@@ -1,6 +1,9 @@
 #include "StyleSheetBuilder.h"
 
 #include <Fenwork/File.h>
+#include <Fenwork/WindowSheets.h>
+
+#include <QApplication>
 
 #include <QDir>
 #include <QHash>
@@ -20,8 +23,15 @@ QString StyleSheetBuilder::programFolder(const QString& appIdWithoutBlanks)
 
 QString StyleSheetBuilder::build(const QString& appIdWithoutBlanks)
 {
+    Palette palette;
+    return build(appIdWithoutBlanks, &palette);
+}
+
+QString StyleSheetBuilder::build(const QString& appIdWithoutBlanks, Palette* palette)
+{
     return withPalette(readFolder(toolkitFolder(), QStringLiteral("MacSpecial.qss"))
-                       + readFolder(programFolder(appIdWithoutBlanks)));
+                           + readFolder(programFolder(appIdWithoutBlanks)),
+                       palette);
 }
 
 namespace {
@@ -88,33 +98,35 @@ bool readDefinition(QStringView line, QStringView* name, QStringView* value)
 
 } // namespace
 
-QString StyleSheetBuilder::withPalette(const QString& sheet)
+namespace {
+
+// Takes the definition lines out of `text` into `palette` and the rest to
+// `rules`. A definition line is left empty; its line break stays.
+void readDefinitions(const QString& text, StyleSheetBuilder::Palette* palette, QString* rules)
 {
     // Read by hand rather than with patterns: this runs at every start,
     // before the window, and a pattern engine would be compiled for it alone.
-    QHash<QString, QString> values;
-    QString rules;
-    rules.reserve(sheet.size());
-    const QStringView text(sheet);
-    for (qsizetype lineStart = 0; lineStart <= text.size();) {
-        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+    rules->reserve(rules->size() + text.size());
+    const QStringView view(text);
+    for (qsizetype lineStart = 0; lineStart <= view.size();) {
+        qsizetype lineEnd = view.indexOf(QLatin1Char('\n'), lineStart);
         if (lineEnd < 0)
-            lineEnd = text.size();
-        const QStringView line = text.mid(lineStart, lineEnd - lineStart);
+            lineEnd = view.size();
+        const QStringView line = view.mid(lineStart, lineEnd - lineStart);
         QStringView name;
         QStringView value;
-        // A definition line is left empty; its line break stays.
         if (readDefinition(line, &name, &value))
-            values.insert(name.toString(), value.toString());
+            palette->insert(name.toString(), value.toString());
         else
-            rules += line;
-        if (lineEnd < text.size())
-            rules += QLatin1Char('\n');
+            *rules += line;
+        if (lineEnd < view.size())
+            *rules += QLatin1Char('\n');
         lineStart = lineEnd + 1;
     }
-    if (values.isEmpty())
-        return sheet;
+}
 
+QString replaceNames(const QString& rules, const StyleSheetBuilder::Palette& palette)
+{
     QString result;
     result.reserve(rules.size());
     const QStringView body(rules);
@@ -125,8 +137,8 @@ QString StyleSheetBuilder::withPalette(const QString& sheet)
             ++at;
             continue;
         }
-        const auto known = values.constFind(name.toString());
-        if (known != values.constEnd()) {
+        const auto known = palette.constFind(name.toString());
+        if (known != palette.constEnd()) {
             result += body.mid(copied, at - copied);
             result += *known;
             copied = at + 1 + name.size();
@@ -137,12 +149,46 @@ QString StyleSheetBuilder::withPalette(const QString& sheet)
     return result;
 }
 
+} // namespace
+
+QString StyleSheetBuilder::withPalette(const QString& sheet)
+{
+    Palette palette;
+    return withPalette(sheet, &palette);
+}
+
+QString StyleSheetBuilder::withPalette(const QString& sheet, Palette* palette)
+{
+    QString rules;
+    readDefinitions(sheet, palette, &rules);
+    if (palette->isEmpty())
+        return sheet;
+    return replaceNames(rules, *palette);
+}
+
 QString StyleSheetBuilder::readFolder(const QString& folder, const QString& excluded)
 {
     QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     if (!excluded.isEmpty())
         files.removeAll(excluded);
     return aptui::File::ReadAll(files, folder);
+}
+
+QString StyleSheetBuilder::windowFolder(const QString& appIdWithoutBlanks)
+{
+    return programFolder(appIdWithoutBlanks) + QStringLiteral("Windows/");
+}
+
+void StyleSheetBuilder::apply(const QString& appIdWithoutBlanks)
+{
+    // The window sheets use the colours the application's sheets name.
+    Palette palette;
+    qApp->setStyleSheet(build(appIdWithoutBlanks, &palette));
+    aptui::WindowSheets::setSource([folder = windowFolder(appIdWithoutBlanks), palette](const QString& kind) {
+        const QString rules = aptui::File::ReadAll({ kind + QStringLiteral(".qss") }, folder);
+        Palette names = palette;
+        return rules.isEmpty() ? rules : withPalette(rules, &names);
+    });
 }
 
 } // namespace apt

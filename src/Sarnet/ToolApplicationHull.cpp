@@ -54,7 +54,7 @@ void loadStyle(const Private& app)
         QApplication::setStyle(style);
     else
         ShareTools::debugMessage(QStringLiteral("[ToolsApplication::loadStyle]The CommonStyle does not exist."));
-    qApp->setStyleSheet(StyleSheetBuilder::build(app.appIdWithoutBlanks()));
+    StyleSheetBuilder::apply(app.appIdWithoutBlanks());
 }
 
 void applyLanguage()

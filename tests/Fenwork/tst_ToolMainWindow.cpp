@@ -3,6 +3,7 @@
 #include <Fenwork/ToolCover.h>
 #include <Fenwork/ToolMainWindow.h>
 #include <Fenwork/ToolTitleBar.h>
+#include <Fenwork/WindowSheets.h>
 
 #include <QLabel>
 #include <QPushButton>
@@ -244,6 +245,41 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.aboutMenu()->isVisible());
         QCOMPARE(window.madeAboutDialog(), about);
         QCOMPARE(made, 1);
+    }
+
+    void windowRulesComeWithTheFirstOpening()
+    {
+        aptui::WindowSheets::setSource([](const QString& kind) {
+            if (kind == QLatin1String("Menus"))
+                return QStringLiteral("QMenu { background: #ff0000; }");
+            return kind == QLatin1String("About") ? QStringLiteral("QLabel { color: #00ff00; }") : QString();
+        });
+        {
+            ToolMainWindow window;
+            window.setAboutDialogMaker([&window] { return new aptui::DialogAbout(&window); });
+            aptui::Menu submenu;
+            submenu.setTitle(QStringLiteral("Recent plans"));
+            window.aboutMenu()->addMenu(&submenu);
+            showAt(window, QSize(1024, 720));
+            // Shown with the window, the menus were polished with it: rules of
+            // their own would have been parsed then.
+            QVERIFY(window.aboutMenu()->styleSheet().isEmpty());
+
+            QTest::mouseClick(titleButton(window, "TitleBar_btnAbout"), Qt::LeftButton);
+            QTRY_VERIFY(window.aboutMenu()->isVisible());
+            QVERIFY(submenu.styleSheet().contains(QLatin1String("#ff0000")));
+            QVERIFY(window.aboutDialog()->styleSheet().contains(QLatin1String("#00ff00")));
+            // The popup is drawn with them, from its first opening on.
+            const QImage shot = window.aboutMenu()->grab().toImage();
+            QCOMPARE(shot.pixelColor(shot.width() - 2, shot.height() - 2), QColor(0xff, 0x00, 0x00));
+            window.aboutMenu()->close();
+            QTest::mouseClick(titleButton(window, "TitleBar_btnAbout"), Qt::LeftButton);
+            QTRY_VERIFY(window.aboutMenu()->isVisible());
+            // Given once, not at every opening.
+            QCOMPARE(window.aboutMenu()->styleSheet(), QStringLiteral("QMenu { background: #ff0000; }"));
+            window.aboutMenu()->close();
+        }
+        aptui::WindowSheets::setSource({});
     }
 
     void restoreSize()

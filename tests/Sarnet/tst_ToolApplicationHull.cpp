@@ -178,6 +178,19 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
     }
 
+    void dialogRulesComeWithTheDialog()
+    {
+        // Parsed before the first window only when a dialog is made.
+        QVERIFY(!qApp->styleSheet().contains(QLatin1String("BaseDialog")));
+        aptui::BaseDialog dialog(false, false, false, false, true, true, true, nullptr);
+        dialog.SetFixedSize(400, 220);
+        // In the skin's colours, the title bar in its accent.
+        QVERIFY(dialog.styleSheet().contains(QLatin1String("aptui--BaseDialog")));
+        const QColor title = dialog.grab().toImage().pixelColor(3, 10);
+        QVERIFY2(qAbs(title.red() - 0x5e) <= 2 && qAbs(title.green() - 0x6f) <= 2 && qAbs(title.blue() - 0xec) <= 2,
+                 qPrintable(title.name()));
+    }
+
     void preloadTasksRunAfterStartOffTheMainThreadInOrder()
     {
         // Before initialize() the hull had no preload to run a task on.

@@ -26,9 +26,8 @@ bool renderFrame(const QDir& outDir)
     QCoreApplication::addLibraryPath(bin + QStringLiteral("/plugins"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
         QApplication::setStyle(style);
-    // The program's style sheets only, as the shell reads them.
-    qApp->setStyleSheet(apt::StyleSheetBuilder::withPalette(
-        apt::StyleSheetBuilder::readFolder(apt::StyleSheetBuilder::programFolder(QStringLiteral("Vantrel")))));
+    // The program's style sheets, as the shell reads them.
+    apt::StyleSheetBuilder::apply(QStringLiteral("Vantrel"));
 
     aptui::ToolMainWindow window;
     window.setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/logo_qzt_36.png")));

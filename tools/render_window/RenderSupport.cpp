@@ -46,7 +46,7 @@ void dressLikeTheShell()
     apt::SkinLoader::load(aptui::GetTargetPath() + QStringLiteral("plugins/skins/"), QStringLiteral("CommonSkin"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("CommonStyle")))
         QApplication::setStyle(style);
-    qApp->setStyleSheet(apt::StyleSheetBuilder::build(QStringLiteral("Vantrel")));
+    apt::StyleSheetBuilder::apply(QStringLiteral("Vantrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/CommonSkin/Vantrel/Images/Vantrel/Vantrel.png")));
 }
 

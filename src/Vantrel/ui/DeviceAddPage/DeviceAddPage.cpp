@@ -11,6 +11,7 @@
 #include "PlanDocument.h"
 
 #include <Fenwork/ShareTools.h>
+#include <Fenwork/WindowSheets.h>
 
 #include <data/EncodingCalculator.h>
 #include <data/GroupBulkChange.h>
@@ -429,6 +430,7 @@ void DeviceAddPage::showCardMenu(DeviceItemWidget* card, const QPoint& globalPos
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("DeviceAddPage_cardMenu"));
+    aptui::WindowSheets::dress(&menu, QStringLiteral("Menus"));
     const int groupNumber = card->groupNumber();
     // A menu on one of several chosen cards acts on all of them.
     m_selection->keepOrSelect(groupNumber);

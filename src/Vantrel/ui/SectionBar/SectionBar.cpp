@@ -6,6 +6,7 @@
 
 #include <Fenwork/Menu.h>
 #include <Fenwork/ToolButton.h>
+#include <Fenwork/WindowSheets.h>
 
 #include <QAction>
 #include <QKeySequence>
@@ -148,6 +149,7 @@ aptui::Menu* SectionBar::exportMenu()
     if (m_exportMenu)
         return m_exportMenu;
     m_exportMenu = new aptui::Menu(this);
+    aptui::WindowSheets::dress(m_exportMenu, QStringLiteral("Menus"));
     m_exportAction = new ExportMenuAction(m_exportMenu);
     m_exportMenu->addAction(m_exportAction);
 
