@@ -44,6 +44,10 @@ class DeviceEditor;
 class DeviceEditor : public QWidget
 {
     Q_OBJECT
+    // Qt's style sheet reads this by name from every ancestor of each widget
+    // it polishes; declared again here, the name is found in this class
+    // instead of after QWidget's sixty other properties.
+    Q_PROPERTY(QString styleSheet READ styleSheet WRITE setStyleSheet)
 
 public:
     explicit DeviceEditor(QWidget* parent = nullptr);
