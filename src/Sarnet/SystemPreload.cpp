@@ -64,15 +64,18 @@ void SystemPreload::start()
         return;
     // Threads of their own: neither the loading of the plug-ins nor the
     // wait for the bus may hold up the font list the main thread needs
-    // next. The plug-ins' thread goes first: of the three, the main thread
-    // needs its work soonest, at the application icon.
-    m_imageThread = std::thread(loadImagePlugins);
+    // next. The plug-ins' thread goes first: the main thread needs its work
+    // soonest, at the application icon, and the bus only after it.
+    const bool bus = platformReachesSessionBus();
+    m_pluginsAndBusThread = std::thread([bus] {
+        loadImagePlugins();
+        if (bus)
+            connectSessionBus();
+    });
     m_thread = std::thread([this] {
         readFonts();
         runTasks();
     });
-    if (platformReachesSessionBus())
-        m_busThread = std::thread(connectSessionBus);
 }
 
 void SystemPreload::add(std::function<void()> task)
@@ -112,10 +115,8 @@ void SystemPreload::wait()
     m_wake.notify_one();
     if (m_thread.joinable())
         m_thread.join();
-    if (m_busThread.joinable())
-        m_busThread.join();
-    if (m_imageThread.joinable())
-        m_imageThread.join();
+    if (m_pluginsAndBusThread.joinable())
+        m_pluginsAndBusThread.join();
 }
 
 } // namespace apt

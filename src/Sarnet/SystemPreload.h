@@ -20,15 +20,16 @@ namespace apt {
 // read ahead (its data tables, say), in the order given, and then waits for
 // more until the process ends.
 //
-// A second thread connects to the session bus, which the accessibility
-// bridge asks for at the first widget text; the main thread waited 2 to 4 ms
-// there, for Qt's D-Bus thread to start and the bus to answer, or, with no
-// bus, for the attempt to find one to fail.
-//
-// A third loads Qt's image-format plug-ins, which the first image read by
-// its file name loads: the application icon, then the style sheet's
+// A second thread loads Qt's image-format plug-ins, which the first image
+// read by its file name loads: the application icon, then the style sheet's
 // pictures. On the main thread that took about 2 sampled ms, in the loader
-// and in page faults.
+// and in page faults. Then it connects to the session bus, which the
+// accessibility bridge asks for at the first widget text, after the icon:
+// the main thread waited 2 to 4 ms there, for Qt's D-Bus thread to start and
+// the bus to answer, or, with no bus, for the attempt to find one to fail
+// (libdbus then forks to launch one). On a thread of its own, started with
+// the other two, the bus took the cores the main thread and the font list
+// needed, and the first paint came later.
 //
 // It starts once the application object exists. Begun before, beside the
 // making of that object, it slowed the start down: both threads then map
@@ -58,8 +59,7 @@ private:
     void runTasks();
 
     std::thread m_thread;
-    std::thread m_busThread;
-    std::thread m_imageThread;
+    std::thread m_pluginsAndBusThread;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<std::function<void()>> m_tasks;
