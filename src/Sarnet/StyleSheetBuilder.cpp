@@ -4,7 +4,6 @@
 #include <Fenwork/WindowSheets.h>
 
 #include <QApplication>
-
 #include <QDir>
 #include <QHash>
 #include <QStringList>
@@ -95,10 +94,6 @@ bool readDefinition(QStringView line, QStringView* name, QStringView* value)
     *value = line.mid(at, valueEnd - at);
     return true;
 }
-
-} // namespace
-
-namespace {
 
 // Takes the definition lines out of `text` into `palette` and the rest to
 // `rules`. A definition line is left empty; its line break stays.
