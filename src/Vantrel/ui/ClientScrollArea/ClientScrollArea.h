@@ -10,9 +10,7 @@
 class ClientScrollArea : public QScrollArea
 {
     Q_OBJECT
-    // Qt's style sheet reads this by name from every ancestor of each widget
-    // it polishes; declared again here, the name is found in this class
-    // instead of after QWidget's sixty other properties.
+    // Found here sooner by Qt's style sheet; see aptui::Widget.
     Q_PROPERTY(QString styleSheet READ styleSheet WRITE setStyleSheet)
 
 public:
