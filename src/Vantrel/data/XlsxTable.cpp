@@ -97,6 +97,8 @@ QString firstSheetPath(const ZipLibrary& zip, zip_t* archive)
 // spreadsheet programs show the character.
 // The character of a "_xHHHH_" at text[at]; none for other text, and for
 // half a surrogate pair alone, which is no character and stays as written.
+// A NUL is the replacement character, as every report writes it: a name
+// that held one could not come back the same from its own report.
 std::optional<char16_t> codeAt(QStringView text, qsizetype at)
 {
     if (at + 7 > text.size() || text.at(at) != QLatin1Char('_') || text.at(at + 1) != QLatin1Char('x')
@@ -114,7 +116,7 @@ std::optional<char16_t> codeAt(QStringView text, qsizetype at)
     }
     if (QChar::isSurrogate(code))
         return std::nullopt;
-    return code;
+    return code == 0 ? char16_t(QChar::ReplacementCharacter) : code;
 }
 
 QString withoutCodes(const QString& text)

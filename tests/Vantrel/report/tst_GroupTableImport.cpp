@@ -36,6 +36,7 @@ private Q_SLOTS:
     void filesThatAreNoTableAreRefusedWhole();
     void controlCharactersInNamesReadBack_data();
     void controlCharactersInNamesReadBack();
+    void nulCodeOfAnotherWorkbookReadsBack();
     void zipLibraryIsNamedWhenMissing();
     void aHundredThousandRowsReadAndCancel();
 
@@ -350,6 +351,39 @@ void tst_GroupTableImport::controlCharactersInNamesReadBack()
     QCOMPARE(table.groups.at(0).device.channelName,
              PlanFile::numberedName(QStringLiteral("Gate") + QChar(0xFFFD) + QStringLiteral("North\x01\x1f_x0041_"),
                                     device.groupNumber));
+}
+
+void tst_GroupTableImport::nulCodeOfAnotherWorkbookReadsBack()
+{
+    // Another program's workbook may write a NUL as "_x0000_": it reads as
+    // the replacement character, so the group's own report imports the same.
+    const QString file = path(QStringLiteral("nul-code.xlsx"));
+    lxw_workbook* book = workbook_new(file.toUtf8().constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    const char* row[2][4] = {{"Name", "Resolution", "Frame rate", "Rate (kbps)"},
+                             {"Gate_x0000_North", "1080P(1920x1080)", "25", "2048"}};
+    for (int line = 0; line < 2; ++line) {
+        for (int column = 0; column < 4; ++column)
+            worksheet_write_string(sheet, lxw_row_t(line), lxw_col_t(column), row[line][column], nullptr);
+    }
+    QCOMPARE(workbook_close(book), LXW_NO_ERROR);
+
+    const DeviceConfigStore store;
+    const GroupTableReader::Result first = GroupTableReader::read(file, {store, PAL, PlanNetwork()});
+    QVERIFY2(first.ok, qPrintable(first.error));
+    QCOMPARE(first.groups.size(), 1);
+    QCOMPARE(PlanFile::nameWithoutNumber(first.groups.at(0).device), QStringLiteral("Gate\uFFFDNorth"));
+
+    PlanData plan;
+    plan.groups = first.groups;
+    FreeGroupNumbers::assign(plan.groups, {});
+    QString error;
+    const QString csv = path(QStringLiteral("nul-code.csv"));
+    QVERIFY2(ReportWriter::writeCsv(plan, csv, &error, kDate), qPrintable(error));
+    const GroupTableReader::Result again = GroupTableReader::read(csv, {store, PAL, PlanNetwork()});
+    QVERIFY2(again.ok, qPrintable(again.error));
+    QCOMPARE(again.groups.size(), 1);
+    QCOMPARE(again.groups.at(0).device.channelName, plan.groups.at(0).device.channelName);
 }
 
 void tst_GroupTableImport::zipLibraryIsNamedWhenMissing()
