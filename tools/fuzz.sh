@@ -33,15 +33,38 @@ export LSAN_OPTIONS="suppressions=$here/tools/sanitizer/lsan.supp:print_suppress
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$build/findings"
+# Runs a harness into a log; shows its last lines, or when it fails the
+# whole report of what broke and the input that broke it: a clean CI clone is
+# gone by the time anyone reads its log, so the closing lines alone would
+# leave nothing to reproduce.
+run() {
+    local harness="$1" lines="$2"
+    shift 2
+    local log="$build/findings/$harness.log"
+    if "$build/fuzz/$harness" "$@" >"$log" 2>&1; then
+        tail -n "$lines" "$log"
+        return 0
+    fi
+    sed -n '/property broken\|ERROR: \|runtime error\|deadly signal/,$p' "$log" | head -n 120
+    local crash
+    crash="$(ls -t "$build/findings/$harness"-* 2>/dev/null | head -n 1 || true)"
+    if [ -n "$crash" ]; then
+        echo "-- the input, in base64 ($crash):"
+        base64 "$crash" | head -c 20000
+        echo
+    fi
+    return 1
+}
+
 status=0
 for harness in "${harnesses[@]}"; do
     corpus="$here/tests/fuzz/corpus/$harness"
     scratch="$(mktemp -d)"
     echo "== $harness: replaying $(ls "$corpus" | wc -l) committed inputs"
-    "$build/fuzz/$harness" -runs=0 "$corpus" 2>&1 | tail -n 2 || status=1
+    run "$harness" 2 -runs=0 -artifact_prefix="$build/findings/$harness-" "$corpus" || status=1
     echo "== $harness: fuzzing for $seconds s"
-    "$build/fuzz/$harness" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
-        -artifact_prefix="$build/findings/$harness-" "$scratch" "$corpus" 2>&1 | tail -n 12 || status=1
+    run "$harness" 12 -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
+        -artifact_prefix="$build/findings/$harness-" "$scratch" "$corpus" || status=1
     rm -rf "$scratch"
 done
 exit $status
