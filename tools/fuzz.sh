@@ -47,7 +47,7 @@ run() {
     fi
     sed -n '/property broken\|ERROR: \|runtime error\|deadly signal/,$p' "$log" | head -n 120
     local crash
-    crash="$(ls -t "$build/findings/$harness"-* 2>/dev/null | head -n 1 || true)"
+    crash="$(sed -n 's/.*Test unit written to //p' "$log" | tail -n 1)"
     if [ -n "$crash" ]; then
         echo "-- the input, in base64 ($crash):"
         base64 "$crash" | head -c 20000
