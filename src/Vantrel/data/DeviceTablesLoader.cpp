@@ -13,6 +13,8 @@
 #include <QMutexLocker>
 #include <QTextStream>
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -32,33 +34,37 @@ QStringList splitFields(const QString& line)
     return line.split(QLatin1Char(','), Qt::KeepEmptyParts);
 }
 
-// Asked at every look at the tables (six times in a start): plain stat
-// calls, without the local times and sorted file lists a QFileInfo listing
-// builds, took a fifth of the time.
-void appendStamp(QString& stamp, const QString& path, const QString& name)
+// Asked at every look at the tables (six times in a start, once on the
+// window's thread while its first screen is made): plain stat calls on the
+// file names' bytes, without the local times and sorted file lists a
+// QFileInfo listing builds, or the text numbers and name conversions a
+// readable stamp needs. Only equality is asked of it.
+void appendStamp(QByteArray& stamp, const QByteArray& path, const char* name)
 {
     struct stat info;
-    stamp += name + QLatin1Char(':');
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)) {
-        stamp += QString::number(qint64(info.st_size)) + QLatin1Char(':') + QString::number(qint64(info.st_mtim.tv_sec))
-            + QLatin1Char('.') + QString::number(qint64(info.st_mtim.tv_nsec));
+    stamp += name;
+    stamp += '\0';
+    if (::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode)) {
+        const qint64 fields[] = { qint64(info.st_size), qint64(info.st_mtim.tv_sec), qint64(info.st_mtim.tv_nsec) };
+        stamp.append(reinterpret_cast<const char*>(fields), sizeof fields);
     }
-    stamp += QLatin1Char(';');
+    stamp += '\0';
 }
 
-// The names of the files in a folder, sorted.
-QStringList fileNamesIn(const QString& folder)
+// The names of the files in a folder, as the file system spells them,
+// sorted.
+QByteArrayList fileNamesIn(const QByteArray& folder)
 {
-    QStringList names;
-    DIR* directory = ::opendir(QFile::encodeName(folder).constData());
+    QByteArrayList names;
+    DIR* directory = ::opendir(folder.constData());
     if (!directory)
         return names;
     while (const dirent* entry = ::readdir(directory)) {
         if (entry->d_name[0] != '.' && entry->d_type != DT_DIR)
-            names.append(QFile::decodeName(entry->d_name));
+            names.append(QByteArray(entry->d_name));
     }
     ::closedir(directory);
-    names.sort();
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -67,10 +73,10 @@ QStringList fileNamesIn(const QString& folder)
 std::shared_ptr<const DeviceTables> DeviceTablesLoader::shared()
 {
     static QMutex mutex;
-    static QString loadedStamp;
+    static QByteArray loadedStamp;
     static std::shared_ptr<const DeviceTables> tables;
     const QString folder = aptui::GetTargetPath();
-    const QString now = folder + QLatin1Char('|') + stamp(folder);
+    const QByteArray now = stamp(folder);
     const QMutexLocker lock(&mutex);
     if (!tables || now != loadedStamp) {
         tables = load(folder);
@@ -93,16 +99,20 @@ DeviceTablesLoader::DeviceTablesLoader(const QString& folder)
 {
 }
 
-QString DeviceTablesLoader::stamp(const QString& folder)
+QByteArray DeviceTablesLoader::stamp(const QString& folder)
 {
-    QString stamp;
-    for (const QString& name : { kIpcXml, kDvrXml, kFrameXml, kConnectionXml })
-        appendStamp(stamp, folder + name, name);
+    const QByteArray root = QFile::encodeName(folder);
+    QByteArray stamp = root;
+    stamp += '|';
+    for (const QString& name : { kIpcXml, kDvrXml, kFrameXml, kConnectionXml }) {
+        const QByteArray file = QFile::encodeName(name);
+        appendStamp(stamp, root + file, file.constData());
+    }
     for (const QString& name : { kIpcFolder, kDvrFolder }) {
-        const QString tables = folder + name + QLatin1Char('/');
-        stamp += name + QLatin1Char('/');
-        for (const QString& file : fileNamesIn(tables))
-            appendStamp(stamp, tables + file, file);
+        const QByteArray tables = root + QFile::encodeName(name) + '/';
+        stamp += tables;
+        for (const QByteArray& file : fileNamesIn(tables))
+            appendStamp(stamp, tables + file, file.constData());
     }
     return stamp;
 }

@@ -26,9 +26,9 @@ public:
 private:
     explicit DeviceTablesLoader(const QString& folder);
 
-    // What tells whether a folder's files changed: their names, sizes and
-    // times.
-    static QString stamp(const QString& folder);
+    // What tells whether a folder's files changed: the folder, its files'
+    // names, sizes and times.
+    static QByteArray stamp(const QString& folder);
 
     void loadXmlFiles();
     void loadEncodingTables();
