@@ -60,7 +60,8 @@ ToolMainWindow::ToolMainWindow(QWidget* parent, Qt::WindowFlags flags)
     layout->addLayout(m_bodyLayout, 1);
     setCentralWidget(m_frame);
 
-    m_cover = new ToolCover(m_frame);
+    // The cover is made at its first use: hidden until a modal question, it
+    // would only be styled with the first screen.
     m_client->installEventFilter(this);
 
     m_aboutMenu = new Menu(this);
@@ -203,7 +204,7 @@ void ToolMainWindow::setWindowAtrrib(bool translucent, bool stayOnTop)
 
 bool ToolMainWindow::isCovered() const
 {
-    return !m_cover->isHidden();
+    return m_cover && !m_cover->isHidden();
 }
 
 ToolCover* ToolMainWindow::cover() const
@@ -224,10 +225,12 @@ void ToolMainWindow::disableCover()
 void ToolMainWindow::setCover(bool on)
 {
     if (on) {
+        if (!m_cover)
+            m_cover = new ToolCover(m_frame);
         m_cover->setGeometry(m_client->geometry());
         m_cover->raise();
         m_cover->show();
-    } else {
+    } else if (m_cover) {
         m_cover->hide();
     }
 }
@@ -251,7 +254,7 @@ bool ToolMainWindow::event(QEvent* event)
 
 bool ToolMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_client && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    if (watched == m_client && m_cover && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         m_cover->setGeometry(m_client->geometry());
     else if (watched == m_handle && filterWindowEvent(event))
         return true;

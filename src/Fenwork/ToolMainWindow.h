@@ -64,6 +64,7 @@ public:
     void setWindowAtrrib(bool translucent, bool stayOnTop);
 
     bool isCovered() const;
+    // Null until the window is first covered.
     ToolCover* cover() const;
 
 public Q_SLOTS:

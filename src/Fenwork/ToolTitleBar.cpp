@@ -227,6 +227,10 @@ void ToolTitleBar::onCloseClicked()
 void ToolTitleBar::updateMaximizeButton()
 {
     const bool maximized = window() != this && window()->isMaximized();
+    const MaximizeGlyph wanted = maximized ? MaximizeGlyph::Restore : MaximizeGlyph::Maximize;
+    if (wanted == m_maximizeGlyph)
+        return;
+    m_maximizeGlyph = wanted;
     m_btnMax->setIcon(glyphIcon(maximized ? Glyph::Restore : Glyph::Maximize));
     m_btnMax->setToolTip(maximized ? tr("Restore") : tr("Maximize"));
 }

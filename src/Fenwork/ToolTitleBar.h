@@ -79,6 +79,10 @@ private:
     QSize m_restoreSize;
     QSize m_maxRestoreSize;
     QObject* m_watchedWindow = nullptr;
+    // The state the maximize button's glyph was last drawn for: drawing it
+    // is the bar's largest cost, and every show asks again.
+    enum class MaximizeGlyph { None, Maximize, Restore };
+    MaximizeGlyph m_maximizeGlyph = MaximizeGlyph::None;
 
     bool m_pressed = false;
     bool m_manualMove = false;

@@ -27,8 +27,6 @@ CapacityCalculation::CapacityCalculation(QWidget* parent)
 {
     m_ui->setupUi(this);
 
-    m_calculator = std::make_unique<EncodingCalculator>();
-
     m_stackedWidget = m_ui->m_CapacityStackedWidget;
     m_deviceListBorder = new WidgetDeviceListBorder(this);
 
@@ -171,6 +169,10 @@ void CapacityCalculation::onCalculationCodeParameter(CodeParameter codeParameter
 
 void CapacityCalculation::showAnswers()
 {
+    // Made with the first answers: the Encoding tab is not on the first
+    // screen, and the calculator reads its tables when it is made.
+    if (!m_calculator)
+        m_calculator = std::make_unique<EncodingCalculator>();
     m_calculator->setEncodeType(m_question->encodingType);
     showFit(m_answers->resolutionPage(), m_calculator->resolutionFirst(*m_question));
     showFit(m_answers->frameRatePage(), m_calculator->frameRateFirst(*m_question));
