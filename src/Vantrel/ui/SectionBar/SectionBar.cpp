@@ -39,16 +39,6 @@ SectionBar::SectionBar(QWidget* parent)
     m_networkButton->setFixedSize(m_ui->encodingBtn->minimumSize());
     m_networkButton->setCheckable(true);
     m_ui->verticalLayout->insertWidget(m_ui->verticalLayout->indexOf(m_storageButton) + 1, m_networkButton);
-    // The count sits on the button's corner as a badge of its own, so the
-    // button keeps its one word and its width.
-    m_problemCount = new QLabel(m_networkButton);
-    m_problemCount->setObjectName(QStringLiteral("m_labelProblemCount"));
-    m_problemCount->setTextFormat(Qt::PlainText);
-    m_problemCount->setAlignment(Qt::AlignCenter);
-        m_problemCount->setStyleSheet(QStringLiteral("background:%1;color:white;border-radius:8px;padding:0 4px;"
-                                                 "font-size:11px;font-weight:bold;")
-                                      .arg(SkinColours::value("danger")));
-    m_problemCount->hide();
 
     connect(m_ui->encodingBtn, &QToolButton::clicked, this, &SectionBar::switchEncodingTab);
     connect(m_storageButton, &QToolButton::clicked, this, &SectionBar::switchStorageTab);
@@ -125,6 +115,13 @@ void SectionBar::switchNetworkTab()
 
 void SectionBar::setProblemCount(int count)
 {
+    // Made at the first problem: hidden until then, it would be styled, with
+    // a sheet of its own, in every start.
+    if (!m_problemCount) {
+        if (count <= 0)
+            return;
+        makeProblemBadge();
+    }
     m_problemCount->setText(count > 0 ? QString::number(count) : QString());
     m_problemCount->setVisible(count > 0);
     m_problemCount->setToolTip(tr("%n problem(s) on the site", nullptr, count));
@@ -139,7 +136,20 @@ void SectionBar::setProblemCount(int count)
 
 QString SectionBar::problemCountText() const
 {
-    return m_problemCount->text();
+    return m_problemCount ? m_problemCount->text() : QString();
+}
+
+void SectionBar::makeProblemBadge()
+{
+    // The count sits on the button's corner as a badge of its own, so the
+    // button keeps its one word and its width.
+    m_problemCount = new QLabel(m_networkButton);
+    m_problemCount->setObjectName(QStringLiteral("m_labelProblemCount"));
+    m_problemCount->setTextFormat(Qt::PlainText);
+    m_problemCount->setAlignment(Qt::AlignCenter);
+    m_problemCount->setStyleSheet(QStringLiteral("background:%1;color:white;border-radius:8px;padding:0 4px;"
+                                                 "font-size:11px;font-weight:bold;")
+                                      .arg(SkinColours::value("danger")));
 }
 
 aptui::Menu* SectionBar::exportMenu()

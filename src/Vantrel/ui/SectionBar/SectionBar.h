@@ -60,13 +60,14 @@ private:
     // The tab buttons act as one group: the given one checked, the others
     // not.
     void checkOnly(QToolButton* tab);
+    void makeProblemBadge();
     // A window-wide shortcut that runs slot; the action is the bar's child.
     QAction* addShortcut(const QString& text, const QKeySequence& key, void (SectionBar::*slot)());
 
     std::unique_ptr<Ui::SectionBar> m_ui;
     QToolButton* m_storageButton = nullptr; // child of the bar
     QToolButton* m_networkButton = nullptr; // child of the bar
-    QLabel* m_problemCount = nullptr;       // child of the network button
+    QLabel* m_problemCount = nullptr;       // child of the network button, made at the first problem
     aptui::Menu* m_exportMenu = nullptr;           // child of the bar, made at its first opening
     ExportMenuAction* m_exportAction = nullptr;    // child of the menu
     QList<QAction*> m_exportActions;               // children of the bar
