@@ -144,6 +144,10 @@ void tst_WindowLayout::everyColumnFitsAtTheMinimumSize()
 void tst_WindowLayout::cardsFollowEveryWidthChange()
 {
     m_window->resize(1400, 800);
+    settle();
+    // Where there is room the invitation keeps to one line.
+    const auto* invitation = child<QLabel>("m_labeNullTip");
+    QCOMPARE(invitation->heightForWidth(invitation->width()), invitation->heightForWidth(QWIDGETSIZE_MAX));
     addGroups(10);
     verifyCardsPlaced();
     // Scene mode widens the editor, so the list gets narrower.

@@ -7,12 +7,11 @@ WidgetDeviceListBorder::WidgetDeviceListBorder(QWidget* parent)
     , m_ui(std::make_unique<Ui::WidgetDeviceListBorder>())
 {
     m_ui->setupUi(this);
-    // Beside the wider scene-mode editor at the window's smallest size the
-    // hint has less room than one line of it takes: it wraps instead of
+    // On one line beside its picture where there is room. Beside the wider
+    // scene-mode editor at the window's smallest size there is less room
+    // than one line takes: it wraps (the label's own word wrap) instead of
     // being cut off.
-    m_ui->m_labeNullTip->setWordWrap(true);
     m_ui->m_labeNullTip->setAlignment(Qt::AlignCenter);
-    m_ui->m_labeNullTip->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
 WidgetDeviceListBorder::~WidgetDeviceListBorder() = default;
